@@ -1,0 +1,110 @@
+#include "shell/form1.h"
+
+#include "nouns/substantiv.h"
+#include "shell/number.h"
+#include "shell/prompt.h"
+
+#include <array>
+#include <functional>
+
+namespace latiflex {
+
+namespace {
+
+constexpr std::string_view autor = "Dr.Erika Mustermann";
+constexpr std::string_view email = "erika.mustermann@example.org";
+constexpr std::string_view wohnort = "12345 Musterstadt";
+constexpr std::string_view warnzeile = "Wer UNSINN eingibt, ist SELSBST SCHULD!!!";
+
+// The palette colour of a colour answer; nothing unless it reads as a number that, rounded
+// half to even, names one of the 16 colours.
+std::optional<Rgb> farbeAus(std::string_view antwort) {
+    const auto zahl = readNumber(antwort);
+    if (!zahl) return std::nullopt;
+    const double ganz = roundHalfEven(*zahl);
+    if (ganz < 0 || ganz > 15) return std::nullopt;
+    return qbColor(static_cast<long>(ganz));
+}
+
+} // namespace
+
+Form1::Form1(OutputPane& bild1, Dialogs& dialoge)
+    : u_{bild1, dialoge, {*qbColor(0), *qbColor(12)}} {}
+
+void Form1::Form_Load() {
+    Dialogs& d = u_.dialoge;
+    d.setOuterSize(11265, 6945);
+    std::string gruss = "MÖGE DIR JUPITER GEWOGEN SEIN \r\n wünscht ";
+    gruss.append(autor).append("\r\nE-Mail: ").append(email);
+    melden(d, gruss, "ADRESSE");
+
+    const std::string stamm = d.inputBox("Gib eine Farbzahl (0-15) ein, Standard:0", "WORTSTAMM");
+    const std::string endung = d.inputBox("Gib eine Farbzahl (1-16) ein, Standard 12", "ENDUNG");
+    const auto stammfarbe = farbeAus(stamm);
+    const auto endfarbe = farbeAus(endung);
+    if (stammfarbe && endfarbe) {
+        u_.farben = {*stammfarbe, *endfarbe};
+    } else {
+        melden(d, "Zahlen eingeben, Du...", "EINGABEFEHLER");
+        u_.farben = {*qbColor(0), *qbColor(12)};
+    }
+
+    verbgewaehlt_ = 0;
+    melden(d, std::string("   ").append(warnzeile), "WARNUNG");
+}
+
+void Form1::Befehl1_Click() {
+    keinVerbGewaehlt();
+    nouns::substantiv(u_);
+}
+
+void Form1::Befehl2_Click() { u_.dialoge.end(); }
+
+void Form1::Befehl3_Click() {
+    u_.dialoge.showNotes();
+    std::string notes = "ANMERKUNGEN\r\n"
+                        "Das Programm dekliniert/konjugiert die regelmäßigen Formen der "
+                        "eingegebenen Vokabel.\r\n"
+                        "Bei den Substantiven sind für Neutra auf -or, -oris nur \"marmor\" "
+                        "eingetragen.\r\n"
+                        "Pronomina sind nicht berücksichtigt.\r\n"
+                        " Bei den Adjektiven fehlt der Komparativ(=Kons.Dekl.), ebenso das Part. "
+                        "Praes.(=Mischdekl.), P.P.P und P.F.A.(=A/O-Dekl.).\r\n"
+                        " Bei den Verben fehlen \"fio, fero und eo\".\r\n"
+                        "Viel Erfolg wünscht ";
+    notes.append(autor).append(", ").append(wohnort).append(".");
+    u_.dialoge.setNotesText(notes);
+}
+
+void Form1::Command1_Click() { u_.dialoge.hideNotes(); }
+
+void Form1::cmdfarb_Click() {
+    const auto farbe = u_.dialoge.chooseColour(farbdialog_);
+    if (!farbe) return; // cancelled: nothing changes, nothing is said
+    farbdialog_ = *farbe;
+    u_.bild1.setBackground(*farbe);
+}
+
+void Form1::Bild1_Click() { print::line(u_.bild1, warnzeile); }
+
+bool Form1::click(std::string_view control) {
+    using Handler = void (Form1::*)();
+    struct Eintrag {
+        std::string_view name;
+        Handler handler;
+    };
+    static constexpr std::array handlers{
+        Eintrag{"Befehl1", &Form1::Befehl1_Click}, Eintrag{"Befehl2", &Form1::Befehl2_Click},
+        Eintrag{"Befehl3", &Form1::Befehl3_Click}, Eintrag{"cmdfarb", &Form1::cmdfarb_Click},
+        Eintrag{"Bild1", &Form1::Bild1_Click},     Eintrag{"Command1", &Form1::Command1_Click},
+    };
+    for (const auto& [name, handler] : handlers) {
+        if (name == control) {
+            std::invoke(handler, *this);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace latiflex

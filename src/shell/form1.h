@@ -1,0 +1,49 @@
+#pragma once
+
+#include "shell/dialogs.h"
+#include "shell/outputpane.h"
+#include "shell/umgebung.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace latiflex {
+
+/**
+ * The main window as the program sees it: its module state and one handler per control.
+ * It knows nothing of Qt; the window shows its pane and dialogs through the two interfaces,
+ * and the test driver stands in for them in the same way.
+ */
+class Form1 {
+public:
+    Form1(OutputPane& bild1, Dialogs& dialoge);
+
+    /// Start-up: window size, greeting, the two colour prompts, the warning. Runs once,
+    /// before the window is first shown.
+    void Form_Load();
+
+    void Befehl1_Click(); ///< "SUBST"
+    void Befehl2_Click();  ///< "ENDE"
+    void Befehl3_Click();  ///< "?": the notes window
+    void cmdfarb_Click();  ///< "FARBEN": the pane's background colour
+    void Bild1_Click();    ///< a click on the pane
+    void Command1_Click(); ///< "ZURÜCK" on the notes window
+
+    /// Runs the handler of the control named `control` (`Befehl1`, `Bild1`, ...); false
+    /// when no control of that name has a click handler.
+    bool click(std::string_view control);
+
+    const print::Farben& farben() const { return u_.farben; }
+    std::int16_t verbgewaehlt() const { return verbgewaehlt_; }
+
+private:
+    /// After a noun or an adjective, the tense commands wait for a new "VERBUM".
+    void keinVerbGewaehlt() { verbgewaehlt_ = 0; }
+
+    Umgebung u_;
+    std::int16_t verbgewaehlt_ = 0;
+    /// The colour dialog starts with the colour chosen at its last use (black at first).
+    Rgb farbdialog_{};
+};
+
+} // namespace latiflex

@@ -1,0 +1,71 @@
+#include "shell/mainwindow.h"
+
+#include "shell/panewidget.h"
+#include "shell/twips.h"
+
+#include <QPushButton>
+
+#include <array>
+
+namespace latiflex {
+
+namespace {
+
+struct Knopf {
+    const char* name;
+    const char* caption;
+    int left, top, width, height; // twips
+};
+
+// In the keyboard's tab order; the pane comes last.
+constexpr std::array<Knopf, 10> knoepfe{{
+    {"Befehl1", "SUBST", 8880, 240, 1215, 495},
+    {"Befehl4", "ADJEKTIV", 8880, 960, 1215, 495},
+    {"Befehl3", "?", 7800, 240, 735, 1215},
+    {"verbum", "VERBUM", 7920, 1680, 2175, 495},
+    {"prakt", "PR.IMP.F1. AKT.", 7920, 2400, 2175, 375},
+    {"prpass", "PR.IMP.F1. PASS.", 7920, 3000, 2175, 375},
+    {"perfakt", "PF.PLQPF.F2. AKT.", 7920, 3600, 2175, 375},
+    {"perfpass", "PF.PLQPF.F2.PASS:", 7920, 4200, 2175, 375},
+    {"cmdfarb", "FARBEN", 7920, 5280, 855, 495},
+    {"Befehl2", "ENDE", 9240, 5280, 855, 495},
+}};
+
+} // namespace
+
+MainWindow::MainWindow()
+    : bild1_(new PaneWidget(this)), dialoge_(this), form_(*bild1_, dialoge_) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("LATIFLEX 1 "));
+    const double dx = logicalDpiX();
+    const double dy = logicalDpiY();
+    const auto rect = [&](int left, int top, int width, int height) {
+        return QRect(twipsToPixels(left, dx), twipsToPixels(top, dy), twipsToPixels(width, dx),
+                     twipsToPixels(height, dy));
+    };
+    resize(twipsToPixels(11145, dx), twipsToPixels(6540, dy));
+
+    QWidget* previous = nullptr;
+    for (const Knopf& k : knoepfe) {
+        auto* button = new QPushButton(QString::fromUtf8(k.caption), this);
+        button->setObjectName(QString::fromUtf8(k.name));
+        button->setGeometry(rect(k.left, k.top, k.width, k.height));
+        connect(button, &QPushButton::clicked, this, [this, name = k.name] { form_.click(name); });
+        if (previous) setTabOrder(previous, button);
+        previous = button;
+    }
+    findChild<QPushButton*>(QStringLiteral("Befehl3"))->setFont(QFont(QStringLiteral("Arial"), 24));
+
+    bild1_->setObjectName(QStringLiteral("Bild1"));
+    bild1_->setGeometry(rect(840, 360, 6615, 5415));
+    setTabOrder(previous, bild1_);
+    connect(bild1_, &PaneWidget::clicked, this, [this] { form_.click("Bild1"); });
+    dialoge_.onCommand1([this] { form_.click("Command1"); });
+}
+
+void MainWindow::start() {
+    form_.Form_Load();
+    show();
+}
+
+} // namespace latiflex

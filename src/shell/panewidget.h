@@ -1,0 +1,64 @@
+#pragma once
+
+#include "shell/outputpane.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+namespace latiflex {
+
+/**
+ * The output pane `Bild1` on screen. Printing appends runs of text to a display list and
+ * schedules a repaint; painting only draws the list, so what was printed survives being
+ * covered, minimised or repainted until the pane is cleared.
+ */
+class PaneWidget final : public QFrame, public OutputPane {
+    Q_OBJECT
+
+public:
+    /// One piece of text as printed: its top-left corner inside the frame, its colour.
+    struct Run {
+        QPointF topLeft;
+        QColor colour;
+        QString text;
+    };
+
+    explicit PaneWidget(QWidget* parent = nullptr);
+
+    void clear() override;
+    void setForeground(Rgb colour) override;
+    void setBackground(Rgb colour) override;
+    void setY(int twips) override;
+    void tab(int column) override;
+    void text(std::string_view text) override;
+    void newline() override;
+
+    const std::vector<Run>& runs() const { return runs_; }
+    QColor background() const { return background_; }
+    /// Width of a character column and height of a line, in pixels.
+    qreal columnWidth() const;
+    qreal lineHeight() const;
+    /// Where the text area starts inside the widget (the frame lies around it).
+    QPoint origin() const { return contentsRect().topLeft(); }
+
+    QSize sizeHint() const override;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::vector<Run> runs_;
+    QPointF position_;
+    QColor foreground_{Qt::black};
+    QColor background_{Qt::white};
+};
+
+} // namespace latiflex

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shell/dialogs.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace latiflex {
+
+/// Shows the message box "text" under "title" with the exclamation icon.
+void melden(Dialogs& dialoge, std::string_view text, std::string_view title);
+
+/// An input prompt whose answer must be a word. An answer that reads as a number is
+/// refused with "Keine Zahlen, Du..." and gives nothing: the command ends there. A
+/// cancelled prompt gives the empty text, which passes.
+std::optional<std::string> frageWort(Dialogs& dialoge, std::string_view message,
+                                     std::string_view title);
+
+} // namespace latiflex

@@ -1,0 +1,99 @@
+#include "shell/qtdialogs.h"
+
+#include "shell/noteswindow.h"
+#include "shell/twips.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace latiflex {
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon iconFor(int style) {
+    switch (style & 0x70) {
+    case 16: return QMessageBox::Critical;
+    case 32: return QMessageBox::Question;
+    case 48: return QMessageBox::Warning;
+    case 64: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+// The frame and title bar the outer size allows for; the window platform draws its own.
+constexpr int rahmenBreite = 120;
+constexpr int rahmenHoehe = 405;
+
+} // namespace
+
+QtDialogs::QtDialogs(QWidget* mainWindow) : mainWindow_(mainWindow) {}
+
+QtDialogs::~QtDialogs() = default;
+
+QWidget* QtDialogs::parent() const { return mainWindow_->isVisible() ? mainWindow_ : nullptr; }
+
+void QtDialogs::setOuterSize(int widthTwips, int heightTwips) {
+    mainWindow_->resize(twipsToPixels(widthTwips - rahmenBreite, mainWindow_->logicalDpiX()),
+                        twipsToPixels(heightTwips - rahmenHoehe, mainWindow_->logicalDpiY()));
+}
+
+std::string QtDialogs::inputBox(std::string_view message, std::string_view title) {
+    QInputDialog prompt(parent());
+    prompt.setInputMode(QInputDialog::TextInput);
+    prompt.setWindowTitle(fromUtf8(title));
+    prompt.setLabelText(fromUtf8(message));
+    prompt.setOkButtonText(QStringLiteral("OK"));
+    prompt.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (prompt.exec() != QDialog::Accepted) return {};
+    return prompt.textValue().toStdString();
+}
+
+void QtDialogs::messageBox(std::string_view text, int style, std::string_view title) {
+    QMessageBox box(iconFor(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok, parent());
+    box.exec();
+}
+
+std::optional<Rgb> QtDialogs::chooseColour(Rgb initial) {
+    const QColor chosen = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b),
+                                                 parent(), QStringLiteral("Farben"));
+    if (!chosen.isValid()) return std::nullopt;
+    return Rgb{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
+               static_cast<std::uint8_t>(chosen.blue())};
+}
+
+void QtDialogs::showNotes() {
+    if (!notes_) {
+        notes_ = std::make_unique<NotesWindow>();
+        QObject::connect(notes_->command1(), &QPushButton::clicked, notes_.get(), [this] {
+            if (command1_) command1_();
+        });
+    }
+    notes_->show();
+    notes_->raise();
+    notes_->activateWindow();
+}
+
+void QtDialogs::setNotesText(std::string_view text) {
+    if (notes_) notes_->setText(fromUtf8(text));
+}
+
+void QtDialogs::hideNotes() {
+    if (notes_) notes_->hide();
+    mainWindow_->show();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+}
+
+void QtDialogs::end() {
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    QCoreApplication::quit();
+}
+
+} // namespace latiflex

@@ -1,0 +1,55 @@
+#include "shell/text.h"
+
+namespace latiflex::text {
+
+namespace {
+
+bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Byte offset at which the last k letters of s begin, or nothing when s has fewer than k
+// letters. A stray continuation byte belongs to the letter before it, so every offset
+// returned is a letter boundary, even in text that is not valid UTF-8.
+std::optional<std::size_t> startOfLast(std::string_view s, std::size_t k) {
+    std::size_t pos = s.size();
+    for (std::size_t found = 0; found < k; ++found) {
+        if (pos == 0) return std::nullopt;
+        do {
+            --pos;
+        } while (pos > 0 && isContinuationByte(s[pos]));
+    }
+    return pos;
+}
+
+} // namespace
+
+std::size_t letterCount(std::string_view s) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (i == 0 || !isContinuationByte(s[i])) ++count;
+    return count;
+}
+
+std::string_view lastLetters(std::string_view s, std::size_t k) {
+    return s.substr(startOfLast(s, k).value_or(0));
+}
+
+std::optional<std::string_view> less(std::string_view s, std::size_t k) {
+    const auto start = startOfLast(s, k);
+    if (!start) return std::nullopt;
+    return s.substr(0, *start);
+}
+
+std::optional<std::string_view> letterFromEnd(std::string_view s, std::size_t k) {
+    const auto start = startOfLast(s, k);
+    if (!start || k == 0) return std::nullopt;
+    const auto next = startOfLast(s, k - 1).value_or(s.size());
+    return s.substr(*start, next - *start);
+}
+
+bool endsWith(std::string_view s, std::string_view ending) { return s.ends_with(ending); }
+
+bool isVowel(std::string_view letter) {
+    return letter == "a" || letter == "e" || letter == "i" || letter == "o" || letter == "u";
+}
+
+} // namespace latiflex::text

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+/// Cutting Latin word forms by letters. A letter is one Unicode code point of the UTF-8
+/// text, so "rosā" has four letters and no cut ever lands inside a character.
+namespace latiflex::text {
+
+/// Number of letters in s.
+std::size_t letterCount(std::string_view s);
+
+/// The last k letters of s; the whole of s when it has fewer.
+std::string_view lastLetters(std::string_view s, std::size_t k);
+
+/// s without its last k letters; nothing when s has fewer than k letters, since that cut
+/// has no result.
+std::optional<std::string_view> less(std::string_view s, std::size_t k);
+
+/// The k-th letter from the end (k = 1 is the last); nothing when s is shorter.
+std::optional<std::string_view> letterFromEnd(std::string_view s, std::size_t k);
+
+/// Whether the last letters of s are exactly `ending` (case-sensitive).
+bool endsWith(std::string_view s, std::string_view ending);
+
+/// Whether s is one of the five lower-case vowels a, e, i, o, u.
+bool isVowel(std::string_view letter);
+
+} // namespace latiflex::text

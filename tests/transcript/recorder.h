@@ -1,0 +1,74 @@
+#pragma once
+
+#include "shell/dialogs.h"
+#include "shell/outputpane.h"
+
+#include <deque>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace latiflex::testing {
+
+/// A log text in double quotes, with backslash, quote and control characters escaped.
+std::string quoted(std::string_view text);
+
+/// "#RRGGBB".
+std::string hex(Rgb colour);
+
+/// The output pane of the test driver: logs every primitive, one line each.
+class RecordingPane final : public OutputPane {
+public:
+    explicit RecordingPane(std::ostream& log) : log_(log) {}
+
+    void clear() override;
+    void setForeground(Rgb colour) override;
+    void setBackground(Rgb colour) override;
+    void setY(int twips) override;
+    void tab(int column) override;
+    void text(std::string_view text) override;
+    void newline() override;
+
+private:
+    std::ostream& log_;
+};
+
+/// What a script says to the next prompt or colour dialog.
+struct Answer {
+    std::string text;
+};
+struct Cancel {};
+struct ColourChoice {
+    Rgb colour;
+};
+using Response = std::variant<Answer, Cancel, ColourChoice>;
+
+/// Dialogs answered from a queue of responses, each shown and logged. A prompt takes the
+/// next response: an answer is typed, anything else is taken as Cancel. A colour dialog
+/// likewise takes a colour or is cancelled. With the queue empty, both are cancelled.
+class ScriptedDialogs final : public Dialogs {
+public:
+    explicit ScriptedDialogs(std::ostream& log) : log_(log) {}
+
+    void push(Response response) { responses_.push_back(std::move(response)); }
+    bool ended() const { return ended_; }
+
+    void setOuterSize(int widthTwips, int heightTwips) override;
+    std::string inputBox(std::string_view message, std::string_view title) override;
+    void messageBox(std::string_view text, int style, std::string_view title) override;
+    std::optional<Rgb> chooseColour(Rgb initial) override;
+    void showNotes() override;
+    void setNotesText(std::string_view text) override;
+    void hideNotes() override;
+    void end() override;
+
+private:
+    Response next();
+
+    std::ostream& log_;
+    std::deque<Response> responses_;
+    bool ended_ = false;
+};
+
+} // namespace latiflex::testing

@@ -1,0 +1,83 @@
+#include "script.h"
+
+#include "recorder.h"
+#include "shell/form1.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace latiflex::testing {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> controls{
+    "Befehl1", "Befehl2", "Befehl3", "Befehl4", "verbum",  "prakt",
+    "prpass",  "perfakt", "perfpass", "cmdfarb", "Bild1",   "Command1"};
+
+bool readByte(std::string_view word, std::uint8_t& value) {
+    unsigned number = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
+    if (error != std::errc{} || end != word.data() + word.size() || number > 255) return false;
+    value = static_cast<std::uint8_t>(number);
+    return true;
+}
+
+std::optional<Rgb> readColour(std::string_view rest) {
+    std::array<std::uint8_t, 3> parts{};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const auto blank = rest.find(' ');
+        const bool last = i + 1 == parts.size();
+        if (last != (blank == std::string_view::npos)) return std::nullopt;
+        if (!readByte(rest.substr(0, blank), parts[i])) return std::nullopt;
+        if (!last) rest.remove_prefix(blank + 1);
+    }
+    return Rgb{parts[0], parts[1], parts[2]};
+}
+
+} // namespace
+
+int play(std::istream& script, std::ostream& log, std::ostream& errors) {
+    ScriptedDialogs dialoge(log);
+    std::vector<std::string> clicks;
+
+    std::string line;
+    for (int number = 1; std::getline(script, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string_view view = line;
+        const auto blank = view.find(' ');
+        const std::string_view word = view.substr(0, blank);
+        const std::string_view rest =
+            blank == std::string_view::npos ? std::string_view{} : view.substr(blank + 1);
+
+        if (view.empty() || view.front() == '#') continue;
+        if (word == "answer") {
+            dialoge.push(Answer{std::string(rest)});
+        } else if (word == "cancel" && blank == std::string_view::npos) {
+            dialoge.push(Cancel{});
+        } else if (const auto colour = word == "colour" ? readColour(rest) : std::nullopt) {
+            dialoge.push(ColourChoice{*colour});
+        } else if (word == "click" &&
+                   std::find(controls.begin(), controls.end(), rest) != controls.end()) {
+            clicks.emplace_back(rest);
+        } else {
+            errors << "transcript: line " << number << " is malformed: " << line << '\n';
+            return 2;
+        }
+    }
+
+    RecordingPane bild1(log);
+    Form1 form(bild1, dialoge);
+    form.Form_Load();
+    for (const auto& control : clicks) {
+        form.click(control);
+        if (dialoge.ended()) break;
+    }
+    return 0;
+}
+
+} // namespace latiflex::testing

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <iosfwd>
+
+namespace latiflex::testing {
+
+/// Plays a script of clicks and answers against the real commands and writes the log.
+/// Returns 0 when the script ran to its end (or to the end of the program), 2 for a
+/// malformed line, named on `errors`; nothing is run or logged then.
+///
+/// Answers, cancels and colours form one queue in script order, whatever clicks stand
+/// between them: start-up takes the first two, and each prompt or colour dialog after it
+/// takes the next.
+int play(std::istream& script, std::ostream& log, std::ostream& errors);
+
+} // namespace latiflex::testing

@@ -1,0 +1,61 @@
+#include "shell/text.h"
+
+#include <gtest/gtest.h>
+
+namespace latiflex::text {
+namespace {
+
+struct Cut {
+    const char* name;
+    std::string_view word;
+    std::size_t k;
+    std::optional<std::string_view> less;
+    std::string_view last;
+};
+
+class CutTest : public ::testing::TestWithParam<Cut> {};
+
+TEST_P(CutTest, CutsByLetters) {
+    const Cut& c = GetParam();
+    EXPECT_EQ(less(c.word, c.k), c.less);
+    EXPECT_EQ(lastLetters(c.word, c.k), c.last);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, CutTest,
+    ::testing::Values(Cut{"ascii", "rosa", 1, "ros", "a"}, Cut{"wholeWord", "rosa", 4, "", "rosa"},
+                      Cut{"tooShort", "rx", 3, std::nullopt, "rx"},
+                      Cut{"empty", "", 1, std::nullopt, ""}, Cut{"zero", "vis", 0, "vis", ""},
+                      Cut{"macron", "rosā", 1, "ros", "ā"}, Cut{"umlaut", "Mädchen", 6, "M", "ädchen"},
+                      Cut{"emoji", "rosa😀", 2, "ros", "a😀"},
+                      Cut{"combiningMark", "rosa\u0304", 1, "rosa", "\u0304"},
+                      Cut{"strayContinuation", "ab\x80", 1, "a", "b\x80"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Text, CountsCodePoints) {
+    EXPECT_EQ(letterCount(""), 0u);
+    EXPECT_EQ(letterCount("civis"), 5u);
+    EXPECT_EQ(letterCount("Mädchen"), 7u);
+    EXPECT_EQ(letterCount("😀😀"), 2u);
+}
+
+TEST(Text, LetterFromEndIsOneWholeCharacter) {
+    EXPECT_EQ(letterFromEnd("urbis", 3), "b");
+    EXPECT_EQ(letterFromEnd("urbis", 4), "r");
+    EXPECT_EQ(letterFromEnd("ürbis", 5), "ü");
+    EXPECT_EQ(letterFromEnd("rx", 3), std::nullopt);
+    EXPECT_EQ(letterFromEnd("rx", 0), std::nullopt);
+}
+
+TEST(Text, EndingsAreExactAndCaseSensitive) {
+    EXPECT_TRUE(endsWith("Rosa", "a"));
+    EXPECT_FALSE(endsWith("ROSA", "a"));
+    EXPECT_FALSE(endsWith("rosa ", "a"));
+    EXPECT_FALSE(endsWith("a", "ar"));
+    EXPECT_TRUE(isVowel("u"));
+    EXPECT_FALSE(isVowel("A"));
+    EXPECT_FALSE(isVowel("ä"));
+}
+
+} // namespace
+} // namespace latiflex::text

@@ -1,0 +1,119 @@
+#include "shell/noteswindow.h"
+#include "shell/qtdialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+using namespace latiflex;
+
+namespace {
+
+// Answers the next modal dialog of type D as soon as it is open.
+template <typename D>
+void answerNext(std::function<void(D&)> answer) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(*dialog);
+        }
+    });
+    timer->start(5);
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void promptReturnsTypedText();
+    void promptCancelAndEmptyOkGiveEmptyText();
+    void messageBoxShowsTitleTextAndIcon();
+    void colourDialogStartsWithGivenColour();
+    void notesWindowIsCreatedOnce();
+
+private:
+    QWidget mainWindow_;
+    QtDialogs dialoge_{&mainWindow_};
+};
+
+void DialogsTest::promptReturnsTypedText() {
+    QString title, label;
+    answerNext<QInputDialog>([&](QInputDialog& d) {
+        title = d.windowTitle();
+        label = d.labelText();
+        QCOMPARE(d.textValue(), QString());
+        d.setTextValue(QStringLiteral("rosā"));
+        d.accept();
+    });
+    QCOMPARE(dialoge_.inputBox("Substantiv im Nom. eingeben: ", "1.Sg."), std::string("rosā"));
+    QCOMPARE(title, QStringLiteral("1.Sg."));
+    QCOMPARE(label, QStringLiteral("Substantiv im Nom. eingeben: "));
+}
+
+void DialogsTest::promptCancelAndEmptyOkGiveEmptyText() {
+    answerNext<QInputDialog>([](QInputDialog& d) {
+        d.setTextValue(QStringLiteral("typed, then cancelled"));
+        d.reject();
+    });
+    QCOMPARE(dialoge_.inputBox("m", "t"), std::string());
+    answerNext<QInputDialog>([](QInputDialog& d) { d.accept(); });
+    QCOMPARE(dialoge_.inputBox("m", "t"), std::string());
+}
+
+void DialogsTest::messageBoxShowsTitleTextAndIcon() {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    answerNext<QMessageBox>([&](QMessageBox& box) {
+        title = box.windowTitle();
+        text = box.text();
+        icon = box.icon();
+        QCOMPARE(box.buttons().size(), 1);
+        box.button(QMessageBox::Ok)->click();
+    });
+    dialoge_.messageBox("Unregelmäßig: nicht vorhanden", exclamation, "FEHLT");
+    QCOMPARE(title, QStringLiteral("FEHLT"));
+    QCOMPARE(text, QStringLiteral("Unregelmäßig: nicht vorhanden"));
+    QCOMPARE(icon, QMessageBox::Warning);
+}
+
+void DialogsTest::colourDialogStartsWithGivenColour() {
+    QColor initial;
+    answerNext<QColorDialog>([&](QColorDialog& d) {
+        initial = d.currentColor();
+        d.setCurrentColor(QColor(10, 20, 30));
+        d.accept();
+    });
+    QCOMPARE(dialoge_.chooseColour({1, 2, 3}), std::optional<Rgb>(Rgb{10, 20, 30}));
+    QCOMPARE(initial, QColor(1, 2, 3));
+    answerNext<QColorDialog>([](QColorDialog& d) { d.reject(); });
+    QCOMPARE(dialoge_.chooseColour({1, 2, 3}), std::optional<Rgb>());
+}
+
+void DialogsTest::notesWindowIsCreatedOnce() {
+    QVERIFY(!dialoge_.notes());
+    dialoge_.showNotes();
+    NotesWindow* first = dialoge_.notes();
+    QVERIFY(first && first->isVisible());
+    QCOMPARE(first->windowTitle(), QStringLiteral("LATIFLEX2"));
+    dialoge_.setNotesText("eins\r\nzwei");
+    QCOMPARE(first->text1()->toPlainText(), QStringLiteral("eins\nzwei"));
+    dialoge_.hideNotes();
+    QVERIFY(!first->isVisible());
+    dialoge_.showNotes();
+    QCOMPARE(dialoge_.notes(), first);
+    QVERIFY(first->isVisible());
+}
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"

@@ -1,0 +1,164 @@
+#include "fakedialogs.h"
+#include "shell/form1.h"
+#include "shell/mainwindow.h"
+#include "shell/panewidget.h"
+#include "shell/twips.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+using namespace latiflex;
+
+namespace {
+
+QRect twips(const QWidget& w, int left, int top, int width, int height) {
+    const double dx = w.logicalDpiX(), dy = w.logicalDpiY();
+    return {twipsToPixels(left, dx), twipsToPixels(top, dy), twipsToPixels(width, dx),
+            twipsToPixels(height, dy)};
+}
+
+// Whether some pixel in `area` is clearly of `colour` (glyph edges are blended).
+bool hasPixelOf(const QImage& image, const QRect& area, QColor colour) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) +
+                    std::abs(p.blue() - colour.blue()) <
+                90)
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controls_data();
+    void controls();
+    void windowAndPane();
+    void tabOrder();
+    void declinedNounShowsBothColours();
+    void displayListSurvivesRepaint();
+    void paneClickPrintsWarning();
+};
+
+void MainWindowTest::controls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("designed");
+    QTest::newRow("SUBST") << "Befehl1" << "SUBST" << QRect(8880, 240, 1215, 495);
+    QTest::newRow("ADJEKTIV") << "Befehl4" << "ADJEKTIV" << QRect(8880, 960, 1215, 495);
+    QTest::newRow("?") << "Befehl3" << "?" << QRect(7800, 240, 735, 1215);
+    QTest::newRow("VERBUM") << "verbum" << "VERBUM" << QRect(7920, 1680, 2175, 495);
+    QTest::newRow("prakt") << "prakt" << "PR.IMP.F1. AKT." << QRect(7920, 2400, 2175, 375);
+    QTest::newRow("prpass") << "prpass" << "PR.IMP.F1. PASS." << QRect(7920, 3000, 2175, 375);
+    QTest::newRow("perfakt") << "perfakt" << "PF.PLQPF.F2. AKT." << QRect(7920, 3600, 2175, 375);
+    QTest::newRow("perfpass") << "perfpass" << "PF.PLQPF.F2.PASS:" << QRect(7920, 4200, 2175, 375);
+    QTest::newRow("FARBEN") << "cmdfarb" << "FARBEN" << QRect(7920, 5280, 855, 495);
+    QTest::newRow("ENDE") << "Befehl2" << "ENDE" << QRect(9240, 5280, 855, 495);
+}
+
+void MainWindowTest::controls() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, designed);
+    MainWindow window;
+    auto* button = window.findChild<QPushButton*>(name);
+    QVERIFY(button);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->geometry(),
+             twips(window, designed.x(), designed.y(), designed.width(), designed.height()));
+    if (name == "Befehl3") {
+        QCOMPARE(button->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(button->font().pointSize(), 24);
+    } else {
+        QCOMPARE(button->font(), window.font());
+    }
+}
+
+void MainWindowTest::windowAndPane() {
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("LATIFLEX 1 "));
+    QCOMPARE(window.size(), twips(window, 0, 0, 11145, 6540).size());
+    window.dialoge().setOuterSize(11265, 6945); // as start-up does: the frame is the platform's
+    QCOMPARE(window.size(), twips(window, 0, 0, 11145, 6540).size());
+    PaneWidget* pane = window.bild1();
+    QCOMPARE(pane->objectName(), QStringLiteral("Bild1"));
+    QCOMPARE(pane->geometry(), twips(window, 840, 360, 6615, 5415));
+    QCOMPARE(pane->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(pane->font().pointSize(), 12);
+    QCOMPARE(pane->background(), QColor(Qt::white));
+}
+
+void MainWindowTest::tabOrder() {
+    MainWindow window;
+    const QStringList expected{"Befehl1", "Befehl4", "Befehl3", "verbum",  "prakt",  "prpass",
+                               "perfakt", "perfpass", "cmdfarb", "Befehl2", "Bild1", "Befehl1"};
+    QWidget* w = window.findChild<QWidget*>("Befehl1");
+    for (const QString& name : expected) {
+        QCOMPARE(w->objectName(), name);
+        do {
+            w = w->nextInFocusChain();
+        } while (!(w->focusPolicy() & Qt::TabFocus)); // the window itself takes no focus
+    }
+}
+
+void MainWindowTest::declinedNounShowsBothColours() {
+    PaneWidget pane;
+    pane.resize(pane.sizeHint());
+    testing::FakeDialogs dialoge({"9", "12", "rosa", "rosae"});
+    Form1 form(pane, dialoge);
+    form.Form_Load();
+    form.Befehl1_Click();
+    QCOMPARE(pane.runs().size(), 1u + 24u); // heading, then stem and ending of 12 forms
+
+    const QImage image = pane.grab().toImage();
+    const qreal column5 = pane.origin().x() + 4 * pane.columnWidth();
+    const int stemWidth = qCeil(QFontMetricsF(pane.font()).horizontalAdvance("ros"));
+    const int top = qRound(pane.origin().y() + pane.lineHeight()); // first row under the heading
+    const int height = qRound(pane.lineHeight());
+    const QRect stem(qRound(column5), top, stemWidth - 1, height);
+    const QRect ending(qRound(column5) + stemWidth + 1, top, 8, height);
+    QVERIFY(hasPixelOf(image, stem, QColor(0, 0, 255)));
+    QVERIFY(!hasPixelOf(image, stem, QColor(255, 0, 0)));
+    QVERIFY(hasPixelOf(image, ending, QColor(255, 0, 0)));
+    QVERIFY(!hasPixelOf(image, ending, QColor(0, 0, 255)));
+
+    // The plural starts at 250 twips, beside the first singular rows, at column 25.
+    const auto& plural = pane.runs()[13];
+    QCOMPARE(plural.text, QStringLiteral("ros"));
+    QCOMPARE(plural.topLeft, QPointF(24 * pane.columnWidth(), twipsToPixels(250, pane.logicalDpiY())));
+}
+
+void MainWindowTest::displayListSurvivesRepaint() {
+    PaneWidget pane;
+    pane.resize(pane.sizeHint());
+    pane.setForeground({0, 0x80, 0});
+    pane.text("templum");
+    const QImage before = pane.grab().toImage();
+    pane.repaint();
+    pane.hide();
+    pane.show();
+    QCOMPARE(pane.grab().toImage(), before);
+    pane.clear();
+    QVERIFY(pane.runs().empty());
+    QVERIFY(pane.grab().toImage() != before);
+}
+
+void MainWindowTest::paneClickPrintsWarning() {
+    MainWindow window;
+    window.show();
+    QTest::mouseClick(window.bild1(), Qt::LeftButton);
+    QTest::mouseClick(window.bild1(), Qt::LeftButton);
+    const auto& runs = window.bild1()->runs();
+    QCOMPARE(runs.size(), 2u);
+    QCOMPARE(runs[0].text, QStringLiteral("Wer UNSINN eingibt, ist SELSBST SCHULD!!!"));
+    QCOMPARE(runs[0].topLeft, QPointF(0, 0));
+    QCOMPARE(runs[1].topLeft, QPointF(0, window.bild1()->lineHeight()));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
