@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/wortform.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -35,12 +37,6 @@ struct KMarken {
 /// The marks of a type-K noun; nothing when the genitive has fewer than four letters.
 std::optional<KMarken> kMarken(std::string_view n, std::string_view g);
 
-/// One printed form: the stem and the ending, drawn in their two colours.
-struct Form {
-    std::string stamm;
-    std::string endung;
-};
-
 /// Forms the rows of one noun in order. A row may change a cell of its endings table for
 /// the rest of the run, as the per-word rules say; a new Paradigma starts from clean tables.
 class Paradigma {
@@ -49,7 +45,7 @@ public:
 
     /// Row `zeile` (1 to 12), formed after all rows before it; nothing when the word is
     /// too short for one of its cuts.
-    std::optional<Form> form(int zeile);
+    std::optional<Wortform> form(int zeile);
 
     /// Whether the paradigm has a plural: Iovis (of Iuppiter) is printed in the singular only.
     bool hatPlural() const;

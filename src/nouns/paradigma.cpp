@@ -50,7 +50,7 @@ Paradigma::Paradigma(std::string_view n, std::string_view g, Typ typ, KMarken ma
 
 bool Paradigma::hatPlural() const { return !(typ_ == Typ::K && g_ == "Iovis"); }
 
-std::optional<Form> Paradigma::form(int zeile) {
+std::optional<Wortform> Paradigma::form(int zeile) {
     using text::less;
     std::optional<std::string_view> stamm;
     std::string& zelle = tabelle_[static_cast<std::size_t>(zeile)];
@@ -123,7 +123,7 @@ std::optional<Form> Paradigma::form(int zeile) {
         break;
     }
     if (!stamm) return std::nullopt;
-    return Form{std::string(*stamm), zelle};
+    return Wortform{std::string(*stamm), zelle};
 }
 
 } // namespace latiflex::nouns

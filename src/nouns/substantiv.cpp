@@ -45,8 +45,7 @@ void substantiv(Umgebung& u) {
         const auto form = paradigma.form(zeile);
         if (!form) return; // too short for its cut: what is printed stays
         if (zeile == 7) u.bild1.setY(pluralOben);
-        print::form(u.bild1, u.farben, zeile <= 6 ? spalteSingular : spaltePlural, form->stamm,
-                    form->endung);
+        print::form(u.bild1, u.farben, zeile <= 6 ? spalteSingular : spaltePlural, *form);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "shell/form1.h"
 
+#include "adjectives/adjektiv.h"
 #include "nouns/substantiv.h"
 #include "shell/number.h"
 #include "shell/prompt.h"
@@ -58,6 +59,11 @@ void Form1::Befehl1_Click() {
     nouns::substantiv(u_);
 }
 
+void Form1::Befehl4_Click() {
+    keinVerbGewaehlt();
+    adjectives::adjektiv(u_);
+}
+
 void Form1::Befehl2_Click() { u_.dialoge.end(); }
 
 void Form1::Befehl3_Click() {
@@ -95,7 +101,8 @@ bool Form1::click(std::string_view control) {
     };
     static constexpr std::array handlers{
         Eintrag{"Befehl1", &Form1::Befehl1_Click}, Eintrag{"Befehl2", &Form1::Befehl2_Click},
-        Eintrag{"Befehl3", &Form1::Befehl3_Click}, Eintrag{"cmdfarb", &Form1::cmdfarb_Click},
+        Eintrag{"Befehl3", &Form1::Befehl3_Click}, Eintrag{"Befehl4", &Form1::Befehl4_Click},
+        Eintrag{"cmdfarb", &Form1::cmdfarb_Click},
         Eintrag{"Bild1", &Form1::Bild1_Click},     Eintrag{"Command1", &Form1::Command1_Click},
     };
     for (const auto& [name, handler] : handlers) {

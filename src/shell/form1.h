@@ -25,6 +25,7 @@ public:
     void Befehl1_Click(); ///< "SUBST"
     void Befehl2_Click();  ///< "ENDE"
     void Befehl3_Click();  ///< "?": the notes window
+    void Befehl4_Click();  ///< "ADJEKTIV"
     void cmdfarb_Click();  ///< "FARBEN": the pane's background colour
     void Bild1_Click();    ///< a click on the pane
     void Command1_Click(); ///< "ZURÜCK" on the notes window

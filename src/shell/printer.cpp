@@ -28,15 +28,15 @@ void threeColumns(OutputPane& pane, int a, std::string_view x, int b, std::strin
 
 void blankLine(OutputPane& pane) { line(pane, " "); }
 
-void form(OutputPane& pane, const Farben& farben, int column, std::string_view stamm,
-          std::string_view endung, LineEnd lineEnd) {
+void form(OutputPane& pane, const Farben& farben, int column, const Wortform& form,
+          LineEnd lineEnd) {
     pane.setForeground(farben.stammfarbe);
-    print::column(pane, column, stamm);
+    print::column(pane, column, form.stamm);
     pane.setForeground(farben.endfarbe);
     if (lineEnd == LineEnd::end)
-        line(pane, endung);
+        line(pane, form.endung);
     else
-        plain(pane, endung);
+        plain(pane, form.endung);
 }
 
 } // namespace latiflex::print

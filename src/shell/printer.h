@@ -2,6 +2,7 @@
 
 #include "shell/colour.h"
 #include "shell/outputpane.h"
+#include "shell/wortform.h"
 
 #include <string_view>
 
@@ -39,7 +40,7 @@ enum class LineEnd { end, stay };
 
 /// A word form: the stem in `stammfarbe` at `column`, the ending right after it in
 /// `endfarbe`.
-void form(OutputPane& pane, const Farben& farben, int column, std::string_view stamm,
-          std::string_view endung, LineEnd lineEnd = LineEnd::end);
+void form(OutputPane& pane, const Farben& farben, int column, const Wortform& form,
+          LineEnd lineEnd = LineEnd::end);
 
 } // namespace latiflex::print
