@@ -4,6 +4,8 @@
 #include "nouns/substantiv.h"
 #include "shell/number.h"
 #include "shell/prompt.h"
+#include "verbs/tempora.h"
+#include "verbs/verbum.h"
 
 #include <array>
 #include <functional>
@@ -50,7 +52,7 @@ void Form1::Form_Load() {
         u_.farben = {*qbColor(0), *qbColor(12)};
     }
 
-    verbgewaehlt_ = 0;
+    keinVerbGewaehlt();
     melden(d, std::string("   ").append(warnzeile), "WARNUNG");
 }
 
@@ -63,6 +65,12 @@ void Form1::Befehl4_Click() {
     keinVerbGewaehlt();
     adjectives::adjektiv(u_);
 }
+
+void Form1::verbum_Click() { verbs::verbum(u_, verb_); }
+void Form1::prakt_Click() { verbs::prakt(u_, verb_); }
+void Form1::prpass_Click() { verbs::prpass(u_, verb_); }
+void Form1::perfakt_Click() { verbs::perfakt(u_, verb_); }
+void Form1::perfpass_Click() { verbs::perfpass(u_, verb_); }
 
 void Form1::Befehl2_Click() { u_.dialoge.end(); }
 
@@ -102,7 +110,9 @@ bool Form1::click(std::string_view control) {
     static constexpr std::array handlers{
         Eintrag{"Befehl1", &Form1::Befehl1_Click}, Eintrag{"Befehl2", &Form1::Befehl2_Click},
         Eintrag{"Befehl3", &Form1::Befehl3_Click}, Eintrag{"Befehl4", &Form1::Befehl4_Click},
-        Eintrag{"cmdfarb", &Form1::cmdfarb_Click},
+        Eintrag{"verbum", &Form1::verbum_Click},   Eintrag{"prakt", &Form1::prakt_Click},
+        Eintrag{"prpass", &Form1::prpass_Click},   Eintrag{"perfakt", &Form1::perfakt_Click},
+        Eintrag{"perfpass", &Form1::perfpass_Click}, Eintrag{"cmdfarb", &Form1::cmdfarb_Click},
         Eintrag{"Bild1", &Form1::Bild1_Click},     Eintrag{"Command1", &Form1::Command1_Click},
     };
     for (const auto& [name, handler] : handlers) {

@@ -3,6 +3,7 @@
 #include "shell/dialogs.h"
 #include "shell/outputpane.h"
 #include "shell/umgebung.h"
+#include "verbs/verbzustand.h"
 
 #include <cstdint>
 #include <string_view>
@@ -26,6 +27,11 @@ public:
     void Befehl2_Click();  ///< "ENDE"
     void Befehl3_Click();  ///< "?": the notes window
     void Befehl4_Click();  ///< "ADJEKTIV"
+    void verbum_Click();   ///< "VERBUM"
+    void prakt_Click();    ///< "PR.IMP.F1. AKT."
+    void prpass_Click();   ///< "PR.IMP.F1. PASS."
+    void perfakt_Click();  ///< "PF.PLQPF.F2. AKT."
+    void perfpass_Click(); ///< "PF.PLQPF.F2.PASS:"
     void cmdfarb_Click();  ///< "FARBEN": the pane's background colour
     void Bild1_Click();    ///< a click on the pane
     void Command1_Click(); ///< "ZURÜCK" on the notes window
@@ -35,14 +41,14 @@ public:
     bool click(std::string_view control);
 
     const print::Farben& farben() const { return u_.farben; }
-    std::int16_t verbgewaehlt() const { return verbgewaehlt_; }
+    const verbs::VerbZustand& verb() const { return verb_; }
 
 private:
     /// After a noun or an adjective, the tense commands wait for a new "VERBUM".
-    void keinVerbGewaehlt() { verbgewaehlt_ = 0; }
+    void keinVerbGewaehlt() { verb_.verbgewaehlt = 0; }
 
     Umgebung u_;
-    std::int16_t verbgewaehlt_ = 0;
+    verbs::VerbZustand verb_;
     /// The colour dialog starts with the colour chosen at its last use (black at first).
     Rgb farbdialog_{};
 };

@@ -23,7 +23,7 @@ PaneWidget::PaneWidget(QWidget* parent) : QFrame(parent) {
 
 qreal PaneWidget::columnWidth() const { return QFontMetricsF(font()).averageCharWidth(); }
 
-qreal PaneWidget::lineHeight() const { return QFontMetricsF(font()).lineSpacing(); }
+qreal PaneWidget::lineHeight() const { return QFontMetricsF(font()).height(); }
 
 void PaneWidget::clear() {
     runs_.clear();

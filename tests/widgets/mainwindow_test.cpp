@@ -41,6 +41,7 @@ private slots:
     void windowAndPane();
     void tabOrder();
     void declinedNounShowsBothColours();
+    void verbPageHasTwoBlocks();
     void displayListSurvivesRepaint();
     void paneClickPrintsWarning();
 };
@@ -131,6 +132,36 @@ void MainWindowTest::declinedNounShowsBothColours() {
     const auto& plural = pane.runs()[13];
     QCOMPARE(plural.text, QStringLiteral("ros"));
     QCOMPARE(plural.topLeft, QPointF(24 * pane.columnWidth(), twipsToPixels(250, pane.logicalDpiY())));
+}
+
+void MainWindowTest::verbPageHasTwoBlocks() {
+    PaneWidget pane;
+    pane.resize(pane.sizeHint());
+    testing::FakeDialogs dialoge({"9", "12", "amo", "amare", "amavi", "amatus"});
+    Form1 form(pane, dialoge);
+    form.Form_Load();
+    form.verbum_Click();
+    form.prakt_Click();
+    QVERIFY(dialoge.messages.size() == 2); // greeting and warning only
+
+    const QImage image = pane.grab().toImage();
+    const int left = qRound(pane.origin().x() + 4 * pane.columnWidth());
+    const int line = qRound(pane.lineHeight());
+    const int subjunctive = pane.origin().y() + twipsToPixels(1900, pane.logicalDpiY());
+    const auto row = [&](int top) { return QRect(left, top, 40, line - 2); };
+    // Indicative: heading on the first line, the six persons below it in both colours.
+    QVERIFY(hasPixelOf(image, row(pane.origin().y()), QColor(0, 0, 0)));
+    QVERIFY(hasPixelOf(image, row(pane.origin().y() + line), QColor(0, 0, 255)));
+    QVERIFY(hasPixelOf(image, row(pane.origin().y() + 6 * line), QColor(255, 0, 0)));
+    // The subjunctive heading stands at 1900 twips, below the indicative block's last line.
+    const auto heading = std::find_if(pane.runs().begin(), pane.runs().end(),
+                                      [](const auto& run) { return run.text == "PRAES.KON.AKT."; });
+    QVERIFY(heading != pane.runs().end());
+    QCOMPARE(heading->topLeft, QPointF(4 * pane.columnWidth(), subjunctive - pane.origin().y()));
+    QVERIFY(7 * pane.lineHeight() <= heading->topLeft.y());
+    // Subjunctive: heading at 1900 twips in the ending colour left by the forms, then forms.
+    QVERIFY(hasPixelOf(image, row(subjunctive), QColor(255, 0, 0)));
+    QVERIFY(hasPixelOf(image, row(subjunctive + line), QColor(0, 0, 255)));
 }
 
 void MainWindowTest::displayListSurvivesRepaint() {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "shell/umgebung.h"
+#include "verbs/verbzustand.h"
+
+/// The four tense commands. Each refuses with a message unless a verb was entered through
+/// "VERBUM" and it has the forms the command needs; otherwise it prints five tenses of six
+/// persons into the cleared pane.
+namespace latiflex::verbs {
+
+void prakt(Umgebung& u, VerbZustand& v);    ///< "PR.IMP.F1. AKT."
+void prpass(Umgebung& u, VerbZustand& v);   ///< "PR.IMP.F1. PASS."
+void perfakt(Umgebung& u, VerbZustand& v);  ///< "PF.PLQPF.F2. AKT."
+void perfpass(Umgebung& u, VerbZustand& v); ///< "PF.PLQPF.F2.PASS:"
+
+} // namespace latiflex::verbs
