@@ -1,3 +1,4 @@
+#include "modal.h"
 #include "shell/noteswindow.h"
 #include "shell/qtdialogs.h"
 
@@ -7,30 +8,12 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <QtTest>
 
-#include <functional>
 
 using namespace latiflex;
 
-namespace {
-
-// Answers the next modal dialog of type D as soon as it is open.
-template <typename D>
-void answerNext(std::function<void(D&)> answer) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            answer(*dialog);
-        }
-    });
-    timer->start(5);
-}
-
-} // namespace
+using testing::answerNext;
 
 class DialogsTest : public QObject {
     Q_OBJECT
