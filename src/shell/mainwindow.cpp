@@ -37,19 +37,13 @@ MainWindow::MainWindow()
     : bild1_(new PaneWidget(this)), dialoge_(this), form_(*bild1_, dialoge_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("LATIFLEX 1 "));
-    const double dx = logicalDpiX();
-    const double dy = logicalDpiY();
-    const auto rect = [&](int left, int top, int width, int height) {
-        return QRect(twipsToPixels(left, dx), twipsToPixels(top, dy), twipsToPixels(width, dx),
-                     twipsToPixels(height, dy));
-    };
-    resize(twipsToPixels(11145, dx), twipsToPixels(6540, dy));
+    resize(twipsRect(*this, 0, 0, 11145, 6540).size());
 
     QWidget* previous = nullptr;
     for (const Knopf& k : knoepfe) {
         auto* button = new QPushButton(QString::fromUtf8(k.caption), this);
         button->setObjectName(QString::fromUtf8(k.name));
-        button->setGeometry(rect(k.left, k.top, k.width, k.height));
+        button->setGeometry(twipsRect(*this, k.left, k.top, k.width, k.height));
         connect(button, &QPushButton::clicked, this, [this, name = k.name] { form_.click(name); });
         if (previous) setTabOrder(previous, button);
         previous = button;
@@ -57,7 +51,7 @@ MainWindow::MainWindow()
     findChild<QPushButton*>(QStringLiteral("Befehl3"))->setFont(QFont(QStringLiteral("Arial"), 24));
 
     bild1_->setObjectName(QStringLiteral("Bild1"));
-    bild1_->setGeometry(rect(840, 360, 6615, 5415));
+    bild1_->setGeometry(twipsRect(*this, 840, 360, 6615, 5415));
     setTabOrder(previous, bild1_);
     connect(bild1_, &PaneWidget::clicked, this, [this] { form_.click("Bild1"); });
     dialoge_.onCommand1([this] { form_.click("Command1"); });

@@ -10,29 +10,23 @@ namespace latiflex {
 NotesWindow::NotesWindow() {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("LATIFLEX2"));
-    const double dx = logicalDpiX();
-    const double dy = logicalDpiY();
-    const auto rect = [&](int left, int top, int width, int height) {
-        return QRect(twipsToPixels(left, dx), twipsToPixels(top, dy), twipsToPixels(width, dx),
-                     twipsToPixels(height, dy));
-    };
 
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setGeometry(rect(1680, 840, 7935, 3015));
+    text1_->setGeometry(twipsRect(*this, 1680, 840, 7935, 3015));
 
     command1_ = new QPushButton(QStringLiteral("ZURÜCK"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(rect(4200, 7080, 1215, 495));
+    command1_->setGeometry(twipsRect(*this, 4200, 7080, 1215, 495));
     setTabOrder(text1_, command1_);
 
     // The designed client area (4680 x 3195 twips) hides most of its own controls, so the
     // window opens large enough for both, with the text box's left margin to its right and
     // a small margin below the button.
-    resize(twipsToPixels(1680 + 7935 + 1680, dx), twipsToPixels(7080 + 495 + 360, dy));
+    resize(twipsRect(*this, 0, 0, 1680 + 7935 + 1680, 7080 + 495 + 360).size());
 }
 
 void NotesWindow::setText(const QString& text) {

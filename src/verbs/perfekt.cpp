@@ -34,12 +34,7 @@ std::array<Tempus, 5> seite(const std::array<std::string_view, 5>& koepfe,
 } // namespace
 
 void perfakt(Umgebung& u, VerbZustand& v) {
-    if (!verbGewaehlt(u, v)) return;
-    u.bild1.clear();
-    if (v.deponens) {
-        melden(u.dialoge, "Kein Eintrag", "DEPONENS");
-        return;
-    }
+    if (!aktivBereit(u, v)) return;
     const std::string& f = v.stammformen[3];
     if (f.empty()) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");

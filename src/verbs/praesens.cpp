@@ -155,12 +155,7 @@ bool formbar(const VerbZustand& v, bool eigeneStaemme) {
 } // namespace
 
 void prakt(Umgebung& u, VerbZustand& v) {
-    if (!verbGewaehlt(u, v)) return;
-    u.bild1.clear();
-    if (v.deponens) {
-        melden(u.dialoge, "Kein Eintrag", "DEPONENS");
-        return;
-    }
+    if (!aktivBereit(u, v)) return;
     const std::string& p = v.stammformen[1];
     if (p.empty() || v.stammformen[2].empty() || (!v.istsum && !formbar(v, istVoloNoloMalo(p)))) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");

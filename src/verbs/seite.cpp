@@ -35,4 +35,12 @@ bool verbGewaehlt(Umgebung& u, const VerbZustand& v) {
     return false;
 }
 
+bool aktivBereit(Umgebung& u, const VerbZustand& v) {
+    if (!verbGewaehlt(u, v)) return false;
+    u.bild1.clear();
+    if (!v.deponens) return true;
+    melden(u.dialoge, "Kein Eintrag", "DEPONENS");
+    return false;
+}
+
 } // namespace latiflex::verbs

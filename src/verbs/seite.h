@@ -28,4 +28,8 @@ void druckeSeite(Umgebung& u, const std::array<Tempus, 5>& tempora, Farbe farbe 
 /// "Zuerst VERBUM wählen" and the pane keeps what it shows.
 bool verbGewaehlt(Umgebung& u, const VerbZustand& v);
 
+/// The guards the two active commands share: a verb entered; then the pane is cleared, and
+/// a deponent, which has no active forms, is refused with "Kein Eintrag".
+bool aktivBereit(Umgebung& u, const VerbZustand& v);
+
 } // namespace latiflex::verbs

@@ -12,9 +12,7 @@ using namespace latiflex;
 namespace {
 
 QRect twips(const QWidget& w, int left, int top, int width, int height) {
-    const double dx = w.logicalDpiX(), dy = w.logicalDpiY();
-    return {twipsToPixels(left, dx), twipsToPixels(top, dy), twipsToPixels(width, dx),
-            twipsToPixels(height, dy)};
+    return twipsRect(w, left, top, width, height);
 }
 
 // Whether some pixel in `area` is clearly of `colour` (glyph edges are blended).
