@@ -27,8 +27,8 @@ void adjektiv(Umgebung& u) {
     if (!n) return;
 
     const Eingabe eingabe{*m, *s, *n};
-    const auto analyse = m->empty() || s->empty() || n->empty() ? std::nullopt
-                                                                  : analysieren(eingabe);
+    const auto analyse =
+        m->empty() || s->empty() || n->empty() ? std::nullopt : analysieren(eingabe);
     if (!analyse) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;

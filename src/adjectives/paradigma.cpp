@@ -14,12 +14,14 @@ constexpr Tabelle aTabelle{"a", "ae", "ae", "am", "a", "a", "ae", "arum", "is", 
 constexpr Tabelle usTabelle{"us", "i", "o", "um", "e", "o", "i", "orum", "is", "os", "i", "is"};
 constexpr Tabelle erTabelle{"er", "i", "o", "um", "er", "o", "i", "orum", "is", "os", "i", "is"};
 constexpr Tabelle umTabelle{"um", "i", "o", "um", "um", "o", "a", "orum", "is", "a", "a", "is"};
-constexpr Tabelle drittMF{"is", "is", "i", "em", "is", "i", "es", "ium", "ibus", "es", "es", "ibus"};
+constexpr Tabelle drittMF{"is", "is",  "i",    "em", "is", "i",
+                          "es", "ium", "ibus", "es", "es", "ibus"};
 constexpr Tabelle drittN{"e", "is", "i", "e", "e", "i", "ia", "ium", "ibus", "ia", "ia", "ibus"};
 // dives, pauper, vetus, victor: ablative in -e, genitive plural in -um, neuter plural in -a.
-constexpr Tabelle drittMFAusnahme{"is", "is", "i",  "em", "is", "e",
+constexpr Tabelle drittMFAusnahme{"is", "is", "i",    "em", "is", "e",
                                   "es", "um", "ibus", "es", "es", "ibus"};
-constexpr Tabelle drittNAusnahme{"e", "is", "i", "e", "e", "e", "a", "um", "ibus", "a", "a", "ibus"};
+constexpr Tabelle drittNAusnahme{"e", "is", "i",    "e", "e", "e",
+                                 "a", "um", "ibus", "a", "a", "ibus"};
 
 bool istAusnahme(std::string_view m) {
     return m == "dives" || m == "pauper" || m == "vetus" || m == "victor";
@@ -43,7 +45,8 @@ std::array<Spalte, 3> dritte(const Eingabe& e, int adjklasse) {
         const bool nomVok = i == 0 || i == 4;
         mask[i] = fem[i] = {g, std::string(mf[i])};
         neutr[i] = {g, std::string(nt[i])};
-        if (adjklasse == 1 && nomVok) mask[i] = {cut(e.m, 2), std::string(text::lastLetters(e.m, 2))};
+        if (adjklasse == 1 && nomVok)
+            mask[i] = {cut(e.m, 2), std::string(text::lastLetters(e.m, 2))};
         if (adjklasse == 3) {
             if (nomVok) mask[i] = fem[i] = ganz(e.m);
             if (nomVok || i == 3) neutr[i] = ganz(e.n);
@@ -62,7 +65,8 @@ std::array<Spalte, 3> ao(const Eingabe& e) {
         // A masculine in neither -us nor -er has no stem and no ending: its rows stay empty.
         Wortform m;
         if (text::lastLetters(e.m, 2) == "er") {
-            m = {text::letterCount(e.m) + 1 == text::letterCount(e.s) ? std::string(e.m) : cut(e.s, 1),
+            m = {text::letterCount(e.m) + 1 == text::letterCount(e.s) ? std::string(e.m)
+                                                                      : cut(e.s, 1),
                  std::string(erTabelle[i])};
             erFlag = true;
         }

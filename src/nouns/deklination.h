@@ -17,8 +17,8 @@ enum class Typ { In, A, OUs, OR, OUm, E, U, Un, If, K };
 
 struct Klasse {
     Typ typ;
-    std::string_view deklname;       ///< as the heading names it: "A", ..., "KONS./ MISCH."
-    std::string_view kopfende;       ///< what follows it in the heading, gender included
+    std::string_view deklname; ///< as the heading names it: "A", ..., "KONS./ MISCH."
+    std::string_view kopfende; ///< what follows it in the heading, gender included
 };
 
 /// The paradigm of nominative `n` with genitive `g`, by the first rule that holds.

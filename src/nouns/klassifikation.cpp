@@ -44,11 +44,11 @@ std::string ueberschrift(const Klasse& klasse) {
 
 std::optional<KMarken> kMarken(std::string_view n, std::string_view g) {
     KMarken marken;
-    marken.neutrum =
-        endsWith(n, "men") || endsWith(n, "ur") ||
-        (endsWith(n, "us") && (endsWith(g, "uris") || endsWith(g, "eris") || endsWith(g, "oris"))) ||
-        einesVon(n, {"marmor", "aes", "os", "cadaver", "iter", "ver"}) ||
-        einesVon(n, {"mel", "lac", "caput", "cor"});
+    marken.neutrum = endsWith(n, "men") || endsWith(n, "ur") ||
+                     (endsWith(n, "us") &&
+                      (endsWith(g, "uris") || endsWith(g, "eris") || endsWith(g, "oris"))) ||
+                     einesVon(n, {"marmor", "aes", "os", "cadaver", "iter", "ver"}) ||
+                     einesVon(n, {"mel", "lac", "caput", "cor"});
 
     const auto dritt = text::letterFromEnd(g, 3);
     const auto viert = text::letterFromEnd(g, 4);

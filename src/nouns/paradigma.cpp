@@ -15,25 +15,37 @@ constexpr Tabelle tabelleOUs{"us", "i", "o", "um", "e", "o", "i", "orum", "is", 
 constexpr Tabelle tabelleOR{"er", "i", "o", "um", "er", "o", "i", "orum", "is", "os", "i", "is"};
 constexpr Tabelle tabelleOUm{"um", "i", "o", "um", "um", "o", "a", "orum", "is", "a", "a", "is"};
 constexpr Tabelle tabelleE{"s", "i", "i", "m", "s", "e", "s", "rum", "bus", "s", "s", "bus"};
-constexpr Tabelle tabelleU{"us", "us", "ui", "um", "us", "u", "us", "uum", "ibus", "us", "us", "ibus"};
+constexpr Tabelle tabelleU{"us", "us",  "ui",   "um", "us", "u",
+                           "us", "uum", "ibus", "us", "us", "ibus"};
 constexpr Tabelle tabelleUn{"u", "us", "u", "u", "u", "u", "ua", "uum", "ibus", "ua", "ua", "ibus"};
 constexpr Tabelle tabelleIn{"e", "is", "i", "e", "e", "i", "ia", "ium", "ibus", "ia", "ia", "ibus"};
-constexpr Tabelle tabelleIf{"is", "is", "i", "im", "is", "i", "es", "ium", "ibus", "es", "es", "ibus"};
+constexpr Tabelle tabelleIf{"is", "is",  "i",    "im", "is", "i",
+                            "es", "ium", "ibus", "es", "es", "ibus"};
 constexpr Tabelle tabelleK{"", "is", "i", "em", "", "e", "es", "um", "ibus", "es", "es", "ibus"};
 constexpr Tabelle tabelleKn{"", "is", "i", "", "", "e", "a", "um", "ibus", "a", "a", "ibus"};
 
 const Tabelle& tabelleFuer(Typ typ, bool neutrum) {
     switch (typ) {
-    case Typ::In: return tabelleIn;
-    case Typ::A: return tabelleA;
-    case Typ::OUs: return tabelleOUs;
-    case Typ::OR: return tabelleOR;
-    case Typ::OUm: return tabelleOUm;
-    case Typ::E: return tabelleE;
-    case Typ::U: return tabelleU;
-    case Typ::Un: return tabelleUn;
-    case Typ::If: return tabelleIf;
-    case Typ::K: break;
+    case Typ::In:
+        return tabelleIn;
+    case Typ::A:
+        return tabelleA;
+    case Typ::OUs:
+        return tabelleOUs;
+    case Typ::OR:
+        return tabelleOR;
+    case Typ::OUm:
+        return tabelleOUm;
+    case Typ::E:
+        return tabelleE;
+    case Typ::U:
+        return tabelleU;
+    case Typ::Un:
+        return tabelleUn;
+    case Typ::If:
+        return tabelleIf;
+    case Typ::K:
+        break;
     }
     return neutrum ? tabelleKn : tabelleK;
 }
@@ -45,7 +57,8 @@ bool istNominativOderVokativ(int zeile) { return zeile == 1 || zeile == 5; }
 Paradigma::Paradigma(std::string_view n, std::string_view g, Typ typ, KMarken marken)
     : n_(n), g_(g), typ_(typ), marken_(marken) {
     const Tabelle& quelle = tabelleFuer(typ, marken.neutrum);
-    for (std::size_t i = 0; i < quelle.size(); ++i) tabelle_[i + 1] = quelle[i];
+    for (std::size_t i = 0; i < quelle.size(); ++i)
+        tabelle_[i + 1] = quelle[i];
 }
 
 bool Paradigma::hatPlural() const { return !(typ_ == Typ::K && g_ == "Iovis"); }
@@ -56,7 +69,9 @@ std::optional<Wortform> Paradigma::form(int zeile) {
     std::string& zelle = tabelle_[static_cast<std::size_t>(zeile)];
 
     switch (typ_) {
-    case Typ::A: stamm = less(n_, 1); break;
+    case Typ::A:
+        stamm = less(n_, 1);
+        break;
     case Typ::OUs:
         stamm = less(n_, 2);
         if (zeile == 5 && text::endsWith(n_, "ius")) { // filius: fili
@@ -81,9 +96,15 @@ std::optional<Wortform> Paradigma::form(int zeile) {
         }
         break;
     case Typ::OUm:
-    case Typ::U: stamm = less(n_, 2); break;
-    case Typ::E: stamm = less(n_, zeile == 6 ? 2 : 1); break;
-    case Typ::Un: stamm = less(n_, 1); break;
+    case Typ::U:
+        stamm = less(n_, 2);
+        break;
+    case Typ::E:
+        stamm = less(n_, zeile == 6 ? 2 : 1);
+        break;
+    case Typ::Un:
+        stamm = less(n_, 1);
+        break;
     case Typ::In:
         stamm = less(g_, 2);
         if (!stamm) return std::nullopt;

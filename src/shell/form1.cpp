@@ -108,12 +108,12 @@ bool Form1::click(std::string_view control) {
         Handler handler;
     };
     static constexpr std::array handlers{
-        Eintrag{"Befehl1", &Form1::Befehl1_Click}, Eintrag{"Befehl2", &Form1::Befehl2_Click},
-        Eintrag{"Befehl3", &Form1::Befehl3_Click}, Eintrag{"Befehl4", &Form1::Befehl4_Click},
-        Eintrag{"verbum", &Form1::verbum_Click},   Eintrag{"prakt", &Form1::prakt_Click},
-        Eintrag{"prpass", &Form1::prpass_Click},   Eintrag{"perfakt", &Form1::perfakt_Click},
+        Eintrag{"Befehl1", &Form1::Befehl1_Click},   Eintrag{"Befehl2", &Form1::Befehl2_Click},
+        Eintrag{"Befehl3", &Form1::Befehl3_Click},   Eintrag{"Befehl4", &Form1::Befehl4_Click},
+        Eintrag{"verbum", &Form1::verbum_Click},     Eintrag{"prakt", &Form1::prakt_Click},
+        Eintrag{"prpass", &Form1::prpass_Click},     Eintrag{"perfakt", &Form1::perfakt_Click},
         Eintrag{"perfpass", &Form1::perfpass_Click}, Eintrag{"cmdfarb", &Form1::cmdfarb_Click},
-        Eintrag{"Bild1", &Form1::Bild1_Click},     Eintrag{"Command1", &Form1::Command1_Click},
+        Eintrag{"Bild1", &Form1::Bild1_Click},       Eintrag{"Command1", &Form1::Command1_Click},
     };
     for (const auto& [name, handler] : handlers) {
         if (name == control) {

@@ -23,7 +23,7 @@ public:
     /// before the window is first shown.
     void Form_Load();
 
-    void Befehl1_Click(); ///< "SUBST"
+    void Befehl1_Click();  ///< "SUBST"
     void Befehl2_Click();  ///< "ENDE"
     void Befehl3_Click();  ///< "?": the notes window
     void Befehl4_Click();  ///< "ADJEKTIV"

@@ -13,7 +13,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // Counts the digits at s[pos...], advancing pos past them.
 std::size_t skipDigits(std::string_view s, std::size_t& pos) {
     const std::size_t start = pos;
-    while (pos < s.size() && isDigit(s[pos])) ++pos;
+    while (pos < s.size() && isDigit(s[pos]))
+        ++pos;
     return pos - start;
 }
 
@@ -30,7 +31,8 @@ long decimalMagnitude(std::string_view mantissa, std::size_t intDigits, std::str
         std::size_t pos = 1;
         bool negative = false;
         if (exponent[pos] == '+' || exponent[pos] == '-') negative = exponent[pos++] == '-';
-        for (; pos < exponent.size(); ++pos) e = std::min(e * 10 + (exponent[pos] - '0'), 1'000'000L);
+        for (; pos < exponent.size(); ++pos)
+            e = std::min(e * 10 + (exponent[pos] - '0'), 1'000'000L);
         if (negative) e = -e;
     }
     return lead + e;
@@ -68,7 +70,8 @@ std::optional<double> readNumber(std::string_view s) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Out of range either way: too large is no number, too small is zero.
-        if (decimalMagnitude(s.substr(body, mantissaEnd - body), intDigits, s.substr(mantissaEnd)) > 0)
+        if (decimalMagnitude(s.substr(body, mantissaEnd - body), intDigits, s.substr(mantissaEnd)) >
+            0)
             return std::nullopt;
         value = 0;
     } else if (error != std::errc{} || end != text.data() + text.size()) {

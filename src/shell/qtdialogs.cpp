@@ -19,11 +19,16 @@ QString fromUtf8(std::string_view text) {
 
 QMessageBox::Icon iconFor(int style) {
     switch (style & 0x70) {
-    case 16: return QMessageBox::Critical;
-    case 32: return QMessageBox::Question;
-    case 48: return QMessageBox::Warning;
-    case 64: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -61,8 +66,8 @@ void QtDialogs::messageBox(std::string_view text, int style, std::string_view ti
 }
 
 std::optional<Rgb> QtDialogs::chooseColour(Rgb initial) {
-    const QColor chosen = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b),
-                                                 parent(), QStringLiteral("Farben"));
+    const QColor chosen = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), parent(),
+                                                 QStringLiteral("Farben"));
     if (!chosen.isValid()) return std::nullopt;
     return Rgb{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
                static_cast<std::uint8_t>(chosen.blue())};
@@ -92,7 +97,8 @@ void QtDialogs::hideNotes() {
 }
 
 void QtDialogs::end() {
-    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
     QCoreApplication::quit();
 }
 

@@ -72,10 +72,12 @@ void perfpass(Umgebung& u, VerbZustand& v) {
     }
     // The participle and a blank; in the plural in -i, with two more blanks.
     std::array<std::string, 7> staemme;
-    for (int n = 1; n <= 6; ++n) staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
-    druckeSeite(u, seite({"PERF.IND.PASS.", "PLQPF.IND.PASS.", "FUTUR.IND.PASS.",
-                          "PERF.KON.PASS.", "PLQPF.KON.PASS."},
-                         {&esse_praes, &esse_impf, &esse_fut, &esse_konj, &esse_impfkonj}, staemme));
+    for (int n = 1; n <= 6; ++n)
+        staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
+    druckeSeite(u,
+                seite({"PERF.IND.PASS.", "PLQPF.IND.PASS.", "FUTUR.IND.PASS.", "PERF.KON.PASS.",
+                       "PLQPF.KON.PASS."},
+                      {&esse_praes, &esse_impf, &esse_fut, &esse_konj, &esse_impfkonj}, staemme));
 }
 
 } // namespace latiflex::verbs

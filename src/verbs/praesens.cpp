@@ -72,16 +72,17 @@ std::array<Tempus, 5> aktiv(VerbZustand& v) {
                              {"PRAES.KON.AKT.", {}},
                              {"IMP.KON.AKT", {}}}};
     for (int n = 1; n <= 6; ++n) {
-        t[0].formen[n - 1] = {unregelmaessig ? std::string(eigenerStamm(n))
-                                             : praesstamm(n, v.konjklasse, p, inf, bindevokale,
-                                                          Genus::aktiv),
+        t[0].formen[n - 1] = {unregelmaessig
+                                  ? std::string(eigenerStamm(n))
+                                  : praesstamm(n, v.konjklasse, p, inf, bindevokale, Genus::aktiv),
                               std::string(endungen[n])};
     }
 
     endungen[1] = "m";
     std::string impf = impfstamm(v.konjklasse, p, inf);
     if (unregelmaessig) impf = less(p, 1) + "eba"; // voleba, noleba, maleba
-    for (int n = 1; n <= 6; ++n) t[1].formen[n - 1] = {impf, std::string(endungen[n])};
+    for (int n = 1; n <= 6; ++n)
+        t[1].formen[n - 1] = {impf, std::string(endungen[n])};
 
     if (unregelmaessig) v.konjklasse = konsonantisch; // and so it stays
     for (int n = 1; n <= 6; ++n) {
@@ -118,7 +119,8 @@ std::array<Tempus, 5> passiv(const VerbZustand& v) {
 
     endungen[1] = "r";
     const std::string impf = impfstamm(klasse, p, inf);
-    for (int n = 1; n <= 6; ++n) t[1].formen[n - 1] = {impf, std::string(endungen[n])};
+    for (int n = 1; n <= 6; ++n)
+        t[1].formen[n - 1] = {impf, std::string(endungen[n])};
 
     if (istAundE(klasse)) endungen[1] = "or"; // amabor, but regar
     for (int n = 1; n <= 6; ++n)
@@ -142,7 +144,8 @@ std::array<Tempus, 5> esseSeite() {
     const std::array<const Personen*, 5> tabellen{&esse_praes, &esse_impf, &esse_fut, &esse_konj,
                                                   &esse_impfkonj};
     for (std::size_t k = 0; k < t.size(); ++k)
-        for (int n = 1; n <= 6; ++n) t[k].formen[n - 1] = {std::string((*tabellen[k])[n]), ""};
+        for (int n = 1; n <= 6; ++n)
+            t[k].formen[n - 1] = {std::string((*tabellen[k])[n]), ""};
     return t;
 }
 

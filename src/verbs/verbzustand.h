@@ -14,7 +14,7 @@ using Personen = std::array<std::string_view, 7>;
 inline constexpr Personen esse_praes{"", "sum", "es", "est", "sumus", "estis", "sunt"};
 inline constexpr Personen esse_konj{"", "sim", "sis", "sit", "simus", "sitis", "sint"};
 inline constexpr Personen esse_impf{"", "eram", "eras", "erat", "eramus", "eratis", "erant"};
-inline constexpr Personen esse_impfkonj{"",       "essem",   "esses", "esset",
+inline constexpr Personen esse_impfkonj{"",        "essem",   "esses", "esset",
                                         "essemus", "essetis", "essent"};
 inline constexpr Personen esse_fut{"", "ero", "eris", "erit", "erimus", "eritis", "erunt"};
 

@@ -8,15 +8,20 @@ std::string quoted(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') out += "\\\\";
-        else if (c == '"') out += "\\\"";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '"')
+            out += "\\\"";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
         else if (byte < 0x20 || byte == 0x7F) {
             char buffer[5];
             std::snprintf(buffer, sizeof buffer, "\\x%02X", byte);
             out += buffer;
-        } else out += c;
+        } else
+            out += c;
     }
     out += '"';
     return out;

@@ -15,9 +15,9 @@ namespace latiflex::testing {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> controls{
-    "Befehl1", "Befehl2", "Befehl3", "Befehl4", "verbum",  "prakt",
-    "prpass",  "perfakt", "perfpass", "cmdfarb", "Bild1",   "Command1"};
+constexpr std::array<std::string_view, 12> controls{"Befehl1",  "Befehl2", "Befehl3", "Befehl4",
+                                                    "verbum",   "prakt",   "prpass",  "perfakt",
+                                                    "perfpass", "cmdfarb", "Bild1",   "Command1"};
 
 bool readByte(std::string_view word, std::uint8_t& value) {
     unsigned number = 0;

@@ -19,19 +19,17 @@ TEST_P(ClassifyTest, FirstRuleThatHoldsWins) {
 
 INSTANTIATE_TEST_SUITE_P(
     Nouns, ClassifyTest,
-    ::testing::Values(Case{"caesarBeforeAnything", "Caesar", "Caesaris", Typ::In},
-                      Case{"animal", "animal", "animalis", Typ::In},
-                      Case{"rosaAnyGenitive", "rosa", "xyz", Typ::A},
-                      Case{"dominus", "dominus", "domini", Typ::OUs},
-                      Case{"vir", "vir", "viri", Typ::OR}, Case{"ager", "ager", "agri", Typ::OR},
-                      Case{"templumAnyGenitive", "templum", "q", Typ::OUm},
-                      Case{"res", "res", "rei", Typ::E}, Case{"manus", "manus", "manus", Typ::U},
-                      Case{"cornu", "cornu", "cornus", Typ::Un},
-                      Case{"turris", "turris", "turris", Typ::If}, Case{"vis", "vis", "vis", Typ::If},
-                      Case{"navisNotInList", "navis", "navis", Typ::K},
-                      Case{"trailingBlank", "rosa ", "rosae", Typ::K},
-                      Case{"capitals", "ROSA", "ROSAE", Typ::K},
-                      Case{"macronIsNoA", "rosā", "rosae", Typ::K}),
+    ::testing::Values(
+        Case{"caesarBeforeAnything", "Caesar", "Caesaris", Typ::In},
+        Case{"animal", "animal", "animalis", Typ::In},
+        Case{"rosaAnyGenitive", "rosa", "xyz", Typ::A},
+        Case{"dominus", "dominus", "domini", Typ::OUs}, Case{"vir", "vir", "viri", Typ::OR},
+        Case{"ager", "ager", "agri", Typ::OR}, Case{"templumAnyGenitive", "templum", "q", Typ::OUm},
+        Case{"res", "res", "rei", Typ::E}, Case{"manus", "manus", "manus", Typ::U},
+        Case{"cornu", "cornu", "cornus", Typ::Un}, Case{"turris", "turris", "turris", Typ::If},
+        Case{"vis", "vis", "vis", Typ::If}, Case{"navisNotInList", "navis", "navis", Typ::K},
+        Case{"trailingBlank", "rosa ", "rosae", Typ::K}, Case{"capitals", "ROSA", "ROSAE", Typ::K},
+        Case{"macronIsNoA", "rosā", "rosae", Typ::K}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Classify, HeadingKeepsItsBlanks) {
@@ -58,18 +56,17 @@ TEST_P(MarksTest, NeuterAndIStem) {
     EXPECT_EQ(marken->istamm, GetParam().istamm);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TypeK, MarksTest,
-    ::testing::Values(Marks{"urbs", "urbs", "urbis", false, 1},
-                      Marks{"nomen", "nomen", "nominis", true, 0},
-                      Marks{"corpus", "corpus", "corporis", true, 0},
-                      Marks{"virtus", "virtus", "virtutis", false, 0},
-                      Marks{"pater", "pater", "patris", false, 0},
-                      Marks{"iuvenis", "iuvenis", "iuvenis", false, 2},
-                      Marks{"navis", "navis", "navis", false, 2},
-                      Marks{"mel", "mel", "mellis", true, 1},
-                      Marks{"umlautIsConsonant", "nox", "nöctis", false, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(TypeK, MarksTest,
+                         ::testing::Values(Marks{"urbs", "urbs", "urbis", false, 1},
+                                           Marks{"nomen", "nomen", "nominis", true, 0},
+                                           Marks{"corpus", "corpus", "corporis", true, 0},
+                                           Marks{"virtus", "virtus", "virtutis", false, 0},
+                                           Marks{"pater", "pater", "patris", false, 0},
+                                           Marks{"iuvenis", "iuvenis", "iuvenis", false, 2},
+                                           Marks{"navis", "navis", "navis", false, 2},
+                                           Marks{"mel", "mel", "mellis", true, 1},
+                                           Marks{"umlautIsConsonant", "nox", "nöctis", false, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Marks, GenitiveOfThreeLettersCannotTell) {
     EXPECT_EQ(kMarken("rex", "rx"), std::nullopt);

@@ -13,30 +13,29 @@ struct Reading {
 
 class NumberTest : public ::testing::TestWithParam<Reading> {};
 
-TEST_P(NumberTest, ReadsAsNumberOrNot) {
-    EXPECT_EQ(readNumber(GetParam().text), GetParam().value);
-}
+TEST_P(NumberTest, ReadsAsNumberOrNot) { EXPECT_EQ(readNumber(GetParam().text), GetParam().value); }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, NumberTest,
-    ::testing::Values(Reading{"plain", "12", 12}, Reading{"blanksAround", "  9  ", 9},
-                      Reading{"minusZero", "-0", 0}, Reading{"signedFraction", "+.5e-3", 0.0005},
-                      Reading{"exponent", "2.5E2", 250}, Reading{"trailingPoint", "3.", 3},
-                      Reading{"negative", "-4", -4}, Reading{"empty", "", std::nullopt},
-                      Reading{"blanksOnly", "   ", std::nullopt},
-                      Reading{"lonePoint", ".", std::nullopt}, Reading{"comma", "1,5", std::nullopt},
-                      Reading{"hex", "0x10", std::nullopt}, Reading{"bareExponent", "1e", std::nullopt},
-                      Reading{"signOnly", "-", std::nullopt},
-                      Reading{"innerBlank", "1 2", std::nullopt},
-                      Reading{"tab", "\t5", std::nullopt}, Reading{"word", "abc", std::nullopt},
-                      Reading{"tooLarge", "1e999", std::nullopt},
-                      Reading{"tooSmall", "1e-999", 0}, Reading{"tinyWithoutExponent",
-                      "0.0000000000000000000000000000000000000000000000000000000000000000000000"
-                      "0000000000000000000000000000000000000000000000000000000000000000000000"
-                      "0000000000000000000000000000000000000000000000000000000000000000000000"
-                      "0000000000000000000000000000000000000000000000000000000000000000000000"
-                      "0000000000000000000000000000000000000000000000000000000000000000000001", 0},
-                      Reading{"doubleSign", "--1", std::nullopt}),
+    ::testing::Values(
+        Reading{"plain", "12", 12}, Reading{"blanksAround", "  9  ", 9},
+        Reading{"minusZero", "-0", 0}, Reading{"signedFraction", "+.5e-3", 0.0005},
+        Reading{"exponent", "2.5E2", 250}, Reading{"trailingPoint", "3.", 3},
+        Reading{"negative", "-4", -4}, Reading{"empty", "", std::nullopt},
+        Reading{"blanksOnly", "   ", std::nullopt}, Reading{"lonePoint", ".", std::nullopt},
+        Reading{"comma", "1,5", std::nullopt}, Reading{"hex", "0x10", std::nullopt},
+        Reading{"bareExponent", "1e", std::nullopt}, Reading{"signOnly", "-", std::nullopt},
+        Reading{"innerBlank", "1 2", std::nullopt}, Reading{"tab", "\t5", std::nullopt},
+        Reading{"word", "abc", std::nullopt}, Reading{"tooLarge", "1e999", std::nullopt},
+        Reading{"tooSmall", "1e-999", 0},
+        Reading{"tinyWithoutExponent",
+                "0.0000000000000000000000000000000000000000000000000000000000000000000000"
+                "0000000000000000000000000000000000000000000000000000000000000000000000"
+                "0000000000000000000000000000000000000000000000000000000000000000000000"
+                "0000000000000000000000000000000000000000000000000000000000000000000000"
+                "0000000000000000000000000000000000000000000000000000000000000000000001",
+                0},
+        Reading{"doubleSign", "--1", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Number, RoundsHalfToEven) {

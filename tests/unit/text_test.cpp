@@ -21,16 +21,18 @@ TEST_P(CutTest, CutsByLetters) {
     EXPECT_EQ(lastLetters(c.word, c.k), c.last);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Words, CutTest,
-    ::testing::Values(Cut{"ascii", "rosa", 1, "ros", "a"}, Cut{"wholeWord", "rosa", 4, "", "rosa"},
-                      Cut{"tooShort", "rx", 3, std::nullopt, "rx"},
-                      Cut{"empty", "", 1, std::nullopt, ""}, Cut{"zero", "vis", 0, "vis", ""},
-                      Cut{"macron", "rosā", 1, "ros", "ā"}, Cut{"umlaut", "Mädchen", 6, "M", "ädchen"},
-                      Cut{"emoji", "rosa😀", 2, "ros", "a😀"},
-                      Cut{"combiningMark", "rosa\u0304", 1, "rosa", "\u0304"},
-                      Cut{"strayContinuation", "ab\x80", 1, "a", "b\x80"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Words, CutTest,
+                         ::testing::Values(Cut{"ascii", "rosa", 1, "ros", "a"},
+                                           Cut{"wholeWord", "rosa", 4, "", "rosa"},
+                                           Cut{"tooShort", "rx", 3, std::nullopt, "rx"},
+                                           Cut{"empty", "", 1, std::nullopt, ""},
+                                           Cut{"zero", "vis", 0, "vis", ""},
+                                           Cut{"macron", "rosā", 1, "ros", "ā"},
+                                           Cut{"umlaut", "Mädchen", 6, "M", "ädchen"},
+                                           Cut{"emoji", "rosa😀", 2, "ros", "a😀"},
+                                           Cut{"combiningMark", "rosa\u0304", 1, "rosa", "\u0304"},
+                                           Cut{"strayContinuation", "ab\x80", 1, "a", "b\x80"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Text, CountsCodePoints) {
     EXPECT_EQ(letterCount(""), 0u);

@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-
 using namespace latiflex;
 
 using testing::answerNext;

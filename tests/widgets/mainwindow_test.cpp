@@ -48,16 +48,26 @@ void MainWindowTest::controls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("designed");
-    QTest::newRow("SUBST") << "Befehl1" << "SUBST" << QRect(8880, 240, 1215, 495);
-    QTest::newRow("ADJEKTIV") << "Befehl4" << "ADJEKTIV" << QRect(8880, 960, 1215, 495);
-    QTest::newRow("?") << "Befehl3" << "?" << QRect(7800, 240, 735, 1215);
-    QTest::newRow("VERBUM") << "verbum" << "VERBUM" << QRect(7920, 1680, 2175, 495);
-    QTest::newRow("prakt") << "prakt" << "PR.IMP.F1. AKT." << QRect(7920, 2400, 2175, 375);
-    QTest::newRow("prpass") << "prpass" << "PR.IMP.F1. PASS." << QRect(7920, 3000, 2175, 375);
-    QTest::newRow("perfakt") << "perfakt" << "PF.PLQPF.F2. AKT." << QRect(7920, 3600, 2175, 375);
-    QTest::newRow("perfpass") << "perfpass" << "PF.PLQPF.F2.PASS:" << QRect(7920, 4200, 2175, 375);
-    QTest::newRow("FARBEN") << "cmdfarb" << "FARBEN" << QRect(7920, 5280, 855, 495);
-    QTest::newRow("ENDE") << "Befehl2" << "ENDE" << QRect(9240, 5280, 855, 495);
+    QTest::newRow("SUBST") << "Befehl1"
+                           << "SUBST" << QRect(8880, 240, 1215, 495);
+    QTest::newRow("ADJEKTIV") << "Befehl4"
+                              << "ADJEKTIV" << QRect(8880, 960, 1215, 495);
+    QTest::newRow("?") << "Befehl3"
+                       << "?" << QRect(7800, 240, 735, 1215);
+    QTest::newRow("VERBUM") << "verbum"
+                            << "VERBUM" << QRect(7920, 1680, 2175, 495);
+    QTest::newRow("prakt") << "prakt"
+                           << "PR.IMP.F1. AKT." << QRect(7920, 2400, 2175, 375);
+    QTest::newRow("prpass") << "prpass"
+                            << "PR.IMP.F1. PASS." << QRect(7920, 3000, 2175, 375);
+    QTest::newRow("perfakt") << "perfakt"
+                             << "PF.PLQPF.F2. AKT." << QRect(7920, 3600, 2175, 375);
+    QTest::newRow("perfpass") << "perfpass"
+                              << "PF.PLQPF.F2.PASS:" << QRect(7920, 4200, 2175, 375);
+    QTest::newRow("FARBEN") << "cmdfarb"
+                            << "FARBEN" << QRect(7920, 5280, 855, 495);
+    QTest::newRow("ENDE") << "Befehl2"
+                          << "ENDE" << QRect(9240, 5280, 855, 495);
 }
 
 void MainWindowTest::controls() {
@@ -94,7 +104,7 @@ void MainWindowTest::windowAndPane() {
 
 void MainWindowTest::tabOrder() {
     MainWindow window;
-    const QStringList expected{"Befehl1", "Befehl4", "Befehl3", "verbum",  "prakt",  "prpass",
+    const QStringList expected{"Befehl1", "Befehl4",  "Befehl3", "verbum",  "prakt", "prpass",
                                "perfakt", "perfpass", "cmdfarb", "Befehl2", "Bild1", "Befehl1"};
     QWidget* w = window.findChild<QWidget*>("Befehl1");
     for (const QString& name : expected) {
@@ -129,7 +139,8 @@ void MainWindowTest::declinedNounShowsBothColours() {
     // The plural starts at 250 twips, beside the first singular rows, at column 25.
     const auto& plural = pane.runs()[13];
     QCOMPARE(plural.text, QStringLiteral("ros"));
-    QCOMPARE(plural.topLeft, QPointF(24 * pane.columnWidth(), twipsToPixels(250, pane.logicalDpiY())));
+    QCOMPARE(plural.topLeft,
+             QPointF(24 * pane.columnWidth(), twipsToPixels(250, pane.logicalDpiY())));
 }
 
 void MainWindowTest::verbPageHasTwoBlocks() {

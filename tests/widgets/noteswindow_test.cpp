@@ -40,7 +40,8 @@ void NotesWindowTest::notesShowTheirSevenLinesInOneWindow() {
     click("Befehl3");
     QCOMPARE(window_->dialoge().notes(), notes);
     int windows = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) windows += qobject_cast<NotesWindow*>(w) != nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        windows += qobject_cast<NotesWindow*>(w) != nullptr;
     QCOMPARE(windows, 1);
 
     QCOMPARE(notes->windowTitle(), QStringLiteral("LATIFLEX2"));
@@ -50,7 +51,8 @@ void NotesWindowTest::notesShowTheirSevenLinesInOneWindow() {
     QCOMPARE(lines.first(), QStringLiteral("ANMERKUNGEN"));
     QCOMPARE(lines[2], QStringLiteral("Bei den Substantiven sind für Neutra auf -or, -oris nur "
                                       "\"marmor\" eingetragen."));
-    QCOMPARE(lines.last(), QStringLiteral("Viel Erfolg wünscht Dr.Erika Mustermann, 12345 Musterstadt."));
+    QCOMPARE(lines.last(),
+             QStringLiteral("Viel Erfolg wünscht Dr.Erika Mustermann, 12345 Musterstadt."));
     QCOMPARE(notes->text1()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(notes->text1()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     // The window opens large enough for the text box and the button.
