@@ -52,6 +52,8 @@ public:
     explicit ScriptedDialogs(std::ostream& log) : log_(log) {}
 
     void push(Response response) { responses_.push_back(std::move(response)); }
+    /// Drops the responses not taken yet.
+    void forget() { responses_.clear(); }
     bool ended() const { return ended_; }
 
     void setOuterSize(int widthTwips, int heightTwips) override;

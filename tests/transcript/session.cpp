@@ -1,0 +1,157 @@
+#include "session.h"
+
+#include "shell/form1.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <sstream>
+
+namespace latiflex::testing {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> controls{
+    "Befehl1", "Befehl2", "Befehl3", "Befehl4", "verbum", "prakt",
+    "prpass",  "perfakt", "perfpass", "cmdfarb", "Bild1", "Command1"};
+
+bool isTense(std::string_view c) {
+    return c == "prakt" || c == "prpass" || c == "perfakt" || c == "perfpass";
+}
+
+// Whether a step writes state that a tense command reads.
+bool touchesVerb(std::string_view c) {
+    return c == "verbum" || isTense(c) || c == "Befehl1" || c == "Befehl4";
+}
+
+std::optional<Rgb> readColour(std::string_view rest) {
+    std::array<unsigned, 3> v{};
+    for (auto& part : v) {
+        while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), part);
+        if (error != std::errc{} || part > 255) return std::nullopt;
+        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+    }
+    if (!rest.empty()) return std::nullopt;
+    return Rgb{static_cast<std::uint8_t>(v[0]), static_cast<std::uint8_t>(v[1]),
+               static_cast<std::uint8_t>(v[2])};
+}
+
+std::vector<std::string> runSteps(const Session& session, const std::vector<std::size_t>& which) {
+    std::ostringstream log;
+    RecordingPane bild1(log);
+    ScriptedDialogs dialoge(log);
+    for (const auto& r : session.startup) dialoge.push(r);
+    Form1 form(bild1, dialoge);
+    form.Form_Load();
+    std::vector<std::string> logs;
+    for (const std::size_t i : which) {
+        const Step& step = session.steps[i];
+        dialoge.forget();
+        for (const auto& r : step.responses) dialoge.push(r);
+        log.str({});
+        form.click(step.control);
+        logs.push_back(log.str());
+        if (dialoge.ended()) break;
+    }
+    return logs;
+}
+
+bool answersValid(const Session& session) {
+    const auto valid = [](const Response& r) {
+        const auto* a = std::get_if<Answer>(&r);
+        return !a || validUtf8(a->text);
+    };
+    if (!std::all_of(session.startup.begin(), session.startup.end(), valid)) return false;
+    return std::all_of(session.steps.begin(), session.steps.end(), [&](const Step& s) {
+        return std::all_of(s.responses.begin(), s.responses.end(), valid);
+    });
+}
+
+} // namespace
+
+bool validUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        std::size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        std::uint32_t cp = n == 1 ? b : b & (0x7F >> n);
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto c = static_cast<unsigned char>(s[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (cp < least[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += n;
+    }
+    return true;
+}
+
+Session readSession(std::string_view bytes, std::size_t maxSteps) {
+    Session session;
+    std::vector<Response>* responses = &session.startup;
+    while (!bytes.empty()) {
+        const auto end = std::min(bytes.find('\n'), bytes.size());
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(std::min(end + 1, bytes.size()));
+        if (line.starts_with("click ")) {
+            const auto name = line.substr(6);
+            if (std::find(controls.begin(), controls.end(), name) != controls.end()) {
+                if (session.steps.size() == maxSteps) break;
+                session.steps.push_back({std::string(name), {}});
+                responses = &session.steps.back().responses;
+                continue;
+            }
+        }
+        if (line == "cancel") {
+            responses->emplace_back(std::in_place_type<Cancel>);
+        } else if (const auto c = line.starts_with("colour ") ? readColour(line.substr(7)) : std::nullopt) {
+            responses->emplace_back(std::in_place_type<ColourChoice>, *c);
+        } else {
+            if (line.starts_with("answer ")) line.remove_prefix(7);
+            responses->emplace_back(std::in_place_type<Answer>, std::string(line));
+        }
+    }
+    return session;
+}
+
+std::vector<std::string> run(const Session& session) {
+    std::vector<std::size_t> all(session.steps.size());
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+    return runSteps(session, all);
+}
+
+std::string violation(const Session& session) {
+    const std::vector<std::string> logs = run(session);
+    if (answersValid(session)) {
+        for (std::size_t k = 0; k < logs.size(); ++k)
+            if (!validUtf8(logs[k])) return "step " + std::to_string(k) + " logs invalid UTF-8";
+    }
+    for (std::size_t k = 0; k < logs.size(); ++k) {
+        const std::string& control = session.steps[k].control;
+        std::vector<std::size_t> history;
+        if (isTense(control)) {
+            std::size_t start = k;
+            for (std::size_t j = k; j-- > 0;)
+                if (session.steps[j].control == "verbum") {
+                    start = j;
+                    break;
+                }
+            for (std::size_t j = start; j < k; ++j)
+                if (touchesVerb(session.steps[j].control)) history.push_back(j);
+        } else if (control == "cmdfarb") {
+            for (std::size_t j = 0; j < k; ++j)
+                if (session.steps[j].control == "cmdfarb") history.push_back(j);
+        }
+        history.push_back(k);
+        const std::vector<std::string> alone = runSteps(session, history);
+        if (alone.size() != history.size() || alone.back() != logs[k])
+            return "step " + std::to_string(k) + " (" + control +
+                   ") depends on an earlier word:\n--- after everything before it\n" + logs[k] +
+                   "--- after only what it reads by design\n" + (alone.size() == history.size() ? alone.back() : "(ended)");
+    }
+    return {};
+}
+
+} // namespace latiflex::testing
