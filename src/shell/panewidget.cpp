@@ -10,7 +10,7 @@ namespace latiflex {
 
 namespace {
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(Rgb c) { return {c.r, c.g, c.b}; }
 
 } // namespace
 

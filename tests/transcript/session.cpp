@@ -107,10 +107,10 @@ Session readSession(std::string_view bytes, std::size_t maxSteps) {
         if (line == "cancel") {
             responses->emplace_back(std::in_place_type<Cancel>);
         } else if (const auto c = line.starts_with("colour ") ? readColour(line.substr(7)) : std::nullopt) {
-            responses->emplace_back(std::in_place_type<ColourChoice>, *c);
+            responses->emplace_back(std::in_place_type<ColourChoice>, ColourChoice{*c});
         } else {
             if (line.starts_with("answer ")) line.remove_prefix(7);
-            responses->emplace_back(std::in_place_type<Answer>, std::string(line));
+            responses->emplace_back(std::in_place_type<Answer>, Answer{std::string(line)});
         }
     }
     return session;

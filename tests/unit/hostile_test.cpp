@@ -16,7 +16,7 @@ const std::vector<std::string> controls{"Befehl1", "Befehl2", "Befehl3", "Befehl
 
 std::vector<Response> answers(std::initializer_list<const char*> texts) {
     std::vector<Response> r;
-    for (const char* t : texts) r.emplace_back(std::in_place_type<Answer>, t);
+    for (const char* t : texts) r.emplace_back(std::in_place_type<Answer>, Answer{t});
     return r;
 }
 

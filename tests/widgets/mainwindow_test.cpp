@@ -106,7 +106,7 @@ void MainWindowTest::tabOrder() {
     MainWindow window;
     const QStringList expected{"Befehl1", "Befehl4",  "Befehl3", "verbum",  "prakt", "prpass",
                                "perfakt", "perfpass", "cmdfarb", "Befehl2", "Bild1", "Befehl1"};
-    QWidget* w = window.findChild<QWidget*>("Befehl1");
+    auto* w = window.findChild<QWidget*>("Befehl1");
     for (const QString& name : expected) {
         QCOMPARE(w->objectName(), name);
         do {

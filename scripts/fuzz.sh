@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a fixed number of runs or a
+# fixed time: scripts/fuzz.sh --runs 1000000, or scripts/fuzz.sh --seconds 40.
+# Seeds: the golden scripts (clicks) and fuzz/seeds/text; the growing corpus and any
+# crashing input stay under build/fuzz/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+limit=(-max_total_time=40)
+case "${1:-}" in
+    --runs) limit=(-runs="$2") ;;
+    --seconds) limit=(-max_total_time="$2") ;;
+    "") ;;
+    *) echo "usage: $0 [--runs N | --seconds S]" >&2; exit 2 ;;
+esac
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+
+for target in clicks text; do
+    corpus=build/fuzz/corpus/$target
+    mkdir -p "$corpus" build/fuzz/artifacts
+    if [ "$target" = clicks ]; then cp tests/golden/*.txt "$corpus"/; else cp fuzz/seeds/text/* "$corpus"/; fi
+    echo "== ${target}_fuzzer ${limit[*]}"
+    build/fuzz/fuzz/${target}_fuzzer "${limit[@]}" -max_len=1024 -timeout=10 -print_final_stats=1 \
+        -artifact_prefix=build/fuzz/artifacts/ "$corpus" 2>&1 |
+        grep -E '^(#[0-9]+ +(INITED|DONE)|stat::|==[0-9]+==|SUMMARY|Done|.*depends on|.*Test unit written)' || true
+    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "${target}_fuzzer found a fault" >&2; exit 1; }
+done
