@@ -5,12 +5,49 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
 
 namespace latiflex {
 
 namespace {
 
 QColor toQColor(Rgb c) { return {c.r, c.g, c.b}; }
+
+bool hasRightToLeft(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+        case QChar::DirFSI: return true;
+        default: return false;
+        }
+    });
+}
+
+// Length of the start of `text` that reaches past `width` pixels, measured in pieces and
+// ended at a character boundary; the whole text when it is shorter. Right-to-left text is
+// reordered as a whole, so it is always drawn whole.
+qsizetype visiblePart(const QString& text, const QFontMetricsF& metrics, qreal width) {
+    constexpr qsizetype piece = 64;
+    if (text.size() <= piece || hasRightToLeft(text)) return text.size();
+    const qreal limit = width + 4 * metrics.maxWidth(); // room for kerning between pieces
+    QTextBoundaryFinder boundaries(QTextBoundaryFinder::Grapheme, text);
+    qreal reached = 0;
+    qsizetype end = 0;
+    while (end < text.size() && reached <= limit) {
+        boundaries.setPosition(std::min(end + piece, text.size()));
+        if (!boundaries.isAtBoundary()) boundaries.toNextBoundary();
+        const qsizetype next = boundaries.position() < 0 ? text.size() : boundaries.position();
+        reached += metrics.horizontalAdvance(text.mid(end, next - end));
+        end = next;
+    }
+    return end;
+}
 
 } // namespace
 
@@ -49,9 +86,11 @@ void PaneWidget::tab(int column) {
 
 void PaneWidget::text(std::string_view text) {
     if (text.empty()) return;
+    const QFontMetricsF metrics(font());
     Run run{position_, foreground_,
             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))};
-    position_.rx() += QFontMetricsF(font()).horizontalAdvance(run.text);
+    run.shown = visiblePart(run.text, metrics, contentsRect().width() - position_.x());
+    position_.rx() += metrics.horizontalAdvance(run.text);
     runs_.push_back(std::move(run));
     update();
 }
@@ -75,7 +114,11 @@ void PaneWidget::paintEvent(QPaintEvent* event) {
     const qreal ascent = QFontMetricsF(font()).ascent();
     for (const Run& run : runs_) {
         painter.setPen(run.colour);
-        painter.drawText(area.topLeft() + run.topLeft + QPointF(0, ascent), run.text);
+        const QPointF baseline = area.topLeft() + run.topLeft + QPointF(0, ascent);
+        if (run.shown == run.text.size())
+            painter.drawText(baseline, run.text);
+        else
+            painter.drawText(baseline, run.text.left(run.shown));
     }
 }
 

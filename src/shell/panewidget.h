@@ -25,6 +25,9 @@ public:
         QPointF topLeft;
         QColor colour;
         QString text;
+        /// How much of `text` can show inside the pane (UTF-16 units); the rest lies beyond
+        /// its right edge and is not drawn, so a huge word repaints as fast as a short one.
+        qsizetype shown = 0;
     };
 
     explicit PaneWidget(QWidget* parent = nullptr);

@@ -4,6 +4,7 @@
 #include "shell/panewidget.h"
 #include "shell/twips.h"
 
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -41,6 +42,7 @@ private slots:
     void declinedNounShowsBothColours();
     void verbPageHasTwoBlocks();
     void displayListSurvivesRepaint();
+    void longWordLooksAsIfDrawnWhole();
     void paneClickPrintsWarning();
 };
 
@@ -186,6 +188,31 @@ void MainWindowTest::displayListSurvivesRepaint() {
     pane.clear();
     QVERIFY(pane.runs().empty());
     QVERIFY(pane.grab().toImage() != before);
+}
+
+void MainWindowTest::longWordLooksAsIfDrawnWhole() {
+    PaneWidget pane;
+    pane.resize(pane.sizeHint());
+    // Zero-width marks first, so the visible letters start only after many characters.
+    QString word = QString(300, QChar(0x0301));
+    for (int i = 0; i < 400; ++i) word += QChar(u'a' + i % 26);
+    word += QStringLiteral("\u0301us");
+    const auto render = [&pane] {
+        QImage image(pane.size(), QImage::Format_ARGB32_Premultiplied);
+        pane.render(&image);
+        return image;
+    };
+    QImage expected = render();
+    {
+        QPainter painter(&expected);
+        painter.setClipRect(pane.contentsRect());
+        painter.setFont(pane.font());
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(pane.origin()) + QPointF(0, QFontMetricsF(pane.font()).ascent()), word);
+    }
+    pane.text(word.toStdString());
+    QVERIFY(pane.runs().front().shown < word.size()); // most of it is never drawn
+    QCOMPARE(render(), expected);
 }
 
 void MainWindowTest::paneClickPrintsWarning() {

@@ -1,0 +1,114 @@
+// How long one command takes, and one full repaint of the pane holding its page.
+#include "recorder.h"
+#include "shell/form1.h"
+#include "shell/panewidget.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace latiflex;
+using namespace latiflex::testing;
+
+std::vector<Response> answers(std::vector<std::string> texts) {
+    std::vector<Response> r;
+    for (auto& t : texts) r.emplace_back(std::in_place_type<Answer>, Answer{std::move(t)});
+    return r;
+}
+
+// One command again and again on the recording pane; `before` runs once to set the verb.
+void command(benchmark::State& state, const std::string& control,
+             const std::vector<Response>& responses, const std::string& before = {},
+             const std::vector<Response>& beforeResponses = {}) {
+    std::ostringstream log;
+    RecordingPane pane(log);
+    ScriptedDialogs dialoge(log);
+    dialoge.push(Answer{"0"});
+    dialoge.push(Answer{"12"});
+    Form1 form(pane, dialoge);
+    form.Form_Load();
+    for (const auto& r : beforeResponses) dialoge.push(r);
+    if (!before.empty()) form.click(before);
+    for (auto _ : state) {
+        log.str({});
+        for (const auto& r : responses) dialoge.push(r);
+        form.click(control);
+        benchmark::DoNotOptimize(log.tellp());
+    }
+}
+
+const auto amo = answers({"amo", "amare", "amavi", "amatus"});
+const std::string huge = std::string(99'998, 'a') + "us";
+
+void BM_Substantiv(benchmark::State& s) { command(s, "Befehl1", answers({"rosa", "rosae"})); }
+void BM_Adjektiv(benchmark::State& s) { command(s, "Befehl4", answers({"acer", "acris", "acre"})); }
+void BM_Verbum(benchmark::State& s) { command(s, "verbum", amo); }
+void BM_Prakt(benchmark::State& s) { command(s, "prakt", {}, "verbum", amo); }
+void BM_Prpass(benchmark::State& s) { command(s, "prpass", {}, "verbum", amo); }
+void BM_Perfakt(benchmark::State& s) { command(s, "perfakt", {}, "verbum", amo); }
+void BM_Perfpass(benchmark::State& s) { command(s, "perfpass", {}, "verbum", amo); }
+void BM_SubstantivHugeWord(benchmark::State& s) {
+    command(s, "Befehl1", answers({huge, "domini"}));
+}
+void BM_PraktHugeWord(benchmark::State& s) {
+    command(s, "prakt", {}, "verbum", answers({huge + "o", huge + "are", huge + "avi", huge}));
+}
+
+// One full repaint of the real pane widget (offscreen) holding a page.
+void repaint(benchmark::State& state, const std::vector<std::pair<std::string, std::vector<Response>>>& clicks) {
+    std::ostringstream sink;
+    ScriptedDialogs dialoge(sink);
+    PaneWidget pane;
+    pane.resize(pane.sizeHint());
+    dialoge.push(Answer{"9"});
+    dialoge.push(Answer{"12"});
+    Form1 form(pane, dialoge);
+    form.Form_Load();
+    for (const auto& [control, responses] : clicks) {
+        for (const auto& r : responses) dialoge.push(r);
+        form.click(control);
+    }
+    // render() runs the pane's whole paintEvent into an image, as a repaint on screen does.
+    QImage image(pane.size(), QImage::Format_RGB32);
+    for (auto _ : state) pane.render(&image);
+    state.counters["runs"] = static_cast<double>(pane.runs().size());
+}
+
+void BM_RepaintVerbPage(benchmark::State& s) { repaint(s, {{"verbum", amo}, {"prakt", {}}}); }
+void BM_RepaintAdjectivePage(benchmark::State& s) {
+    repaint(s, {{"Befehl4", answers({"acer", "acris", "acre"})}});
+}
+void BM_RepaintHugeWord(benchmark::State& s) {
+    repaint(s, {{"Befehl1", answers({huge, "domini"})}});
+}
+
+BENCHMARK(BM_Substantiv);
+BENCHMARK(BM_Adjektiv);
+BENCHMARK(BM_Verbum);
+BENCHMARK(BM_Prakt);
+BENCHMARK(BM_Prpass);
+BENCHMARK(BM_Perfakt);
+BENCHMARK(BM_Perfpass);
+BENCHMARK(BM_SubstantivHugeWord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PraktHugeWord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintVerbPage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintAdjectivePage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintHugeWord)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
