@@ -33,7 +33,9 @@ constexpr std::array<Knopf, 10> knoepfe{{
 
 } // namespace
 
-MainWindow::MainWindow() : bild1_(new PaneWidget(this)), dialoge_(this), form_(*bild1_, dialoge_) {
+MainWindow::MainWindow(Dialogs* dialoge)
+    : bild1_(new PaneWidget(this)), dialoge_(this),
+      form_(*bild1_, dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("LATIFLEX 1 "));
     resize(twipsRect(*this, 0, 0, 11145, 6540).size());

@@ -15,7 +15,9 @@ class MainWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    MainWindow();
+    /// The window with its Qt dialogs, or with `dialoge` in their place (a test or a soak
+    /// run that answers the prompts itself).
+    explicit MainWindow(Dialogs* dialoge = nullptr);
 
     /// Runs the start-up dialogs, then shows the window.
     void start();
