@@ -23,6 +23,6 @@ for target in clicks text; do
     echo "== ${target}_fuzzer ${limit[*]}"
     build/fuzz/fuzz/${target}_fuzzer "${limit[@]}" -max_len=1024 -timeout=10 -print_final_stats=1 \
         -artifact_prefix=build/fuzz/artifacts/ "$corpus" 2>&1 |
-        grep -E '^(#[0-9]+ +(INITED|DONE)|stat::|==[0-9]+==|SUMMARY|Done|.*depends on|.*Test unit written)' || true
+        grep -E '^(#[0-9]+[[:space:]]+(INITED|DONE)|stat::|==[0-9]+==|SUMMARY|Done|.*depends on|.*Test unit written)' || true
     [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "${target}_fuzzer found a fault" >&2; exit 1; }
 done

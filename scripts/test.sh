@@ -4,13 +4,14 @@
 # Sanitizer, and a bounded fuzzing run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh clang libclang-rt-14-dev clang-tidy cppcheck
+scripts/install-deps.sh clang libclang-rt-14-dev clang-tidy cppcheck valgrind
 export QT_QPA_PLATFORM=offscreen
 
 scripts/build.sh
 ctest --preset release
 
 scripts/lint.sh
+scripts/memcheck.sh
 
 cmake --preset sanitize
 cmake --build --preset sanitize
