@@ -41,6 +41,10 @@ std::optional<Rgb> readColour(std::string_view rest) {
 
 } // namespace
 
+bool isControl(std::string_view name) {
+    return std::find(controls.begin(), controls.end(), name) != controls.end();
+}
+
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);
     std::vector<std::string> clicks;
@@ -61,8 +65,7 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
             dialoge.push(Cancel{});
         } else if (const auto colour = word == "colour" ? readColour(rest) : std::nullopt) {
             dialoge.push(ColourChoice{*colour});
-        } else if (word == "click" &&
-                   std::find(controls.begin(), controls.end(), rest) != controls.end()) {
+        } else if (word == "click" && isControl(rest)) {
             clicks.emplace_back(rest);
         } else {
             errors << "transcript: line " << number << " is malformed: " << line << '\n';

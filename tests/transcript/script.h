@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string_view>
 
 namespace latiflex::testing {
 
@@ -12,5 +13,9 @@ namespace latiflex::testing {
 /// between them: start-up takes the first two, and each prompt or colour dialog after it
 /// takes the next.
 int play(std::istream& script, std::ostream& log, std::ostream& errors);
+
+/// Whether a script may click `name`: a button or the pane of the main window, or the
+/// notes window's "ZURÜCK".
+bool isControl(std::string_view name);
 
 } // namespace latiflex::testing

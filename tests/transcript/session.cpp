@@ -1,5 +1,7 @@
 #include "session.h"
 
+#include "script.h"
+
 #include "shell/form1.h"
 
 #include <algorithm>
@@ -10,10 +12,6 @@
 namespace latiflex::testing {
 
 namespace {
-
-constexpr std::array<std::string_view, 12> controls{
-    "Befehl1", "Befehl2", "Befehl3", "Befehl4", "verbum", "prakt",
-    "prpass",  "perfakt", "perfpass", "cmdfarb", "Bild1", "Command1"};
 
 bool isTense(std::string_view c) {
     return c == "prakt" || c == "prpass" || c == "perfakt" || c == "perfpass";
@@ -27,7 +25,8 @@ bool touchesVerb(std::string_view c) {
 std::optional<Rgb> readColour(std::string_view rest) {
     std::array<unsigned, 3> v{};
     for (auto& part : v) {
-        while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+        while (!rest.empty() && rest.front() == ' ')
+            rest.remove_prefix(1);
         const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), part);
         if (error != std::errc{} || part > 255) return std::nullopt;
         rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
@@ -41,14 +40,16 @@ std::vector<std::string> runSteps(const Session& session, const std::vector<std:
     std::ostringstream log;
     RecordingPane bild1(log);
     ScriptedDialogs dialoge(log);
-    for (const auto& r : session.startup) dialoge.push(r);
+    for (const auto& r : session.startup)
+        dialoge.push(r);
     Form1 form(bild1, dialoge);
     form.Form_Load();
     std::vector<std::string> logs;
     for (const std::size_t i : which) {
         const Step& step = session.steps[i];
         dialoge.forget();
-        for (const auto& r : step.responses) dialoge.push(r);
+        for (const auto& r : step.responses)
+            dialoge.push(r);
         log.str({});
         form.click(step.control);
         logs.push_back(log.str());
@@ -73,7 +74,11 @@ bool answersValid(const Session& session) {
 bool validUtf8(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
-        std::size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+        std::size_t n = b < 0x80           ? 1
+                        : (b >> 5) == 0x6  ? 2
+                        : (b >> 4) == 0xE  ? 3
+                        : (b >> 3) == 0x1E ? 4
+                                           : 0;
         if (n == 0 || i + n > s.size()) return false;
         std::uint32_t cp = n == 1 ? b : b & (0x7F >> n);
         for (std::size_t k = 1; k < n; ++k) {
@@ -97,7 +102,7 @@ Session readSession(std::string_view bytes, std::size_t maxSteps) {
         bytes.remove_prefix(std::min(end + 1, bytes.size()));
         if (line.starts_with("click ")) {
             const auto name = line.substr(6);
-            if (std::find(controls.begin(), controls.end(), name) != controls.end()) {
+            if (isControl(name)) {
                 if (session.steps.size() == maxSteps) break;
                 session.steps.push_back({std::string(name), {}});
                 responses = &session.steps.back().responses;
@@ -106,7 +111,8 @@ Session readSession(std::string_view bytes, std::size_t maxSteps) {
         }
         if (line == "cancel") {
             responses->emplace_back(std::in_place_type<Cancel>);
-        } else if (const auto c = line.starts_with("colour ") ? readColour(line.substr(7)) : std::nullopt) {
+        } else if (const auto c =
+                       line.starts_with("colour ") ? readColour(line.substr(7)) : std::nullopt) {
             responses->emplace_back(std::in_place_type<ColourChoice>, ColourChoice{*c});
         } else {
             if (line.starts_with("answer ")) line.remove_prefix(7);
@@ -118,7 +124,8 @@ Session readSession(std::string_view bytes, std::size_t maxSteps) {
 
 std::vector<std::string> run(const Session& session) {
     std::vector<std::size_t> all(session.steps.size());
-    for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = i;
     return runSteps(session, all);
 }
 
@@ -149,7 +156,8 @@ std::string violation(const Session& session) {
         if (alone.size() != history.size() || alone.back() != logs[k])
             return "step " + std::to_string(k) + " (" + control +
                    ") depends on an earlier word:\n--- after everything before it\n" + logs[k] +
-                   "--- after only what it reads by design\n" + (alone.size() == history.size() ? alone.back() : "(ended)");
+                   "--- after only what it reads by design\n" +
+                   (alone.size() == history.size() ? alone.back() : "(ended)");
     }
     return {};
 }
