@@ -27,18 +27,13 @@ bool istAusnahme(std::string_view m) {
     return m == "dives" || m == "pauper" || m == "vetus" || m == "victor";
 }
 
-std::string cut(std::string_view s, std::size_t k) {
-    // Too-short forms were refused by analysieren(); an empty stem is the safe fallback.
-    return std::string(text::less(s, k).value_or(""));
-}
-
 Wortform ganz(std::string_view wort) { return {std::string(wort), ""}; }
 
 std::array<Spalte, 3> dritte(const Eingabe& e, int adjklasse) {
     const bool ausnahme = istAusnahme(e.m);
     const Tabelle& mf = ausnahme ? drittMFAusnahme : drittMF;
     const Tabelle& nt = ausnahme ? drittNAusnahme : drittN;
-    const std::string g = cut(e.s, 2);
+    const std::string g = text::lessOrEmpty(e.s, 2);
     std::array<Spalte, 3> spalten;
     auto& [mask, fem, neutr] = spalten;
     for (std::size_t i = 0; i < 12; ++i) {
@@ -46,7 +41,7 @@ std::array<Spalte, 3> dritte(const Eingabe& e, int adjklasse) {
         mask[i] = fem[i] = {g, std::string(mf[i])};
         neutr[i] = {g, std::string(nt[i])};
         if (adjklasse == 1 && nomVok)
-            mask[i] = {cut(e.m, 2), std::string(text::lastLetters(e.m, 2))};
+            mask[i] = {text::lessOrEmpty(e.m, 2), std::string(text::lastLetters(e.m, 2))};
         if (adjklasse == 3) {
             if (nomVok) mask[i] = fem[i] = ganz(e.m);
             if (nomVok || i == 3) neutr[i] = ganz(e.n);
@@ -66,16 +61,17 @@ std::array<Spalte, 3> ao(const Eingabe& e) {
         Wortform m;
         if (text::lastLetters(e.m, 2) == "er") {
             m = {text::letterCount(e.m) + 1 == text::letterCount(e.s) ? std::string(e.m)
-                                                                      : cut(e.s, 1),
+                                                                      : text::lessOrEmpty(e.s, 1),
                  std::string(erTabelle[i])};
             erFlag = true;
         }
-        if (text::lastLetters(e.m, 2) == "us") m = {cut(e.m, 2), std::string(usTabelle[i])};
+        if (text::lastLetters(e.m, 2) == "us")
+            m = {text::lessOrEmpty(e.m, 2), std::string(usTabelle[i])};
         if (e.m == "meus" && i == 4) m = ganz("mi");
         if (erFlag && nomVok) m = ganz(e.m);
         mask[i] = m;
-        fem[i] = {cut(e.s, 1), std::string(aTabelle[i])};
-        neutr[i] = {cut(e.n, 2), std::string(umTabelle[i])};
+        fem[i] = {text::lessOrEmpty(e.s, 1), std::string(aTabelle[i])};
+        neutr[i] = {text::lessOrEmpty(e.n, 2), std::string(umTabelle[i])};
     }
     return spalten;
 }

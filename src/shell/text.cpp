@@ -39,6 +39,10 @@ std::optional<std::string_view> less(std::string_view s, std::size_t k) {
     return s.substr(0, *start);
 }
 
+std::string lessOrEmpty(std::string_view s, std::size_t k) {
+    return std::string(less(s, k).value_or(""));
+}
+
 std::optional<std::string_view> letterFromEnd(std::string_view s, std::size_t k) {
     const auto start = startOfLast(s, k);
     if (!start || k == 0) return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 /// Cutting Latin word forms by letters. A letter is one Unicode code point of the UTF-8
@@ -17,6 +18,10 @@ std::string_view lastLetters(std::string_view s, std::size_t k);
 /// s without its last k letters; nothing when s has fewer than k letters, since that cut
 /// has no result.
 std::optional<std::string_view> less(std::string_view s, std::size_t k);
+
+/// s without its last k letters, or the empty text where that cut has no result; for
+/// callers that have already refused words too short to cut.
+std::string lessOrEmpty(std::string_view s, std::size_t k);
 
 /// The k-th letter from the end (k = 1 is the last); nothing when s is shorter.
 std::optional<std::string_view> letterFromEnd(std::string_view s, std::size_t k);

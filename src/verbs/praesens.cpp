@@ -11,41 +11,39 @@ namespace {
 
 using Endungen = std::array<std::string_view, 7>;
 
-std::string less(std::string_view s, std::size_t k) {
-    return std::string(text::less(s, k).value_or(""));
-}
-
 enum class Genus { aktiv, passiv };
 
 // The present-indicative stem of person n; a later rule that holds replaces an earlier one.
 std::string praesstamm(int n, int klasse, std::string_view p, std::string_view inf,
                        const Endungen& bindevokale, Genus genus) {
     std::string stamm;
-    if (klasse == a || klasse == e || klasse == i) stamm = less(inf, 2);
-    if (klasse == konsonantisch) stamm = less(p, 1).append(bindevokale[n]);
-    if (klasse == misch) stamm = less(p, 1);
-    if (n == 1 && klasse == a) stamm = less(p, 1);
-    if (genus == Genus::passiv && n == 2 && klasse == misch) stamm = less(inf, 2); // caperis
-    if (n == 6 && klasse == i) stamm = less(inf, 2) + "u";
-    if (n == 6 && klasse == misch) stamm = less(p, 1) + "u";
+    if (klasse == a || klasse == e || klasse == i) stamm = text::lessOrEmpty(inf, 2);
+    if (klasse == konsonantisch) stamm = text::lessOrEmpty(p, 1).append(bindevokale[n]);
+    if (klasse == misch) stamm = text::lessOrEmpty(p, 1);
+    if (n == 1 && klasse == a) stamm = text::lessOrEmpty(p, 1);
+    if (genus == Genus::passiv && n == 2 && klasse == misch)
+        stamm = text::lessOrEmpty(inf, 2); // caperis
+    if (n == 6 && klasse == i) stamm = text::lessOrEmpty(inf, 2) + "u";
+    if (n == 6 && klasse == misch) stamm = text::lessOrEmpty(p, 1) + "u";
     return stamm;
 }
 
 std::string impfstamm(int klasse, std::string_view p, std::string_view inf) {
-    return klasse < i ? less(inf, 2) + "ba" : less(p, 1) + "eba";
+    return klasse < i ? text::lessOrEmpty(inf, 2) + "ba" : text::lessOrEmpty(p, 1) + "eba";
 }
 
 // The future stem of person n: -b- with the connecting vowel in the A and E classes, the
 // vowel a, then e, in the others.
 std::string futurstamm(int n, int klasse, std::string_view p, std::string_view inf,
                        const Endungen& bindevokale) {
-    if (klasse == a || klasse == e) return less(inf, 2).append("b").append(bindevokale[n]);
-    if (klasse > e) return less(p, 1) + (n == 1 ? "a" : "e");
+    if (klasse == a || klasse == e)
+        return text::lessOrEmpty(inf, 2).append("b").append(bindevokale[n]);
+    if (klasse > e) return text::lessOrEmpty(p, 1) + (n == 1 ? "a" : "e");
     return {};
 }
 
 std::string konjstamm(int klasse, std::string_view p) {
-    return less(p, 1) + (klasse == a ? "e" : "a");
+    return text::lessOrEmpty(p, 1) + (klasse == a ? "e" : "a");
 }
 
 bool istAundE(int klasse) { return klasse == a || klasse == e; }
@@ -80,7 +78,7 @@ std::array<Tempus, 5> aktiv(VerbZustand& v) {
 
     endungen[1] = "m";
     std::string impf = impfstamm(v.konjklasse, p, inf);
-    if (unregelmaessig) impf = less(p, 1) + "eba"; // voleba, noleba, maleba
+    if (unregelmaessig) impf = text::lessOrEmpty(p, 1) + "eba"; // voleba, noleba, maleba
     for (int n = 1; n <= 6; ++n)
         t[1].formen[n - 1] = {impf, std::string(endungen[n])};
 

@@ -7,20 +7,12 @@ namespace latiflex::verbs {
 
 using text::endsWith;
 
-namespace {
-
-std::string less(std::string_view s, std::size_t k) {
-    return std::string(text::less(s, k).value_or(""));
-}
-
-} // namespace
-
 void deponensUmformen(std::string& p, std::string& inf) {
-    p = less(p, 1);
+    p = text::lessOrEmpty(p, 1);
     for (const std::string_view endung : {"ari", "iri", "eri"})
-        if (endsWith(inf, endung)) inf = less(inf, 1) + "e";
-    if (endsWith(p, "io") && endsWith(inf, "i")) inf = less(inf, 1) + "ere";
-    if (endsWith(p, "o") && endsWith(inf, "i")) inf = less(inf, 1) + "ere";
+        if (endsWith(inf, endung)) inf = text::lessOrEmpty(inf, 1) + "e";
+    if (endsWith(p, "io") && endsWith(inf, "i")) inf = text::lessOrEmpty(inf, 1) + "ere";
+    if (endsWith(p, "o") && endsWith(inf, "i")) inf = text::lessOrEmpty(inf, 1) + "ere";
 }
 
 void klassifizieren(VerbZustand& v) {
