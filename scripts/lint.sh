@@ -3,7 +3,7 @@
 # and cppcheck. Needs the compile commands of the release build (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/transcript/*.cpp')
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/transcript/*.cpp' 'tests/e2e/*.cpp')
 echo "== clang-tidy, ${#sources[@]} files"
 status=0
 printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 2 clang-tidy -p build/release --quiet \
@@ -13,5 +13,5 @@ grep -E '(warning|error):' build/release/clang-tidy.log || true
 echo "== cppcheck"
 cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability --std=c++20 \
     --inline-suppr --suppress=missingIncludeSystem -I src -I tests/transcript \
-    src tests/transcript fuzz
+    src tests/transcript tests/e2e fuzz
 echo "static analysis clean"

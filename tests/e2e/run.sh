@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Plays the pupil's tour (tests/golden/tour.txt) against the real latiflex in a real X
+# window under Xvfb, at scale 1 and at scale 2. The screenshots of a failing run stay in
+# OUT for inspection; a passing run removes them.
+# Usage: run.sh LATIFLEX TRANSCRIPT TOUR OUT [--screenshot FILE]
+set -euo pipefail
+latiflex=$1 transcript=$2 tour=$3 out=$4
+shift 4
+screenshot=
+if [ "${1:-}" = --screenshot ]; then screenshot=$2; fi
+golden=$(cd "$(dirname "$0")/../golden" && pwd)
+
+for tool in Xvfb xdotool; do
+    if ! command -v $tool >/dev/null; then
+        echo "$tool is missing"
+        # The README's test command installs both; there a missing tool is a failure.
+        [ -n "${LATIFLEX_E2E_REQUIRED:-}" ] && exit 1
+        exit 77
+    fi
+done
+
+rm -rf "$out"
+mkdir -p "$out"
+runtime=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp -noreset 3>"$out/display" 2>"$out/xvfb.log" &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
+for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
+[ -s "$out/display" ] || { echo "Xvfb did not start"; cat "$out/xvfb.log"; exit 1; }
+
+export DISPLAY=:$(cat "$out/display") XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
+play() {
+    "$tour" --latiflex "$latiflex" --transcript "$transcript" \
+        --script "$golden/tour.txt" --log "$golden/tour.log" "$@"
+}
+if play --shots "$out/scale1" &&
+    QT_SCALE_FACTOR=2 play --shots "$out/scale2" --sharper-than "$out/scale1/01-Befehl1.png"; then
+    [ -n "$screenshot" ] && cp "$out/scale1/01-Befehl1.png" "$screenshot"
+    rm -rf "$out"
+else
+    echo "screenshots kept in $out"
+    exit 1
+fi
