@@ -1,6 +1,10 @@
 #include "shell/panewidget.h"
 
+#include "shell/paneaccessible.h"
+#include "shell/panereading.h"
 #include "shell/twips.h"
+
+#include <QAccessible>
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -23,8 +27,10 @@ bool hasRightToLeft(const QString& text) {
         case QChar::DirRLE:
         case QChar::DirRLO:
         case QChar::DirRLI:
-        case QChar::DirFSI: return true;
-        default: return false;
+        case QChar::DirFSI:
+            return true;
+        default:
+            return false;
         }
     });
 }
@@ -52,6 +58,10 @@ qsizetype visiblePart(const QString& text, const QFontMetricsF& metrics, qreal w
 } // namespace
 
 PaneWidget::PaneWidget(QWidget* parent) : QFrame(parent) {
+    installPaneAccessible();
+    announcer_.setSingleShot(true);
+    announcer_.setInterval(0);
+    connect(&announcer_, &QTimer::timeout, this, &PaneWidget::announceNow);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFont(QFont(QStringLiteral("Arial"), 12));
@@ -66,6 +76,7 @@ void PaneWidget::clear() {
     runs_.clear();
     position_ = {};
     update();
+    announce();
 }
 
 void PaneWidget::setForeground(Rgb colour) { foreground_ = toQColor(colour); }
@@ -74,6 +85,25 @@ void PaneWidget::setBackground(Rgb colour) {
     background_ = toQColor(colour);
     runs_.clear();
     update();
+    announce();
+}
+
+qreal PaneWidget::advanceOf(const Run& run, qsizetype length) const {
+    return QFontMetricsF(font()).horizontalAdvance(run.text.left(length));
+}
+
+// A command prints a page in many pieces: a screen reader hears of it once, when the
+// program is idle again, and only when one listens at all.
+void PaneWidget::announce() {
+    if (QAccessible::isActive()) announcer_.start();
+}
+
+void PaneWidget::announceNow() {
+    const QString now = PaneReading(runs_, lineHeight(), columnWidth()).text();
+    if (now == announced_) return;
+    QAccessibleTextUpdateEvent event(this, 0, announced_, now);
+    QAccessible::updateAccessibility(&event);
+    announced_ = now;
 }
 
 void PaneWidget::setY(int twips) { position_.setY(twipsToPixels(twips, logicalDpiY())); }
@@ -90,9 +120,11 @@ void PaneWidget::text(std::string_view text) {
     Run run{position_, foreground_,
             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))};
     run.shown = visiblePart(run.text, metrics, contentsRect().width() - position_.x());
-    position_.rx() += metrics.horizontalAdvance(run.text);
+    run.advance = metrics.horizontalAdvance(run.text);
+    position_.rx() += run.advance;
     runs_.push_back(std::move(run));
     update();
+    announce();
 }
 
 void PaneWidget::newline() {

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QPointF>
 #include <QString>
+#include <QTimer>
 
 #include <vector>
 
@@ -25,6 +26,8 @@ public:
         QPointF topLeft;
         QColor colour;
         QString text;
+        /// Its width as drawn, in pixels.
+        qreal advance = 0;
         /// How much of `text` can show inside the pane (UTF-16 units); the rest lies beyond
         /// its right edge and is not drawn, so a huge word repaints as fast as a short one.
         qsizetype shown = 0;
@@ -50,6 +53,9 @@ public:
 
     QSize sizeHint() const override;
 
+    /// The font's horizontal advance of the first `length` UTF-16 units of a run's text.
+    qreal advanceOf(const Run& run, qsizetype length) const;
+
 signals:
     void clicked();
 
@@ -62,6 +68,11 @@ private:
     QPointF position_;
     QColor foreground_{Qt::black};
     QColor background_{Qt::white};
+    QString announced_; // what assistive technology was last told the pane shows
+    QTimer announcer_;
+
+    void announce();
+    void announceNow();
 };
 
 } // namespace latiflex

@@ -14,9 +14,12 @@ public:
     explicit FakeDialogs(std::deque<std::string> answers) : answers_(std::move(answers)) {}
 
     std::vector<std::string> messages;
+    /// Every dialog asked for, by its kind: "prompt", "message", "colour", "notes", "end".
+    std::vector<std::string> calls;
 
     void setOuterSize(int, int) override {}
     std::string inputBox(std::string_view, std::string_view) override {
+        calls.emplace_back("prompt");
         if (answers_.empty()) return {};
         std::string answer = answers_.front();
         answers_.pop_front();
@@ -24,12 +27,16 @@ public:
     }
     void messageBox(std::string_view text, int, std::string_view) override {
         messages.emplace_back(text);
+        calls.emplace_back("message");
     }
-    std::optional<Rgb> chooseColour(Rgb) override { return std::nullopt; }
-    void showNotes() override {}
+    std::optional<Rgb> chooseColour(Rgb) override {
+        calls.emplace_back("colour");
+        return std::nullopt;
+    }
+    void showNotes() override { calls.emplace_back("notes"); }
     void setNotesText(std::string_view) override {}
     void hideNotes() override {}
-    void end() override {}
+    void end() override { calls.emplace_back("end"); }
 
 private:
     std::deque<std::string> answers_;

@@ -195,7 +195,8 @@ void MainWindowTest::longWordLooksAsIfDrawnWhole() {
     pane.resize(pane.sizeHint());
     // Zero-width marks first, so the visible letters start only after many characters.
     QString word = QString(300, QChar(0x0301));
-    for (int i = 0; i < 400; ++i) word += QChar(u'a' + i % 26);
+    for (int i = 0; i < 400; ++i)
+        word += QChar(u'a' + i % 26);
     word += QStringLiteral("\u0301us");
     const auto render = [&pane] {
         QImage image(pane.size(), QImage::Format_ARGB32_Premultiplied);
@@ -208,7 +209,8 @@ void MainWindowTest::longWordLooksAsIfDrawnWhole() {
         painter.setClipRect(pane.contentsRect());
         painter.setFont(pane.font());
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(pane.origin()) + QPointF(0, QFontMetricsF(pane.font()).ascent()), word);
+        painter.drawText(QPointF(pane.origin()) + QPointF(0, QFontMetricsF(pane.font()).ascent()),
+                         word);
     }
     pane.text(word.toStdString());
     QVERIFY(pane.runs().front().shown < word.size()); // most of it is never drawn
