@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test without a display: the test
-# suite (with the end-to-end tour of the real window under Xvfb), static analysis, the
-# suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded
-# fuzzing run.
+# suite (with the end-to-end tour of the real window under Xvfb), the Debian package and
+# its installed binary, static analysis, the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded fuzzing run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh clang libclang-rt-14-dev clang-tidy cppcheck valgrind xvfb xdotool
+scripts/install-deps.sh clang libclang-rt-14-dev clang-tidy cppcheck valgrind xvfb xdotool \
+    desktop-file-utils appstream dpkg-dev
 export QT_QPA_PLATFORM=offscreen LATIFLEX_E2E_REQUIRED=1
 
 scripts/build.sh
 ctest --preset release
+scripts/package.sh
 
 scripts/lint.sh
 scripts/memcheck.sh

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack and checks it: the files it installs and their
+# places, the menu entry and the software-centre description against their validators,
+# dependencies that Debian has, and the installed binary playing the pupil's tour in a
+# real window. Run after a build (scripts/build.sh); needs desktop-file-utils, appstream,
+# dpkg-dev, xvfb and xdotool.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build/release
+(cd $build && cpack -G DEB >/dev/null)
+deb=$(ls $build/latiflex_*.deb)
+echo "== $deb: $(stat -c %s "$deb") bytes"
+dpkg-deb --field "$deb" Package Version Depends Installed-Size
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb --extract "$deb" "$root"
+expected=(
+    usr/bin/latiflex
+    usr/share/applications/org.example.latiflex.desktop
+    usr/share/icons/hicolor/scalable/apps/org.example.latiflex.svg
+    usr/share/metainfo/org.example.latiflex.metainfo.xml
+)
+installed=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
+echo "$installed"
+[ "$installed" = "$(printf '%s\n' "${expected[@]}" | sort)" ] || { echo "unexpected files" >&2; exit 1; }
+
+desktop-file-validate "$root/usr/share/applications/org.example.latiflex.desktop"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.example.latiflex.metainfo.xml"
+# Every dependency must be one Debian can install here.
+apt-get install --simulate --quiet --quiet "./$deb" >/dev/null
+
+tests/e2e/run.sh "$root/usr/bin/latiflex" $build/tests/transcript $build/tests/tour $build/package-e2e
+echo "package checked"
