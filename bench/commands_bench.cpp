@@ -1,6 +1,7 @@
 // How long one command takes, and one full repaint of the pane holding its page.
 #include "recorder.h"
 #include "shell/form1.h"
+#include "shell/panereading.h"
 #include "shell/panewidget.h"
 
 #include <QApplication>
@@ -19,7 +20,8 @@ using namespace latiflex::testing;
 
 std::vector<Response> answers(std::vector<std::string> texts) {
     std::vector<Response> r;
-    for (auto& t : texts) r.emplace_back(std::in_place_type<Answer>, Answer{std::move(t)});
+    for (auto& t : texts)
+        r.emplace_back(std::in_place_type<Answer>, Answer{std::move(t)});
     return r;
 }
 
@@ -34,11 +36,13 @@ void command(benchmark::State& state, const std::string& control,
     dialoge.push(Answer{"12"});
     Form1 form(pane, dialoge);
     form.Form_Load();
-    for (const auto& r : beforeResponses) dialoge.push(r);
+    for (const auto& r : beforeResponses)
+        dialoge.push(r);
     if (!before.empty()) form.click(before);
     for (auto _ : state) {
         log.str({});
-        for (const auto& r : responses) dialoge.push(r);
+        for (const auto& r : responses)
+            dialoge.push(r);
         form.click(control);
         benchmark::DoNotOptimize(log.tellp());
     }
@@ -61,8 +65,11 @@ void BM_PraktHugeWord(benchmark::State& s) {
     command(s, "prakt", {}, "verbum", answers({huge + "o", huge + "are", huge + "avi", huge}));
 }
 
-// One full repaint of the real pane widget (offscreen) holding a page.
-void repaint(benchmark::State& state, const std::vector<std::pair<std::string, std::vector<Response>>>& clicks) {
+using Clicks = std::vector<std::pair<std::string, std::vector<Response>>>;
+
+// The real pane widget (offscreen) holding the page the clicks print, handed to `measure`.
+template <typename Measure>
+void onPage(benchmark::State& state, const Clicks& clicks, Measure measure) {
     std::ostringstream sink;
     ScriptedDialogs dialoge(sink);
     PaneWidget pane;
@@ -72,13 +79,31 @@ void repaint(benchmark::State& state, const std::vector<std::pair<std::string, s
     Form1 form(pane, dialoge);
     form.Form_Load();
     for (const auto& [control, responses] : clicks) {
-        for (const auto& r : responses) dialoge.push(r);
+        for (const auto& r : responses)
+            dialoge.push(r);
         form.click(control);
     }
-    // render() runs the pane's whole paintEvent into an image, as a repaint on screen does.
-    QImage image(pane.size(), QImage::Format_RGB32);
-    for (auto _ : state) pane.render(&image);
+    measure(pane);
     state.counters["runs"] = static_cast<double>(pane.runs().size());
+}
+
+// One full repaint: render() runs the pane's whole paintEvent into an image, as a repaint
+// on screen does.
+void repaint(benchmark::State& state, const Clicks& clicks) {
+    onPage(state, clicks, [&](PaneWidget& pane) {
+        QImage image(pane.size(), QImage::Format_RGB32);
+        for (auto _ : state)
+            pane.render(&image);
+    });
+}
+
+// What a screen reader is told once a page is printed: the page in reading order.
+void reading(benchmark::State& state, const Clicks& clicks) {
+    onPage(state, clicks, [&](PaneWidget& pane) {
+        for (auto _ : state)
+            benchmark::DoNotOptimize(
+                PaneReading(pane.runs(), pane.lineHeight(), pane.columnWidth()));
+    });
 }
 
 void BM_RepaintVerbPage(benchmark::State& s) { repaint(s, {{"verbum", amo}, {"prakt", {}}}); }
@@ -88,6 +113,8 @@ void BM_RepaintAdjectivePage(benchmark::State& s) {
 void BM_RepaintHugeWord(benchmark::State& s) {
     repaint(s, {{"Befehl1", answers({huge, "domini"})}});
 }
+void BM_ReadVerbPage(benchmark::State& s) { reading(s, {{"verbum", amo}, {"prakt", {}}}); }
+void BM_ReadHugeWord(benchmark::State& s) { reading(s, {{"Befehl1", answers({huge, "domini"})}}); }
 
 BENCHMARK(BM_Substantiv);
 BENCHMARK(BM_Adjektiv);
@@ -101,11 +128,14 @@ BENCHMARK(BM_PraktHugeWord)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintVerbPage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintAdjectivePage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintHugeWord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadVerbPage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadHugeWord)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
