@@ -72,6 +72,12 @@ void Desktop::waitGone(const QString& title, std::chrono::milliseconds timeout) 
         throw StepFailed("the window named \"" + title.toStdString() + "\" did not close");
 }
 
+void Desktop::waitGone(const QString& title, Window window,
+                       std::chrono::milliseconds timeout) const {
+    if (!poll(timeout, [&] { return !windows(title).contains(QString::number(window)); }))
+        throw StepFailed("the window named \"" + title.toStdString() + "\" did not close");
+}
+
 QRect Desktop::geometry(Window window) const {
     const QStringList lines = xdotool({QStringLiteral("getwindowgeometry"),
                                        QStringLiteral("--shell"), QString::number(window)})

@@ -31,6 +31,10 @@ public:
     /// Waits until no visible window is named `title`.
     void waitGone(const QString& title,
                   std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+    /// Waits until `window` (named `title`) is no longer shown; the next dialog may have the
+    /// same name.
+    void waitGone(const QString& title, Window window,
+                  std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
     bool isShown(const QString& title) const;
 
     /// Position and size on the screen, in device pixels.

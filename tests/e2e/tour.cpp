@@ -200,14 +200,14 @@ void Tour::respond(const LogLine& line, std::vector<Response>& responses) {
         } else {
             desktop_.key(QStringLiteral("Escape"));
         }
-        desktop_.waitGone(title);
+        desktop_.waitGone(title, window);
     } else if (w == "message") {
         const QString title = QString::fromStdString(line.arg(1));
         const auto window = desktop_.waitFor(title);
         shoot(window, "message-" + title);
         desktop_.focus(window);
         desktop_.key(QStringLiteral("Return"));
-        desktop_.waitGone(title);
+        desktop_.waitGone(title, window);
     } else if (w == "colourdialog") {
         const auto window = desktop_.waitFor(QStringLiteral("Farben"));
         desktop_.focus(window);
@@ -219,7 +219,7 @@ void Tour::respond(const LogLine& line, std::vector<Response>& responses) {
         } else {
             desktop_.key(QStringLiteral("Escape"));
         }
-        desktop_.waitGone(QStringLiteral("Farben"));
+        desktop_.waitGone(QStringLiteral("Farben"), window);
     } else if (w == "notes" && line.arg(0) == "shown") {
         checkNotes(desktop_.waitFor(notesTitle));
     } else if (w == "notes" && line.arg(0) == "hidden") {
