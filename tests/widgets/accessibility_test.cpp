@@ -9,6 +9,25 @@
 
 using namespace latiflex;
 
+namespace {
+
+// A real pane after the start-up (light blue stems, light red endings) and one command.
+struct Page {
+    explicit Page(std::deque<std::string> answers) : dialoge(std::move(answers)) {
+        pane.resize(pane.sizeHint());
+        form.Form_Load();
+    }
+    QAccessibleTextInterface* text() {
+        return QAccessible::queryAccessibleInterface(&pane)->textInterface();
+    }
+
+    PaneWidget pane;
+    testing::FakeDialogs dialoge;
+    Form1 form{pane, dialoge};
+};
+
+} // namespace
+
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
@@ -81,14 +100,10 @@ void AccessibilityTest::keyboardReachesEveryCommand() {
 }
 
 void AccessibilityTest::paneReadsTheForms() {
-    PaneWidget pane;
-    pane.resize(pane.sizeHint());
-    testing::FakeDialogs dialoge({"9", "12", "rosa", "rosae"});
-    Form1 form(pane, dialoge);
-    form.Form_Load();
-    form.Befehl1_Click();
+    Page rosa({"9", "12", "rosa", "rosae"});
+    rosa.form.Befehl1_Click();
 
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&pane);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&rosa.pane);
     QVERIFY(a);
     QVERIFY(a->state().readOnly);
     QAccessibleTextInterface* text = a->textInterface();
@@ -109,20 +124,16 @@ void AccessibilityTest::paneReadsTheForms() {
         text->textAtOffset(page.indexOf("rosarum") + 2, QAccessible::WordBoundary, &start, &end),
         QStringLiteral("rosarum"));
 
-    form.Befehl1_Click(); // no answers left: the pane is cleared and shows nothing
+    rosa.form.Befehl1_Click(); // no answers left: the pane is cleared and shows nothing
     QCOMPARE(text->characterCount(), 0);
     QCOMPARE(text->text(0, 10), QString());
 }
 
 // The three genders are printed a pixel or two apart in height; they still read as rows.
 void AccessibilityTest::paneReadsColumnsRowByRow() {
-    PaneWidget pane;
-    pane.resize(pane.sizeHint());
-    testing::FakeDialogs dialoge({"9", "12", "acer", "acris", "acre"});
-    Form1 form(pane, dialoge);
-    form.Form_Load();
-    form.Befehl4_Click();
-    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&pane)->textInterface();
+    Page acer({"9", "12", "acer", "acris", "acre"});
+    acer.form.Befehl4_Click();
+    QAccessibleTextInterface* text = acer.text();
     const QStringList lines = text->text(0, text->characterCount()).split('\n');
     QVERIFY(lines.size() > 4);
     QCOMPARE(lines[1], QStringLiteral("acer\tacris\tacre"));
@@ -130,13 +141,10 @@ void AccessibilityTest::paneReadsColumnsRowByRow() {
 }
 
 void AccessibilityTest::paneTellsWhereAndInWhichColour() {
-    PaneWidget pane;
-    pane.resize(pane.sizeHint());
-    testing::FakeDialogs dialoge({"9", "12", "rosa", "rosae"});
-    Form1 form(pane, dialoge);
-    form.Form_Load();
-    form.Befehl1_Click();
-    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&pane)->textInterface();
+    Page rosa({"9", "12", "rosa", "rosae"});
+    rosa.form.Befehl1_Click();
+    QAccessibleTextInterface* text = rosa.text();
+    const PaneWidget& pane = rosa.pane;
     const QString page = text->text(0, text->characterCount());
     const int rosam = int(page.indexOf("rosam"));
 
