@@ -354,9 +354,9 @@ int main(int argc, char* argv[]) {
         {"sharper-than", "A screenshot of the same step at scale 1.", "file"},
     });
     options.process(app);
-    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-                             : 1.0;
+    // Qt reads the same variable, so the program and this look at the same scale.
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    const double scale = factor > 0 ? factor : 1.0;
     try {
         const std::vector<std::string> script = readLines(options.value("script"));
         const std::vector<std::string> logText = readLines(options.value("log"));
