@@ -1,8 +1,8 @@
 // How long one command takes, and one full repaint of the pane holding its page.
 #include "recorder.h"
 #include "shell/form1.h"
-#include "shell/panereading.h"
-#include "shell/panewidget.h"
+#include "widgets/panereading.h"
+#include "widgets/panewidget.h"
 
 #include <QApplication>
 #include <QImage>

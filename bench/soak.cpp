@@ -2,7 +2,7 @@
 // answered through the interface; prints resident memory after the first 1,000 and at
 // the end, which should be the same.
 #include "recorder.h"
-#include "shell/mainwindow.h"
+#include "widgets/mainwindow.h"
 
 #include <QApplication>
 #include <QPushButton>

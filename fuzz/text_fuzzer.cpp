@@ -2,7 +2,7 @@
 // boundaries, and the number test agrees with itself.
 #include "session.h"
 #include "shell/number.h"
-#include "shell/text.h"
+#include "grammar/text.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "adjectives/deklination.h"
 
-#include "shell/text.h"
+#include "grammar/text.h"
 
 #include <string>
 

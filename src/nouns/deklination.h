@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/wortform.h"
+#include "grammar/wortform.h"
 
 #include <array>
 #include <optional>

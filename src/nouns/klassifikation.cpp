@@ -1,6 +1,6 @@
 #include "nouns/deklination.h"
 
-#include "shell/text.h"
+#include "grammar/text.h"
 
 #include <algorithm>
 #include <initializer_list>

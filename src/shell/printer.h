@@ -2,7 +2,7 @@
 
 #include "shell/colour.h"
 #include "shell/outputpane.h"
-#include "shell/wortform.h"
+#include "grammar/wortform.h"
 
 #include <string_view>
 

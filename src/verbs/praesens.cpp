@@ -1,5 +1,5 @@
 #include "shell/prompt.h"
-#include "shell/text.h"
+#include "grammar/text.h"
 #include "verbs/seite.h"
 #include "verbs/tempora.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/umgebung.h"
-#include "shell/wortform.h"
+#include "grammar/wortform.h"
 #include "verbs/verbzustand.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "verbs/verbum.h"
 
 #include "shell/prompt.h"
-#include "shell/text.h"
+#include "grammar/text.h"
 
 namespace latiflex::verbs {
 

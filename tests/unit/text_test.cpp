@@ -1,4 +1,4 @@
-#include "shell/text.h"
+#include "grammar/text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "fakedialogs.h"
 #include "shell/form1.h"
-#include "shell/mainwindow.h"
-#include "shell/panewidget.h"
+#include "widgets/mainwindow.h"
+#include "widgets/panewidget.h"
 
 #include <QAccessible>
 #include <QPushButton>

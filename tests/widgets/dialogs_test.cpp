@@ -1,6 +1,6 @@
 #include "modal.h"
-#include "shell/noteswindow.h"
-#include "shell/qtdialogs.h"
+#include "widgets/noteswindow.h"
+#include "widgets/qtdialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

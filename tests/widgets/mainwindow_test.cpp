@@ -1,8 +1,8 @@
 #include "fakedialogs.h"
 #include "shell/form1.h"
-#include "shell/mainwindow.h"
-#include "shell/panewidget.h"
-#include "shell/twips.h"
+#include "widgets/mainwindow.h"
+#include "widgets/panewidget.h"
+#include "widgets/twips.h"
 
 #include <QPainter>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "modal.h"
-#include "shell/mainwindow.h"
-#include "shell/noteswindow.h"
-#include "shell/panewidget.h"
+#include "widgets/mainwindow.h"
+#include "widgets/noteswindow.h"
+#include "widgets/panewidget.h"
 
 #include <QColorDialog>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/panewidget.h"
+#include "widgets/panewidget.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "shell/mainwindow.h"
+#include "widgets/mainwindow.h"
 
 #include <QApplication>
 

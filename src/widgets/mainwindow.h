@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/form1.h"
-#include "shell/qtdialogs.h"
+#include "widgets/qtdialogs.h"
 
 #include <QWidget>
 

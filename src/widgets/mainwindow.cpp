@@ -1,7 +1,7 @@
-#include "shell/mainwindow.h"
+#include "widgets/mainwindow.h"
 
-#include "shell/panewidget.h"
-#include "shell/twips.h"
+#include "widgets/panewidget.h"
+#include "widgets/twips.h"
 
 #include <QPushButton>
 

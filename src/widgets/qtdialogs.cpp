@@ -1,7 +1,7 @@
-#include "shell/qtdialogs.h"
+#include "widgets/qtdialogs.h"
 
-#include "shell/noteswindow.h"
-#include "shell/twips.h"
+#include "widgets/noteswindow.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,4 +1,4 @@
-#include "shell/panereading.h"
+#include "widgets/panereading.h"
 
 #include <QFontMetricsF>
 

@@ -1,6 +1,6 @@
-#include "shell/noteswindow.h"
+#include "widgets/noteswindow.h"
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

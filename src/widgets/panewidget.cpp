@@ -1,8 +1,8 @@
-#include "shell/panewidget.h"
+#include "widgets/panewidget.h"
 
-#include "shell/paneaccessible.h"
-#include "shell/panereading.h"
-#include "shell/twips.h"
+#include "widgets/paneaccessible.h"
+#include "widgets/panereading.h"
+#include "widgets/twips.h"
 
 #include <QAccessible>
 

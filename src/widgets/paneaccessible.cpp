@@ -1,7 +1,7 @@
-#include "shell/paneaccessible.h"
+#include "widgets/paneaccessible.h"
 
-#include "shell/panereading.h"
-#include "shell/panewidget.h"
+#include "widgets/panereading.h"
+#include "widgets/panewidget.h"
 
 #include <QAccessible>
 
