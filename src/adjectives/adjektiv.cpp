@@ -9,13 +9,37 @@ namespace latiflex::adjectives {
 
 namespace {
 
-constexpr std::array<int, 3> spalten{5, 25, 45};
+constexpr std::array<int, 3> tabs{5, 25, 45};
 constexpr int spaltenOben = 250; // twips: the feminine and neuter columns start here
 
 } // namespace
 
+void drucke(Umgebung& u, const grammar::Paradigma& p) {
+    // The three gender heads on one line, then each gender's column top to bottom.
+    for (std::size_t g = 0; g < p.bloecke.size(); ++g) {
+        u.bild1.setBezug({int(g), -1});
+        if (g + 1 < p.bloecke.size())
+            print::column(u.bild1, tabs[g], p.bloecke[g].kopf);
+        else
+            print::columnLine(u.bild1, tabs[g], p.bloecke[g].kopf);
+    }
+    for (std::size_t g = 0; g < p.bloecke.size(); ++g) {
+        if (g > 0) u.bild1.setY(spaltenOben);
+        const auto& formen = p.bloecke[g].formen;
+        for (std::size_t zeile = 0; zeile < formen.size(); ++zeile) {
+            if (zeile == 6) {
+                u.bild1.setBezug({});
+                print::blankLine(u.bild1);
+            }
+            u.bild1.setBezug({int(g), int(zeile)});
+            print::form(u.bild1, u.farben, tabs[g], formen[zeile].wortform);
+        }
+    }
+    u.bild1.setBezug({});
+}
+
 void adjektiv(Umgebung& u) {
-    u.bild1.clear();
+    u.leeren();
 
     const auto m = frageWort(u.dialoge, "Adjektiv im MASK. eingeben: ", "1.Sg.m.");
     if (!m) return;
@@ -34,16 +58,9 @@ void adjektiv(Umgebung& u) {
         return;
     }
 
-    const auto formen = paradigma(eingabe, *analyse);
-    print::threeColumns(u.bild1, spalten[0], "MASKULIN", spalten[1], "FEMININ", spalten[2],
-                        "NEUTRUM");
-    for (std::size_t g = 0; g < formen.size(); ++g) {
-        if (g > 0) u.bild1.setY(spaltenOben);
-        for (std::size_t zeile = 0; zeile < formen[g].size(); ++zeile) {
-            if (zeile == 6) print::blankLine(u.bild1);
-            print::form(u.bild1, u.farben, spalten[g], formen[g][zeile]);
-        }
-    }
+    grammar::Paradigma p = paradigma(eingabe, *analyse);
+    drucke(u, p);
+    u.seiten.zeige(std::move(p));
 }
 
 } // namespace latiflex::adjectives

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grammar/paradigma.h"
 #include "shell/umgebung.h"
 
 namespace latiflex::adjectives {
@@ -8,5 +9,10 @@ namespace latiflex::adjectives {
 /// the three gender columns into the cleared pane, or refuses with a message before
 /// anything is printed.
 void adjektiv(Umgebung& u);
+
+/// Lays an adjective's paradigm out on the pane: the three gender heads on one line, then
+/// the masculine at column 5, the feminine at 25 and the neuter at 45, each from 250 twips
+/// but the first, with a blank line between singular and plural.
+void drucke(Umgebung& u, const grammar::Paradigma& p);
 
 } // namespace latiflex::adjectives

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grammar/wortform.h"
+#include "grammar/paradigma.h"
 
 #include <array>
 #include <optional>
@@ -35,6 +35,10 @@ std::optional<Analyse> analysieren(const Eingabe& e);
 using Spalte = std::array<Wortform, 12>;
 
 /// The masculine, feminine and neuter columns of an analysed adjective.
-std::array<Spalte, 3> paradigma(const Eingabe& e, const Analyse& a);
+std::array<Spalte, 3> spalten(const Eingabe& e, const Analyse& a);
+
+/// The whole adjective: three blocks, masculine, feminine and neuter, of twelve forms each.
+/// A row with neither stem nor ending (a neuter plural of dives) is a blank row.
+grammar::Paradigma paradigma(const Eingabe& e, const Analyse& a);
 
 } // namespace latiflex::adjectives

@@ -1,5 +1,6 @@
 #include "adjectives/deklination.h"
 
+#include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 
 #include <string>
@@ -78,8 +79,41 @@ std::array<Spalte, 3> ao(const Eingabe& e) {
 
 } // namespace
 
-std::array<Spalte, 3> paradigma(const Eingabe& e, const Analyse& a) {
+std::array<Spalte, 3> spalten(const Eingabe& e, const Analyse& a) {
     return a.familie == Familie::dritte ? dritte(e, a.adjklasse) : ao(e);
+}
+
+grammar::Paradigma paradigma(const Eingabe& e, const Analyse& a) {
+    using grammar::Genus;
+    using grammar::Kasus;
+    using grammar::Numerus;
+    grammar::Paradigma p;
+    p.wortart = grammar::Wortart::adjektiv;
+    p.seite = "ADJEKTIV";
+    p.klasse = a.familie == Familie::ao ? "ADJEKTIV der A/O - Deklination"
+               : a.adjklasse == 1       ? "ADJEKTIV der 3. Deklination, dreiendig"
+               : a.adjklasse == 2       ? "ADJEKTIV der 3. Deklination, zweiendig"
+                                        : "ADJEKTIV der 3. Deklination, einendig";
+    p.stichwoerter = {
+        {std::string(e.m),
+         grammar::nomenZelle(Kasus::nominativ, Numerus::singular, Genus::maskulinum)},
+        {std::string(e.s),
+         fragtFeminin(e.m)
+             ? grammar::nomenZelle(Kasus::nominativ, Numerus::singular, Genus::femininum)
+             : grammar::nomenZelle(Kasus::genitiv, Numerus::singular, Genus::maskulinum)},
+        {std::string(e.n),
+         grammar::nomenZelle(Kasus::nominativ, Numerus::singular, Genus::neutrum)}};
+    constexpr std::array<std::string_view, 3> koepfe{"MASKULIN", "FEMININ", "NEUTRUM"};
+    const auto formen = spalten(e, a);
+    for (std::size_t g = 0; g < formen.size(); ++g) {
+        const auto genus = static_cast<Genus>(g);
+        grammar::Block block{std::string(koepfe[g]), std::string(grammar::name(genus)), {}};
+        for (int zeile = 1; zeile <= 12; ++zeile)
+            block.formen.push_back({formen[g][static_cast<std::size_t>(zeile - 1)],
+                                    grammar::zeilenZelle(zeile, genus)});
+        p.bloecke.push_back(std::move(block));
+    }
+    return p;
 }
 
 } // namespace latiflex::adjectives

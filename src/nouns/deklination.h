@@ -1,8 +1,7 @@
 #pragma once
 
-#include "grammar/wortform.h"
+#include "grammar/paradigma.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +11,20 @@
 /// the singular, rows 7 to 12 the same of the plural.
 namespace latiflex::nouns {
 
-/// The eleven paradigms; K-n is type K with `neutrum` set.
-enum class Typ { In, A, OUs, OR, OUm, E, U, Un, If, K };
+/// The eleven paradigms; the consonant declension's neuter is `konsonantisch` with
+/// `KMarken::neutrum` set.
+enum class Typ {
+    iNeutrum,     ///< mare, animal, exemplar
+    a,            ///< rosa
+    oAufUs,       ///< dominus
+    oAufR,        ///< puer, ager, vir
+    oAufUm,       ///< templum
+    e,            ///< res
+    u,            ///< manus
+    uNeutrum,     ///< cornu
+    iFemininum,   ///< turris, vis
+    konsonantisch ///< rex, urbs, nomen: consonant and mixed declension
+};
 
 struct Klasse {
     Typ typ;
@@ -27,35 +38,27 @@ Klasse klassifizieren(std::string_view n, std::string_view g);
 /// The heading line of a noun of this class.
 std::string ueberschrift(const Klasse& klasse);
 
-/// Marks that steer type K: neuter, and the i-stem (1: two consonants before the
-/// genitive's ending, 2: nominative as long as the genitive).
+/// Marks that steer the consonant declension: neuter, and the i-stem (1: two consonants
+/// before the genitive's ending, 2: nominative as long as the genitive).
 struct KMarken {
     bool neutrum = false;
     int istamm = 0;
 };
 
-/// The marks of a type-K noun; nothing when the genitive has fewer than four letters.
+/// The marks of a consonant-declension noun; nothing when the genitive has fewer than four
+/// letters.
 std::optional<KMarken> kMarken(std::string_view n, std::string_view g);
 
-/// Forms the rows of one noun in order. A row may change a cell of its endings table for
-/// the rest of the run, as the per-word rules say; a new Paradigma starts from clean tables.
-class Paradigma {
-public:
-    Paradigma(std::string_view n, std::string_view g, Typ typ, KMarken marken);
+/// Row `zeile` (1 to 12) of the noun; nothing when the word is too short for its cut.
+/// Each row is formed on its own: no row depends on another having been formed.
+std::optional<Wortform> form(std::string_view n, std::string_view g, Typ typ, KMarken marken,
+                             int zeile);
 
-    /// Row `zeile` (1 to 12), formed after all rows before it; nothing when the word is
-    /// too short for one of its cuts.
-    std::optional<Wortform> form(int zeile);
+/// Whether the paradigm has a plural: Iovis (of Iuppiter) is declined in the singular only.
+bool hatPlural(std::string_view g, Typ typ);
 
-    /// Whether the paradigm has a plural: Iovis (of Iuppiter) is printed in the singular only.
-    bool hatPlural() const;
-
-private:
-    std::string_view n_, g_;
-    Typ typ_;
-    KMarken marken_;
-    std::array<std::string, 13> tabelle_; // cells 1 to 12
-    bool nomstamm_ = false;
-};
+/// The whole noun: its heading and its singular and plural blocks, as far as its cuts
+/// reach (a consonant-declension genitive too short to tell its marks gives no forms).
+grammar::Paradigma paradigma(std::string_view n, std::string_view g);
 
 } // namespace latiflex::nouns

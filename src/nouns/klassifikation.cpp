@@ -22,17 +22,18 @@ constexpr std::string_view feminin = " - Deklination (f)";
 } // namespace
 
 Klasse klassifizieren(std::string_view n, std::string_view g) {
-    if (endsWith(n, "e") || endsWith(n, "ar") || endsWith(n, "al")) return {Typ::In, "I", neutral};
-    if (endsWith(n, "a")) return {Typ::A, "A", dekl};
-    if (endsWith(n, "us") && endsWith(g, "i")) return {Typ::OUs, "O", dekl};
-    if (endsWith(n, "r") && endsWith(g, "i")) return {Typ::OR, "O", dekl};
-    if (endsWith(n, "um")) return {Typ::OUm, "O", neutral};
-    if (endsWith(n, "es") && endsWith(g, "ei")) return {Typ::E, "E", dekl};
-    if (endsWith(n, "us") && endsWith(g, "us")) return {Typ::U, "U", dekl};
-    if (endsWith(n, "u") && endsWith(g, "us")) return {Typ::Un, "U", neutral};
+    if (endsWith(n, "e") || endsWith(n, "ar") || endsWith(n, "al"))
+        return {Typ::iNeutrum, "I", neutral};
+    if (endsWith(n, "a")) return {Typ::a, "A", dekl};
+    if (endsWith(n, "us") && endsWith(g, "i")) return {Typ::oAufUs, "O", dekl};
+    if (endsWith(n, "r") && endsWith(g, "i")) return {Typ::oAufR, "O", dekl};
+    if (endsWith(n, "um")) return {Typ::oAufUm, "O", neutral};
+    if (endsWith(n, "es") && endsWith(g, "ei")) return {Typ::e, "E", dekl};
+    if (endsWith(n, "us") && endsWith(g, "us")) return {Typ::u, "U", dekl};
+    if (endsWith(n, "u") && endsWith(g, "us")) return {Typ::uNeutrum, "U", neutral};
     if (einesVon(n, {"febris", "sitis", "turris", "puppis", "securis", "vis"}))
-        return {Typ::If, "I", feminin};
-    return {Typ::K, "KONS./ MISCH.", dekl};
+        return {Typ::iFemininum, "I", feminin};
+    return {Typ::konsonantisch, "KONS./ MISCH.", dekl};
 }
 
 std::string ueberschrift(const Klasse& klasse) {

@@ -1,50 +1,54 @@
 #include "nouns/deklination.h"
 
+#include "grammar/abeins.h"
+#include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 
 namespace latiflex::nouns {
 
 namespace {
 
-using Tabelle = std::array<std::string_view, 12>;
+using Tabelle = grammar::AbEins<std::string_view, 12>;
 
 // Endings of rows 1 to 12: singular, then plural, each nominative, genitive, dative,
 // accusative, vocative, ablative.
-constexpr Tabelle tabelleA{"a", "ae", "ae", "am", "a", "a", "ae", "arum", "is", "as", "ae", "is"};
-constexpr Tabelle tabelleOUs{"us", "i", "o", "um", "e", "o", "i", "orum", "is", "os", "i", "is"};
-constexpr Tabelle tabelleOR{"er", "i", "o", "um", "er", "o", "i", "orum", "is", "os", "i", "is"};
-constexpr Tabelle tabelleOUm{"um", "i", "o", "um", "um", "o", "a", "orum", "is", "a", "a", "is"};
-constexpr Tabelle tabelleE{"s", "i", "i", "m", "s", "e", "s", "rum", "bus", "s", "s", "bus"};
-constexpr Tabelle tabelleU{"us", "us",  "ui",   "um", "us", "u",
-                           "us", "uum", "ibus", "us", "us", "ibus"};
-constexpr Tabelle tabelleUn{"u", "us", "u", "u", "u", "u", "ua", "uum", "ibus", "ua", "ua", "ibus"};
-constexpr Tabelle tabelleIn{"e", "is", "i", "e", "e", "i", "ia", "ium", "ibus", "ia", "ia", "ibus"};
-constexpr Tabelle tabelleIf{"is", "is",  "i",    "im", "is", "i",
-                            "es", "ium", "ibus", "es", "es", "ibus"};
-constexpr Tabelle tabelleK{"", "is", "i", "em", "", "e", "es", "um", "ibus", "es", "es", "ibus"};
-constexpr Tabelle tabelleKn{"", "is", "i", "", "", "e", "a", "um", "ibus", "a", "a", "ibus"};
+constexpr Tabelle tabelleA{{"a", "ae", "ae", "am", "a", "a", "ae", "arum", "is", "as", "ae", "is"}};
+constexpr Tabelle tabelleOUs{{"us", "i", "o", "um", "e", "o", "i", "orum", "is", "os", "i", "is"}};
+constexpr Tabelle tabelleOR{{"er", "i", "o", "um", "er", "o", "i", "orum", "is", "os", "i", "is"}};
+constexpr Tabelle tabelleOUm{{"um", "i", "o", "um", "um", "o", "a", "orum", "is", "a", "a", "is"}};
+constexpr Tabelle tabelleE{{"s", "i", "i", "m", "s", "e", "s", "rum", "bus", "s", "s", "bus"}};
+constexpr Tabelle tabelleU{
+    {"us", "us", "ui", "um", "us", "u", "us", "uum", "ibus", "us", "us", "ibus"}};
+constexpr Tabelle tabelleUn{
+    {"u", "us", "u", "u", "u", "u", "ua", "uum", "ibus", "ua", "ua", "ibus"}};
+constexpr Tabelle tabelleIn{
+    {"e", "is", "i", "e", "e", "i", "ia", "ium", "ibus", "ia", "ia", "ibus"}};
+constexpr Tabelle tabelleIf{
+    {"is", "is", "i", "im", "is", "i", "es", "ium", "ibus", "es", "es", "ibus"}};
+constexpr Tabelle tabelleK{{"", "is", "i", "em", "", "e", "es", "um", "ibus", "es", "es", "ibus"}};
+constexpr Tabelle tabelleKn{{"", "is", "i", "", "", "e", "a", "um", "ibus", "a", "a", "ibus"}};
 
 const Tabelle& tabelleFuer(Typ typ, bool neutrum) {
     switch (typ) {
-    case Typ::In:
+    case Typ::iNeutrum:
         return tabelleIn;
-    case Typ::A:
+    case Typ::a:
         return tabelleA;
-    case Typ::OUs:
+    case Typ::oAufUs:
         return tabelleOUs;
-    case Typ::OR:
+    case Typ::oAufR:
         return tabelleOR;
-    case Typ::OUm:
+    case Typ::oAufUm:
         return tabelleOUm;
-    case Typ::E:
+    case Typ::e:
         return tabelleE;
-    case Typ::U:
+    case Typ::u:
         return tabelleU;
-    case Typ::Un:
+    case Typ::uNeutrum:
         return tabelleUn;
-    case Typ::If:
+    case Typ::iFemininum:
         return tabelleIf;
-    case Typ::K:
+    case Typ::konsonantisch:
         break;
     }
     return neutrum ? tabelleKn : tabelleK;
@@ -52,99 +56,130 @@ const Tabelle& tabelleFuer(Typ typ, bool neutrum) {
 
 bool istNominativOderVokativ(int zeile) { return zeile == 1 || zeile == 5; }
 
-} // namespace
-
-Paradigma::Paradigma(std::string_view n, std::string_view g, Typ typ, KMarken marken)
-    : n_(n), g_(g), typ_(typ), marken_(marken) {
-    const Tabelle& quelle = tabelleFuer(typ, marken.neutrum);
-    for (std::size_t i = 0; i < quelle.size(); ++i)
-        tabelle_[i + 1] = quelle[i];
+// The genitive plural of the consonant declension, decided once for the whole word: -ium
+// for the i-stems, but -um for iuvenis and sedes.
+std::string_view genitivPluralK(std::string_view n, KMarken marken) {
+    if (n == "iuvenis" || n == "sedes") return "um";
+    if (marken.istamm != 0) return "ium";
+    return tabelleK[8];
 }
 
-bool Paradigma::hatPlural() const { return !(typ_ == Typ::K && g_ == "Iovis"); }
+} // namespace
 
-std::optional<Wortform> Paradigma::form(int zeile) {
+bool hatPlural(std::string_view g, Typ typ) { return !(typ == Typ::konsonantisch && g == "Iovis"); }
+
+std::optional<Wortform> form(std::string_view n, std::string_view g, Typ typ, KMarken marken,
+                             int zeile) {
     using text::less;
     std::optional<std::string_view> stamm;
-    std::string& zelle = tabelle_[static_cast<std::size_t>(zeile)];
+    std::string_view endung = tabelleFuer(typ, marken.neutrum)[zeile];
 
-    switch (typ_) {
-    case Typ::A:
-        stamm = less(n_, 1);
+    switch (typ) {
+    case Typ::a:
+        stamm = less(n, 1);
         break;
-    case Typ::OUs:
-        stamm = less(n_, 2);
-        if (zeile == 5 && text::endsWith(n_, "ius")) { // filius: fili
-            stamm = less(n_, 3);
-            zelle = "i";
+    case Typ::oAufUs:
+        stamm = less(n, 2);
+        if (zeile == 5 && text::endsWith(n, "ius")) { // filius: fili
+            stamm = less(n, 3);
+            endung = "i";
         }
         break;
-    case Typ::OR:
-        if (text::letterCount(n_) != text::letterCount(g_)) {
-            stamm = n_; // puer, pueri: the nominative is the stem throughout
-            nomstamm_ = true;
-        } else {
-            stamm = less(g_, 1);
-        }
+    case Typ::oAufR: {
+        // puer, pueri: the nominative is the stem throughout, and stands alone in rows 1, 5.
+        const bool nomstamm = text::letterCount(n) != text::letterCount(g);
+        stamm = nomstamm ? n : less(g, 1);
         if (istNominativOderVokativ(zeile)) {
-            stamm = less(n_, 2);
+            stamm = less(n, 2);
             if (!stamm) return std::nullopt;
-            if (nomstamm_) {
-                stamm = n_;
-                zelle.clear();
+            if (nomstamm) {
+                stamm = n;
+                endung = "";
             }
         }
         break;
-    case Typ::OUm:
-    case Typ::U:
-        stamm = less(n_, 2);
+    }
+    case Typ::oAufUm:
+    case Typ::u:
+        stamm = less(n, 2);
         break;
-    case Typ::E:
-        stamm = less(n_, zeile == 6 ? 2 : 1);
+    case Typ::e:
+        stamm = less(n, zeile == 6 ? 2 : 1);
         break;
-    case Typ::Un:
-        stamm = less(n_, 1);
+    case Typ::uNeutrum:
+        stamm = less(n, 1);
         break;
-    case Typ::In:
-        stamm = less(g_, 2);
+    case Typ::iNeutrum:
+        stamm = less(g, 2);
         if (!stamm) return std::nullopt;
-        if (zeile == 1 || zeile == 4 || zeile == 5) zelle.clear();
-        if (zeile == 4 || zeile == 5 || (zeile == 1 && text::endsWith(n_, "e"))) stamm = n_;
+        if (zeile == 1 || zeile == 4 || zeile == 5) endung = "";
+        if (zeile == 4 || zeile == 5 || (zeile == 1 && text::endsWith(n, "e"))) stamm = n;
         break;
-    case Typ::If:
-        stamm = less(n_, 2);
-        if (n_ == "vis") { // vis, -, -, vim, vis, vi; vires, virium, ...
+    case Typ::iFemininum:
+        stamm = less(n, 2);
+        if (n == "vis") { // vis, -, -, vim, vis, vi; vires, virium, ...
             if (zeile == 2 || zeile == 3) {
                 stamm = "";
-                zelle.clear();
+                endung = "";
             } else if (zeile >= 7) {
                 stamm = "vir";
             }
         }
         break;
-    case Typ::K:
-        stamm = less(g_, 2);
+    case Typ::konsonantisch:
+        stamm = less(g, 2);
         if (!stamm) return std::nullopt;
-        if (marken_.neutrum) {
-            if (zeile == 1 || zeile == 4 || zeile == 5) stamm = n_;
+        if (marken.neutrum) {
+            if (zeile == 1 || zeile == 4 || zeile == 5) stamm = n;
             break;
         }
-        if (marken_.istamm != 0) tabelle_[8] = "ium";
-        if (n_ == "iuvenis" || n_ == "sedes") tabelle_[8] = "um";
+        if (zeile == 8) endung = genitivPluralK(n, marken);
         if (istNominativOderVokativ(zeile)) {
-            stamm = n_;
-            if (marken_.istamm == 1) { // urbs: urb+s
-                stamm = less(n_, 1);
-                zelle = text::lastLetters(n_, 1);
-            } else if (marken_.istamm == 2) { // civis: civ+is
-                stamm = less(n_, 2);
-                zelle = text::lastLetters(n_, 2);
+            stamm = n;
+            if (marken.istamm == 1) { // urbs: urb+s
+                stamm = less(n, 1);
+                endung = text::lastLetters(n, 1);
+            } else if (marken.istamm == 2) { // civis: civ+is
+                stamm = less(n, 2);
+                endung = text::lastLetters(n, 2);
             }
         }
         break;
     }
     if (!stamm) return std::nullopt;
-    return Wortform{std::string(*stamm), zelle};
+    return Wortform{std::string(*stamm), std::string(endung)};
+}
+
+grammar::Paradigma paradigma(std::string_view n, std::string_view g) {
+    using grammar::Kasus;
+    using grammar::Numerus;
+    const Klasse klasse = klassifizieren(n, g);
+    grammar::Paradigma p;
+    p.wortart = grammar::Wortart::substantiv;
+    p.seite = "SUBST";
+    p.ueberschrift = ueberschrift(klasse);
+    p.klasse = std::string("SUBSTANTIV der ").append(klasse.deklname).append(klasse.kopfende);
+    while (!p.klasse.empty() && p.klasse.back() == ' ')
+        p.klasse.pop_back();
+    p.stichwoerter = {{std::string(n), grammar::nomenZelle(Kasus::nominativ, Numerus::singular)},
+                      {std::string(g), grammar::nomenZelle(Kasus::genitiv, Numerus::singular)}};
+    p.bloecke = {{"", std::string(grammar::name(Numerus::singular)), {}},
+                 {"", std::string(grammar::name(Numerus::plural)), {}}};
+
+    KMarken marken;
+    if (klasse.typ == Typ::konsonantisch) {
+        const auto k = kMarken(n, g);
+        if (!k) return p; // a genitive too short to tell: the heading stands alone
+        marken = *k;
+    }
+    const int zeilen = hatPlural(g, klasse.typ) ? 12 : 6;
+    for (int zeile = 1; zeile <= zeilen; ++zeile) {
+        auto wortform = form(n, g, klasse.typ, marken, zeile);
+        if (!wortform) break; // too short for its cut: the forms before it stand
+        p.bloecke[zeile <= 6 ? 0 : 1].formen.push_back(
+            {std::move(*wortform), grammar::zeilenZelle(zeile)});
+    }
+    return p;
 }
 
 } // namespace latiflex::nouns

@@ -13,8 +13,22 @@ constexpr int pluralOben = 250; // twips: the plural starts beside the first sin
 
 } // namespace
 
+void drucke(Umgebung& u, const grammar::Paradigma& p) {
+    print::line(u.bild1, p.ueberschrift);
+    for (std::size_t b = 0; b < p.bloecke.size(); ++b) {
+        const auto& formen = p.bloecke[b].formen;
+        if (b == 1 && !formen.empty()) u.bild1.setY(pluralOben);
+        for (std::size_t f = 0; f < formen.size(); ++f) {
+            u.bild1.setBezug({int(b), int(f)});
+            print::form(u.bild1, u.farben, b == 0 ? spalteSingular : spaltePlural,
+                        formen[f].wortform);
+        }
+    }
+    u.bild1.setBezug({});
+}
+
 void substantiv(Umgebung& u) {
-    u.bild1.clear();
+    u.leeren();
 
     const auto nom = frageWort(u.dialoge, "Substantiv im Nom. eingeben: ", "1.Sg.");
     if (!nom) return;
@@ -29,24 +43,9 @@ void substantiv(Umgebung& u) {
         return;
     }
 
-    const Klasse klasse = klassifizieren(*nom, *gen);
-    print::line(u.bild1, ueberschrift(klasse));
-
-    KMarken marken;
-    if (klasse.typ == Typ::K) {
-        const auto k = kMarken(*nom, *gen);
-        if (!k) return; // a genitive too short to tell: the heading stays alone
-        marken = *k;
-    }
-
-    Paradigma paradigma(*nom, *gen, klasse.typ, marken);
-    const int zeilen = paradigma.hatPlural() ? 12 : 6;
-    for (int zeile = 1; zeile <= zeilen; ++zeile) {
-        const auto form = paradigma.form(zeile);
-        if (!form) return; // too short for its cut: what is printed stays
-        if (zeile == 7) u.bild1.setY(pluralOben);
-        print::form(u.bild1, u.farben, zeile <= 6 ? spalteSingular : spaltePlural, *form);
-    }
+    grammar::Paradigma p = paradigma(*nom, *gen);
+    drucke(u, p);
+    u.seiten.zeige(std::move(p));
 }
 
 } // namespace latiflex::nouns

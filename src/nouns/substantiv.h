@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grammar/paradigma.h"
 #include "shell/umgebung.h"
 
 namespace latiflex::nouns {
@@ -8,5 +9,9 @@ namespace latiflex::nouns {
 /// twelve case forms into the cleared pane, or refuses with a message. A word too short
 /// for one of its cuts ends the command quietly, keeping what was printed.
 void substantiv(Umgebung& u);
+
+/// Lays a noun's paradigm out on the pane: the heading, the singular at column 5, the
+/// plural beside it at column 25 from 250 twips.
+void drucke(Umgebung& u, const grammar::Paradigma& p);
 
 } // namespace latiflex::nouns

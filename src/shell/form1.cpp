@@ -4,10 +4,10 @@
 #include "nouns/substantiv.h"
 #include "shell/number.h"
 #include "shell/prompt.h"
+#include "shell/steuerelemente.h"
 #include "verbs/tempora.h"
 #include "verbs/verbum.h"
 
-#include <array>
 #include <functional>
 
 namespace latiflex {
@@ -32,7 +32,7 @@ std::optional<Rgb> farbeAus(std::string_view antwort) {
 } // namespace
 
 Form1::Form1(OutputPane& bild1, Dialogs& dialoge)
-    : u_{bild1, dialoge, {*qbColor(0), *qbColor(12)}} {}
+    : u_{bild1, dialoge, {*qbColor(0), *qbColor(12)}, seiten_} {}
 
 void Form1::Form_Load() {
     Dialogs& d = u_.dialoge;
@@ -96,32 +96,17 @@ void Form1::cmdfarb_Click() {
     const auto farbe = u_.dialoge.chooseColour(farbdialog_);
     if (!farbe) return; // cancelled: nothing changes, nothing is said
     farbdialog_ = *farbe;
-    u_.bild1.setBackground(*farbe);
+    u_.bild1.setBackground(*farbe); // erases what the pane showed
+    seiten_.leer();
 }
 
 void Form1::Bild1_Click() { print::line(u_.bild1, warnzeile); }
 
 bool Form1::click(std::string_view control) {
-    using Handler = void (Form1::*)();
-    struct Eintrag {
-        std::string_view name;
-        Handler handler;
-    };
-    static constexpr std::array handlers{
-        Eintrag{"Befehl1", &Form1::Befehl1_Click},   Eintrag{"Befehl2", &Form1::Befehl2_Click},
-        Eintrag{"Befehl3", &Form1::Befehl3_Click},   Eintrag{"Befehl4", &Form1::Befehl4_Click},
-        Eintrag{"verbum", &Form1::verbum_Click},     Eintrag{"prakt", &Form1::prakt_Click},
-        Eintrag{"prpass", &Form1::prpass_Click},     Eintrag{"perfakt", &Form1::perfakt_Click},
-        Eintrag{"perfpass", &Form1::perfpass_Click}, Eintrag{"cmdfarb", &Form1::cmdfarb_Click},
-        Eintrag{"Bild1", &Form1::Bild1_Click},       Eintrag{"Command1", &Form1::Command1_Click},
-    };
-    for (const auto& [name, handler] : handlers) {
-        if (name == control) {
-            std::invoke(handler, *this);
-            return true;
-        }
-    }
-    return false;
+    const Steuerelement* s = steuerelement(control);
+    if (!s) return false;
+    std::invoke(s->handler, *this);
+    return true;
 }
 
 } // namespace latiflex

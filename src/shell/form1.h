@@ -2,10 +2,10 @@
 
 #include "shell/dialogs.h"
 #include "shell/outputpane.h"
+#include "shell/seiten.h"
 #include "shell/umgebung.h"
 #include "verbs/verbzustand.h"
 
-#include <cstdint>
 #include <string_view>
 
 namespace latiflex {
@@ -42,11 +42,15 @@ public:
 
     const print::Farben& farben() const { return u_.farben; }
     const verbs::VerbZustand& verb() const { return verb_; }
+    /// The paradigm on view and the pages printed in this run.
+    Seiten& seiten() { return seiten_; }
+    const Seiten& seiten() const { return seiten_; }
 
 private:
     /// After a noun or an adjective, the tense commands wait for a new "VERBUM".
-    void keinVerbGewaehlt() { verb_.verbgewaehlt = 0; }
+    void keinVerbGewaehlt() { verb_.verbgewaehlt = verbs::VerbGewaehlt::nein; }
 
+    Seiten seiten_;
     Umgebung u_;
     verbs::VerbZustand verb_;
     /// The colour dialog starts with the colour chosen at its last use (black at first).

@@ -38,6 +38,17 @@ public:
 
     /// Ends the line: the print position goes to the left edge of the next line.
     virtual void newline() = 0;
+
+    /// Where on the page on view the text printed from now on belongs: a form of one of its
+    /// blocks, a block's heading, or nothing. Drawing does not change; a pane that shows
+    /// labels under the mouse keeps it with each text.
+    struct Bezug {
+        int block = -1; ///< index into the paradigm's blocks; -1: no block
+        int form = -1;  ///< index into the block's forms; -1: its heading
+
+        friend bool operator==(const Bezug&, const Bezug&) = default;
+    };
+    virtual void setBezug(Bezug) {}
 };
 
 } // namespace latiflex

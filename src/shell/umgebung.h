@@ -3,15 +3,23 @@
 #include "shell/dialogs.h"
 #include "shell/outputpane.h"
 #include "shell/printer.h"
+#include "shell/seiten.h"
 
 namespace latiflex {
 
-/// What a command works with: the pane it prints into, the dialogs it asks through, and
-/// the two colours of the word forms.
+/// What a command works with: the pane it prints into, the dialogs it asks through, the
+/// two colours of the word forms, and the record of the paradigms the pane shows.
 struct Umgebung {
     OutputPane& bild1;
     Dialogs& dialoge;
     print::Farben farben;
+    Seiten& seiten;
+
+    /// Clears the pane: it shows no paradigm any more.
+    void leeren() {
+        bild1.clear();
+        seiten.leer();
+    }
 };
 
 } // namespace latiflex

@@ -1,10 +1,15 @@
 #include "verbs/seite.h"
 
+#include "grammar/bezeichnung.h"
 #include "shell/prompt.h"
 
 namespace latiflex::verbs {
 
 namespace {
+
+using grammar::GenusVerbi;
+using grammar::Modus;
+using grammar::Tempus;
 
 struct Platz {
     int spalte;
@@ -13,31 +18,125 @@ struct Platz {
 
 constexpr std::array<Platz, 5> plaetze{{{5, -1}, {25, 0}, {45, 0}, {5, 1900}, {25, 1900}}};
 
+struct Seitenart {
+    std::string_view knopf; // the caption of the button that prints the page
+    std::array<std::string_view, 5> koepfe;
+    bool perfekt;
+    GenusVerbi genusVerbi;
+};
+
+// The headings as the page prints them; FUTUR.IND.PASS. is the future perfect passive.
+constexpr std::array<Seitenart, 4> seitenarten{{
+    {"PR.IMP.F1. AKT.",
+     {"PRAES.IND.AKT.", "IMP.IND.AKT.", "FUTUR.AKT.", "PRAES.KON.AKT.", "IMP.KON.AKT"},
+     false,
+     GenusVerbi::aktiv},
+    {"PR.IMP.F1. PASS.",
+     {"PRAES.IND.PASS.", "IMP.IND.PASS.", "FUTUR.PASS.", "PRAES.KON.PASS.", "IMP.KON.PASS."},
+     false,
+     GenusVerbi::passiv},
+    {"PF.PLQPF.F2. AKT.",
+     {"PERF.IND.AKT.", "PLQPF.IND.AKT.", "FUTUR.EX.AKT.", "PERF.KON.AKT.", "PLQPF.KON.AKT."},
+     true,
+     GenusVerbi::aktiv},
+    {"PF.PLQPF.F2.PASS:",
+     {"PERF.IND.PASS.", "PLQPF.IND.PASS.", "FUTUR.IND.PASS.", "PERF.KON.PASS.", "PLQPF.KON.PASS."},
+     true,
+     GenusVerbi::passiv},
+}};
+
+// Tense and mood of the page's five columns.
+std::array<std::pair<Tempus, Modus>, 5> zeitenDer(bool perfekt) {
+    if (perfekt)
+        return {{{Tempus::perfekt, Modus::indikativ},
+                 {Tempus::plusquamperfekt, Modus::indikativ},
+                 {Tempus::futur2, Modus::indikativ},
+                 {Tempus::perfekt, Modus::konjunktiv},
+                 {Tempus::plusquamperfekt, Modus::konjunktiv}}};
+    return {{{Tempus::praesens, Modus::indikativ},
+             {Tempus::imperfekt, Modus::indikativ},
+             {Tempus::futur1, Modus::indikativ},
+             {Tempus::praesens, Modus::konjunktiv},
+             {Tempus::imperfekt, Modus::konjunktiv}}};
+}
+
+std::vector<grammar::Stichwort> stichwoerter(const VerbZustand& v) {
+    using grammar::Numerus;
+    using grammar::Person;
+    const GenusVerbi praesens = v.deponens ? GenusVerbi::passiv : GenusVerbi::aktiv;
+    const auto erstePerson = [](Tempus t, GenusVerbi g) {
+        return grammar::verbZelle(Person::erste, Numerus::singular, t, Modus::indikativ, g);
+    };
+    std::vector<grammar::Stichwort> s{{v.eingegeben[1], erstePerson(Tempus::praesens, praesens)},
+                                      {v.eingegeben[2], std::nullopt}};
+    if (v.deponens) {
+        s.push_back({v.eingegeben[4], erstePerson(Tempus::perfekt, GenusVerbi::passiv)});
+    } else {
+        s.push_back({v.eingegeben[3], erstePerson(Tempus::perfekt, GenusVerbi::aktiv)});
+        if (!v.istsum) s.push_back({v.eingegeben[4], std::nullopt});
+    }
+    return s;
+}
+
 } // namespace
 
-void druckeSeite(Umgebung& u, const std::array<Tempus, 5>& tempora, Farbe farbe) {
+grammar::Paradigma seitenParadigma(const VerbZustand& v, Seite seite, const Tempora& tempora,
+                                   Farbe farbe) {
+    const Seitenart& art = seitenarten[static_cast<std::size_t>(seite)];
+    grammar::Paradigma p;
+    p.wortart = grammar::Wortart::verbum;
+    p.seite = art.knopf;
+    p.klasse = v.konjname.empty() ? "VERBUM" : "VERBUM der " + v.konjname + " - Konjugation";
+    p.stichwoerter = stichwoerter(v);
+    p.einfarbig = farbe == Farbe::ohne;
+    const auto zeiten = zeitenDer(art.perfekt);
     for (std::size_t t = 0; t < tempora.size(); ++t) {
+        const auto [tempus, modus] = zeiten[t];
+        grammar::Block block{
+            std::string(art.koepfe[t]), grammar::bezeichnung(tempus, modus, art.genusVerbi), {}};
+        for (int n = 1; n <= 6; ++n)
+            block.formen.push_back({tempora[t][static_cast<std::size_t>(n - 1)],
+                                    grammar::personenZelle(n, tempus, modus, art.genusVerbi)});
+        p.bloecke.push_back(std::move(block));
+    }
+    return p;
+}
+
+void druckeSeite(Umgebung& u, const grammar::Paradigma& p) {
+    for (std::size_t t = 0; t < p.bloecke.size() && t < plaetze.size(); ++t) {
         const auto [spalte, oben] = plaetze[t];
         if (oben >= 0) u.bild1.setY(oben);
-        print::columnLine(u.bild1, spalte, tempora[t].kopf);
-        for (const Wortform& form : tempora[t].formen) {
-            if (farbe == Farbe::ohne)
+        u.bild1.setBezug({int(t), -1});
+        print::columnLine(u.bild1, spalte, p.bloecke[t].kopf);
+        const auto& formen = p.bloecke[t].formen;
+        for (std::size_t f = 0; f < formen.size(); ++f) {
+            u.bild1.setBezug({int(t), int(f)});
+            const Wortform& form = formen[f].wortform;
+            if (p.einfarbig)
                 print::columnLine(u.bild1, spalte, form.stamm + form.endung);
             else
                 print::form(u.bild1, u.farben, spalte, form);
         }
     }
+    u.bild1.setBezug({});
+}
+
+void zeigeSeite(Umgebung& u, const VerbZustand& v, Seite seite, const Tempora& tempora,
+                Farbe farbe) {
+    grammar::Paradigma p = seitenParadigma(v, seite, tempora, farbe);
+    druckeSeite(u, p);
+    u.seiten.zeige(std::move(p));
 }
 
 bool verbGewaehlt(Umgebung& u, const VerbZustand& v) {
-    if (v.verbgewaehlt == 1) return true;
+    if (v.verbgewaehlt == VerbGewaehlt::ja) return true;
     melden(u.dialoge, "Zuerst VERBUM wählen", "FEHLER");
     return false;
 }
 
 bool aktivBereit(Umgebung& u, const VerbZustand& v) {
     if (!verbGewaehlt(u, v)) return false;
-    u.bild1.clear();
+    u.leeren();
     if (!v.deponens) return true;
     melden(u.dialoge, "Kein Eintrag", "DEPONENS");
     return false;

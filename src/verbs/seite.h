@@ -1,28 +1,38 @@
 #pragma once
 
+#include "grammar/paradigma.h"
 #include "shell/umgebung.h"
-#include "grammar/wortform.h"
 #include "verbs/verbzustand.h"
 
 #include <array>
-#include <string_view>
 
 namespace latiflex::verbs {
 
-/// One tense: its heading and the forms of persons 1 to 6.
-struct Tempus {
-    std::string_view kopf;
-    std::array<Wortform, 6> formen;
-};
+/// The forms of one tense, persons 1 to 6, and of the five tenses of a page.
+using Formen = std::array<Wortform, 6>;
+using Tempora = std::array<Formen, 5>;
+
+/// The four tense pages, each named after its button.
+enum class Seite { praesensAktiv, praesensPassiv, perfektAktiv, perfektPassiv };
 
 /// How a page prints its forms: stem and ending in their colours, or (the tables of
 /// *esse* for "sum") whole words in the pane's current colour.
 enum class Farbe { wortform, ohne };
 
-/// Prints the five tenses of a tense page into the (already cleared) pane: the three
-/// indicative tenses side by side from the top at columns 5, 25 and 45, the two
-/// subjunctive tenses at columns 5 and 25 from 1900 twips.
-void druckeSeite(Umgebung& u, const std::array<Tempus, 5>& tempora, Farbe farbe = Farbe::wortform);
+/// The page's paradigm: its five tenses in the order they are printed (present or perfect,
+/// imperfect or pluperfect, future or future perfect indicative, then the two subjunctive
+/// tenses), each with its heading as printed and every form with its cell.
+grammar::Paradigma seitenParadigma(const VerbZustand& v, Seite seite, const Tempora& tempora,
+                                   Farbe farbe = Farbe::wortform);
+
+/// Prints a tense page into the (already cleared) pane: the three indicative tenses side
+/// by side from the top at columns 5, 25 and 45, the two subjunctive tenses at columns 5
+/// and 25 from 1900 twips.
+void druckeSeite(Umgebung& u, const grammar::Paradigma& p);
+
+/// Forms the page's paradigm, prints it and records it as the page on view.
+void zeigeSeite(Umgebung& u, const VerbZustand& v, Seite seite, const Tempora& tempora,
+                Farbe farbe = Farbe::wortform);
 
 /// The first guard of every tense command: without a verb entered through "VERBUM" it says
 /// "Zuerst VERBUM wählen" and the pane keeps what it shows.

@@ -1,35 +1,18 @@
 #include "widgets/mainwindow.h"
 
+#include "shell/steuerelemente.h"
 #include "widgets/panewidget.h"
 #include "widgets/twips.h"
 
 #include <QPushButton>
 
-#include <array>
-
 namespace latiflex {
 
 namespace {
 
-struct Knopf {
-    const char* name;
-    const char* caption;
-    int left, top, width, height; // twips
-};
-
-// In the keyboard's tab order; the pane comes last.
-constexpr std::array<Knopf, 10> knoepfe{{
-    {"Befehl1", "SUBST", 8880, 240, 1215, 495},
-    {"Befehl4", "ADJEKTIV", 8880, 960, 1215, 495},
-    {"Befehl3", "?", 7800, 240, 735, 1215},
-    {"verbum", "VERBUM", 7920, 1680, 2175, 495},
-    {"prakt", "PR.IMP.F1. AKT.", 7920, 2400, 2175, 375},
-    {"prpass", "PR.IMP.F1. PASS.", 7920, 3000, 2175, 375},
-    {"perfakt", "PF.PLQPF.F2. AKT.", 7920, 3600, 2175, 375},
-    {"perfpass", "PF.PLQPF.F2.PASS:", 7920, 4200, 2175, 375},
-    {"cmdfarb", "FARBEN", 7920, 5280, 855, 495},
-    {"Befehl2", "ENDE", 9240, 5280, 855, 495},
-}};
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace
 
@@ -40,19 +23,22 @@ MainWindow::MainWindow(Dialogs* dialoge)
     setWindowTitle(QStringLiteral("LATIFLEX 1 "));
     resize(twipsRect(*this, 0, 0, 11145, 6540).size());
 
+    // The buttons in the keyboard's tab order; the pane comes last.
     QWidget* previous = nullptr;
-    for (const Knopf& k : knoepfe) {
-        auto* button = new QPushButton(QString::fromUtf8(k.caption), this);
-        button->setObjectName(QString::fromUtf8(k.name));
+    for (const Steuerelement& k : steuerelemente) {
+        if (!istKnopf(k)) continue;
+        auto* button = new QPushButton(fromUtf8(k.caption), this);
+        button->setObjectName(fromUtf8(k.name));
         button->setGeometry(twipsRect(*this, k.left, k.top, k.width, k.height));
+        if (k.arialPunkte) button->setFont(QFont(QStringLiteral("Arial"), k.arialPunkte));
         connect(button, &QPushButton::clicked, this, [this, name = k.name] { form_.click(name); });
         if (previous) setTabOrder(previous, button);
         previous = button;
     }
-    findChild<QPushButton*>(QStringLiteral("Befehl3"))->setFont(QFont(QStringLiteral("Arial"), 24));
 
     bild1_->setObjectName(QStringLiteral("Bild1"));
-    bild1_->setGeometry(twipsRect(*this, 840, 360, 6615, 5415));
+    const Steuerelement& bild1 = *steuerelement("Bild1");
+    bild1_->setGeometry(twipsRect(*this, bild1.left, bild1.top, bild1.width, bild1.height));
     setTabOrder(previous, bild1_);
     connect(bild1_, &PaneWidget::clicked, this, [this] { form_.click("Bild1"); });
     dialoge_.onCommand1([this] { form_.click("Command1"); });

@@ -2,8 +2,8 @@
 
 #include "recorder.h"
 #include "shell/form1.h"
+#include "shell/steuerelemente.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <istream>
@@ -14,10 +14,6 @@
 namespace latiflex::testing {
 
 namespace {
-
-constexpr std::array<std::string_view, 12> controls{"Befehl1",  "Befehl2", "Befehl3", "Befehl4",
-                                                    "verbum",   "prakt",   "prpass",  "perfakt",
-                                                    "perfpass", "cmdfarb", "Bild1",   "Command1"};
 
 bool readByte(std::string_view word, std::uint8_t& value) {
     unsigned number = 0;
@@ -41,9 +37,7 @@ std::optional<Rgb> readColour(std::string_view rest) {
 
 } // namespace
 
-bool isControl(std::string_view name) {
-    return std::find(controls.begin(), controls.end(), name) != controls.end();
-}
+bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
 
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);

@@ -3,6 +3,7 @@
 #include "script.h"
 
 #include "shell/form1.h"
+#include "shell/steuerelemente.h"
 
 #include <algorithm>
 #include <array>
@@ -14,12 +15,14 @@ namespace latiflex::testing {
 namespace {
 
 bool isTense(std::string_view c) {
-    return c == "prakt" || c == "prpass" || c == "perfakt" || c == "perfpass";
+    const Steuerelement* s = steuerelement(c);
+    return s && s->liestVerb;
 }
 
 // Whether a step writes state that a tense command reads.
 bool touchesVerb(std::string_view c) {
-    return c == "verbum" || isTense(c) || c == "Befehl1" || c == "Befehl4";
+    const Steuerelement* s = steuerelement(c);
+    return s && s->aendertVerb;
 }
 
 std::optional<Rgb> readColour(std::string_view rest) {

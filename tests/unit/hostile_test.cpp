@@ -1,5 +1,6 @@
 #include "session.h"
 #include "shell/form1.h"
+#include "shell/steuerelemente.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,10 @@
 namespace latiflex::testing {
 namespace {
 
-const std::vector<std::string> controls{"Befehl1", "Befehl2", "Befehl3", "Befehl4",
-                                        "verbum",  "prakt",   "prpass",  "perfakt",
-                                        "perfpass", "cmdfarb", "Bild1",   "Command1"};
-
 std::vector<Response> answers(std::initializer_list<const char*> texts) {
     std::vector<Response> r;
-    for (const char* t : texts) r.emplace_back(std::in_place_type<Answer>, Answer{t});
+    for (const char* t : texts)
+        r.emplace_back(std::in_place_type<Answer>, Answer{t});
     return r;
 }
 
@@ -41,12 +39,12 @@ TEST(Hostile, EveryCommandAfterEveryOther) {
     };
     const auto responses = answers({"acer", "acris", "acre", "amatus"});
     for (const auto& context : contexts)
-        for (const auto& first : controls)
-            for (const auto& second : controls) {
+        for (const auto& first : steuerelemente)
+            for (const auto& second : steuerelemente) {
                 Session s{answers({"9", "12"}), context};
-                s.steps.push_back({first, responses});
-                s.steps.push_back({second, responses});
-                EXPECT_EQ(violation(s), "") << first << " then " << second;
+                s.steps.push_back({std::string(first.name), responses});
+                s.steps.push_back({std::string(second.name), responses});
+                EXPECT_EQ(violation(s), "") << first.name << " then " << second.name;
             }
 }
 
@@ -55,7 +53,8 @@ TEST(Hostile, HugeWordsAtEveryPrompt) {
     const std::string huge = std::string(99'998, 'a') + "us";
     const std::string hugeUmlauts = [] {
         std::string s;
-        for (int i = 0; i < 100'000; ++i) s += "ä";
+        for (int i = 0; i < 100'000; ++i)
+            s += "ä";
         return s;
     }();
     for (const std::string& word : {huge, hugeUmlauts}) {
@@ -63,7 +62,8 @@ TEST(Hostile, HugeWordsAtEveryPrompt) {
             std::vector<Response> r = answers({"bonus", "bona", "bonum", "amatus"});
             r[static_cast<std::size_t>(prompt)] = Answer{word};
             Session s{{Answer{word}, Answer{"12"}}, {}};
-            for (const char* c : {"Befehl1", "Befehl4", "verbum"}) s.steps.push_back({c, r});
+            for (const char* c : {"Befehl1", "Befehl4", "verbum"})
+                s.steps.push_back({c, r});
             for (const char* c : {"prakt", "prpass", "perfakt", "perfpass", "Bild1"})
                 s.steps.push_back({c, {}});
             EXPECT_EQ(violation(s), "") << "prompt " << prompt;
@@ -93,7 +93,8 @@ TEST_P(ColourPromptTest, OnlyPaletteNumbersAreColours) {
         std::ostringstream log;
         RecordingPane pane(log);
         ScriptedDialogs d(log);
-        for (auto& r : startup) d.push(r);
+        for (auto& r : startup)
+            d.push(r);
         Form1 form(pane, d);
         form.Form_Load();
         const bool complained = log.str().find("Zahlen eingeben, Du...") != std::string::npos;
@@ -104,14 +105,13 @@ TEST_P(ColourPromptTest, OnlyPaletteNumbersAreColours) {
 
 INSTANTIATE_TEST_SUITE_P(
     OddNumbers, ColourPromptTest,
-    ::testing::Values(ColourAnswer{"overflow", "1e999", false}, ColourAnswer{"minusZero", "-0", true},
-                      ColourAnswer{"tinyFraction", "+.5e-3", true},
-                      ColourAnswer{"blanks", " 12 ", true}, ColourAnswer{"comma", "1,5", false},
-                      ColourAnswer{"hex", "0x10", false}, ColourAnswer{"bareExponent", "1e", false},
-                      ColourAnswer{"point", ".", false}, ColourAnswer{"halfToSixteen", "15.5", false},
-                      ColourAnswer{"halfToFourteen", "14.5", true},
-                      ColourAnswer{"minusHalf", "-0.5", true},
-                      ColourAnswer{"int16Overflow", "32768", false}),
+    ::testing::Values(
+        ColourAnswer{"overflow", "1e999", false}, ColourAnswer{"minusZero", "-0", true},
+        ColourAnswer{"tinyFraction", "+.5e-3", true}, ColourAnswer{"blanks", " 12 ", true},
+        ColourAnswer{"comma", "1,5", false}, ColourAnswer{"hex", "0x10", false},
+        ColourAnswer{"bareExponent", "1e", false}, ColourAnswer{"point", ".", false},
+        ColourAnswer{"halfToSixteen", "15.5", false}, ColourAnswer{"halfToFourteen", "14.5", true},
+        ColourAnswer{"minusHalf", "-0.5", true}, ColourAnswer{"int16Overflow", "32768", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,0 +1,24 @@
+#include "shell/seiten.h"
+
+namespace latiflex {
+
+void Seiten::leer() {
+    aufSicht_.reset();
+    gemeldet();
+}
+
+void Seiten::zeige(grammar::Paradigma paradigma) {
+    if (paradigma.hatFormen()) {
+        aufSicht_ = std::make_shared<const grammar::Paradigma>(std::move(paradigma));
+        alle_.push_back(aufSicht_);
+    } else {
+        aufSicht_.reset();
+    }
+    gemeldet();
+}
+
+void Seiten::gemeldet() const {
+    if (beiAenderung_) beiAenderung_();
+}
+
+} // namespace latiflex

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "grammar/paradigma.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace latiflex {
+
+/**
+ * The paradigms of this run: the page the pane shows now, and every page printed so far.
+ * Commands report here what they did to the pane; readers beside the pane (copy, print,
+ * the drill, the hint line) read from here, never from the pane. Nothing is kept after
+ * the program ends.
+ */
+class Seiten {
+public:
+    using Zeiger = std::shared_ptr<const grammar::Paradigma>;
+
+    /// The paradigm on view, or nothing when the pane shows none (before the first word,
+    /// after a refusal, a cleared pane, a page without forms).
+    const grammar::Paradigma* aufSicht() const { return aufSicht_.get(); }
+
+    /// Every page with forms printed in this run, oldest first.
+    const std::vector<Zeiger>& alle() const { return alle_; }
+
+    /// The pane was cleared or erased: it shows no paradigm now.
+    void leer();
+
+    /// The pane now shows `paradigma`; a page with forms joins the run's pages.
+    void zeige(grammar::Paradigma paradigma);
+
+    /// Called after every change of the page on view (the widgets update what depends on it).
+    void beiAenderung(std::function<void()> f) { beiAenderung_ = std::move(f); }
+
+private:
+    void gemeldet() const;
+
+    Zeiger aufSicht_;
+    std::vector<Zeiger> alle_;
+    std::function<void()> beiAenderung_;
+};
+
+} // namespace latiflex
