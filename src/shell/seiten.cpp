@@ -18,7 +18,8 @@ void Seiten::zeige(grammar::Paradigma paradigma) {
 }
 
 void Seiten::gemeldet() const {
-    if (beiAenderung_) beiAenderung_();
+    for (const auto& f : beiAenderung_)
+        f();
 }
 
 } // namespace latiflex

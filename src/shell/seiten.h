@@ -31,15 +31,16 @@ public:
     /// The pane now shows `paradigma`; a page with forms joins the run's pages.
     void zeige(grammar::Paradigma paradigma);
 
-    /// Called after every change of the page on view (the widgets update what depends on it).
-    void beiAenderung(std::function<void()> f) { beiAenderung_ = std::move(f); }
+    /// Adds `f`, called after every change of the page on view (the widgets update what
+    /// depends on it: the hint line, the context menu, the drill).
+    void beiAenderung(std::function<void()> f) { beiAenderung_.push_back(std::move(f)); }
 
 private:
     void gemeldet() const;
 
     Zeiger aufSicht_;
     std::vector<Zeiger> alle_;
-    std::function<void()> beiAenderung_;
+    std::vector<std::function<void()>> beiAenderung_;
 };
 
 } // namespace latiflex
