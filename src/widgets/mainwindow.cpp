@@ -1,6 +1,7 @@
 #include "widgets/mainwindow.h"
 
 #include "shell/steuerelemente.h"
+#include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
 #include "widgets/twips.h"
 
@@ -18,7 +19,8 @@ QString fromUtf8(std::string_view text) {
 
 MainWindow::MainWindow(Dialogs* dialoge)
     : bild1_(new PaneWidget(this)), dialoge_(this),
-      form_(*bild1_, dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)) {
+      form_(*bild1_, dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)),
+      paneMenu_(new PaneMenu(bild1_, this, form_)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("LATIFLEX 1 "));
     resize(twipsRect(*this, 0, 0, 11145, 6540).size());

@@ -7,6 +7,7 @@
 
 namespace latiflex {
 
+class PaneMenu;
 class PaneWidget;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
@@ -23,6 +24,8 @@ public:
     void start();
 
     PaneWidget* bild1() const { return bild1_; }
+    /// The pane's context menu: copy and print; others add their entries to it.
+    PaneMenu* paneMenu() const { return paneMenu_; }
     QtDialogs& dialoge() { return dialoge_; }
     Form1& form() { return form_; }
 
@@ -30,6 +33,7 @@ private:
     PaneWidget* bild1_;
     QtDialogs dialoge_;
     Form1 form_;
+    PaneMenu* paneMenu_;
 };
 
 } // namespace latiflex

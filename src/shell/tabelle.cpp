@@ -1,0 +1,221 @@
+#include "shell/tabelle.h"
+
+#include "grammar/bezeichnung.h"
+#include "grammar/text.h"
+
+#include <array>
+#include <cstdio>
+#include <optional>
+
+namespace latiflex {
+
+namespace {
+
+using grammar::Kasus;
+using grammar::Numerus;
+using grammar::Person;
+
+constexpr std::string_view auslassung = "…";
+
+// What a row holds in every column: the parts of a cell that the columns do not tell apart.
+struct Schluessel {
+    std::optional<Kasus> kasus;
+    std::optional<Numerus> numerus;
+    std::optional<Person> person;
+
+    bool passt(const grammar::Zelle& z) const {
+        return (!kasus || z.kasus == kasus) && (!numerus || z.numerus == *numerus) &&
+               (!person || z.person == person);
+    }
+};
+
+struct Reihe {
+    std::string bezeichnung;
+    Schluessel schluessel;
+};
+
+std::string paar(std::string_view a, std::string_view b) {
+    return std::string(a).append(" ").append(b);
+}
+
+std::vector<Reihe> reihenFuer(grammar::Wortart wortart) {
+    std::vector<Reihe> reihen;
+    constexpr std::array kasus{Kasus::nominativ, Kasus::genitiv, Kasus::dativ,
+                               Kasus::akkusativ, Kasus::vokativ, Kasus::ablativ};
+    constexpr std::array numeri{Numerus::singular, Numerus::plural};
+    switch (wortart) {
+    case grammar::Wortart::substantiv:
+        for (Kasus k : kasus)
+            reihen.push_back({std::string(grammar::name(k)), {k, {}, {}}});
+        break;
+    case grammar::Wortart::adjektiv:
+        for (Numerus n : numeri)
+            for (Kasus k : kasus)
+                reihen.push_back({paar(grammar::name(k), grammar::name(n)), {k, n, {}}});
+        break;
+    case grammar::Wortart::verbum:
+        for (Numerus n : numeri)
+            for (Person p : {Person::erste, Person::zweite, Person::dritte})
+                reihen.push_back({paar(grammar::name(p), grammar::name(n)), {{}, n, p}});
+        break;
+    }
+    return reihen;
+}
+
+// A tab or a line break typed into a word would split the table: it shows as a blank.
+std::string sauber(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+    return out;
+}
+
+// The first letters of s, then "…", when s is longer than a page can hold.
+std::string gekuerzt(std::string_view s) {
+    const std::size_t n = text::letterCount(s);
+    if (n <= Tabelle::hoechstBuchstaben) return sauber(s);
+    const auto anfang = text::less(s, n - (Tabelle::hoechstBuchstaben - 1));
+    return sauber(anfang.value_or("")).append(auslassung);
+}
+
+std::string escaped(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string hex(Rgb c) {
+    std::array<char, 8> buf{};
+    std::snprintf(buf.data(), buf.size(), "#%02x%02x%02x", c.r, c.g, c.b);
+    return buf.data();
+}
+
+std::string farbig(std::string_view text, Rgb farbe) {
+    if (text.empty()) return {};
+    return "<span style=\"color:" + hex(farbe) + "\">" + escaped(text) + "</span>";
+}
+
+// Long enough to write any ending in, and the same for all, so it tells nothing.
+constexpr std::string_view lueckeEndung = "______";
+constexpr std::string_view lueckeWort = "______________";
+
+std::string kopf(std::string_view tag, std::string_view text, bool neueSeite = false) {
+    std::string out = "<";
+    out.append(tag);
+    if (neueSeite) out += " style=\"page-break-before: always\"";
+    return out.append(">").append(escaped(text)).append("</").append(tag).append(">\n");
+}
+
+constexpr std::string_view dokumentAnfang = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">";
+
+} // namespace
+
+Tabelle::Tabelle(const grammar::Paradigma& p) : einfarbig_(p.einfarbig) {
+    for (const grammar::Stichwort& s : p.stichwoerter) {
+        if (s.wort.empty()) continue;
+        if (!woerter_.empty()) woerter_ += ", ";
+        woerter_ += gekuerzt(s.wort);
+    }
+    klasse_ = sauber(p.klasse); // the program's own words: never long
+    if (p.wortart == grammar::Wortart::verbum && !p.seite.empty())
+        klasse_.append(", ").append(p.seite);
+
+    for (const grammar::Block& b : p.bloecke)
+        koepfe_.push_back(b.bedeutung);
+    for (const Reihe& r : reihenFuer(p.wortart)) {
+        Zeile zeile{r.bezeichnung, {}};
+        for (const grammar::Block& b : p.bloecke) {
+            Feld feld;
+            for (const grammar::Form& f : b.formen) {
+                if (!r.schluessel.passt(f.zelle)) continue;
+                if (!f.wortform.stamm.empty() || !f.wortform.endung.empty())
+                    feld = {{gekuerzt(f.wortform.stamm), gekuerzt(f.wortform.endung)}, false};
+                break;
+            }
+            zeile.felder.push_back(std::move(feld));
+        }
+        zeilen_.push_back(std::move(zeile));
+    }
+}
+
+std::string Tabelle::text() const {
+    std::string out = woerter_ + ": " + klasse_ + "\n";
+    for (const std::string& k : koepfe_)
+        out.append("\t").append(k);
+    out += "\n";
+    for (const Zeile& z : zeilen_) {
+        out += z.bezeichnung;
+        for (const Feld& f : z.felder)
+            out.append("\t").append(f.wortform.stamm).append(f.wortform.endung);
+        out += "\n";
+    }
+    return out;
+}
+
+std::string Tabelle::htmlTabelle(const print::Farben& farben, Endungen endungen) const {
+    std::string out = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" "
+                      "style=\"border-collapse: collapse\">\n<tr><th></th>";
+    for (const std::string& k : koepfe_)
+        out += "<th>" + escaped(k) + "</th>";
+    out += "</tr>\n";
+    for (const Zeile& z : zeilen_) {
+        out += "<tr><th align=\"left\">" + escaped(z.bezeichnung) + "</th>";
+        for (const Feld& f : z.felder) {
+            out += "<td>";
+            const Wortform& w = f.wortform;
+            if (f.leer) {
+                // a blank row stays blank
+            } else if (einfarbig_) {
+                out += endungen == Endungen::luecken ? std::string(lueckeWort)
+                                                     : escaped(w.stamm + w.endung);
+            } else {
+                out += farbig(w.stamm, farben.stammfarbe);
+                out += endungen == Endungen::luecken ? std::string(lueckeEndung)
+                                                     : farbig(w.endung, farben.endfarbe);
+            }
+            out += "</td>";
+        }
+        out += "</tr>\n";
+    }
+    return out + "</table>\n";
+}
+
+std::string Tabelle::html(const print::Farben& farben) const {
+    return std::string(dokumentAnfang) + "</head><body>\n<p><b>" + escaped(woerter_) +
+           "</b>: " + escaped(klasse_) + "</p>\n" + htmlTabelle(farben, Endungen::zeigen) +
+           "</body></html>\n";
+}
+
+std::string Tabelle::druckseite(const print::Farben& farben) const {
+    return std::string(dokumentAnfang) + kopf("title", woerter_) + "</head><body>\n" +
+           kopf("h2", woerter_) + kopf("p", klasse_) + htmlTabelle(farben, Endungen::zeigen) +
+           "</body></html>\n";
+}
+
+std::string Tabelle::arbeitsblatt(const print::Farben& farben) const {
+    return std::string(dokumentAnfang) + kopf("title", "Arbeitsblatt " + woerter_) +
+           "</head><body>\n" + kopf("h2", "Arbeitsblatt: " + woerter_) + kopf("p", klasse_) +
+           kopf("p", einfarbig_ ? "Trage die Formen ein." : "Trage die Endungen ein.") +
+           htmlTabelle(farben, Endungen::luecken) + kopf("h2", "Lösung: " + woerter_, true) +
+           kopf("p", klasse_) + htmlTabelle(farben, Endungen::zeigen) + "</body></html>\n";
+}
+
+} // namespace latiflex

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "grammar/paradigma.h"
+#include "shell/printer.h"
+
+#include <string>
+#include <vector>
+
+namespace latiflex {
+
+/**
+ * The paradigm of one page as a labelled table, for the clipboard and the printer. Built
+ * from the value alone, never from the pane.
+ *
+ * - Nouns: a row per case, columns Singular and Plural.
+ * - Adjectives: a row per case and number ("Genitiv Plural"), columns Maskulinum,
+ *   Femininum, Neutrum, as the pane shows the three genders beside each other.
+ * - Verbs: a row per person ("2. Person Singular"), a column per tense of the page, headed
+ *   by its German name ("Futur II Indikativ Aktiv").
+ *
+ * Every text is cut to a length a page can hold: a word of 100,000 letters keeps its first
+ * letters, then "…", then its ending. Control characters typed into a word become blanks,
+ * so that no cell breaks the table's tabs and lines.
+ */
+class Tabelle {
+public:
+    /// A cell: a form as stem and ending, or none (a blank row, or a form the rules did not
+    /// reach).
+    struct Feld {
+        Wortform wortform;
+        bool leer = true;
+    };
+
+    /// A row: its German label and one cell per column.
+    struct Zeile {
+        std::string bezeichnung;
+        std::vector<Feld> felder;
+    };
+
+    /// How the HTML shows the endings.
+    enum class Endungen {
+        zeigen, ///< stem and ending in their two colours
+        luecken ///< the stem, then a blank line where the ending belongs (a worksheet)
+    };
+
+    /// Longest stem, ending or dictionary form kept, in letters.
+    static constexpr std::size_t hoechstBuchstaben = 40;
+
+    explicit Tabelle(const grammar::Paradigma& paradigma);
+
+    /// The typed dictionary forms, joined by commas ("rosa, rosae").
+    const std::string& woerter() const { return woerter_; }
+    /// The class the pane names, and a verb's page ("VERBUM der A - Konjugation,
+    /// PR.IMP.F1. AKT.").
+    const std::string& klasse() const { return klasse_; }
+    /// The column heads, left to right (the label column has none).
+    const std::vector<std::string>& koepfe() const { return koepfe_; }
+    const std::vector<Zeile>& zeilen() const { return zeilen_; }
+    /// Whole words in one colour (*sum*): no stem and ending to tell apart.
+    bool einfarbig() const { return einfarbig_; }
+
+    /// Plain text: the title line "WÖRTER: KLASSE", the head row and the labelled rows, a tab
+    /// between cells, each line ended by "\n".
+    std::string text() const;
+
+    /// The title line and the table as an HTML fragment for the clipboard.
+    std::string html(const print::Farben& farben) const;
+
+    /// A whole HTML document for an A4 page: the words as heading, the class below, the
+    /// table.
+    std::string druckseite(const print::Farben& farben) const;
+
+    /// A worksheet of two pages: the table with stems and blank lines for the endings, then
+    /// the full table as the answer key.
+    std::string arbeitsblatt(const print::Farben& farben) const;
+
+private:
+    std::string htmlTabelle(const print::Farben& farben, Endungen endungen) const;
+
+    std::string woerter_;
+    std::string klasse_;
+    std::vector<std::string> koepfe_;
+    std::vector<Zeile> zeilen_;
+    bool einfarbig_ = false;
+};
+
+} // namespace latiflex

@@ -1,0 +1,49 @@
+// Qt's print support, in a module of its own that the program loads on the first print
+// (see Drucker): linked into the program, it would be loaded at every start.
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace {
+
+// Whether the pages reached the printer or the file.
+bool drucke(const QString& html, QPrinter& printer) {
+    QTextDocument dokument;
+    dokument.setDefaultFont(QFont(QStringLiteral("Arial"), 11));
+    dokument.setHtml(html);
+    dokument.print(&printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return QFileInfo(printer.outputFileName()).size() > 0;
+    return printer.printerState() != QPrinter::Error;
+}
+
+void a4(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+} // namespace
+
+/// Qt's print dialog for the document `name`; prints `html` when the pupil confirms.
+/// 1: printed, 0: cancelled, -1: the printer or the file took nothing.
+extern "C" Q_DECL_EXPORT int latiflexMitDialog(QWidget* parent, const QString& html,
+                                               const QString& name) {
+    QPrinter printer(QPrinter::HighResolution);
+    a4(printer);
+    printer.setDocName(name);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return 0;
+    return drucke(html, printer) ? 1 : -1;
+}
+
+/// Prints `html` into the PDF file `pfad`; false when it cannot be written.
+extern "C" Q_DECL_EXPORT bool latiflexAlsPdf(const QString& html, const QString& pfad) {
+    QPrinter printer(QPrinter::HighResolution);
+    a4(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pfad);
+    return drucke(html, printer);
+}

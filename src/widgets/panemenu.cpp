@@ -1,0 +1,108 @@
+#include "widgets/panemenu.h"
+
+#include "shell/form1.h"
+#include "shell/tabelle.h"
+#include "widgets/drucker.h"
+#include "widgets/panewidget.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+
+namespace latiflex {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The print dialog offers "NAME.pdf": letters and digits of the first dictionary form only,
+// so no typed slash or length can make a file name that cannot be written.
+QString dokumentName(const grammar::Paradigma& p, const QString& anhang) {
+    QString name;
+    const QString wort = p.stichwoerter.empty() ? QString() : fromUtf8(p.stichwoerter[0].wort);
+    for (QChar c : wort) {
+        if (name.size() >= 40) break;
+        if (c.isLetterOrNumber() && !c.isSurrogate()) name += c;
+    }
+    if (name.isEmpty()) name = QStringLiteral("latiflex");
+    return name + anhang;
+}
+
+} // namespace
+
+PaneMenu::PaneMenu(PaneWidget* pane, QWidget* fenster, Form1& form)
+    : QObject(fenster), pane_(pane), fenster_(fenster), form_(form), menu_(new QMenu(fenster)) {
+    menu_->setObjectName(QStringLiteral("PaneMenu"));
+    eintrag(QStringLiteral("Kopieren"), QKeySequence::Copy, [this] { kopieren(); });
+    eintrag(QStringLiteral("Drucken…"), QKeySequence::Print, [this] { drucken(); });
+    eintrag(QStringLiteral("Arbeitsblatt drucken…"), {}, [this] { arbeitsblattDrucken(); });
+
+    pane_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pane_, &QWidget::customContextMenuRequested, this, &PaneMenu::zeigeMenu);
+    // The menu key arrives as a context-menu request; Shift+F10 is the other key for it.
+    auto* umschaltF10 = new QAction(pane_);
+    umschaltF10->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    umschaltF10->setShortcutContext(Qt::WidgetShortcut);
+    connect(umschaltF10, &QAction::triggered, this, [this] { zeigeMenu(pane_->rect().center()); });
+    pane_->addAction(umschaltF10);
+
+    form_.seiten().beiAenderung([this] { aktualisieren(); });
+    aktualisieren();
+}
+
+QAction* PaneMenu::eintrag(const QString& text, const QKeySequence& kurz,
+                           std::function<void()> tun) {
+    auto* aktion = new QAction(text, menu_);
+    aktion->setShortcut(kurz);
+    aktion->setShortcutContext(Qt::WindowShortcut);
+    aktion->setEnabled(form_.seiten().aufSicht() != nullptr);
+    connect(aktion, &QAction::triggered, this, [tun = std::move(tun)] { tun(); });
+    menu_->addAction(aktion);
+    fenster_->addAction(aktion);
+    return aktion;
+}
+
+void PaneMenu::zeigeMenu(const QPoint& stelle) { menu_->popup(pane_->mapToGlobal(stelle)); }
+
+void PaneMenu::aktualisieren() {
+    const bool sichtbar = form_.seiten().aufSicht() != nullptr;
+    for (QAction* aktion : menu_->actions())
+        aktion->setEnabled(sichtbar);
+}
+
+void PaneMenu::kopieren() {
+    const grammar::Paradigma* p = form_.seiten().aufSicht();
+    if (!p) return;
+    const Tabelle tabelle(*p);
+    auto* daten = new QMimeData;
+    daten->setText(fromUtf8(tabelle.text()));
+    daten->setHtml(fromUtf8(tabelle.html(form_.farben())));
+    QGuiApplication::clipboard()->setMimeData(daten);
+}
+
+void PaneMenu::drucken() {
+    const grammar::Paradigma* p = form_.seiten().aufSicht();
+    if (!p) return;
+    const QString html = fromUtf8(Tabelle(*p).druckseite(form_.farben()));
+    QString fehler;
+    if (!Drucker::mitDialog(fenster_, html, dokumentName(*p, {}), &fehler) && !fehler.isEmpty())
+        QMessageBox::warning(fenster_, QStringLiteral("DRUCKEN"), fehler);
+}
+
+void PaneMenu::arbeitsblattDrucken() {
+    const grammar::Paradigma* p = form_.seiten().aufSicht();
+    if (!p) return;
+    const QString html = fromUtf8(Tabelle(*p).arbeitsblatt(form_.farben()));
+    QString fehler;
+    if (!Drucker::mitDialog(fenster_, html, dokumentName(*p, QStringLiteral("-arbeitsblatt")),
+                            &fehler) &&
+        !fehler.isEmpty())
+        QMessageBox::warning(fenster_, QStringLiteral("DRUCKEN"), fehler);
+}
+
+} // namespace latiflex

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace latiflex {
+
+class Form1;
+class PaneWidget;
+
+/**
+ * The pane's context menu: "Kopieren", "Drucken…" and "Arbeitsblatt drucken…". It opens on
+ * the right button, the keyboard's menu key and Shift+F10 while the pane has the focus; the
+ * shortcuts work anywhere in the window. Entries stay disabled while the pane shows no
+ * paradigm. Everything they take comes from the paradigm on view (`Form1::seiten()`), never
+ * from the pane's pixels, and none of them changes the pane or the program's state.
+ */
+class PaneMenu final : public QObject {
+    Q_OBJECT
+
+public:
+    /// The menu on `pane`, with its shortcuts on `fenster`, reading from `form`.
+    PaneMenu(PaneWidget* pane, QWidget* fenster, Form1& form);
+
+    QMenu* menu() const { return menu_; }
+
+    /**
+     * Adds an entry below the others, with `kurz` as its shortcut anywhere in the window,
+     * enabled only while a paradigm is on view like the entries already there.
+     */
+    QAction* eintrag(const QString& text, const QKeySequence& kurz, std::function<void()> tun);
+
+    /// "Kopieren": the page on view onto the clipboard, as tab-separated text and as HTML.
+    void kopieren();
+    /// "Drucken…": the page on view through the print dialog.
+    void drucken();
+    /// "Arbeitsblatt drucken…": stems with blanks for the endings, then the answer key.
+    void arbeitsblattDrucken();
+
+private:
+    void zeigeMenu(const QPoint& stelle);
+    void aktualisieren();
+
+    PaneWidget* pane_;
+    QWidget* fenster_;
+    Form1& form_;
+    QMenu* menu_;
+};
+
+} // namespace latiflex
