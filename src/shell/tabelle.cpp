@@ -114,7 +114,7 @@ std::string farbig(std::string_view text, Rgb farbe) {
 }
 
 // Long enough to write any ending in, and the same for all, so it tells nothing.
-constexpr std::string_view lueckeEndung = "______";
+constexpr std::string_view lueckeEndung = "________";
 constexpr std::string_view lueckeWort = "______________";
 
 std::string kopf(std::string_view tag, std::string_view text, bool neueSeite = false) {
@@ -170,9 +170,14 @@ std::string Tabelle::text() const {
     return out;
 }
 
-std::string Tabelle::htmlTabelle(const print::Farben& farben, Endungen endungen) const {
-    std::string out = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" "
-                      "style=\"border-collapse: collapse\">\n<tr><th></th>";
+std::string Tabelle::htmlTabelle(const print::Farben& farben, Endungen endungen,
+                                 bool seitenbreit) const {
+    // On paper the table spans the page, with room to write the endings in by hand.
+    std::string out = seitenbreit ? "<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
+                                    "cellpadding=\"8\" style=\"border-collapse: collapse\">\n"
+                                  : "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
+                                    "style=\"border-collapse: collapse\">\n";
+    out += "<tr><th></th>";
     for (const std::string& k : koepfe_)
         out += "<th>" + escaped(k) + "</th>";
     out += "</tr>\n";
@@ -200,13 +205,13 @@ std::string Tabelle::htmlTabelle(const print::Farben& farben, Endungen endungen)
 
 std::string Tabelle::html(const print::Farben& farben) const {
     return std::string(dokumentAnfang) + "</head><body>\n<p><b>" + escaped(woerter_) +
-           "</b>: " + escaped(klasse_) + "</p>\n" + htmlTabelle(farben, Endungen::zeigen) +
+           "</b>: " + escaped(klasse_) + "</p>\n" + htmlTabelle(farben, Endungen::zeigen, false) +
            "</body></html>\n";
 }
 
 std::string Tabelle::druckseite(const print::Farben& farben) const {
     return std::string(dokumentAnfang) + kopf("title", woerter_) + "</head><body>\n" +
-           kopf("h2", woerter_) + kopf("p", klasse_) + htmlTabelle(farben, Endungen::zeigen) +
+           kopf("h2", woerter_) + kopf("p", klasse_) + htmlTabelle(farben, Endungen::zeigen, true) +
            "</body></html>\n";
 }
 
@@ -214,8 +219,8 @@ std::string Tabelle::arbeitsblatt(const print::Farben& farben) const {
     return std::string(dokumentAnfang) + kopf("title", "Arbeitsblatt " + woerter_) +
            "</head><body>\n" + kopf("h2", "Arbeitsblatt: " + woerter_) + kopf("p", klasse_) +
            kopf("p", einfarbig_ ? "Trage die Formen ein." : "Trage die Endungen ein.") +
-           htmlTabelle(farben, Endungen::luecken) + kopf("h2", "Lösung: " + woerter_, true) +
-           kopf("p", klasse_) + htmlTabelle(farben, Endungen::zeigen) + "</body></html>\n";
+           htmlTabelle(farben, Endungen::luecken, true) + kopf("h2", "Lösung: " + woerter_, true) +
+           kopf("p", klasse_) + htmlTabelle(farben, Endungen::zeigen, true) + "</body></html>\n";
 }
 
 } // namespace latiflex

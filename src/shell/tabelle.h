@@ -75,7 +75,7 @@ public:
     std::string arbeitsblatt(const print::Farben& farben) const;
 
 private:
-    std::string htmlTabelle(const print::Farben& farben, Endungen endungen) const;
+    std::string htmlTabelle(const print::Farben& farben, Endungen endungen, bool seitenbreit) const;
 
     std::string woerter_;
     std::string klasse_;

@@ -12,7 +12,7 @@ namespace {
 // Whether the pages reached the printer or the file.
 bool drucke(const QString& html, QPrinter& printer) {
     QTextDocument dokument;
-    dokument.setDefaultFont(QFont(QStringLiteral("Arial"), 11));
+    dokument.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
     dokument.setHtml(html);
     dokument.print(&printer);
     if (printer.outputFormat() == QPrinter::PdfFormat)

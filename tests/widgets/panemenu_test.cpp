@@ -150,7 +150,8 @@ void PaneMenuTest::rightClickOpensMenuWithoutWarning() {
     QTest::mouseClick(f.window.bild1(), Qt::RightButton);
     QCOMPARE(f.window.bild1()->runs().size(), vorher); // no warning line
     // The press of the right button, as the window system reports it.
-    QContextMenuEvent rechts(QContextMenuEvent::Mouse, QPoint(20, 20));
+    QContextMenuEvent rechts(QContextMenuEvent::Mouse, QPoint(20, 20),
+                             f.window.bild1()->mapToGlobal(QPoint(20, 20)));
     QApplication::sendEvent(f.window.bild1(), &rechts);
     QTRY_VERIFY(f.window.paneMenu()->menu()->isVisible());
     f.window.paneMenu()->menu()->hide();

@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Copy and print from outside: the real latiflex under Xvfb and openbox. After rosa is
+# declined, a right click on the pane must show "Kopieren", "Drucken…" and "Arbeitsblatt
+# drucken…" (read from the screen by OCR); Ctrl+C must put both a table in text/plain and
+# one in text/html on the clipboard; Ctrl+P must open the print dialog, and Enter in it
+# must write a PDF holding the forms; the worksheet from the menu must hide the endings on
+# page 1 and show them on page 2.
+# Usage: share.sh LATIFLEX SHOT OUT [--picture FILE]   (FILE: page 1 of the worksheet, PNG)
+set -euo pipefail
+latiflex=$(realpath "$1") shot=$(realpath "$2") out=$3
+shift 3
+picture=
+if [ "${1:-}" = --picture ]; then picture=$(realpath -m "$2"); fi
+
+for tool in Xvfb xdpyinfo xdotool openbox xclip pdftotext pdftoppm tesseract; do
+    if ! command -v $tool >/dev/null; then
+        echo "$tool is missing"
+        [ -n "${LATIFLEX_E2E_REQUIRED:-}" ] && exit 1
+        exit 77
+    fi
+done
+
+rm -rf "$out"
+mkdir -p "$out/home"
+mkdir -m 700 "$out/run"
+out=$(realpath "$out")
+# A display of its own, away from :0, which other programs on a shared machine may take.
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+for _ in 1 2 3 4 5; do
+    display=$((200 + RANDOM % 700))
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$out/xvfb.log" &
+    pids=($!)
+    for _ in $(seq 50); do
+        xdpyinfo -display ":$display" >/dev/null 2>&1 && break 2
+        kill -0 "${pids[0]}" 2>/dev/null || break
+        sleep 0.1
+    done
+done
+xdpyinfo -display ":$display" >/dev/null 2>&1 || { echo "Xvfb did not start"; exit 1; }
+
+# The print dialog offers its PDF in the home folder: a fresh one, as on a new machine.
+export DISPLAY=:$display HOME=$out/home XDG_RUNTIME_DIR=$out/run QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
+cd "$HOME"
+openbox --sm-disable >"$out/openbox.log" 2>&1 &
+pids+=($!)
+
+fail() {
+    echo "FAILED: $*" >&2
+    echo "kept in $out" >&2
+    exit 1
+}
+# The visible window named exactly $1 (a regular expression), once it is there.
+window() {
+    for _ in $(seq 100); do
+        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
+        [ -n "$w" ] && { echo "$w"; return; }
+        sleep 0.1
+    done
+    fail "no window named $1"
+}
+answer() { # confirms the box or prompt named $1, typing $2 first when given
+    local w
+    w=$(window "$1")
+    xdotool windowactivate --sync "$w"
+    [ -n "${2:-}" ] && xdotool type --delay 1 "$2"
+    xdotool key Return
+}
+# Waits until the file $1 is written whole.
+written() {
+    for _ in $(seq 100); do
+        [ -s "$1" ] && pdftotext "$1" - >/dev/null 2>&1 && return
+        sleep 0.1
+    done
+    fail "no PDF $1"
+}
+
+"$latiflex" >"$out/latiflex.log" 2>&1 &
+pids+=($!)
+answer ADRESSE
+answer WORTSTAMM 9
+answer ENDUNG 4
+answer WARNUNG
+main=$(window "LATIFLEX 1 ")
+xdotool windowactivate --sync "$main"
+# Twips at 96 dots per inch: SUBST at (8880, 240, 1215, 495), the pane at (840, 360, ...).
+xdotool mousemove --window "$main" 632 32 click 1
+answer '1\.Sg\.' rosa
+answer '2\.Sg\.' rosae
+sleep 0.3
+
+# The context menu, read from the screen.
+xdotool windowactivate --sync "$main"
+xdotool mousemove --window "$main" 276 204 click 3
+sleep 0.5
+eval "$(xdotool getmouselocation --shell)"
+"$shot" "$out/menu.png" "$X" "$Y" 320 110 3
+tesseract "$out/menu.png" "$out/menu" --psm 6 >/dev/null 2>&1
+for entry in Kopieren Drucken 'Arbeitsblatt drucken'; do
+    grep -q "$entry" "$out/menu.txt" || fail "context menu without \"$entry\": $(cat "$out/menu.txt")"
+done
+echo "context menu: $(tr '\n' '|' <"$out/menu.txt")"
+xdotool key Escape
+
+# Ctrl+C: both formats.
+xdotool key ctrl+c
+sleep 0.3
+xclip -o -selection clipboard -t text/plain >"$out/copy.txt" || fail "no text/plain"
+xclip -o -selection clipboard -t text/html >"$out/copy.html" || fail "no text/html"
+grep -qP '^Genitiv\trosae\trosarum$' "$out/copy.txt" || fail "text/plain: $(cat "$out/copy.txt")"
+grep -q '<span style="color:#0000ff">ros</span><span style="color:#800000">arum</span>' \
+    "$out/copy.html" || fail "text/html: $(cat "$out/copy.html")"
+
+# Ctrl+P: the print dialog; Enter prints to the PDF it offers.
+xdotool key ctrl+p
+dialog=$(window 'Drucken|Print')
+title=$(xdotool getwindowname "$dialog")
+echo "print dialog: $title"
+xdotool windowactivate --sync "$dialog"
+xdotool key Return
+written "$HOME/rosa.pdf"
+pdftotext "$HOME/rosa.pdf" "$out/rosa.txt"
+for s in 'rosa, rosae' Nominativ Genitiv Plural rosarum rosis; do
+    grep -q "$s" "$out/rosa.txt" || fail "printed page without \"$s\""
+done
+
+# The worksheet, the menu's last entry.
+xdotool windowactivate --sync "$main"
+xdotool mousemove --window "$main" 276 204 click 3
+sleep 0.3
+xdotool key Up Return
+dialog=$(window "$title")
+xdotool windowactivate --sync "$dialog"
+xdotool key Return
+written "$HOME/rosa-arbeitsblatt.pdf"
+pdftotext -f 1 -l 1 "$HOME/rosa-arbeitsblatt.pdf" "$out/blatt.txt"
+pdftotext -f 2 -l 2 "$HOME/rosa-arbeitsblatt.pdf" "$out/loesung.txt"
+grep -q Arbeitsblatt "$out/blatt.txt" || fail "worksheet without its heading"
+! grep -q rosarum "$out/blatt.txt" || fail "an ending on the pupil's page"
+grep -q rosarum "$out/loesung.txt" || fail "answer key without the endings"
+if [ -n "$picture" ]; then
+    pdftoppm -f 1 -l 1 -r 50 -png -singlefile "$HOME/rosa-arbeitsblatt.pdf" "${picture%.png}"
+fi
+
+case $title in
+Drucken) ;;
+*) echo "NOTE: the print dialog is not in German: Qt's translation (qtbase_de) is not loaded" ;;
+esac
+rm -rf "$out"
+echo "copy and print: passed"
