@@ -1,8 +1,8 @@
 // The text rules and the number test on any bytes: cuts add up to the word, land on letter
 // boundaries, and the number test agrees with itself.
+#include "grammar/text.h"
 #include "session.h"
 #include "shell/number.h"
-#include "grammar/text.h"
 
 #include <cmath>
 #include <cstdlib>
