@@ -39,6 +39,9 @@ private slots:
     void controls();
     void windowAndPane();
     void tabOrder();
+    void keyboardStartsOnSubst();
+    void keyPressesFocusedButton_data();
+    void keyPressesFocusedButton();
     void declinedNounShowsBothColours();
     void verbPageHasTwoBlocks();
     void columnsAreArials();
@@ -118,6 +121,45 @@ void MainWindowTest::tabOrder() {
             w = w->nextInFocusChain();
         } while (!(w->focusPolicy() & Qt::TabFocus)); // the window itself takes no focus
     }
+}
+
+void MainWindowTest::keyboardStartsOnSubst() {
+    testing::FakeDialogs dialoge({});
+    MainWindow window(&dialoge);
+    window.start();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Befehl1"));
+}
+
+void MainWindowTest::keyPressesFocusedButton_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("pressed");
+    QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                  << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("ctrl+Return") << int(Qt::Key_Return)
+                                 << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("a letter") << int(Qt::Key_A) << Qt::KeyboardModifiers() << false;
+}
+
+// "SUBST" asks for the nominative first: a prompt shows that the button was pressed.
+void MainWindowTest::keyPressesFocusedButton() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, pressed);
+    testing::FakeDialogs dialoge({});
+    MainWindow window(&dialoge);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* subst = window.findChild<QPushButton*>("Befehl1");
+    subst->setFocus();
+    QTest::keyClick(subst, Qt::Key(key), modifiers);
+    QCOMPARE(std::count(dialoge.calls.begin(), dialoge.calls.end(), "prompt") > 0, pressed);
 }
 
 void MainWindowTest::declinedNounShowsBothColours() {
