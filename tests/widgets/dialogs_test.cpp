@@ -1,11 +1,15 @@
 #include "modal.h"
 #include "widgets/noteswindow.h"
+#include "widgets/qtdeutsch.h"
 #include "widgets/qtdialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -18,6 +22,8 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void qtSpeaksGerman();
     void promptReturnsTypedText();
     void promptCancelAndEmptyOkGiveEmptyText();
     void messageBoxShowsTitleTextAndIcon();
@@ -28,6 +34,32 @@ private:
     QWidget mainWindow_;
     QtDialogs dialoge_{&mainWindow_};
 };
+
+void DialogsTest::initTestCase() {
+    QLocale::setDefault(QLocale::English); // the program speaks German whatever the locale
+    QVERIFY(installQtDeutsch(*QCoreApplication::instance()));
+}
+
+// Texts that Qt draws itself: the colour dialog's labels and buttons, a text field's menu.
+void DialogsTest::qtSpeaksGerman() {
+    QColorDialog colours;
+    colours.setOption(QColorDialog::DontUseNativeDialog);
+    QStringList texts;
+    for (const QLabel* label : colours.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : colours.findChildren<QAbstractButton*>())
+        texts << button->text();
+    QVERIFY2(texts.contains(QStringLiteral("Grundfar&ben")), qPrintable(texts.join('|')));
+    QVERIFY2(texts.contains(QStringLiteral("Abbrechen")), qPrintable(texts.join('|')));
+
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        entries << action->text();
+    QVERIFY2(!entries.filter(QRegularExpression(QStringLiteral("^&Kopieren\\b"))).isEmpty(),
+             qPrintable(entries.join('|')));
+}
 
 void DialogsTest::promptReturnsTypedText() {
     QString title, label;
