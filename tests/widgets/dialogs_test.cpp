@@ -27,6 +27,8 @@ private slots:
     void promptReturnsTypedText();
     void promptCancelAndEmptyOkGiveEmptyText();
     void messageBoxShowsTitleTextAndIcon();
+    void messageBoxIsWiderThanItsTitle_data();
+    void messageBoxIsWiderThanItsTitle();
     void colourDialogStartsWithGivenColour();
     void notesWindowIsCreatedOnce();
 
@@ -99,6 +101,29 @@ void DialogsTest::messageBoxShowsTitleTextAndIcon() {
     QCOMPARE(title, QStringLiteral("FEHLT"));
     QCOMPARE(text, QStringLiteral("Unregelmäßig: nicht vorhanden"));
     QCOMPARE(icon, QMessageBox::Warning);
+}
+
+void DialogsTest::messageBoxIsWiderThanItsTitle_data() {
+    QTest::addColumn<QString>("title");
+    QTest::newRow("DEPONENS") << "DEPONENS";
+    QTest::newRow("EINGABEFEHLER ?") << "EINGABEFEHLER ?";
+}
+
+// A title bar needs the title in bold and room for an icon and three buttons: at least
+// four times the height of a line of text.
+void DialogsTest::messageBoxIsWiderThanItsTitle() {
+    QFETCH(QString, title);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int width = 0;
+    answerNext<QMessageBox>([&](QMessageBox& box) {
+        width = box.width();
+        box.button(QMessageBox::Ok)->click();
+    });
+    dialoge_.messageBox("Kein Eintrag", 48, title.toStdString());
+    QVERIFY2(width >= metrics.horizontalAdvance(title) + 4 * metrics.height(),
+             qPrintable(QString::number(width)));
 }
 
 void DialogsTest::colourDialogStartsWithGivenColour() {
