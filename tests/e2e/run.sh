@@ -55,7 +55,7 @@ if play tour --shots "$out/scale1" &&
     QT_SCALE_FACTOR=2 play tour --shots "$out/scale2" \
         --sharper-than "$out/scale1/01-Befehl1.png" &&
     with_openbox play titles --shots "$out/openbox" --window-manager; then
-    [ -n "$screenshot" ] && cp "$out/scale1/01-Befehl1.png" "$screenshot"
+    [ -n "$screenshot" ] && cp "$out/scale1/02-Befehl4.png" "$screenshot"
     rm -rf "$out"
 else
     echo "screenshots kept in $out"
