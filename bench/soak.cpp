@@ -36,13 +36,21 @@ int main(int argc, char* argv[]) {
     window.show();
 
     const std::vector<std::pair<const char*, std::vector<const char*>>> round{
-        {"Befehl1", {"rosa", "rosae"}}, {"Befehl4", {"acer", "acris", "acre"}},
-        {"verbum", {"amo", "amare", "amavi", "amatus"}}, {"prakt", {}}, {"prpass", {}},
-        {"perfakt", {}}, {"perfpass", {}}, {"Befehl3", {}}, {"cmdfarb", {}}, {"Bild1", {}}};
+        {"Befehl1", {"rosa", "rosae"}},
+        {"Befehl4", {"acer", "acris", "acre"}},
+        {"verbum", {"amo", "amare", "amavi", "amatus"}},
+        {"prakt", {}},
+        {"prpass", {}},
+        {"perfakt", {}},
+        {"perfpass", {}},
+        {"Befehl3", {}},
+        {"cmdfarb", {}},
+        {"Bild1", {}}};
     long afterWarmUp = 0;
     for (int i = 0; i < 10'000; ++i) {
         const auto& [control, answers] = round[static_cast<std::size_t>(i) % round.size()];
-        for (const char* a : answers) dialoge.push(Answer{a});
+        for (const char* a : answers)
+            dialoge.push(Answer{a});
         if (std::string(control) == "cmdfarb") dialoge.push(ColourChoice{{255, 255, 204}});
         if (std::string(control) == "Bild1")
             window.form().click("Bild1");

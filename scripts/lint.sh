@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Static analysis of the program and its test driver: clang-tidy (checks in .clang-tidy)
-# and cppcheck. Needs the compile commands of the release build (scripts/build.sh).
+# and cppcheck; and every source file as clang-format writes it. Needs the compile
+# commands of the release build (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/transcript/*.cpp' 'tests/e2e/*.cpp')
@@ -14,4 +15,6 @@ echo "== cppcheck"
 cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability --std=c++20 \
     --inline-suppr --suppress=missingIncludeSystem -I src -I tests/transcript \
     src tests/transcript tests/e2e fuzz
-echo "static analysis clean"
+echo "== clang-format"
+git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format --dry-run -Werror
+echo "static analysis clean, every file formatted"

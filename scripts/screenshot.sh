@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot.png from the end-to-end tour of the real window under Xvfb: rosa
-# declined with light blue stems and dark red endings. Run after a build.
+# Takes docs/screenshot.png from the end-to-end tour of the real window under Xvfb: acer
+# declined in its three genders, light blue stems and dark red endings. Run after a build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tests/e2e/run.sh build/release/latiflex build/release/tests/transcript build/release/tests/tour \

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace latiflex {
 
@@ -38,18 +39,14 @@ long decimalMagnitude(std::string_view mantissa, std::size_t intDigits, std::str
     return lead + e;
 }
 
-} // namespace
-
-std::optional<double> readNumber(std::string_view s) {
+// The text of s between its blanks when it reads as a number, else nothing.
+std::optional<std::string_view> numberText(std::string_view s) {
     const auto first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) return std::nullopt;
     s = s.substr(first, s.find_last_not_of(' ') - first + 1);
 
     std::size_t pos = 0;
-    bool negative = false;
-    if (s[pos] == '+' || s[pos] == '-') negative = s[pos++] == '-';
-    const std::size_t body = pos;
-
+    if (s[pos] == '+' || s[pos] == '-') ++pos;
     const std::size_t intDigits = skipDigits(s, pos);
     std::size_t fracDigits = 0;
     if (pos < s.size() && s[pos] == '.') {
@@ -57,23 +54,41 @@ std::optional<double> readNumber(std::string_view s) {
         fracDigits = skipDigits(s, pos);
     }
     if (intDigits + fracDigits == 0) return std::nullopt;
-    const std::size_t mantissaEnd = pos;
     if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
         ++pos;
         if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) ++pos;
         if (skipDigits(s, pos) == 0) return std::nullopt;
     }
     if (pos != s.size()) return std::nullopt;
+    return s;
+}
+
+} // namespace
+
+bool isNumeric(std::string_view s) { return numberText(s).has_value(); }
+
+std::optional<double> readNumber(std::string_view s) {
+    const auto number = numberText(s);
+    if (!number) return std::nullopt;
+    s = *number;
+    std::size_t pos = 0;
+    bool negative = false;
+    if (s[pos] == '+' || s[pos] == '-') negative = s[pos++] == '-';
+    const std::size_t body = pos;
+    const std::size_t intDigits = skipDigits(s, pos);
+    const std::size_t mantissaEnd = s.find_first_of("eE", pos);
 
     double value = 0;
     const auto text = s.substr(body);
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {
-        // Out of range either way: too large is no number, too small is zero.
-        if (decimalMagnitude(s.substr(body, mantissaEnd - body), intDigits, s.substr(mantissaEnd)) >
-            0)
-            return std::nullopt;
-        value = 0;
+        // Too large is infinite, too small is zero.
+        const auto mantissa = s.substr(body, std::min(mantissaEnd, s.size()) - body);
+        const auto exponent =
+            mantissaEnd == std::string_view::npos ? std::string_view{} : s.substr(mantissaEnd);
+        value = decimalMagnitude(mantissa, intDigits, exponent) > 0
+                    ? std::numeric_limits<double>::infinity()
+                    : 0.0;
     } else if (error != std::errc{} || end != text.data() + text.size()) {
         return std::nullopt;
     }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "grammar/wortform.h"
 #include "shell/colour.h"
 #include "shell/outputpane.h"
-#include "grammar/wortform.h"
 
 #include <string_view>
 

@@ -47,18 +47,28 @@ std::string konjstamm(K klasse, std::string_view p) {
     return text::lessOrEmpty(p, 1) + (klasse == K::a ? "e" : "a");
 }
 
-// One stem for all six persons, with the endings of the table.
-Formen einStamm(const std::string& stamm, const Endungen& endungen) {
+// The six persons: the stem of each, with the endings of the table.
+template <typename Stamm> Formen jePerson(Stamm stamm, const Endungen& endungen) {
     Formen f;
     for (int n = 1; n <= 6; ++n)
-        f[static_cast<std::size_t>(n - 1)] = {stamm, std::string(endungen[n])};
+        f[static_cast<std::size_t>(n - 1)] = {stamm(n), std::string(endungen[n])};
     return f;
 }
 
-Tempora aktiv(const VerbZustand& v) {
-    const std::string& p = v.stammformen[1];
-    const std::string& inf = v.stammformen[2];
-    const K klasse = v.konjklasse;
+// One stem for all six persons, with the endings of the table.
+Formen einStamm(const std::string& stamm, const Endungen& endungen) {
+    return jePerson([&stamm](int) { return stamm; }, endungen);
+}
+
+// The future: 1st singular in -o (active) or -or (passive) where it is formed with -b-.
+Formen futur(K klasse, std::string_view p, std::string_view inf, const Endungen& bindevokale,
+             Endungen endungen, std::string_view ersteMitB) {
+    if (futurMitB(klasse)) endungen[1] = ersteMitB; // amabo, amabor, but legam, regar
+    return jePerson([&](int n) { return futurstamm(n, klasse, p, inf, bindevokale); }, endungen);
+}
+
+// The active present system of the 1st singular `p` and the infinitive `inf`.
+Tempora aktiv(const std::string& p, const std::string& inf, K klasse) {
     Endungen endungen{{"o", "s", "t", "mus", "tis", "nt"}};
     constexpr Endungen bindevokale{{"", "i", "i", "i", "i", "u"}};
     // volo, nolo, malo: their own present stems, the blank of "non vis" included.
@@ -73,22 +83,19 @@ Tempora aktiv(const VerbZustand& v) {
     const bool unregelmaessig = istVoloNoloMalo(p);
 
     Tempora t;
-    for (int n = 1; n <= 6; ++n) {
-        t[0][static_cast<std::size_t>(n - 1)] = {
-            unregelmaessig ? std::string(eigenerStamm(n))
-                           : praesstamm(n, klasse, p, inf, bindevokale, Genus::aktiv),
-            std::string(endungen[n])};
-    }
+    t[0] = jePerson(
+        [&](int n) {
+            return unregelmaessig ? std::string(eigenerStamm(n))
+                                  : praesstamm(n, klasse, p, inf, bindevokale, Genus::aktiv);
+        },
+        endungen);
 
     endungen[1] = "m";
     // voleba, noleba, maleba
     t[1] = einStamm(unregelmaessig ? text::lessOrEmpty(p, 1) + "eba" : impfstamm(klasse, p, inf),
                     endungen);
 
-    if (futurMitB(klasse)) endungen[1] = "o";
-    for (int n = 1; n <= 6; ++n)
-        t[2][static_cast<std::size_t>(n - 1)] = {futurstamm(n, klasse, p, inf, bindevokale),
-                                                 std::string(endungen[n])};
+    t[2] = futur(klasse, p, inf, bindevokale, endungen, "o");
 
     endungen[1] = "m";
     std::string konj = konjstamm(klasse, p);
@@ -98,25 +105,18 @@ Tempora aktiv(const VerbZustand& v) {
     return t;
 }
 
-Tempora passiv(const VerbZustand& v) {
-    const std::string& p = v.stammformen[1];
-    const std::string& inf = v.stammformen[2];
-    const K klasse = v.konjklasse;
+Tempora passiv(const std::string& p, const std::string& inf, K klasse) {
     Endungen endungen{{"or", "ris", "tur", "mur", "mini", "ntur"}};
     constexpr Endungen bindevokale{{"", "e", "i", "i", "i", "u"}};
 
     Tempora t;
-    for (int n = 1; n <= 6; ++n)
-        t[0][static_cast<std::size_t>(n - 1)] = {
-            praesstamm(n, klasse, p, inf, bindevokale, Genus::passiv), std::string(endungen[n])};
+    t[0] = jePerson(
+        [&](int n) { return praesstamm(n, klasse, p, inf, bindevokale, Genus::passiv); }, endungen);
 
     endungen[1] = "r";
     t[1] = einStamm(impfstamm(klasse, p, inf), endungen);
 
-    if (futurMitB(klasse)) endungen[1] = "or"; // amabor, but regar
-    for (int n = 1; n <= 6; ++n)
-        t[2][static_cast<std::size_t>(n - 1)] = {futurstamm(n, klasse, p, inf, bindevokale),
-                                                 std::string(endungen[n])};
+    t[2] = futur(klasse, p, inf, bindevokale, endungen, "or");
 
     endungen[1] = "r";
     t[3] = einStamm(konjstamm(klasse, p), endungen);
@@ -152,7 +152,7 @@ void prakt(Umgebung& u, const VerbZustand& v) {
     if (v.istsum)
         zeigeSeite(u, v, Seite::praesensAktiv, esseSeite(), Farbe::ohne);
     else
-        zeigeSeite(u, v, Seite::praesensAktiv, aktiv(v));
+        zeigeSeite(u, v, Seite::praesensAktiv, aktiv(p, v.stammformen[2], v.konjklasse));
 }
 
 void prpass(Umgebung& u, const VerbZustand& v) {
@@ -167,7 +167,7 @@ void prpass(Umgebung& u, const VerbZustand& v) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::praesensPassiv, passiv(v));
+    zeigeSeite(u, v, Seite::praesensPassiv, passiv(p, v.stammformen[2], v.konjklasse));
 }
 
 } // namespace latiflex::verbs

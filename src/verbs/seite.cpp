@@ -26,23 +26,22 @@ struct Seitenart {
 };
 
 // The headings as the page prints them; FUTUR.IND.PASS. is the future perfect passive.
+using Koepfe = std::array<std::string_view, 5>;
+constexpr Koepfe praesensAktiv{"PRAES.IND.AKT.", "IMP.IND.AKT.", "FUTUR.AKT.", "PRAES.KON.AKT.",
+                               "IMP.KON.AKT"};
+constexpr Koepfe praesensPassiv{"PRAES.IND.PASS.", "IMP.IND.PASS.", "FUTUR.PASS.",
+                                "PRAES.KON.PASS.", "IMP.KON.PASS."};
+constexpr Koepfe perfektAktiv{"PERF.IND.AKT.", "PLQPF.IND.AKT.", "FUTUR.EX.AKT.", "PERF.KON.AKT.",
+                              "PLQPF.KON.AKT."};
+constexpr Koepfe perfektPassiv{"PERF.IND.PASS.", "PLQPF.IND.PASS.", "FUTUR.IND.PASS.",
+                               "PERF.KON.PASS.", "PLQPF.KON.PASS."};
+
+// In the order of `Seite`.
 constexpr std::array<Seitenart, 4> seitenarten{{
-    {"PR.IMP.F1. AKT.",
-     {"PRAES.IND.AKT.", "IMP.IND.AKT.", "FUTUR.AKT.", "PRAES.KON.AKT.", "IMP.KON.AKT"},
-     false,
-     GenusVerbi::aktiv},
-    {"PR.IMP.F1. PASS.",
-     {"PRAES.IND.PASS.", "IMP.IND.PASS.", "FUTUR.PASS.", "PRAES.KON.PASS.", "IMP.KON.PASS."},
-     false,
-     GenusVerbi::passiv},
-    {"PF.PLQPF.F2. AKT.",
-     {"PERF.IND.AKT.", "PLQPF.IND.AKT.", "FUTUR.EX.AKT.", "PERF.KON.AKT.", "PLQPF.KON.AKT."},
-     true,
-     GenusVerbi::aktiv},
-    {"PF.PLQPF.F2.PASS:",
-     {"PERF.IND.PASS.", "PLQPF.IND.PASS.", "FUTUR.IND.PASS.", "PERF.KON.PASS.", "PLQPF.KON.PASS."},
-     true,
-     GenusVerbi::passiv},
+    {"PR.IMP.F1. AKT.", praesensAktiv, false, GenusVerbi::aktiv},
+    {"PR.IMP.F1. PASS.", praesensPassiv, false, GenusVerbi::passiv},
+    {"PF.PLQPF.F2. AKT.", perfektAktiv, true, GenusVerbi::aktiv},
+    {"PF.PLQPF.F2.PASS:", perfektPassiv, true, GenusVerbi::passiv},
 }};
 
 // Tense and mood of the page's five columns.

@@ -5,6 +5,7 @@
 #include "widgets/panewidget.h"
 #include "widgets/twips.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace latiflex {
@@ -34,6 +35,7 @@ MainWindow::MainWindow(Dialogs* dialoge)
         button->setGeometry(twipsRect(*this, k.left, k.top, k.width, k.height));
         if (k.arialPunkte) button->setFont(QFont(QStringLiteral("Arial"), k.arialPunkte));
         connect(button, &QPushButton::clicked, this, [this, name = k.name] { form_.click(name); });
+        button->installEventFilter(this);
         if (previous) setTabOrder(previous, button);
         previous = button;
     }
@@ -44,6 +46,21 @@ MainWindow::MainWindow(Dialogs* dialoge)
     setTabOrder(previous, bild1_);
     connect(bild1_, &PaneWidget::clicked, this, [this] { form_.click("Bild1"); });
     dialoge_.onCommand1([this] { form_.click("Command1"); });
+    // The keyboard starts on the first control of the tab order, not on the pane.
+    findChild<QPushButton*>(QStringLiteral("Befehl1"))->setFocus();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            modifiers == Qt::NoModifier && !key->isAutoRepeat()) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::start() {

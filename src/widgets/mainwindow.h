@@ -29,6 +29,10 @@ public:
     QtDialogs& dialoge() { return dialoge_; }
     Form1& form() { return form_; }
 
+protected:
+    /// Enter on a focused button presses it, as Space does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     PaneWidget* bild1_;
     QtDialogs dialoge_;

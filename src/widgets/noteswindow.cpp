@@ -1,5 +1,6 @@
 #include "widgets/noteswindow.h"
 
+#include "shell/steuerelemente.h"
 #include "widgets/twips.h"
 
 #include <QPlainTextEdit>
@@ -18,9 +19,12 @@ NotesWindow::NotesWindow() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setGeometry(twipsRect(*this, 1680, 840, 7935, 3015));
 
-    command1_ = new QPushButton(QStringLiteral("ZURÜCK"), this);
+    const Steuerelement& zurueck = *steuerelement("Command1");
+    command1_ = new QPushButton(
+        QString::fromUtf8(zurueck.caption.data(), qsizetype(zurueck.caption.size())), this);
     command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(twipsRect(*this, 4200, 7080, 1215, 495));
+    command1_->setGeometry(
+        twipsRect(*this, zurueck.left, zurueck.top, zurueck.width, zurueck.height));
     setTabOrder(text1_, command1_);
 
     // The designed client area (4680 x 3195 twips) hides most of its own controls, so the

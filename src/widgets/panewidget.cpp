@@ -1,5 +1,6 @@
 #include "widgets/panewidget.h"
 
+#include "widgets/columnwidth.h"
 #include "widgets/paneaccessible.h"
 #include "widgets/panereading.h"
 #include "widgets/twips.h"
@@ -68,7 +69,13 @@ PaneWidget::PaneWidget(QWidget* parent) : QFrame(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-qreal PaneWidget::columnWidth() const { return QFontMetricsF(font()).averageCharWidth(); }
+qreal PaneWidget::columnWidth() const {
+    if (column_ < 0 || columnFont_ != font()) {
+        columnFont_ = font();
+        column_ = latiflex::columnWidth(QFontMetricsF(font()));
+    }
+    return column_;
+}
 
 qreal PaneWidget::lineHeight() const { return QFontMetricsF(font()).height(); }
 

@@ -3,6 +3,7 @@
 #include "shell/outputpane.h"
 
 #include <QColor>
+#include <QFont>
 #include <QFrame>
 #include <QPointF>
 #include <QString>
@@ -45,7 +46,7 @@ public:
 
     const std::vector<Run>& runs() const { return runs_; }
     QColor background() const { return background_; }
-    /// Width of a character column and height of a line, in pixels.
+    /// Width of a character column (see columnwidth.h) and height of a line, in pixels.
     qreal columnWidth() const;
     qreal lineHeight() const;
     /// Where the text area starts inside the widget (the frame lies around it).
@@ -68,6 +69,8 @@ private:
     QPointF position_;
     QColor foreground_{Qt::black};
     QColor background_{Qt::white};
+    mutable QFont columnFont_; // the font columnWidth() was last measured in
+    mutable qreal column_ = -1;
     QString announced_; // what assistive technology was last told the pane shows
     QTimer announcer_;
 

@@ -5,9 +5,14 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+
+#include <algorithm>
 
 namespace latiflex {
 
@@ -30,6 +35,17 @@ QMessageBox::Icon iconFor(int style) {
     default:
         return QMessageBox::NoIcon;
     }
+}
+
+// How wide a window must be for a window manager to show `title` whole: the title in a bold
+// title-bar font, and room for the window's icon and three frame buttons, each about as wide
+// as the bar is high, with their margins.
+int titleBarWidth(const QString& title) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setPointSizeF(std::max(font.pointSizeF(), QApplication::font().pointSizeF()));
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 6 * metrics.height();
 }
 
 // The frame and title bar the outer size allows for; the window platform draws its own.
@@ -62,6 +78,11 @@ std::string QtDialogs::inputBox(std::string_view message, std::string_view title
 
 void QtDialogs::messageBox(std::string_view text, int style, std::string_view title) {
     QMessageBox box(iconFor(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok, parent());
+    // The box sizes itself to its text; a layout item no narrower than the title keeps it
+    // wide enough for the window manager to show the whole title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleBarWidth(box.windowTitle()), 0), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     box.exec();
 }
 

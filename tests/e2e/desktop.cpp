@@ -78,19 +78,21 @@ void Desktop::waitGone(const QString& title, Window window,
         throw StepFailed("the window named \"" + title.toStdString() + "\" did not close");
 }
 
+// From xwininfo: xdotool counts a window manager's frame offset twice.
 QRect Desktop::geometry(Window window) const {
-    const QStringList lines = xdotool({QStringLiteral("getwindowgeometry"),
-                                       QStringLiteral("--shell"), QString::number(window)})
-                                  .split('\n');
+    QProcess process;
+    process.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
+    if (!process.waitForFinished(5000) || process.exitCode() != 0)
+        throw StepFailed("xwininfo failed on window " + std::to_string(window));
     QRect rect;
-    for (const QString& line : lines) {
-        const qsizetype at = line.indexOf('=');
-        const QString key = line.left(at);
-        const int value = line.mid(at + 1).toInt();
-        if (key == QLatin1String("X")) rect.moveLeft(value);
-        if (key == QLatin1String("Y")) rect.moveTop(value);
-        if (key == QLatin1String("WIDTH")) rect.setWidth(value);
-        if (key == QLatin1String("HEIGHT")) rect.setHeight(value);
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
+        const qsizetype at = line.indexOf(':');
+        const QString key = line.left(at).trimmed();
+        const int value = line.mid(at + 1).trimmed().toInt();
+        if (key == QLatin1String("Absolute upper-left X")) rect.moveLeft(value);
+        if (key == QLatin1String("Absolute upper-left Y")) rect.moveTop(value);
+        if (key == QLatin1String("Width")) rect.setWidth(value);
+        if (key == QLatin1String("Height")) rect.setHeight(value);
     }
     return rect;
 }

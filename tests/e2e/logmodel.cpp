@@ -92,7 +92,11 @@ std::vector<LogLine> readLog(std::istream& in) {
     return lines;
 }
 
-PaneModel::PaneModel(double dpi) : font_(QStringLiteral("Arial"), 12), metrics_(font_), dpi_(dpi) {}
+// Arial's average character width as its OS/2 table publishes it: 904 units of a 2048-unit
+// em, at 12 pt.
+PaneModel::PaneModel(double dpi)
+    : font_(QStringLiteral("Arial"), 12), metrics_(font_), dpi_(dpi),
+      column_(904.0 / 2048.0 * 12 * dpi / 72) {}
 
 void PaneModel::apply(const LogLine& line) {
     const std::string& w = line.word;
@@ -107,7 +111,7 @@ void PaneModel::apply(const LogLine& line) {
     } else if (w == "y") {
         position_.setY(std::stoi(line.arg(0)) * dpi_ / 1440.0);
     } else if (w == "tab") {
-        const qreal x = std::max(std::stoi(line.arg(0)) - 1, 0) * metrics_.averageCharWidth();
+        const qreal x = std::max(std::stoi(line.arg(0)) - 1, 0) * column_;
         if (position_.x() > x) apply({"newline", {}});
         position_.setX(x);
     } else if (w == "text") {

@@ -33,10 +33,10 @@ struct Ink {
 
 /**
  * What the output pane should show after a stretch of log, worked out from the pane's own
- * rules rather than taken from the program: columns are the average character width of
- * Arial 12 pt, a line is the font's height, vertical positions are twips, a tab to a column
- * left of the print position starts a new line, and clearing or a new background erases
- * what was printed.
+ * rules rather than taken from the program: a column is Arial's published average character
+ * width at 12 pt (its OS/2 xAvgCharWidth), a line is the font's height, vertical positions are
+ * twips, a tab to a column left of the print position starts a new line, and clearing or a new
+ * background erases what was printed.
  */
 class PaneModel {
 public:
@@ -47,11 +47,13 @@ public:
     const std::vector<Ink>& inks() const { return inks_; }
     QColor background() const { return background_; }
     const QFont& font() const { return font_; }
+    qreal column() const { return column_; }
 
 private:
     QFont font_;
     QFontMetricsF metrics_;
     double dpi_;
+    qreal column_;
     std::vector<Ink> inks_;
     QPointF position_;
     QColor foreground_{Qt::black};

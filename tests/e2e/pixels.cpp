@@ -140,6 +140,17 @@ QStringList checkPane(const Shot& shot, const QRectF& area, const PaneModel& mod
         problems << QStringLiteral("pane: %1 pixels of a text in a colour not its own, first at %2")
                         .arg(wrong)
                         .arg(firstWrong);
+    // Nothing touches the right edge, unless the model has a text run past it.
+    const bool cutAtEdge =
+        std::any_of(model.inks().begin(), model.inks().end(), [&](const Ink& ink) {
+            return visible(ink, background) && ink.box.right() > area.width() - 1;
+        });
+    for (int y = device.top(); y <= device.bottom() && !cutAtEdge; ++y)
+        if (difference(shot.image.pixel(device.right(), y), background) > backgroundTolerance) {
+            problems << QStringLiteral("pane: ink touches the right edge at %1")
+                            .arg(where(QPointF(device.right(), y) / shot.scale));
+            break;
+        }
     for (std::size_t i = 0; i < model.inks().size(); ++i) {
         const Ink& ink = model.inks()[i];
         if (!visible(ink, background) || ink.box.left() + 2 > area.width()) continue;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the pupil's tour (tests/golden/tour.txt) against the real latiflex in a real X
-# window under Xvfb, at scale 1 and at scale 2. The screenshots of a failing run stay in
+# window under Xvfb, at scale 1 and at scale 2; then, under the openbox window manager,
+# the message boxes with the longest titles (tests/golden/titles.txt). The screenshots of a failing run stay in
 # OUT for inspection; a passing run removes them.
 # Usage: run.sh LATIFLEX TRANSCRIPT TOUR OUT [--screenshot FILE]
 set -euo pipefail
@@ -10,7 +11,7 @@ screenshot=
 if [ "${1:-}" = --screenshot ]; then screenshot=$2; fi
 golden=$(cd "$(dirname "$0")/../golden" && pwd)
 
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool xwininfo openbox xprop; do
     if ! command -v $tool >/dev/null; then
         echo "$tool is missing"
         # The README's test command installs both; there a missing tool is a failure.
@@ -31,12 +32,30 @@ for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$out/display") XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 play() {
+    local name=$1
+    shift
     "$tour" --latiflex "$latiflex" --transcript "$transcript" \
-        --script "$golden/tour.txt" --log "$golden/tour.log" "$@"
+        --script "$golden/$name.txt" --log "$golden/$name.log" "$@"
 }
-if play --shots "$out/scale1" &&
-    QT_SCALE_FACTOR=2 play --shots "$out/scale2" --sharper-than "$out/scale1/01-Befehl1.png"; then
-    [ -n "$screenshot" ] && cp "$out/scale1/01-Befehl1.png" "$screenshot"
+# A window manager on the same display, for the titles; it is gone when this returns.
+with_openbox() {
+    openbox --sm-disable >"$out/openbox.log" 2>&1 &
+    local wm=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+    local status=0
+    "$@" || status=$?
+    kill $wm 2>/dev/null || true
+    wait $wm 2>/dev/null || true
+    return $status
+}
+if play tour --shots "$out/scale1" &&
+    QT_SCALE_FACTOR=2 play tour --shots "$out/scale2" \
+        --sharper-than "$out/scale1/01-Befehl1.png" &&
+    with_openbox play titles --shots "$out/openbox" --window-manager; then
+    [ -n "$screenshot" ] && cp "$out/scale1/02-Befehl4.png" "$screenshot"
     rm -rf "$out"
 else
     echo "screenshots kept in $out"

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 namespace latiflex {
 namespace {
 
@@ -11,9 +14,17 @@ struct Reading {
     std::optional<double> value;
 };
 
+// 400 nines: beyond a double without any exponent.
+const std::string fourHundredDigits(400, '9');
+
 class NumberTest : public ::testing::TestWithParam<Reading> {};
 
-TEST_P(NumberTest, ReadsAsNumberOrNot) { EXPECT_EQ(readNumber(GetParam().text), GetParam().value); }
+TEST_P(NumberTest, ReadsAsNumberOrNot) {
+    EXPECT_EQ(readNumber(GetParam().text), GetParam().value);
+    EXPECT_EQ(isNumeric(GetParam().text), GetParam().value.has_value());
+}
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, NumberTest,
@@ -26,7 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"comma", "1,5", std::nullopt}, Reading{"hex", "0x10", std::nullopt},
         Reading{"bareExponent", "1e", std::nullopt}, Reading{"signOnly", "-", std::nullopt},
         Reading{"innerBlank", "1 2", std::nullopt}, Reading{"tab", "\t5", std::nullopt},
-        Reading{"word", "abc", std::nullopt}, Reading{"tooLarge", "1e999", std::nullopt},
+        Reading{"word", "abc", std::nullopt}, Reading{"tooLarge", "1e999", infinity},
+        Reading{"tooLargeNegative", " -1e400 ", -infinity},
+        Reading{"fourHundredDigits", std::string_view(fourHundredDigits), infinity},
+        Reading{"hugeFraction", "9.9e308", infinity}, Reading{"largest", "1.7e308", 1.7e308},
         Reading{"tooSmall", "1e-999", 0},
         Reading{"tinyWithoutExponent",
                 "0.0000000000000000000000000000000000000000000000000000000000000000000000"

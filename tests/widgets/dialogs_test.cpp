@@ -1,11 +1,15 @@
 #include "modal.h"
 #include "widgets/noteswindow.h"
+#include "widgets/qtdeutsch.h"
 #include "widgets/qtdialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -18,9 +22,13 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void qtSpeaksGerman();
     void promptReturnsTypedText();
     void promptCancelAndEmptyOkGiveEmptyText();
     void messageBoxShowsTitleTextAndIcon();
+    void messageBoxIsWiderThanItsTitle_data();
+    void messageBoxIsWiderThanItsTitle();
     void colourDialogStartsWithGivenColour();
     void notesWindowIsCreatedOnce();
 
@@ -28,6 +36,32 @@ private:
     QWidget mainWindow_;
     QtDialogs dialoge_{&mainWindow_};
 };
+
+void DialogsTest::initTestCase() {
+    QLocale::setDefault(QLocale::English); // the program speaks German whatever the locale
+    QVERIFY(installQtDeutsch(*QCoreApplication::instance()));
+}
+
+// Texts that Qt draws itself: the colour dialog's labels and buttons, a text field's menu.
+void DialogsTest::qtSpeaksGerman() {
+    QColorDialog colours;
+    colours.setOption(QColorDialog::DontUseNativeDialog);
+    QStringList texts;
+    for (const QLabel* label : colours.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : colours.findChildren<QAbstractButton*>())
+        texts << button->text();
+    QVERIFY2(texts.contains(QStringLiteral("Grundfar&ben")), qPrintable(texts.join('|')));
+    QVERIFY2(texts.contains(QStringLiteral("Abbrechen")), qPrintable(texts.join('|')));
+
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        entries << action->text();
+    QVERIFY2(!entries.filter(QRegularExpression(QStringLiteral("^&Kopieren\\b"))).isEmpty(),
+             qPrintable(entries.join('|')));
+}
 
 void DialogsTest::promptReturnsTypedText() {
     QString title, label;
@@ -67,6 +101,29 @@ void DialogsTest::messageBoxShowsTitleTextAndIcon() {
     QCOMPARE(title, QStringLiteral("FEHLT"));
     QCOMPARE(text, QStringLiteral("Unregelmäßig: nicht vorhanden"));
     QCOMPARE(icon, QMessageBox::Warning);
+}
+
+void DialogsTest::messageBoxIsWiderThanItsTitle_data() {
+    QTest::addColumn<QString>("title");
+    QTest::newRow("DEPONENS") << "DEPONENS";
+    QTest::newRow("EINGABEFEHLER ?") << "EINGABEFEHLER ?";
+}
+
+// A title bar needs the title in bold and room for an icon and three buttons: at least
+// four times the height of a line of text.
+void DialogsTest::messageBoxIsWiderThanItsTitle() {
+    QFETCH(QString, title);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int width = 0;
+    answerNext<QMessageBox>([&](QMessageBox& box) {
+        width = box.width();
+        box.button(QMessageBox::Ok)->click();
+    });
+    dialoge_.messageBox("Kein Eintrag", 48, title.toStdString());
+    QVERIFY2(width >= metrics.horizontalAdvance(title) + 4 * metrics.height(),
+             qPrintable(QString::number(width)));
 }
 
 void DialogsTest::colourDialogStartsWithGivenColour() {

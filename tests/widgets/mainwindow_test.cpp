@@ -39,8 +39,14 @@ private slots:
     void controls();
     void windowAndPane();
     void tabOrder();
+    void keyboardStartsOnSubst();
+    void keyPressesFocusedButton_data();
+    void keyPressesFocusedButton();
     void declinedNounShowsBothColours();
     void verbPageHasTwoBlocks();
+    void columnsAreArials();
+    void pagesStandInsidePane_data();
+    void pagesStandInsidePane();
     void displayListSurvivesRepaint();
     void longWordLooksAsIfDrawnWhole();
     void paneClickPrintsWarning();
@@ -117,6 +123,45 @@ void MainWindowTest::tabOrder() {
     }
 }
 
+void MainWindowTest::keyboardStartsOnSubst() {
+    testing::FakeDialogs dialoge({});
+    MainWindow window(&dialoge);
+    window.start();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Befehl1"));
+}
+
+void MainWindowTest::keyPressesFocusedButton_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("pressed");
+    QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                  << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("ctrl+Return") << int(Qt::Key_Return)
+                                 << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("a letter") << int(Qt::Key_A) << Qt::KeyboardModifiers() << false;
+}
+
+// "SUBST" asks for the nominative first: a prompt shows that the button was pressed.
+void MainWindowTest::keyPressesFocusedButton() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, pressed);
+    testing::FakeDialogs dialoge({});
+    MainWindow window(&dialoge);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* subst = window.findChild<QPushButton*>("Befehl1");
+    subst->setFocus();
+    QTest::keyClick(subst, Qt::Key(key), modifiers);
+    QCOMPARE(std::count(dialoge.calls.begin(), dialoge.calls.end(), "prompt") > 0, pressed);
+}
+
 void MainWindowTest::declinedNounShowsBothColours() {
     PaneWidget pane;
     pane.resize(pane.sizeHint());
@@ -173,6 +218,69 @@ void MainWindowTest::verbPageHasTwoBlocks() {
     // Subjunctive: heading at 1900 twips in the ending colour left by the forms, then forms.
     QVERIFY(hasPixelOf(image, row(subjunctive), QColor(255, 0, 0)));
     QVERIFY(hasPixelOf(image, row(subjunctive + line), QColor(0, 0, 255)));
+}
+
+// Arial's average character width as published in its OS/2 table, 904 units of its
+// 2048-unit em: the figure the page layout was made for.
+void MainWindowTest::columnsAreArials() {
+    PaneWidget pane;
+    const qreal pixelSize = 12 * pane.logicalDpiY() / 72.0;
+    const qreal arial = 904.0 / 2048.0 * pixelSize;
+    QVERIFY2(std::abs(pane.columnWidth() - arial) < 0.1,
+             qPrintable(
+                 QStringLiteral("column %1 px, Arial's %2 px").arg(pane.columnWidth()).arg(arial)));
+    if (pane.logicalDpiY() == 96) {
+        QVERIFY(std::abs(4 * pane.columnWidth() - 28) <= 1);
+        QVERIFY(std::abs(24 * pane.columnWidth() - 170) <= 1);
+        QVERIFY(std::abs(44 * pane.columnWidth() - 311) <= 1);
+    }
+}
+
+void MainWindowTest::pagesStandInsidePane_data() {
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QStringList>("answers");
+    const QStringList bonus{"bonus", "bona", "bonum"};
+    const QStringList amo{"amo", "amare", "amavi", "amatus"};
+    const QStringList audio{"audio", "audire", "audivi", "auditus"};
+    QTest::newRow("ADJEKTIV bonus") << "Befehl4" << bonus;
+    QTest::newRow("ADJEKTIV celeber") << "Befehl4" << QStringList{"celeber", "celebris", "celebre"};
+    QTest::newRow("PR.IMP.F1. AKT.") << "prakt" << amo;
+    QTest::newRow("PR.IMP.F1. PASS.") << "prpass" << amo;
+    QTest::newRow("PF.PLQPF.F2. AKT.") << "perfakt" << amo;
+    QTest::newRow("PF.PLQPF.F2.PASS:") << "perfpass" << amo;
+    QTest::newRow("PR.IMP.F1. PASS. audio") << "prpass" << audio;
+    QTest::newRow("PF.PLQPF.F2.PASS: audio") << "perfpass" << audio;
+}
+
+// Every text of a page lies wholly inside the pane, the third column included.
+void MainWindowTest::pagesStandInsidePane() {
+    QFETCH(QString, click);
+    QFETCH(QStringList, answers);
+    PaneWidget pane;
+    pane.resize(pane.sizeHint());
+    std::deque<std::string> script{"9", "12"};
+    for (const QString& a : answers)
+        script.push_back(a.toStdString());
+    testing::FakeDialogs dialoge(script);
+    Form1 form(pane, dialoge);
+    form.Form_Load();
+    if (click != "Befehl4") form.verbum_Click();
+    QVERIFY(form.click(click.toStdString()));
+    QCOMPARE(dialoge.messages.size(), 2u); // greeting and warning only
+    const qreal right = pane.contentsRect().width();
+    bool thirdColumn = false;
+    for (const auto& run : pane.runs()) {
+        thirdColumn = thirdColumn || qFuzzyCompare(run.topLeft.x(), 44 * pane.columnWidth());
+        // Column 45 and the pane's designed width leave 18 columns: the perfect passive's
+        // third heading is wider and is cut at the edge, as it was where the layout comes from.
+        if (run.text == "FUTUR.IND.PASS.") continue;
+        QVERIFY2(run.topLeft.x() + run.advance < right - 1,
+                 qPrintable(QStringLiteral("\"%1\" ends at %2 px of %3")
+                                .arg(run.text)
+                                .arg(run.topLeft.x() + run.advance)
+                                .arg(right)));
+    }
+    QVERIFY(thirdColumn);
 }
 
 void MainWindowTest::displayListSurvivesRepaint() {

@@ -1,9 +1,11 @@
 #include "widgets/mainwindow.h"
+#include "widgets/qtdeutsch.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    latiflex::installQtDeutsch(app);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.latiflex"));
     latiflex::MainWindow window;
