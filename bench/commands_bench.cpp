@@ -1,6 +1,8 @@
 // How long one command takes, and one full repaint of the pane holding its page.
+#include "nouns/deklination.h"
 #include "recorder.h"
 #include "shell/form1.h"
+#include "shell/tabelle.h"
 #include "widgets/panereading.h"
 #include "widgets/panewidget.h"
 
@@ -116,6 +118,18 @@ void BM_RepaintHugeWord(benchmark::State& s) {
 void BM_ReadVerbPage(benchmark::State& s) { reading(s, {{"verbum", amo}, {"prakt", {}}}); }
 void BM_ReadHugeWord(benchmark::State& s) { reading(s, {{"Befehl1", answers({huge, "domini"})}}); }
 
+// The clipboard's two formats of a page: building the table, its text and its HTML.
+void copy(benchmark::State& state, const grammar::Paradigma& p) {
+    const print::Farben farben{{0, 0, 255}, {128, 0, 0}};
+    for (auto _ : state) {
+        const Tabelle t(p);
+        benchmark::DoNotOptimize(t.text());
+        benchmark::DoNotOptimize(t.html(farben));
+    }
+}
+void BM_CopyNoun(benchmark::State& s) { copy(s, nouns::paradigma("rosa", "rosae")); }
+void BM_CopyHugeWord(benchmark::State& s) { copy(s, nouns::paradigma(huge + "a", huge + "ae")); }
+
 BENCHMARK(BM_Substantiv);
 BENCHMARK(BM_Adjektiv);
 BENCHMARK(BM_Verbum);
@@ -130,6 +144,8 @@ BENCHMARK(BM_RepaintAdjectivePage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintHugeWord)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadVerbPage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadHugeWord)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CopyNoun)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CopyHugeWord)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

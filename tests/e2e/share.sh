@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Copy and print from outside: the real latiflex under Xvfb and openbox. After rosa is
 # declined, a right click on the pane must show "Kopieren", "Drucken…" and "Arbeitsblatt
-# drucken…" (read from the screen by OCR); Ctrl+C must put both a table in text/plain and
-# one in text/html on the clipboard; Ctrl+P must open the print dialog, and Enter in it
-# must write a PDF holding the forms; the worksheet from the menu must hide the endings on
-# page 1 and show them on page 2.
+# drucken…" with their shortcuts (read from the screen by OCR); Ctrl+C must put a table in
+# text/plain and one in text/html on the clipboard; Ctrl+P must open the German print
+# dialog "Drucken", and Enter in it must write a PDF holding the forms; the worksheet from
+# the menu must hide the endings on page 1 and show them on page 2.
 # Usage: share.sh LATIFLEX SHOT OUT [--picture FILE]   (FILE: page 1 of the worksheet, PNG)
 set -euo pipefail
 latiflex=$(realpath "$1") shot=$(realpath "$2") out=$3
@@ -97,7 +97,8 @@ sleep 0.5
 eval "$(xdotool getmouselocation --shell)"
 "$shot" "$out/menu.png" "$X" "$Y" 320 110 3
 tesseract "$out/menu.png" "$out/menu" --psm 6 >/dev/null 2>&1
-for entry in Kopieren Drucken 'Arbeitsblatt drucken'; do
+# Qt names the shortcuts in German too: "Strg+C".
+for entry in Kopieren Drucken 'Arbeitsblatt drucken' Strg; do
     grep -q "$entry" "$out/menu.txt" || fail "context menu without \"$entry\": $(cat "$out/menu.txt")"
 done
 echo "context menu: $(tr '\n' '|' <"$out/menu.txt")"
@@ -114,9 +115,7 @@ grep -q '<span style="color:#0000ff">ros</span><span style="color:#800000">arum<
 
 # Ctrl+P: the print dialog; Enter prints to the PDF it offers.
 xdotool key ctrl+p
-dialog=$(window 'Drucken|Print')
-title=$(xdotool getwindowname "$dialog")
-echo "print dialog: $title"
+dialog=$(window Drucken)
 xdotool windowactivate --sync "$dialog"
 xdotool key Return
 written "$HOME/rosa.pdf"
@@ -130,7 +129,7 @@ xdotool windowactivate --sync "$main"
 xdotool mousemove --window "$main" 276 204 click 3
 sleep 0.3
 xdotool key Up Return
-dialog=$(window "$title")
+dialog=$(window Drucken)
 xdotool windowactivate --sync "$dialog"
 xdotool key Return
 written "$HOME/rosa-arbeitsblatt.pdf"
@@ -143,9 +142,5 @@ if [ -n "$picture" ]; then
     pdftoppm -f 1 -l 1 -r 50 -png -singlefile "$HOME/rosa-arbeitsblatt.pdf" "${picture%.png}"
 fi
 
-case $title in
-Drucken) ;;
-*) echo "NOTE: the print dialog is not in German: Qt's translation (qtbase_de) is not loaded" ;;
-esac
 rm -rf "$out"
 echo "copy and print: passed"
