@@ -25,19 +25,23 @@ mkdir -p "$out/home"
 mkdir -m 700 "$out/run"
 out=$(realpath "$out")
 # A display of its own, away from :0, which other programs on a shared machine may take.
+# It is ours when its lock file names our Xvfb.
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-for _ in 1 2 3 4 5; do
+ours() { [ "$(tr -d ' \n' <"/tmp/.X$display-lock" 2>/dev/null)" = "${pids[0]}" ]; }
+for _ in $(seq 10); do
     display=$((200 + RANDOM % 700))
+    [ -e "/tmp/.X$display-lock" ] && continue
+    [ ${#pids[@]} -gt 0 ] && kill "${pids[0]}" 2>/dev/null
     Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$out/xvfb.log" &
     pids=($!)
     for _ in $(seq 50); do
-        xdpyinfo -display ":$display" >/dev/null 2>&1 && break 2
+        ours && xdpyinfo -display ":$display" >/dev/null 2>&1 && break 2
         kill -0 "${pids[0]}" 2>/dev/null || break
         sleep 0.1
     done
 done
-xdpyinfo -display ":$display" >/dev/null 2>&1 || { echo "Xvfb did not start"; exit 1; }
+ours && xdpyinfo -display ":$display" >/dev/null 2>&1 || { echo "Xvfb did not start"; exit 1; }
 
 # The print dialog offers its PDF in the home folder: a fresh one, as on a new machine.
 export DISPLAY=:$display HOME=$out/home XDG_RUNTIME_DIR=$out/run QT_QPA_PLATFORM=xcb
@@ -53,7 +57,7 @@ fail() {
 }
 # The visible window named exactly $1 (a regular expression), once it is there.
 window() {
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
         [ -n "$w" ] && { echo "$w"; return; }
         sleep 0.1
