@@ -32,7 +32,7 @@ ours() { [ "$(tr -d ' \n' <"/tmp/.X$display-lock" 2>/dev/null)" = "${pids[0]}" ]
 for _ in $(seq 10); do
     display=$((200 + RANDOM % 700))
     [ -e "/tmp/.X$display-lock" ] && continue
-    [ ${#pids[@]} -gt 0 ] && kill "${pids[0]}" 2>/dev/null
+    [ ${#pids[@]} -eq 0 ] || kill "${pids[0]}" 2>/dev/null || true
     Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$out/xvfb.log" &
     pids=($!)
     for _ in $(seq 50); do
