@@ -173,7 +173,8 @@ std::pair<std::string, std::string> seiten(const std::string& html) {
 TEST(Arbeitsblatt, StemsWithBlanksThenTheKey) {
     const auto [blatt, loesung] =
         seiten(Tabelle(nouns::paradigma("rosa", "rosae")).arbeitsblatt(farben));
-    EXPECT_NE(blatt.find("<span style=\"color:#00ffff\">ros</span>________</td>"), std::string::npos);
+    EXPECT_NE(blatt.find("<span style=\"color:#00ffff\">ros</span>________</td>"),
+              std::string::npos);
     EXPECT_EQ(blatt.find("#800000"), std::string::npos) << "no ending on the pupil's page";
     EXPECT_EQ(blatt.find("arum"), std::string::npos);
     EXPECT_NE(loesung.find("Lösung: rosa, rosae"), std::string::npos);
