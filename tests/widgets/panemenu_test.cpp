@@ -163,10 +163,21 @@ void PaneMenuTest::rightClickOpensMenuWithoutWarning() {
     QCOMPARE(f.window.bild1()->runs().size(), vorher + 1);
 }
 
+// What the pane shows: every run's place, colour and text.
+QStringList gezeigt(const PaneWidget& pane) {
+    QStringList out;
+    for (const auto& r : pane.runs())
+        out << QStringLiteral("%1,%2 %3 %4")
+                   .arg(r.topLeft.x())
+                   .arg(r.topLeft.y())
+                   .arg(r.colour.name(), r.text);
+    return out;
+}
+
 void PaneMenuTest::copyGivesTextAndHtml() {
-    Fenster f({"11", "4", "rosa", "rosae"});
+    Fenster f({"11", "4", "rosa", "rosae", "rosa", "rosae"});
     f.klick("Befehl1");
-    const auto vorher = f.window.bild1()->runs().size();
+    const QStringList vorher = gezeigt(*f.window.bild1());
     QTest::keyClick(&f.window, Qt::Key_C, Qt::ControlModifier);
     const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
     QVERIFY(daten && daten->hasText() && daten->hasHtml());
@@ -177,7 +188,13 @@ void PaneMenuTest::copyGivesTextAndHtml() {
     QVERIFY(daten->html().contains(QStringLiteral("<table")));
     QVERIFY(daten->html().contains(QStringLiteral("<span style=\"color:#00ffff\">ros</span>"
                                                   "<span style=\"color:#800000\">arum</span>")));
-    QCOMPARE(f.window.bild1()->runs().size(), vorher); // the pane stays as it was
+    QCOMPARE(gezeigt(*f.window.bild1()), vorher); // the pane stays as it was
+    // The next command prints what it prints without the copy.
+    Fenster ohne({"11", "4", "rosa", "rosae", "rosa", "rosae"});
+    ohne.klick("Befehl1");
+    ohne.klick("Befehl1");
+    f.klick("Befehl1");
+    QCOMPARE(gezeigt(*f.window.bild1()), gezeigt(*ohne.window.bild1()));
 }
 
 void PaneMenuTest::copyOfAHugeWordIsCut() {
@@ -196,7 +213,9 @@ void PaneMenuTest::printedTableHoldsLabelsFormsAndColours() {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("rosa.pdf"));
     QString fehler;
+    const QStringList vorher = gezeigt(*f.window.bild1());
     QVERIFY2(Drucker::alsPdf(f.html(false), pdf, &fehler), qPrintable(fehler));
+    QCOMPARE(gezeigt(*f.window.bild1()), vorher);
     const QString text = seitenText(pdf, 1);
     for (const char* s : {"rosa, rosae", "SUBSTANTIV der A - Deklination", "Singular", "Plural",
                           "Nominativ", "Ablativ", "rosarum", "rosis"})
