@@ -145,12 +145,13 @@ std::optional<Urteil> Uebung::antworte(std::string_view text) {
         return gewertet(std::move(u));
     }
     Urteil u{false, frage_->wortform(), zellenDerForm(*frage_), {}};
+    const std::string getippt = normiert(text);
     // Right is any form of the word in the asked cell (a page printed again counts alike).
     const auto richtigIn = [&](const Paradigma& p) {
         return std::any_of(p.bloecke.begin(), p.bloecke.end(), [&](const grammar::Block& b) {
             return std::any_of(b.formen.begin(), b.formen.end(), [&](const grammar::Form& f) {
-                return f.zelle == frage_->zelle() && !normiert(ganz(f)).empty() &&
-                       gleich(text, ganz(f));
+                return f.zelle == frage_->zelle() && !getippt.empty() &&
+                       normiert(ganz(f)) == getippt;
             });
         });
     };

@@ -88,6 +88,7 @@ bool entfaellt(char32_t c) {
 }
 
 char32_t klein(char32_t c) {
+    if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
     for (const Bereich& b : vokale)
         if (c >= b.von && c <= b.bis) return static_cast<char32_t>(b.vokal);
     if (c >= 'A' && c <= 'Z') return c + ('a' - 'A');
