@@ -3,9 +3,16 @@
 #include "shell/steuerelemente.h"
 #include "widgets/panewidget.h"
 #include "widgets/twips.h"
+#include "widgets/uebenfenster.h"
+#include "widgets/uebenmenue.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QPushButton>
+
+#include <cstdlib>
+#include <random>
+#include <string>
 
 namespace latiflex {
 
@@ -19,7 +26,8 @@ QString fromUtf8(std::string_view text) {
 
 MainWindow::MainWindow(Dialogs* dialoge)
     : bild1_(new PaneWidget(this)), dialoge_(this),
-      form_(*bild1_, dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)) {
+      form_(*bild1_, dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)),
+      meldungen_(dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("LATIFLEX 1 "));
     resize(twipsRect(*this, 0, 0, 11145, 6540).size());
@@ -46,6 +54,30 @@ MainWindow::MainWindow(Dialogs* dialoge)
     dialoge_.onCommand1([this] { form_.click("Command1"); });
     // The keyboard starts on the first control of the tab order, not on the pane.
     findChild<QPushButton*>(QStringLiteral("Befehl1"))->setFocus();
+
+    auto* ueben = new QAction(QStringLiteral("Üben…"), this);
+    ueben->setObjectName(QStringLiteral("uebenAktion"));
+    ueben->setShortcut(Qt::Key_F5);
+    ueben->setShortcutContext(Qt::WindowShortcut);
+    connect(ueben, &QAction::triggered, this, &MainWindow::ueben);
+    addAction(ueben);
+    new UebenMenue(bild1_, ueben);
+}
+
+void MainWindow::ueben() {
+    if (form_.seiten().alle().empty()) {
+        meldungen_.messageBox(drill::keinWort, exclamation, "ÜBEN");
+        return;
+    }
+    if (!ueben_) {
+        // LATIFLEX_UEBEN_SEED fixes the questions for a test; it changes nothing else.
+        const char* seed = std::getenv("LATIFLEX_UEBEN_SEED");
+        const auto zahl = seed ? static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10))
+                               : std::random_device{}();
+        ueben_ = new UebenFenster(form_.seiten(), zahl, form_.farben(), this);
+    }
+    ueben_->setHintergrund(bild1_->background());
+    ueben_->oeffnen();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

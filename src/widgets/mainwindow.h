@@ -8,6 +8,7 @@
 namespace latiflex {
 
 class PaneWidget;
+class UebenFenster;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
 /// places, each button wired to its handler.
@@ -26,6 +27,12 @@ public:
     QtDialogs& dialoge() { return dialoge_; }
     Form1& form() { return form_; }
 
+    /// F5 or "Üben…": opens the window "Üben" over the words of this run, or says that
+    /// there is none yet.
+    void ueben();
+    /// The window "Üben" once opened, else nullptr.
+    UebenFenster* uebenFenster() const { return ueben_; }
+
 protected:
     /// Enter on a focused button presses it, as Space does.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,6 +41,8 @@ private:
     PaneWidget* bild1_;
     QtDialogs dialoge_;
     Form1 form_;
+    Dialogs& meldungen_; // the dialogs the commands use
+    UebenFenster* ueben_ = nullptr;
 };
 
 } // namespace latiflex

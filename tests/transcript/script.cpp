@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include "drillscript.h"
 #include "recorder.h"
 #include "shell/form1.h"
 #include "shell/steuerelemente.h"
@@ -9,6 +10,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace latiflex::testing {
@@ -41,7 +43,9 @@ bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
 
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);
-    std::vector<std::string> clicks;
+    // Clicks and drill steps run in script order; answers queue apart, whatever stands between.
+    std::vector<std::variant<std::string, DrillStep>> steps;
+    bool drillStarted = false;
 
     std::string line;
     for (int number = 1; std::getline(script, line); ++number) {
@@ -60,7 +64,11 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
         } else if (const auto colour = word == "colour" ? readColour(rest) : std::nullopt) {
             dialoge.push(ColourChoice{*colour});
         } else if (word == "click" && isControl(rest)) {
-            clicks.emplace_back(rest);
+            steps.emplace_back(std::string(rest));
+        } else if (const auto d = word == "drill" ? readDrillStep(rest) : std::nullopt;
+                   d && (drillStarted || d->art == DrillStep::Art::start)) {
+            drillStarted = true;
+            steps.emplace_back(*d);
         } else {
             errors << "transcript: line " << number << " is malformed: " << line << '\n';
             return 2;
@@ -69,9 +77,13 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
 
     RecordingPane bild1(log);
     Form1 form(bild1, dialoge);
+    DrillPlayer drill(form.seiten(), dialoge, log);
     form.Form_Load();
-    for (const auto& control : clicks) {
-        form.click(control);
+    for (const auto& step : steps) {
+        if (const auto* control = std::get_if<std::string>(&step))
+            form.click(*control);
+        else
+            drill.play(std::get<DrillStep>(step));
         if (dialoge.ended()) break;
     }
     return 0;

@@ -11,7 +11,7 @@ namespace latiflex::testing {
 ///
 /// Answers, cancels and colours form one queue in script order, whatever clicks stand
 /// between them: start-up takes the first two, and each prompt or colour dialog after it
-/// takes the next.
+/// takes the next. Clicks and "drill ..." steps run in script order.
 int play(std::istream& script, std::ostream& log, std::ostream& errors);
 
 /// Whether a script may click `name`: a button or the pane of the main window, or the
