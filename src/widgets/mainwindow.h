@@ -5,12 +5,14 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace latiflex {
 
 class PaneWidget;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
-/// places, each button wired to its handler.
+/// places, each button wired to its handler, and the hint line in the free band below them.
 class MainWindow final : public QWidget {
     Q_OBJECT
 
@@ -25,9 +27,14 @@ public:
     PaneWidget* bild1() const { return bild1_; }
     QtDialogs& dialoge() { return dialoge_; }
     Form1& form() { return form_; }
+    /// The line below the pane and the buttons (shell/hinweis.h).
+    QLabel* hinweis() const { return hinweis_; }
 
 private:
+    void zeigeHinweis();
+
     PaneWidget* bild1_;
+    QLabel* hinweis_;
     QtDialogs dialoge_;
     Form1 form_;
 };

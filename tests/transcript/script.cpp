@@ -2,6 +2,7 @@
 
 #include "recorder.h"
 #include "shell/form1.h"
+#include "shell/hinweis.h"
 #include "shell/steuerelemente.h"
 
 #include <array>
@@ -42,6 +43,7 @@ bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);
     std::vector<std::string> clicks;
+    bool hints = false;
 
     std::string line;
     for (int number = 1; std::getline(script, line); ++number) {
@@ -59,6 +61,8 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
             dialoge.push(Cancel{});
         } else if (const auto colour = word == "colour" ? readColour(rest) : std::nullopt) {
             dialoge.push(ColourChoice{*colour});
+        } else if (word == "hints" && blank == std::string_view::npos) {
+            hints = true;
         } else if (word == "click" && isControl(rest)) {
             clicks.emplace_back(rest);
         } else {
@@ -69,6 +73,14 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
 
     RecordingPane bild1(log);
     Form1 form(bild1, dialoge);
+    std::string hint;
+    if (hints)
+        form.seiten().beiAenderung([&] {
+            std::string now = hinweis::text(form.seiten());
+            if (now == hint) return;
+            hint = std::move(now);
+            log << "hint " << quoted(hint) << '\n';
+        });
     form.Form_Load();
     for (const auto& control : clicks) {
         form.click(control);
