@@ -32,6 +32,17 @@ std::vector<std::vector<std::size_t>> lines(const std::vector<PaneWidget::Run>& 
     return result;
 }
 
+// Whether `bezug` names a form or heading of `seite` that has something to read (as
+// beschriftung() says, without building the texts).
+bool liest(const grammar::Paradigma& seite, OutputPane::Bezug bezug) {
+    if (bezug.block < 0 || bezug.block >= int(seite.bloecke.size())) return false;
+    const grammar::Block& block = seite.bloecke[std::size_t(bezug.block)];
+    if (bezug.form < 0) return !block.kopf.empty();
+    if (bezug.form >= int(block.formen.size())) return false;
+    const auto& w = block.formen[std::size_t(bezug.form)].wortform;
+    return !w.stamm.empty() || !w.endung.empty();
+}
+
 } // namespace
 
 PaneReading::PaneReading(const std::vector<PaneWidget::Run>& runs, const grammar::Paradigma* seite,
@@ -40,7 +51,7 @@ PaneReading::PaneReading(const std::vector<PaneWidget::Run>& runs, const grammar
     std::vector<std::size_t> frei;
     qreal oben = std::numeric_limits<qreal>::max();
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        if (!seite || !beschriftung(*seite, runs[i].bezug))
+        if (!seite || !liest(*seite, runs[i].bezug))
             frei.push_back(i);
         else
             oben = std::min(oben, runs[i].topLeft.y());
@@ -66,10 +77,18 @@ PaneReading::PaneReading(const std::vector<PaneWidget::Run>& runs, const grammar
                 newLine();
                 // The printed part maps to the runs that drew it, when they drew exactly it.
                 const QString form = fromUtf8(label->gedruckt);
-                QString drawn;
-                for (std::size_t i : teile)
-                    drawn += runs[i].text;
-                if (drawn == form)
+                qsizetype at = 0;
+                const bool gezeichnet =
+                    std::all_of(teile.begin(), teile.end(),
+                                [&](std::size_t i) {
+                                    const bool gleich =
+                                        QStringView(form).mid(at, runs[i].text.size()) ==
+                                        runs[i].text;
+                                    at += runs[i].text.size();
+                                    return gleich;
+                                }) &&
+                    at == form.size();
+                if (gezeichnet)
                     for (std::size_t i : teile) {
                         pieces_.push_back({text_.size(), i, runs[i].text.size()});
                         text_ += runs[i].text;
