@@ -1,13 +1,16 @@
 #include "widgets/mainwindow.h"
 
+#include "shell/hinweis.h"
 #include "shell/steuerelemente.h"
 #include "widgets/panewidget.h"
 #include "widgets/twips.h"
 #include "widgets/uebenfenster.h"
 #include "widgets/uebenmenue.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 #include <cstdlib>
@@ -25,7 +28,7 @@ QString fromUtf8(std::string_view text) {
 } // namespace
 
 MainWindow::MainWindow(Dialogs* dialoge)
-    : bild1_(new PaneWidget(this)), dialoge_(this),
+    : bild1_(new PaneWidget(this)), hinweis_(new QLabel(this)), dialoge_(this),
       form_(*bild1_, dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)),
       meldungen_(dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)) {
     setObjectName(QStringLiteral("Form1"));
@@ -62,6 +65,27 @@ MainWindow::MainWindow(Dialogs* dialoge)
     connect(ueben, &QAction::triggered, this, &MainWindow::ueben);
     addAction(ueben);
     new UebenMenue(bild1_, ueben);
+
+    bild1_->zeigtSeiten(&form_.seiten());
+
+    // The band below the pane (it ends at 5775) and the lowest buttons (they end at 5775)
+    // is empty in the window's table; the hint line covers and moves nothing there.
+    hinweis_->setObjectName(QStringLiteral("hinweis"));
+    hinweis_->setAccessibleName(QStringLiteral("Hinweis"));
+    hinweis_->setGeometry(twipsRect(*this, 840, 5850, 9255, 630));
+    hinweis_->setWordWrap(true);
+    hinweis_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form_.seiten().beiAenderung([this] { zeigeHinweis(); });
+}
+
+void MainWindow::zeigeHinweis() {
+    const QString text = QString::fromStdString(hinweis::text(form_.seiten()));
+    if (text == hinweis_->text()) return;
+    hinweis_->setText(text);
+    hinweis_->setAccessibleDescription(text);
+    // The name stays "Hinweis": a screen reader hears of the new text as its description.
+    QAccessibleEvent event(hinweis_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void MainWindow::ueben() {

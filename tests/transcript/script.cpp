@@ -3,6 +3,7 @@
 #include "drillscript.h"
 #include "recorder.h"
 #include "shell/form1.h"
+#include "shell/hinweis.h"
 #include "shell/steuerelemente.h"
 
 #include <array>
@@ -46,6 +47,7 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     // Clicks and drill steps run in script order; answers queue apart, whatever stands between.
     std::vector<std::variant<std::string, DrillStep>> steps;
     bool drillStarted = false;
+    bool hints = false;
 
     std::string line;
     for (int number = 1; std::getline(script, line); ++number) {
@@ -63,6 +65,8 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
             dialoge.push(Cancel{});
         } else if (const auto colour = word == "colour" ? readColour(rest) : std::nullopt) {
             dialoge.push(ColourChoice{*colour});
+        } else if (word == "hints" && blank == std::string_view::npos) {
+            hints = true;
         } else if (word == "click" && isControl(rest)) {
             steps.emplace_back(std::string(rest));
         } else if (const auto d = word == "drill" ? readDrillStep(rest) : std::nullopt;
@@ -78,6 +82,14 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     RecordingPane bild1(log);
     Form1 form(bild1, dialoge);
     DrillPlayer drill(form.seiten(), dialoge, log);
+    std::string hint;
+    if (hints)
+        form.seiten().beiAenderung([&] {
+            std::string now = hinweis::text(form.seiten());
+            if (now == hint) return;
+            hint = std::move(now);
+            log << "hint " << quoted(hint) << '\n';
+        });
     form.Form_Load();
     for (const auto& step : steps) {
         if (const auto* control = std::get_if<std::string>(&step))
