@@ -29,13 +29,13 @@ std::string unterschied(const Zelle& gewaehlt, const std::vector<Zelle>& richtig
     std::vector<std::string_view> bestes;
     for (const Zelle& r : richtige) {
         std::vector<std::string_view> falsch;
-        if (gewaehlt.genus != r.genus) falsch.push_back("Genus");
-        if (gewaehlt.kasus != r.kasus) falsch.push_back("Kasus");
-        if (gewaehlt.person != r.person) falsch.push_back("Person");
-        if (gewaehlt.numerus != r.numerus) falsch.push_back("Numerus");
-        if (gewaehlt.tempus != r.tempus) falsch.push_back("Tempus");
-        if (gewaehlt.modus != r.modus) falsch.push_back("Modus");
-        if (gewaehlt.genusVerbi != r.genusVerbi) falsch.push_back("Genus verbi");
+        if (gewaehlt.genus != r.genus) falsch.emplace_back("Genus");
+        if (gewaehlt.kasus != r.kasus) falsch.emplace_back("Kasus");
+        if (gewaehlt.person != r.person) falsch.emplace_back("Person");
+        if (gewaehlt.numerus != r.numerus) falsch.emplace_back("Numerus");
+        if (gewaehlt.tempus != r.tempus) falsch.emplace_back("Tempus");
+        if (gewaehlt.modus != r.modus) falsch.emplace_back("Modus");
+        if (gewaehlt.genusVerbi != r.genusVerbi) falsch.emplace_back("Genus verbi");
         if (bestes.empty() || falsch.size() < bestes.size()) bestes = falsch;
     }
     std::string text = "Gewählt: " + grammar::bezeichnung(gewaehlt) + "; anders: ";
