@@ -79,6 +79,7 @@ void onPage(benchmark::State& state, const Clicks& clicks, Measure measure) {
     dialoge.push(Answer{"9"});
     dialoge.push(Answer{"12"});
     Form1 form(pane, dialoge);
+    pane.zeigtSeiten(&form.seiten());
     form.Form_Load();
     for (const auto& [control, responses] : clicks) {
         for (const auto& r : responses)
@@ -99,12 +100,13 @@ void repaint(benchmark::State& state, const Clicks& clicks) {
     });
 }
 
-// What a screen reader is told once a page is printed: the page in reading order.
+// What a screen reader is told once a page is printed: the page from its value, each form
+// with its label, and the hint line.
 void reading(benchmark::State& state, const Clicks& clicks) {
     onPage(state, clicks, [&](PaneWidget& pane) {
         for (auto _ : state)
-            benchmark::DoNotOptimize(
-                PaneReading(pane.runs(), pane.lineHeight(), pane.columnWidth()));
+            benchmark::DoNotOptimize(PaneReading(pane.runs(), pane.seite(), pane.hinweis(),
+                                                 pane.lineHeight(), pane.columnWidth()));
     });
 }
 

@@ -4,12 +4,14 @@ namespace latiflex {
 
 void Seiten::leer() {
     aufSicht_.reset();
+    zuletzt_.reset();
     gemeldet();
 }
 
 void Seiten::zeige(grammar::Paradigma paradigma) {
-    if (paradigma.hatFormen()) {
-        aufSicht_ = std::make_shared<const grammar::Paradigma>(std::move(paradigma));
+    zuletzt_ = std::make_shared<const grammar::Paradigma>(std::move(paradigma));
+    if (zuletzt_->hatFormen()) {
+        aufSicht_ = zuletzt_;
         alle_.push_back(aufSicht_);
     } else {
         aufSicht_.reset();

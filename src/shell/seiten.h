@@ -22,6 +22,10 @@ public:
     /// after a refusal, a cleared pane, a page without forms).
     const grammar::Paradigma* aufSicht() const { return aufSicht_.get(); }
 
+    /// The page the last command formed, also one without a form (a noun whose genitive is
+    /// too short for its rules: the heading stands alone); nothing once the pane was cleared.
+    const grammar::Paradigma* zuletzt() const { return zuletzt_.get(); }
+
     /// Every page with forms printed in this run, oldest first.
     const std::vector<Zeiger>& alle() const { return alle_; }
 
@@ -39,6 +43,7 @@ private:
     void gemeldet() const;
 
     Zeiger aufSicht_;
+    Zeiger zuletzt_;
     std::vector<Zeiger> alle_;
     std::vector<std::function<void()>> beiAenderung_;
 };

@@ -1,12 +1,21 @@
 #include "widgets/mainwindow.h"
 
+#include "shell/hinweis.h"
 #include "shell/steuerelemente.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
 #include "widgets/twips.h"
+#include "widgets/uebenfenster.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+
+#include <cstdlib>
+#include <random>
+#include <string>
 
 namespace latiflex {
 
@@ -19,8 +28,9 @@ QString fromUtf8(std::string_view text) {
 } // namespace
 
 MainWindow::MainWindow(Dialogs* dialoge)
-    : bild1_(new PaneWidget(this)), dialoge_(this),
+    : bild1_(new PaneWidget(this)), hinweis_(new QLabel(this)), dialoge_(this),
       form_(*bild1_, dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)),
+      meldungen_(dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)),
       paneMenu_(new PaneMenu(bild1_, this, form_)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("LATIFLEX 1 "));
@@ -48,6 +58,51 @@ MainWindow::MainWindow(Dialogs* dialoge)
     dialoge_.onCommand1([this] { form_.click("Command1"); });
     // The keyboard starts on the first control of the tab order, not on the pane.
     findChild<QPushButton*>(QStringLiteral("Befehl1"))->setFocus();
+
+    auto* ueben = new QAction(QStringLiteral("Üben…"), this);
+    ueben->setObjectName(QStringLiteral("uebenAktion"));
+    ueben->setShortcut(Qt::Key_F5);
+    ueben->setShortcutContext(Qt::WindowShortcut);
+    connect(ueben, &QAction::triggered, this, &MainWindow::ueben);
+    addAction(ueben);
+    paneMenu_->anhaengen(ueben);
+
+    bild1_->zeigtSeiten(&form_.seiten());
+
+    // The band below the pane (it ends at 5775) and the lowest buttons (they end at 5775)
+    // is empty in the window's table; the hint line covers and moves nothing there.
+    hinweis_->setObjectName(QStringLiteral("hinweis"));
+    hinweis_->setAccessibleName(QStringLiteral("Hinweis"));
+    hinweis_->setGeometry(twipsRect(*this, 840, 5850, 9255, 630));
+    hinweis_->setWordWrap(true);
+    hinweis_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form_.seiten().beiAenderung([this] { zeigeHinweis(); });
+}
+
+void MainWindow::zeigeHinweis() {
+    const QString text = QString::fromStdString(hinweis::text(form_.seiten()));
+    if (text == hinweis_->text()) return;
+    hinweis_->setText(text);
+    hinweis_->setAccessibleDescription(text);
+    // The name stays "Hinweis": a screen reader hears of the new text as its description.
+    QAccessibleEvent event(hinweis_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void MainWindow::ueben() {
+    if (form_.seiten().alle().empty()) {
+        meldungen_.messageBox(drill::keinWort, exclamation, "ÜBEN");
+        return;
+    }
+    if (!ueben_) {
+        // LATIFLEX_UEBEN_SEED fixes the questions for a test; it changes nothing else.
+        const char* seed = std::getenv("LATIFLEX_UEBEN_SEED");
+        const auto zahl = seed ? static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10))
+                               : std::random_device{}();
+        ueben_ = new UebenFenster(form_.seiten(), zahl, form_.farben(), this);
+    }
+    ueben_->setHintergrund(bild1_->background());
+    ueben_->oeffnen();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -5,13 +5,16 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace latiflex {
 
 class PaneMenu;
 class PaneWidget;
+class UebenFenster;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
-/// places, each button wired to its handler.
+/// places, each button wired to its handler, and the hint line in the free band below them.
 class MainWindow final : public QWidget {
     Q_OBJECT
 
@@ -28,16 +31,29 @@ public:
     PaneMenu* paneMenu() const { return paneMenu_; }
     QtDialogs& dialoge() { return dialoge_; }
     Form1& form() { return form_; }
+    /// The line below the pane and the buttons (shell/hinweis.h).
+    QLabel* hinweis() const { return hinweis_; }
+
+    /// F5 or "Üben…": opens the window "Üben" over the words of this run, or says that
+    /// there is none yet.
+    void ueben();
+    /// The window "Üben" once opened, else nullptr.
+    UebenFenster* uebenFenster() const { return ueben_; }
 
 protected:
     /// Enter on a focused button presses it, as Space does.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void zeigeHinweis();
+
     PaneWidget* bild1_;
+    QLabel* hinweis_;
     QtDialogs dialoge_;
     Form1 form_;
+    Dialogs& meldungen_; // the dialogs the commands use
     PaneMenu* paneMenu_;
+    UebenFenster* ueben_ = nullptr;
 };
 
 } // namespace latiflex

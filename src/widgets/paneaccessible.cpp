@@ -12,7 +12,7 @@ namespace latiflex {
 namespace {
 
 PaneReading readingOf(const PaneWidget& pane) {
-    return {pane.runs(), pane.lineHeight(), pane.columnWidth()};
+    return {pane.runs(), pane.seite(), pane.hinweis(), pane.lineHeight(), pane.columnWidth()};
 }
 
 QAccessibleInterface* paneFactory(const QString& className, QObject* object) {

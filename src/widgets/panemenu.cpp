@@ -64,14 +64,20 @@ QAction* PaneMenu::eintrag(const QString& text, const QKeySequence& kurz,
     connect(aktion, &QAction::triggered, this, [tun = std::move(tun)] { tun(); });
     menu_->addAction(aktion);
     fenster_->addAction(aktion);
+    seitenAktionen_.append(aktion);
     return aktion;
+}
+
+void PaneMenu::anhaengen(QAction* aktion) {
+    menu_->addSeparator();
+    menu_->addAction(aktion);
 }
 
 void PaneMenu::zeigeMenu(const QPoint& stelle) { menu_->popup(pane_->mapToGlobal(stelle)); }
 
 void PaneMenu::aktualisieren() {
     const bool sichtbar = form_.seiten().aufSicht() != nullptr;
-    for (QAction* aktion : menu_->actions())
+    for (QAction* aktion : seitenAktionen_)
         aktion->setEnabled(sichtbar);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -37,6 +38,10 @@ public:
      */
     QAction* eintrag(const QString& text, const QKeySequence& kurz, std::function<void()> tun);
 
+    /// Adds `aktion` below a separator as it is: its shortcut and whether it is enabled stay
+    /// its own ("Üben…" answers even before the first word).
+    void anhaengen(QAction* aktion);
+
     /// "Kopieren": the page on view onto the clipboard, as tab-separated text and as HTML.
     void kopieren();
     /// "Drucken…": the page on view through the print dialog.
@@ -52,6 +57,7 @@ private:
     QWidget* fenster_;
     Form1& form_;
     QMenu* menu_;
+    QList<QAction*> seitenAktionen_; // enabled only while a paradigm is on view
 };
 
 } // namespace latiflex

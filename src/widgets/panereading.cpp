@@ -1,43 +1,134 @@
 #include "widgets/panereading.h"
 
-#include <QFontMetricsF>
+#include "shell/beschriftung.h"
 
 #include <algorithm>
-#include <numeric>
+#include <limits>
 
 namespace latiflex {
 
-PaneReading::PaneReading(const std::vector<PaneWidget::Run>& runs, qreal lineHeight,
-                         qreal columnWidth) {
-    std::vector<std::size_t> order(runs.size());
-    std::iota(order.begin(), order.end(), 0);
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The runs outside the paradigm in lines, top to bottom: texts whose tops lie within half a
+// line of the line's first text share its line (columns are printed a pixel or two apart).
+std::vector<std::vector<std::size_t>> lines(const std::vector<PaneWidget::Run>& runs,
+                                            std::vector<std::size_t> order, qreal lineHeight) {
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return runs[a].topLeft.y() < runs[b].topLeft.y();
     });
-    // Texts whose tops lie within half a line of the line's first text share its line:
-    // the columns of a page are printed a pixel or two apart.
-    std::vector<std::vector<std::size_t>> lines;
+    std::vector<std::vector<std::size_t>> result;
     qreal lineTop = 0;
     for (std::size_t i : order) {
-        if (lines.empty() || runs[i].topLeft.y() >= lineTop + lineHeight / 2) {
-            lines.emplace_back();
+        if (result.empty() || runs[i].topLeft.y() >= lineTop + lineHeight / 2) {
+            result.emplace_back();
             lineTop = runs[i].topLeft.y();
         }
-        lines.back().push_back(i);
+        result.back().push_back(i);
     }
-    for (auto& line : lines) {
-        std::stable_sort(line.begin(), line.end(), [&](std::size_t a, std::size_t b) {
-            return runs[a].topLeft.x() < runs[b].topLeft.x();
-        });
-        if (!text_.isEmpty()) text_ += '\n';
-        qreal end = -1;
-        for (std::size_t i : line) {
-            const PaneWidget::Run& run = runs[i];
-            if (end >= 0 && run.topLeft.x() > end + columnWidth / 2) text_ += '\t';
-            pieces_.push_back({text_.size(), i, run.text.size()});
-            text_ += run.text;
-            end = run.topLeft.x() + run.advance;
+    return result;
+}
+
+// Whether `bezug` names a form or heading of `seite` that has something to read (as
+// beschriftung() says, without building the texts).
+bool liest(const grammar::Paradigma& seite, OutputPane::Bezug bezug) {
+    if (bezug.block < 0 || bezug.block >= int(seite.bloecke.size())) return false;
+    const grammar::Block& block = seite.bloecke[std::size_t(bezug.block)];
+    if (bezug.form < 0) return !block.kopf.empty();
+    if (bezug.form >= int(block.formen.size())) return false;
+    const auto& w = block.formen[std::size_t(bezug.form)].wortform;
+    return !w.stamm.empty() || !w.endung.empty();
+}
+
+} // namespace
+
+PaneReading::PaneReading(const std::vector<PaneWidget::Run>& runs, const grammar::Paradigma* seite,
+                         const QString& hinweis, qreal lineHeight, qreal columnWidth) {
+    // Runs outside the paradigm stand above its first form (a class heading) or below it.
+    std::vector<std::size_t> frei;
+    qreal oben = std::numeric_limits<qreal>::max();
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (!seite || !liest(*seite, runs[i].bezug))
+            frei.push_back(i);
+        else
+            oben = std::min(oben, runs[i].topLeft.y());
+    }
+
+    std::vector<std::size_t> darueber;
+    std::vector<std::size_t> darunter;
+    for (std::size_t i : frei)
+        (runs[i].topLeft.y() < oben ? darueber : darunter).push_back(i);
+    for (auto& line : lines(runs, darueber, lineHeight))
+        freeLine(runs, std::move(line), columnWidth);
+
+    if (seite) {
+        for (std::size_t b = 0; b < seite->bloecke.size(); ++b) {
+            const int formen = int(seite->bloecke[b].formen.size());
+            for (int f = -1; f < formen; ++f) {
+                const OutputPane::Bezug bezug{int(b), f};
+                std::vector<std::size_t> teile;
+                for (std::size_t i = 0; i < runs.size(); ++i)
+                    if (runs[i].bezug == bezug) teile.push_back(i);
+                const auto label = teile.empty() ? std::nullopt : beschriftung(*seite, bezug);
+                if (!label) continue;
+                newLine();
+                // The printed part maps to the runs that drew it, when they drew exactly it.
+                const QString form = fromUtf8(label->gedruckt);
+                qsizetype at = 0;
+                const bool gezeichnet =
+                    std::all_of(teile.begin(), teile.end(),
+                                [&](std::size_t i) {
+                                    const bool gleich =
+                                        QStringView(form).mid(at, runs[i].text.size()) ==
+                                        runs[i].text;
+                                    at += runs[i].text.size();
+                                    return gleich;
+                                }) &&
+                    at == form.size();
+                if (gezeichnet)
+                    for (std::size_t i : teile) {
+                        pieces_.push_back({text_.size(), i, runs[i].text.size()});
+                        text_ += runs[i].text;
+                    }
+                else
+                    text_ += form;
+                text_ += QStringLiteral(" – ") + fromUtf8(label->bedeutung);
+            }
         }
+    }
+
+    for (auto& line : lines(runs, darunter, lineHeight))
+        freeLine(runs, std::move(line), columnWidth);
+    if (!hinweis.isEmpty()) {
+        newLine();
+        text_ += hinweis;
+    }
+}
+
+void PaneReading::newLine() {
+    if (!text_.isEmpty()) text_ += '\n';
+}
+
+void PaneReading::freeLine(const std::vector<PaneWidget::Run>& runs, std::vector<std::size_t> line,
+                           qreal columnWidth) {
+    std::stable_sort(line.begin(), line.end(), [&](std::size_t a, std::size_t b) {
+        return runs[a].topLeft.x() < runs[b].topLeft.x();
+    });
+    // A line of blanks (between an adjective's singular and plural) has nothing to read.
+    if (std::all_of(line.begin(), line.end(),
+                    [&](std::size_t i) { return runs[i].text.trimmed().isEmpty(); }))
+        return;
+    newLine();
+    qreal end = -1;
+    for (std::size_t i : line) {
+        const PaneWidget::Run& run = runs[i];
+        if (end >= 0 && run.topLeft.x() > end + columnWidth / 2) text_ += '\t';
+        pieces_.push_back({text_.size(), i, run.text.size()});
+        text_ += run.text;
+        end = run.topLeft.x() + run.advance;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grammar/paradigma.h"
 #include "widgets/panewidget.h"
 
 #include <QString>
@@ -10,13 +11,18 @@
 namespace latiflex {
 
 /**
- * The pane's text in reading order, for assistive technology: lines from top to bottom,
- * the texts of a line from left to right. Texts that touch (a stem and its ending) join
- * into one word; texts that stand apart (the columns of a paradigm) get a tab between them.
+ * The pane's text for assistive technology, one line each: the lines printed above the
+ * paradigm (a class heading), then the paradigm from its value, column after column, each
+ * heading with its meaning ("PLQPF.KON.AKT. – Plusquamperfekt Konjunktiv Aktiv") and each
+ * form with its cell ("rosarum – Genitiv Plural"), then the other lines the pane shows (a
+ * click's warning line) top to bottom, and last the hint line. Only what the pane shows is
+ * read: a form is read when a run printed it. Lines outside the paradigm read as printed,
+ * their texts left to right, a tab between texts that stand apart.
  */
 class PaneReading {
 public:
-    PaneReading(const std::vector<PaneWidget::Run>& runs, qreal lineHeight, qreal columnWidth);
+    PaneReading(const std::vector<PaneWidget::Run>& runs, const grammar::Paradigma* seite,
+                const QString& hinweis, qreal lineHeight, qreal columnWidth);
 
     const QString& text() const { return text_; }
 
@@ -25,9 +31,10 @@ public:
         std::size_t run;
         qsizetype index;
     };
-    /// The place of `offset`, or nothing for a line break or a tab the reading put in.
+    /// The place of `offset`, or nothing for a character the pane does not show (a label, a
+    /// line break or a tab the reading put in, the hint line).
     std::optional<Place> place(qsizetype offset) const;
-    /// The offset of a character of a run.
+    /// The offset of a character of a run; -1 for a run the reading leaves out.
     qsizetype offsetOf(Place place) const;
 
 private:
@@ -36,6 +43,10 @@ private:
         std::size_t run;
         qsizetype length;
     };
+    void freeLine(const std::vector<PaneWidget::Run>& runs, std::vector<std::size_t> line,
+                  qreal columnWidth);
+    void newLine();
+
     QString text_;
     std::vector<Piece> pieces_; // in reading order, so offsets ascend
 };

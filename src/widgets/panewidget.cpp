@@ -1,5 +1,7 @@
 #include "widgets/panewidget.h"
 
+#include "shell/beschriftung.h"
+#include "shell/hinweis.h"
 #include "widgets/columnwidth.h"
 #include "widgets/paneaccessible.h"
 #include "widgets/panereading.h"
@@ -8,9 +10,11 @@
 #include <QAccessible>
 
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextBoundaryFinder>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -106,7 +110,7 @@ void PaneWidget::announce() {
 }
 
 void PaneWidget::announceNow() {
-    const QString now = PaneReading(runs_, lineHeight(), columnWidth()).text();
+    const QString now = PaneReading(runs_, seite(), hinweis(), lineHeight(), columnWidth()).text();
     if (now == announced_) return;
     QAccessibleTextUpdateEvent event(this, 0, announced_, now);
     QAccessible::updateAccessibility(&event);
@@ -124,8 +128,9 @@ void PaneWidget::tab(int column) {
 void PaneWidget::text(std::string_view text) {
     if (text.empty()) return;
     const QFontMetricsF metrics(font());
-    Run run{position_, foreground_,
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))};
+    Run run{
+        position_, foreground_, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+        0,         0,           bezug_};
     run.shown = visiblePart(run.text, metrics, contentsRect().width() - position_.x());
     run.advance = metrics.horizontalAdvance(run.text);
     position_.rx() += run.advance;
@@ -141,6 +146,34 @@ void PaneWidget::newline() {
 
 QSize PaneWidget::sizeHint() const {
     return {twipsToPixels(6615, logicalDpiX()), twipsToPixels(5415, logicalDpiY())};
+}
+
+const grammar::Paradigma* PaneWidget::seite() const {
+    return seiten_ ? seiten_->aufSicht() : nullptr;
+}
+
+QString PaneWidget::hinweis() const {
+    return seiten_ ? QString::fromStdString(hinweis::text(*seiten_)) : QString();
+}
+
+// Over a printed form its cell, over a column's heading its meaning, read from the value.
+bool PaneWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QFrame::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QPointF local = QPointF(help->pos() - origin());
+    const grammar::Paradigma* p = seite();
+    for (const Run& run : runs_) {
+        const QRectF box(run.topLeft, QSizeF(run.advance, lineHeight()));
+        if (!p || !box.contains(local)) continue;
+        const auto label = beschriftung(*p, run.bezug);
+        if (!label) continue;
+        QToolTip::showText(help->globalPos(), QString::fromStdString(label->zeile()), this,
+                           box.translated(origin()).toAlignedRect());
+        return true;
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 void PaneWidget::paintEvent(QPaintEvent* event) {

@@ -156,7 +156,7 @@ done
 xdotool windowactivate --sync "$main"
 xdotool mousemove --window "$main" 276 204 click 3
 sleep 0.3
-xdotool key Up Return
+xdotool key Down Down Down Return
 dialog=$(window Drucken)
 xdotool windowactivate --sync "$dialog"
 xdotool key Return

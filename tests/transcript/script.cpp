@@ -1,7 +1,9 @@
 #include "script.h"
 
+#include "drillscript.h"
 #include "recorder.h"
 #include "shell/form1.h"
+#include "shell/hinweis.h"
 #include "shell/steuerelemente.h"
 
 #include <array>
@@ -9,6 +11,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace latiflex::testing {
@@ -41,7 +44,10 @@ bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
 
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);
-    std::vector<std::string> clicks;
+    // Clicks and drill steps run in script order; answers queue apart, whatever stands between.
+    std::vector<std::variant<std::string, DrillStep>> steps;
+    bool drillStarted = false;
+    bool hints = false;
 
     std::string line;
     for (int number = 1; std::getline(script, line); ++number) {
@@ -59,8 +65,14 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
             dialoge.push(Cancel{});
         } else if (const auto colour = word == "colour" ? readColour(rest) : std::nullopt) {
             dialoge.push(ColourChoice{*colour});
+        } else if (word == "hints" && blank == std::string_view::npos) {
+            hints = true;
         } else if (word == "click" && isControl(rest)) {
-            clicks.emplace_back(rest);
+            steps.emplace_back(std::string(rest));
+        } else if (const auto d = word == "drill" ? readDrillStep(rest) : std::nullopt;
+                   d && (drillStarted || d->art == DrillStep::Art::start)) {
+            drillStarted = true;
+            steps.emplace_back(*d);
         } else {
             errors << "transcript: line " << number << " is malformed: " << line << '\n';
             return 2;
@@ -69,9 +81,21 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
 
     RecordingPane bild1(log);
     Form1 form(bild1, dialoge);
+    DrillPlayer drill(form.seiten(), dialoge, log);
+    std::string hint;
+    if (hints)
+        form.seiten().beiAenderung([&] {
+            std::string now = hinweis::text(form.seiten());
+            if (now == hint) return;
+            hint = std::move(now);
+            log << "hint " << quoted(hint) << '\n';
+        });
     form.Form_Load();
-    for (const auto& control : clicks) {
-        form.click(control);
+    for (const auto& step : steps) {
+        if (const auto* control = std::get_if<std::string>(&step))
+            form.click(*control);
+        else
+            drill.play(std::get<DrillStep>(step));
         if (dialoge.ended()) break;
     }
     return 0;

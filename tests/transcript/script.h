@@ -11,7 +11,10 @@ namespace latiflex::testing {
 ///
 /// Answers, cancels and colours form one queue in script order, whatever clicks stand
 /// between them: start-up takes the first two, and each prompt or colour dialog after it
-/// takes the next.
+/// takes the next. Clicks and "drill ..." steps run in script order.
+///
+/// A line `hints` anywhere in the script logs the hint line below the pane as well, a line
+/// `hint "TEXT"` whenever its text changes; without it the log holds the core's lines only.
 int play(std::istream& script, std::ostream& log, std::ostream& errors);
 
 /// Whether a script may click `name`: a button or the pane of the main window, or the

@@ -112,6 +112,7 @@ Session readSession(std::string_view bytes, std::size_t maxSteps) {
                 continue;
             }
         }
+        if (line == "hints") continue; // the hint line's log changes no answer
         if (line == "cancel") {
             responses->emplace_back(std::in_place_type<Cancel>);
         } else if (const auto c =

@@ -2,9 +2,12 @@
 #include "shell/form1.h"
 #include "widgets/mainwindow.h"
 #include "widgets/panewidget.h"
+#include "widgets/twips.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace latiflex;
@@ -15,10 +18,23 @@ namespace {
 struct Page {
     explicit Page(std::deque<std::string> answers) : dialoge(std::move(answers)) {
         pane.resize(pane.sizeHint());
+        pane.zeigtSeiten(&form.seiten());
         form.Form_Load();
     }
     QAccessibleTextInterface* text() {
         return QAccessible::queryAccessibleInterface(&pane)->textInterface();
+    }
+    QString all() { return text()->text(0, text()->characterCount()); }
+    // The tooltip over the point `column` characters and `twips` down in the pane.
+    QString tooltipAt(double column, double twips) {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000))
+            return QStringLiteral("(a tooltip stays)");
+        const QPoint local = pane.origin() + QPoint(qRound(column * pane.columnWidth()),
+                                                    twipsToPixels(int(twips), pane.logicalDpiY()));
+        QHelpEvent help(QEvent::ToolTip, local, pane.mapToGlobal(local));
+        QApplication::sendEvent(&pane, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
 
     PaneWidget pane;
@@ -36,8 +52,11 @@ private slots:
     void keyboardReachesEveryCommand_data();
     void keyboardReachesEveryCommand();
     void paneReadsTheForms();
-    void paneReadsColumnsRowByRow();
+    void paneReadsColumnByColumn();
+    void paneReadsLinesOutsideTheParadigm();
     void paneTellsWhereAndInWhichColour();
+    void tooltipNamesTheFormUnderTheMouse();
+    void hintLineIsReadAndAnnounced();
 };
 
 void AccessibilityTest::buttonsAreNamedByTheirCaptions() {
@@ -108,16 +127,25 @@ void AccessibilityTest::paneReadsTheForms() {
     QVERIFY(a->state().readOnly);
     QAccessibleTextInterface* text = a->textInterface();
     QVERIFY(text);
-    // Stem and ending join into one word; the singular and the plural column stand apart.
-    const QString page = QStringLiteral("   SUBSTANTIV der A - Deklination \n"
-                                        "rosa\trosae\n"
-                                        "rosae\trosarum\n"
-                                        "rosae\trosis\n"
-                                        "rosam\trosas\n"
-                                        "rosa\trosae\n"
-                                        "rosa\trosis");
-    QCOMPARE(text->characterCount(), int(page.size()));
-    QCOMPARE(text->text(0, text->characterCount()), page);
+    // The heading as printed, then each form with its case and number, singular first,
+    // then the hint line.
+    const QString forms = QStringLiteral("   SUBSTANTIV der A - Deklination \n"
+                                         "rosa – Nominativ Singular\n"
+                                         "rosae – Genitiv Singular\n"
+                                         "rosae – Dativ Singular\n"
+                                         "rosam – Akkusativ Singular\n"
+                                         "rosa – Vokativ Singular\n"
+                                         "rosa – Ablativ Singular\n"
+                                         "rosae – Nominativ Plural\n"
+                                         "rosarum – Genitiv Plural\n"
+                                         "rosis – Dativ Plural\n"
+                                         "rosas – Akkusativ Plural\n"
+                                         "rosae – Vokativ Plural\n"
+                                         "rosis – Ablativ Plural\n");
+    const QString page = rosa.all();
+    QVERIFY2(page.startsWith(forms), qPrintable(page));
+    const QString hint = page.mid(forms.size());
+    QVERIFY(hint.startsWith("Tipp:") && hint.contains("F5") && !hint.contains('\n'));
     QCOMPARE(a->text(QAccessible::Value), page);
     int start = 0, end = 0;
     QCOMPARE(
@@ -129,15 +157,54 @@ void AccessibilityTest::paneReadsTheForms() {
     QCOMPARE(text->text(0, 10), QString());
 }
 
-// The three genders are printed a pixel or two apart in height; they still read as rows.
-void AccessibilityTest::paneReadsColumnsRowByRow() {
+// A verb page and an adjective page read column by column, each under its heading and
+// what the heading stands for.
+void AccessibilityTest::paneReadsColumnByColumn() {
     Page acer({"9", "12", "acer", "acris", "acre"});
     acer.form.Befehl4_Click();
-    QAccessibleTextInterface* text = acer.text();
-    const QStringList lines = text->text(0, text->characterCount()).split('\n');
-    QVERIFY(lines.size() > 4);
-    QCOMPARE(lines[1], QStringLiteral("acer\tacris\tacre"));
-    QCOMPARE(lines[2], QStringLiteral("acris\tacris\tacris"));
+    const QStringList adjektiv = acer.all().split('\n');
+    QCOMPARE(adjektiv.size(), 3 * 13 + 1);
+    QCOMPARE(adjektiv[0], QStringLiteral("MASKULIN – Maskulinum"));
+    QCOMPARE(adjektiv[1], QStringLiteral("acer – Maskulinum Nominativ Singular"));
+    QCOMPARE(adjektiv[2], QStringLiteral("acris – Maskulinum Genitiv Singular"));
+    QCOMPARE(adjektiv[12], QStringLiteral("acribus – Maskulinum Ablativ Plural"));
+    QCOMPARE(adjektiv[13], QStringLiteral("FEMININ – Femininum"));
+    QCOMPARE(adjektiv[14], QStringLiteral("acris – Femininum Nominativ Singular"));
+    QCOMPARE(adjektiv[26], QStringLiteral("NEUTRUM – Neutrum"));
+    QCOMPARE(adjektiv[36], QStringLiteral("acria – Neutrum Akkusativ Plural"));
+
+    Page amo({"9", "12", "amo", "amare", "amavi", "amatus"});
+    amo.form.verbum_Click();
+    amo.form.perfakt_Click();
+    const QStringList verbum = amo.all().split('\n');
+    QCOMPARE(verbum.size(), 5 * 7 + 1);
+    QCOMPARE(verbum[0], QStringLiteral("PERF.IND.AKT. – Perfekt Indikativ Aktiv"));
+    QCOMPARE(verbum[1], QStringLiteral("amavi – 1. Person Singular Perfekt Indikativ Aktiv"));
+    QCOMPARE(verbum[14], QStringLiteral("FUTUR.EX.AKT. – Futur II Indikativ Aktiv"));
+    QCOMPARE(verbum[19], QStringLiteral("amaveritis – 2. Person Plural Futur II Indikativ Aktiv"));
+    QCOMPARE(verbum[28], QStringLiteral("PLQPF.KON.AKT. – Plusquamperfekt Konjunktiv Aktiv"));
+    QCOMPARE(verbum[34],
+             QStringLiteral("amavissent – 3. Person Plural Plusquamperfekt Konjunktiv Aktiv"));
+}
+
+// What is no paradigm reads as printed: the VERBUM heading, a click's warning line below
+// a page; the blank line above the heading has nothing to say.
+void AccessibilityTest::paneReadsLinesOutsideTheParadigm() {
+    Page amo({"9", "12", "amo", "amare", "amavi", "amatus"});
+    amo.form.verbum_Click();
+    QCOMPARE(amo.all(), QStringLiteral("   VERBUM der A - Konjugation "));
+
+    Page rosa({"9", "12", "rosa", "rosae"});
+    rosa.form.Befehl1_Click();
+    rosa.form.Bild1_Click();
+    const QStringList lines = rosa.all().split('\n');
+    QCOMPARE(lines[12], QStringLiteral("rosis – Ablativ Plural"));
+    QCOMPARE(lines[13], QStringLiteral("Wer UNSINN eingibt, ist SELSBST SCHULD!!!"));
+    QVERIFY(lines[14].startsWith("Tipp:"));
+
+    Page leer({"9", "12"});
+    leer.form.Bild1_Click();
+    QCOMPARE(leer.all(), QStringLiteral("Wer UNSINN eingibt, ist SELSBST SCHULD!!!"));
 }
 
 void AccessibilityTest::paneTellsWhereAndInWhichColour() {
@@ -145,7 +212,7 @@ void AccessibilityTest::paneTellsWhereAndInWhichColour() {
     rosa.form.Befehl1_Click();
     QAccessibleTextInterface* text = rosa.text();
     const PaneWidget& pane = rosa.pane;
-    const QString page = text->text(0, text->characterCount());
+    const QString page = rosa.all();
     const int rosam = int(page.indexOf("rosam"));
 
     int start = -1, end = -1;
@@ -167,7 +234,80 @@ void AccessibilityTest::paneTellsWhereAndInWhichColour() {
     QCOMPARE(text->offsetAtPoint(m.center()), rosam + 4);
     QCOMPARE(text->offsetAtPoint(pane.mapToGlobal(QPoint(pane.width() - 5, pane.height() - 5))),
              -1);
-    QCOMPARE(text->characterRect(page.indexOf('\t')), QRect()); // the reading's own tab
+    // The label is the reading's own: it stands nowhere on the pane.
+    QCOMPARE(text->characterRect(int(page.indexOf("Akkusativ"))), QRect());
+}
+
+// Over a form its cell, over a heading its meaning; nothing where no form stands.
+void AccessibilityTest::tooltipNamesTheFormUnderTheMouse() {
+    Page rosa({"9", "12", "rosa", "rosae"});
+    rosa.pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rosa.pane));
+    rosa.form.Befehl1_Click();
+    const double line = 1440.0 * rosa.pane.lineHeight() / rosa.pane.logicalDpiY(); // in twips
+    // The plural starts at 250 twips beside the singular; its second row is the genitive.
+    QCOMPARE(rosa.tooltipAt(25, 250 + 1.5 * line), QStringLiteral("rosarum – Genitiv Plural"));
+    QCOMPARE(rosa.tooltipAt(5.5, 4.5 * line), QStringLiteral("rosam – Akkusativ Singular"));
+    QCOMPARE(rosa.tooltipAt(2, 0.5 * line), QString()); // the class heading
+    QCOMPARE(rosa.tooltipAt(60, 4000), QString());
+
+    Page amo({"9", "12", "amo", "amare", "amavi", "amatus"});
+    amo.pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&amo.pane));
+    amo.form.verbum_Click();
+    amo.form.prpass_Click();
+    QCOMPARE(amo.tooltipAt(45.5, 5.5 * line),
+             QStringLiteral("amabimini – 2. Person Plural Futur I Indikativ Passiv"));
+    amo.form.perfakt_Click();
+    QCOMPARE(amo.tooltipAt(25.5, 1900 + 0.5 * line),
+             QStringLiteral("PLQPF.KON.AKT. – Plusquamperfekt Konjunktiv Aktiv"));
+
+    Page longus({"9", "12", "longus", "longa", "longum"});
+    longus.pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&longus.pane));
+    longus.form.Befehl4_Click();
+    QCOMPARE(longus.tooltipAt(5.5, 0.5 * line), QStringLiteral("MASKULIN – Maskulinum"));
+    QCOMPARE(longus.tooltipAt(25.5, 250 + 1.5 * line),
+             QStringLiteral("longae – Femininum Genitiv Singular"));
+}
+
+// The hint line stands in the empty band below the pane and the buttons, in the window's
+// text colour; a screen reader finds it as "Hinweis" with the text as its description (the
+// change event itself reaches only a platform with assistive technology, not offscreen).
+void AccessibilityTest::hintLineIsReadAndAnnounced() {
+    testing::FakeDialogs dialoge({"9", "12", "poema", "poematis", "rosa", "rosae"});
+    MainWindow window(&dialoge);
+    window.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLabel* hinweis = window.hinweis();
+    QVERIFY(hinweis && hinweis->isVisible());
+    QCOMPARE(hinweis->text(), QString());
+
+    const QRect band = twipsRect(window, 0, 5775, 11145, 6540 - 5775);
+    QVERIFY(band.contains(hinweis->geometry()));
+    for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != hinweis) QVERIFY(!control->geometry().intersects(hinweis->geometry()));
+    QCOMPARE(hinweis->foregroundRole(), QPalette::WindowText);
+
+    window.form().click("Befehl1");
+    QAccessible::installUpdateHandler(nullptr);
+
+    const QString warning = hinweis->text();
+    QVERIFY2(warning.contains("»poematis«") && warning.contains("»poemae«") &&
+                 warning.contains("Genitiv"),
+             qPrintable(warning));
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(hinweis);
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Hinweis"));
+    QCOMPARE(a->text(QAccessible::Description), warning);
+    // The pane's reading ends with it.
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(window.bild1())->textInterface();
+    QVERIFY(text->text(0, text->characterCount()).endsWith(warning));
+
+    window.form().click("Befehl1"); // rosa fits: the warning gives way to the tip
+    QVERIFY(hinweis->text().startsWith("Tipp:"));
+    window.form().click("Befehl1"); // cancelled: no page, no word of an earlier one
+    QCOMPARE(hinweis->text(), QString());
 }
 
 QTEST_MAIN(AccessibilityTest)

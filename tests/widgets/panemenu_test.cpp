@@ -33,7 +33,8 @@ struct Fenster {
     void klick(const char* knopf) {
         QTest::mouseClick(window.findChild<QPushButton*>(knopf), Qt::LeftButton);
     }
-    QList<QAction*> eintraege() const { return window.paneMenu()->menu()->actions(); }
+    /// The copy and print entries (the drill's entry follows them, below a separator).
+    QList<QAction*> eintraege() const { return window.paneMenu()->menu()->actions().mid(0, 3); }
     bool eintraegeAn() const {
         const auto e = eintraege();
         return std::all_of(e.begin(), e.end(), [](QAction* a) { return a->isEnabled(); });
@@ -114,6 +115,11 @@ void PaneMenuTest::entriesWithTheirShortcuts() {
     Fenster f({"11", "4"});
     const auto e = f.eintraege();
     QCOMPARE(e.size(), 3);
+    const auto alle = f.window.paneMenu()->menu()->actions();
+    QCOMPARE(alle.size(), 5); // a separator, then the drill's "Üben…", always enabled
+    QVERIFY(alle[3]->isSeparator());
+    QCOMPARE(alle[4]->text(), QStringLiteral("Üben…"));
+    QVERIFY(alle[4]->isEnabled());
     QCOMPARE(e[0]->text(), QStringLiteral("Kopieren"));
     QCOMPARE(e[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
     QCOMPARE(e[1]->text(), QStringLiteral("Drucken…"));

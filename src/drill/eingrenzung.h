@@ -1,0 +1,28 @@
+#pragma once
+
+#include "grammar/zelle.h"
+
+#include <vector>
+
+namespace latiflex::drill {
+
+/**
+ * Which questions the pupil wants: each list names the values allowed in its dimension, and
+ * an empty list allows all. A narrowed dimension leaves out the cells that do not have it
+ * (narrowed to a tense, the drill asks only verbs).
+ */
+struct Eingrenzung {
+    std::vector<grammar::Numerus> numeri;
+    std::vector<grammar::Tempus> tempora;
+    std::vector<grammar::GenusVerbi> genera;
+    std::vector<grammar::Modus> modi;
+    /// Only the forms of the word entered last (all its pages).
+    bool nurLetztesWort = false;
+
+    /// Whether a question on `zelle` is allowed.
+    bool passt(const grammar::Zelle& zelle) const;
+
+    friend bool operator==(const Eingrenzung&, const Eingrenzung&) = default;
+};
+
+} // namespace latiflex::drill

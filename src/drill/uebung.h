@@ -1,0 +1,107 @@
+#pragma once
+
+#include "drill/eingrenzung.h"
+#include "drill/frage.h"
+#include "drill/urteil.h"
+#include "drill/zufall.h"
+#include "shell/seiten.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace latiflex::drill {
+
+/// What the drill asks: one kind of question, or both at random.
+enum class Auswahl { bilden, bestimmen, gemischt };
+
+/// Said when the drill is asked for before any word was printed.
+inline constexpr std::string_view keinWort =
+    "Noch kein Wort: erst ein Wort deklinieren oder konjugieren, dann üben.";
+
+/**
+ * The drill over the pages of this run: asks one question at a time, judges the answer,
+ * keeps the score and brings a cell answered wrong back a few questions later until it is
+ * answered right. Plain C++; the window and the test driver both work it. The pages come
+ * from `Seiten`, most recent first, so a word printed while the drill is open joins it.
+ */
+class Uebung {
+public:
+    /// Questions after which a cell answered wrong is asked again.
+    static constexpr int abstand = 3;
+
+    /// A drill over `seiten`, its chance fixed by `seed`. Asks nothing until `naechsteFrage`.
+    Uebung(const Seiten& seiten, std::uint32_t seed);
+
+    /// Whether any page with forms was printed: without one there is nothing to ask.
+    bool hatWoerter() const { return !seiten_.alle().empty(); }
+
+    Auswahl auswahl() const { return auswahl_; }
+    void setAuswahl(Auswahl auswahl) { auswahl_ = auswahl; }
+    const Eingrenzung& eingrenzung() const { return eingrenzung_; }
+    void setEingrenzung(Eingrenzung eingrenzung);
+
+    /// Asks the next question: a cell answered wrong that is due, else one at random (the
+    /// first from the most recent page). Nothing when no form fits the narrowing.
+    const Frage* naechsteFrage();
+    /// The question open now, or nothing.
+    const Frage* frage() const { return frage_ ? &*frage_ : nullptr; }
+    /// The open question as the pupil reads it, or why there is none.
+    std::string frageText() const;
+
+    /// Judges a typed answer: a form for Bilden, German labels ("Genitiv Plural") for
+    /// Bestimmen. Nothing when no question is open or it was answered already.
+    std::optional<Urteil> antworte(std::string_view text);
+    /// Judges a named cell (Bestimmen).
+    std::optional<Urteil> bestimme(const grammar::Zelle& zelle);
+
+    /// Starts again: score and loop emptied, a new first question.
+    void neuBeginnen();
+
+    int richtig() const { return richtig_; }
+    int gestellt() const { return gestellt_; }
+    /// "7 von 9 richtig".
+    std::string stand() const;
+    /// How many cells answered wrong wait to come back.
+    std::size_t offen() const { return wiederholungen_.size(); }
+
+private:
+    struct Eintrag {
+        Seiten::Zeiger seite;
+        std::size_t block = 0;
+        std::size_t form = 0;
+        bool operator==(const Eintrag& o) const {
+            return seite == o.seite && block == o.block && form == o.form;
+        }
+    };
+    struct Wiederholung {
+        Eintrag eintrag;
+        Fragenart art;
+        int faellig;
+    };
+
+    const std::vector<Eintrag>& vorrat();
+    std::vector<grammar::Zelle> zellenDerForm(const Frage& f) const;
+    Urteil gewertet(Urteil urteil);
+
+    const Seiten& seiten_;
+    Zufall zufall_;
+    Auswahl auswahl_ = Auswahl::bilden;
+    Eingrenzung eingrenzung_;
+
+    std::vector<Eintrag> vorrat_;
+    std::size_t vorratAus_ = 0; // how many pages the pool was built from
+    bool vorratAlt_ = true;
+
+    std::optional<Frage> frage_;
+    bool beantwortet_ = false;
+    std::optional<Eintrag> vorige_;
+    int nummer_ = 0;
+    int richtig_ = 0;
+    int gestellt_ = 0;
+    std::vector<Wiederholung> wiederholungen_;
+};
+
+} // namespace latiflex::drill

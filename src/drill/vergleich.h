@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+/// How the drill compares a typed form with the right one: leniently, since the program's
+/// forms carry no vowel quantities and pupils type capitals and blanks at random.
+namespace latiflex::drill {
+
+/**
+ * The form as compared: blanks at either end dropped, each run of blanks one blank, capital
+ * letters small, vowels with a macron, breve, accent or diaeresis (precomposed or as a
+ * combining mark) the plain vowel, direction marks and other invisible format characters
+ * dropped. Bytes that are not UTF-8 stay as U+FFFD; any text gets a result.
+ */
+std::string normiert(std::string_view text);
+
+/// Whether the pupil's form counts as the right one.
+bool gleich(std::string_view getippt, std::string_view richtig);
+
+/// Where a wrong form differs from the right one, `stamm` + `endung`, in German: the ending
+/// typed against the right ending when the stem is right, else the place after the part
+/// both share. Empty when the forms count as equal.
+std::string abweichung(std::string_view getippt, std::string_view stamm, std::string_view endung);
+
+} // namespace latiflex::drill

@@ -1,0 +1,294 @@
+#include "widgets/uebenfenster.h"
+
+#include "drill/bezeichnungen.h"
+#include "grammar/bezeichnung.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace latiflex {
+
+namespace {
+
+using namespace grammar;
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString html(std::string_view s) { return qs(s).toHtmlEscaped(); }
+
+QString farbe(Rgb c) { return QColor(c.r, c.g, c.b).name(); }
+
+// The dimensions of a cell in the order of the German labels; what a word class is named by.
+enum Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
+constexpr std::array<const char*, 7> merkmalTitel{
+    "&Genus:", "&Kasus:", "Pers&on:", "&Numerus:", "&Tempus:", "&Modus:", "Genus &verbi:"};
+
+bool gefragt(Wortart wortart, int m) {
+    switch (wortart) {
+    case Wortart::substantiv:
+        return m == kasus || m == numerus;
+    case Wortart::adjektiv:
+        return m == genus || m == kasus || m == numerus;
+    case Wortart::verbum:
+        break;
+    }
+    return m != genus && m != kasus;
+}
+
+template <typename E> void fuelle(QComboBox* box, int anzahl) {
+    for (int i = 0; i < anzahl; ++i)
+        box->addItem(qs(name(static_cast<E>(i))));
+}
+
+template <typename E> E gewaehlt(const QComboBox* box) {
+    return static_cast<E>(box->currentIndex());
+}
+
+// A label that a keyboard can reach and select from (Alt with its title's letter, then
+// Ctrl+A, Ctrl+C), and that a screen reader reads.
+QLabel* lesbar(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::StrongFocus);
+    return label;
+}
+
+} // namespace
+
+UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print::Farben& farben,
+                           QWidget* parent)
+    : QDialog(parent), uebung_(seiten, seed), farben_(farben) {
+    setObjectName(QStringLiteral("Ueben"));
+    setWindowTitle(QStringLiteral("Üben"));
+    setModal(false);
+    auto* spalte = new QVBoxLayout(this);
+
+    auto* artZeile = new QHBoxLayout;
+    art_ = new QComboBox(this);
+    art_->addItems(
+        {QStringLiteral("Bilden"), QStringLiteral("Bestimmen"), QStringLiteral("gemischt")});
+    art_->setAccessibleName(QStringLiteral("Art der Frage"));
+    auto* artTitel = new QLabel(QStringLiteral("A&rt der Frage:"), this);
+    artTitel->setBuddy(art_);
+    artZeile->addWidget(artTitel);
+    artZeile->addWidget(art_, 1);
+    spalte->addLayout(artZeile);
+
+    // The narrowing: the checked labels, read as the drill reads a script's "drill filter".
+    auto* eingrenzen =
+        new QGroupBox(QStringLiteral("E&ingrenzen (nichts angekreuzt: alles)"), this);
+    auto* raster = new QGridLayout(eingrenzen);
+    const std::vector<std::vector<std::string_view>> reihen{
+        {name(Numerus::singular), name(Numerus::plural)},
+        {name(Tempus::praesens), name(Tempus::imperfekt), name(Tempus::futur1)},
+        {name(Tempus::perfekt), name(Tempus::plusquamperfekt), name(Tempus::futur2)},
+        {name(GenusVerbi::aktiv), name(GenusVerbi::passiv), name(Modus::indikativ),
+         name(Modus::konjunktiv)},
+        {"letztes Wort"}};
+    for (int r = 0; r < static_cast<int>(reihen.size()); ++r)
+        for (int c = 0; c < static_cast<int>(reihen[r].size()); ++c) {
+            const std::string_view wort = reihen[r][c];
+            auto* box = new QCheckBox(wort == "letztes Wort" ? QStringLiteral("nur das letzte Wort")
+                                                             : qs(wort),
+                                      eingrenzen);
+            box->setProperty("bezeichnung", qs(wort));
+            box->setAccessibleName(box->text());
+            raster->addWidget(box, r, c);
+            filter_.push_back(box);
+            connect(box, &QCheckBox::toggled, this, &UebenFenster::eingrenzen);
+        }
+    spalte->addWidget(eingrenzen);
+
+    auto* formular = new QGridLayout;
+    frage_ = lesbar(this);
+    frage_->setAccessibleName(QStringLiteral("Frage"));
+    auto* frageTitel = new QLabel(QStringLiteral("&Frage:"), this);
+    frageTitel->setBuddy(frage_);
+    formular->addWidget(frageTitel, 0, 0);
+    formular->addWidget(frage_, 0, 1);
+
+    antwort_ = new QLineEdit(this);
+    antwort_->setAccessibleName(QStringLiteral("Antwort"));
+    auto* antwortTitel = new QLabel(QStringLiteral("&Antwort:"), this);
+    antwortTitel->setBuddy(antwort_);
+    formular->addWidget(antwortTitel, 1, 0);
+    formular->addWidget(antwort_, 1, 1);
+
+    bestimmen_ = new QWidget(this);
+    auto* merkmale = new QGridLayout(bestimmen_);
+    merkmale->setContentsMargins(0, 0, 0, 0);
+    for (int m = 0; m < 7; ++m) {
+        auto* box = new QComboBox(bestimmen_);
+        switch (m) {
+        case genus:
+            fuelle<Genus>(box, 3);
+            break;
+        case kasus:
+            fuelle<Kasus>(box, 6);
+            break;
+        case person:
+            fuelle<Person>(box, 3);
+            break;
+        case numerus:
+            fuelle<Numerus>(box, 2);
+            break;
+        case tempus:
+            fuelle<Tempus>(box, 6);
+            break;
+        case modus:
+            fuelle<Modus>(box, 2);
+            break;
+        default:
+            fuelle<GenusVerbi>(box, 2);
+            break;
+        }
+        auto* titel =
+            new QLabel(QString::fromUtf8(merkmalTitel[static_cast<std::size_t>(m)]), bestimmen_);
+        titel->setBuddy(box);
+        box->setAccessibleName(titel->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        auto* zeile = new QWidget(bestimmen_);
+        auto* z = new QHBoxLayout(zeile);
+        z->setContentsMargins(0, 0, 0, 0);
+        z->addWidget(titel);
+        z->addWidget(box, 1);
+        merkmale->addWidget(zeile, m / 4, m % 4);
+        merkmale_[static_cast<std::size_t>(m)] = box;
+        merkmalZeilen_[static_cast<std::size_t>(m)] = zeile;
+    }
+    formular->addWidget(bestimmen_, 2, 0, 1, 2);
+
+    urteil_ = lesbar(this);
+    urteil_->setTextFormat(Qt::RichText);
+    urteil_->setAutoFillBackground(true);
+    urteil_->setAccessibleName(QStringLiteral("Ergebnis"));
+    auto* urteilTitel = new QLabel(QStringLiteral("&Ergebnis:"), this);
+    urteilTitel->setBuddy(urteil_);
+    formular->addWidget(urteilTitel, 3, 0);
+    formular->addWidget(urteil_, 3, 1);
+
+    stand_ = new QLabel(this);
+    stand_->setAccessibleName(QStringLiteral("Stand"));
+    formular->addWidget(new QLabel(QStringLiteral("Stand:"), this), 4, 0);
+    formular->addWidget(stand_, 4, 1);
+    spalte->addLayout(formular);
+
+    auto* knoepfe = new QHBoxLayout;
+    auto* pruefen = new QPushButton(QStringLiteral("&Prüfen"), this);
+    pruefen->setDefault(true);
+    auto* neu = new QPushButton(QStringLiteral("Neu &beginnen"), this);
+    auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
+    for (QPushButton* b : {pruefen, neu, schliessen}) {
+        b->setAccessibleName(b->text().remove(QLatin1Char('&')));
+        knoepfe->addWidget(b);
+    }
+    spalte->addLayout(knoepfe);
+
+    connect(pruefen, &QPushButton::clicked, this, &UebenFenster::pruefen);
+    connect(neu, &QPushButton::clicked, this, [this] {
+        uebung_.neuBeginnen();
+        urteil_->clear();
+        fragen();
+    });
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
+    connect(art_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        uebung_.setAuswahl(static_cast<drill::Auswahl>(i));
+        uebung_.naechsteFrage();
+        fragen();
+    });
+    stand_->setText(QString::fromStdString(uebung_.stand()));
+}
+
+void UebenFenster::oeffnen() {
+    if (!geoeffnet_) {
+        geoeffnet_ = true;
+        uebung_.naechsteFrage();
+        fragen();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void UebenFenster::setHintergrund(QColor farbe) { hintergrund_ = farbe; }
+
+void UebenFenster::eingrenzen() {
+    QStringList woerter;
+    for (const QCheckBox* box : filter_)
+        if (box->isChecked()) woerter << box->property("bezeichnung").toString();
+    uebung_.setEingrenzung(
+        drill::eingrenzungAus(woerter.join(' ').toStdString()).value_or(drill::Eingrenzung{}));
+    uebung_.naechsteFrage();
+    fragen();
+}
+
+void UebenFenster::fragen() {
+    const drill::Frage* f = uebung_.frage();
+    frage_->setText(qs(uebung_.frageText()));
+    const bool bestimmen = f && f->art == drill::Fragenart::bestimmen;
+    antwort_->clear();
+    antwort_->setEnabled(f && !bestimmen);
+    bestimmen_->setVisible(bestimmen);
+    QWidget* zuerst = antwort_;
+    if (bestimmen) {
+        zuerst = nullptr;
+        for (int m = 0; m < 7; ++m) {
+            const bool sichtbar = gefragt(f->seite->wortart, m);
+            merkmalZeilen_[static_cast<std::size_t>(m)]->setVisible(sichtbar);
+            if (sichtbar && !zuerst) zuerst = merkmale_[static_cast<std::size_t>(m)];
+        }
+    }
+    if (f && zuerst) zuerst->setFocus();
+}
+
+void UebenFenster::pruefen() {
+    const drill::Frage* f = uebung_.frage();
+    if (!f) return;
+    std::optional<drill::Urteil> urteil;
+    if (f->art == drill::Fragenart::bilden) {
+        urteil = uebung_.antworte(antwort_->text().toStdString());
+    } else {
+        const auto box = [this](int m) { return merkmale_[static_cast<std::size_t>(m)]; };
+        Zelle z;
+        const Wortart wortart = f->seite->wortart;
+        z.numerus = gewaehlt<Numerus>(box(numerus));
+        if (gefragt(wortart, genus)) z.genus = gewaehlt<Genus>(box(genus));
+        if (gefragt(wortart, kasus)) z.kasus = gewaehlt<Kasus>(box(kasus));
+        if (gefragt(wortart, person)) {
+            z.person = gewaehlt<Person>(box(person));
+            z.tempus = gewaehlt<Tempus>(box(tempus));
+            z.modus = gewaehlt<Modus>(box(modus));
+            z.genusVerbi = gewaehlt<GenusVerbi>(box(genusVerbi));
+        }
+        urteil = uebung_.bestimme(z);
+    }
+    if (urteil) zeigeUrteil(*urteil);
+    uebung_.naechsteFrage();
+    fragen();
+}
+
+void UebenFenster::zeigeUrteil(const drill::Urteil& u) {
+    QString text = QStringLiteral("<b>%1</b> ").arg(html(u.ergebnis()));
+    text += QStringLiteral("<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>")
+                .arg(farbe(farben_.stammfarbe), html(u.form.stamm), farbe(farben_.endfarbe),
+                     html(u.form.endung));
+    text += QStringLiteral(" (%1)").arg(html(u.zellenText()));
+    if (!u.abweichung.empty()) text += QStringLiteral("<br>") + html(u.abweichung);
+    urteil_->setText(text);
+    QPalette p = urteil_->palette();
+    p.setColor(QPalette::Window, hintergrund_);
+    urteil_->setPalette(p);
+    urteil_->setAccessibleDescription(qs(u.text()));
+    stand_->setText(qs(uebung_.stand()));
+}
+
+} // namespace latiflex

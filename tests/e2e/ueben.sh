@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# The drill from outside: the real latiflex under Xvfb, driven through xdotool. After rosa is
+# declined, F5 must open the window "Üben"; the question is read back with the keyboard
+# (Alt+F, Ctrl+A, Ctrl+C) and answered from this script's own table of rosa's forms: the
+# right form must read "Richtig!", a wrong one "Falsch". LATIFLEX_UEBEN_SEED fixes the questions.
+# Usage: ueben.sh LATIFLEX OUT
+set -euo pipefail
+latiflex=$1 out=$2
+
+for tool in Xvfb xdotool xclip; do
+    if ! command -v $tool >/dev/null; then
+        echo "$tool is missing"
+        [ -n "${LATIFLEX_E2E_REQUIRED:-}" ] && exit 1
+        exit 77
+    fi
+done
+
+rm -rf "$out"
+mkdir -p "$out"
+runtime=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$out/display" 2>"$out/xvfb.log" &
+xvfb=$!
+app=
+trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
+for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
+[ -s "$out/display" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=:$(cat "$out/display") XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
+export LATIFLEX_UEBEN_SEED=1
+
+# The cases of rosa, written out by hand.
+declare -A rosa=(
+    ["Nominativ Singular"]=rosa ["Genitiv Singular"]=rosae ["Dativ Singular"]=rosae
+    ["Akkusativ Singular"]=rosam ["Vokativ Singular"]=rosa ["Ablativ Singular"]=rosa
+    ["Nominativ Plural"]=rosae ["Genitiv Plural"]=rosarum ["Dativ Plural"]=rosis
+    ["Akkusativ Plural"]=rosas ["Vokativ Plural"]=rosae ["Ablativ Plural"]=rosis)
+
+window() { # the visible window named exactly $1
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return; }
+        sleep 0.1
+    done
+    echo "no window named \"$1\"" >&2
+    exit 1
+}
+gone() { for _ in $(seq 100); do xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0; sleep 0.1; done; echo "\"$1\" stays" >&2; exit 1; }
+reply() { # answers the dialog named $1 with $2 (a message box with nothing)
+    xdotool windowfocus --sync "$(window "$1")"
+    [ -n "${2:-}" ] && xdotool type --delay 1 "$2"
+    xdotool key Return
+    gone "$1"
+}
+copied() { # the text of the drill's control reached with Alt+$1, as the keyboard copies it
+    xdotool key "alt+$1" ctrl+a ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard
+}
+
+"$latiflex" >"$out/latiflex.log" 2>&1 &
+app=$!
+reply ADRESSE
+reply WORTSTAMM 0
+reply ENDUNG 12
+reply WARNUNG
+main=$(window "LATIFLEX 1 ")
+# SUBST stands at 8880, 240 twips: 592, 16 pixels at 96 dots per inch.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --sync $((X + 620)) $((Y + 30)) click 1
+reply 1.Sg. rosa
+reply 2.Sg. rosae
+
+xdotool windowfocus --sync "$main"
+xdotool key F5
+ueben=$(window "Üben")
+xdotool windowfocus --sync "$ueben"
+
+ask() { # answers the open question, right (from the table) or with $1
+    local frage cell form
+    frage=$(copied f)
+    cell=${frage#Bilde }
+    cell=${cell%%:*}
+    form=${rosa[$cell]:-}
+    [ -n "$form" ] || { echo "unexpected question: $frage" >&2; exit 1; }
+    xdotool key alt+a
+    xdotool type --delay 1 "${1:-$form}"
+    xdotool key Return
+    sleep 0.3
+    copied e
+}
+verdict=$(ask)
+echo "right answer: $verdict"
+[[ $verdict == Richtig!* ]] || { echo "expected Richtig!" >&2; exit 1; }
+verdict=$(ask rosxyz)
+echo "wrong answer: $verdict"
+[[ $verdict == Falsch* ]] || { echo "expected Falsch" >&2; exit 1; }
+rm -rf "$out"

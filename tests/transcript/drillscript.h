@@ -1,0 +1,47 @@
+#pragma once
+
+#include "drill/uebung.h"
+#include "shell/dialogs.h"
+#include "shell/seiten.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace latiflex::testing {
+
+/// A script's "drill ..." step, read from the text after "drill ".
+struct DrillStep {
+    enum class Art { start, kind, answer, name, filter, restart };
+    Art art = Art::start;
+    std::uint32_t seed = 0;
+    drill::Auswahl auswahl = drill::Auswahl::bilden;
+    std::string text;     // answer: the typed text, verbatim
+    grammar::Zelle zelle; // name
+    drill::Eingrenzung eingrenzung;
+};
+
+/// The step `rest` describes, or nothing when it is malformed.
+std::optional<DrillStep> readDrillStep(std::string_view rest);
+
+/// Works the drill as the window "Üben" would, over the pages of the run, and logs each
+/// question, verdict and score.
+class DrillPlayer {
+public:
+    DrillPlayer(const Seiten& seiten, Dialogs& dialoge, std::ostream& log)
+        : seiten_(seiten), dialoge_(dialoge), log_(log) {}
+
+    void play(const DrillStep& step);
+
+private:
+    void frage();
+
+    const Seiten& seiten_;
+    Dialogs& dialoge_;
+    std::ostream& log_;
+    std::optional<drill::Uebung> uebung_;
+};
+
+} // namespace latiflex::testing
