@@ -1,6 +1,6 @@
 // How long one command takes, and one full repaint of the pane holding its page.
+#include "lauf.h"
 #include "nouns/deklination.h"
-#include "recorder.h"
 #include "shell/form1.h"
 #include "shell/tabelle.h"
 #include "widgets/panereading.h"
@@ -31,13 +31,8 @@ std::vector<Response> answers(std::vector<std::string> texts) {
 void command(benchmark::State& state, const std::string& control,
              const std::vector<Response>& responses, const std::string& before = {},
              const std::vector<Response>& beforeResponses = {}) {
-    std::ostringstream log;
-    RecordingPane pane(log);
-    ScriptedDialogs dialoge(log);
-    dialoge.push(Answer{"0"});
-    dialoge.push(Answer{"12"});
-    Form1 form(pane, dialoge);
-    form.Form_Load();
+    Lauf lauf;
+    auto& [log, pane, dialoge, form] = lauf;
     for (const auto& r : beforeResponses)
         dialoge.push(r);
     if (!before.empty()) form.click(before);

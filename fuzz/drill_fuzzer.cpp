@@ -6,18 +6,11 @@
 #include "drill/uebung.h"
 #include "drill/vergleich.h"
 #include "nouns/deklination.h"
+#include "require.h"
 #include "session.h"
 
 #include <cstdlib>
 #include <string>
-
-namespace {
-
-void require(bool holds) {
-    if (!holds) std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace latiflex;

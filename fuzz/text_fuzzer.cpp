@@ -1,20 +1,13 @@
 // The text rules and the number test on any bytes: cuts add up to the word, land on letter
 // boundaries, and the number test agrees with itself.
 #include "grammar/text.h"
+#include "require.h"
 #include "session.h"
 #include "shell/number.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <string>
-
-namespace {
-
-void require(bool holds) {
-    if (!holds) std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace latiflex;

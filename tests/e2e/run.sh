@@ -11,25 +11,17 @@ screenshot=
 if [ "${1:-}" = --screenshot ]; then screenshot=$2; fi
 golden=$(cd "$(dirname "$0")/../golden" && pwd)
 
-for tool in Xvfb xdotool xwininfo openbox xprop; do
-    if ! command -v $tool >/dev/null; then
-        echo "$tool is missing"
-        # The README's test command installs both; there a missing tool is a failure.
-        [ -n "${LATIFLEX_E2E_REQUIRED:-}" ] && exit 1
-        exit 77
-    fi
-done
+source "$(dirname "$0")/xvfb.sh"
+require_tools Xvfb xdotool xwininfo openbox xprop
 
 rm -rf "$out"
 mkdir -p "$out"
 runtime=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp -noreset 3>"$out/display" 2>"$out/xvfb.log" &
-xvfb=$!
+xvfb=
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
-for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
-[ -s "$out/display" ] || { echo "Xvfb did not start"; cat "$out/xvfb.log"; exit 1; }
+start_xvfb "$out" 2560x1600x24
 
-export DISPLAY=:$(cat "$out/display") XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 play() {
     local name=$1

@@ -12,13 +12,8 @@ shift 3
 picture=
 if [ "${1:-}" = --picture ]; then picture=$(realpath -m "$2"); fi
 
-for tool in Xvfb xdpyinfo xprop xdotool openbox xclip pdftotext pdftoppm tesseract; do
-    if ! command -v $tool >/dev/null; then
-        echo "$tool is missing"
-        [ -n "${LATIFLEX_E2E_REQUIRED:-}" ] && exit 1
-        exit 77
-    fi
-done
+source "$(dirname "$0")/xvfb.sh"
+require_tools Xvfb xdpyinfo xprop xdotool openbox xclip pdftotext pdftoppm tesseract
 
 rm -rf "$out"
 mkdir -p "$out/home"

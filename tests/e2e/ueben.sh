@@ -7,24 +7,17 @@
 set -euo pipefail
 latiflex=$1 out=$2
 
-for tool in Xvfb xdotool xclip; do
-    if ! command -v $tool >/dev/null; then
-        echo "$tool is missing"
-        [ -n "${LATIFLEX_E2E_REQUIRED:-}" ] && exit 1
-        exit 77
-    fi
-done
+source "$(dirname "$0")/xvfb.sh"
+require_tools Xvfb xdotool xclip
 
 rm -rf "$out"
 mkdir -p "$out"
 runtime=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$out/display" 2>"$out/xvfb.log" &
-xvfb=$!
+xvfb=
 app=
 trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
-for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
-[ -s "$out/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$(cat "$out/display") XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
+start_xvfb "$out" 1600x1200x24
+export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 export LATIFLEX_UEBEN_SEED=1
 

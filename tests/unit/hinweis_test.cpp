@@ -2,7 +2,7 @@
 // exactly where the program's rules print something other than what the pupil typed, and
 // nowhere else. The words and the expected warnings are written from Latin grammar and the
 // program's rules by hand, not from the program.
-#include "recorder.h"
+#include "lauf.h"
 #include "shell/form1.h"
 #include "shell/hinweis.h"
 
@@ -23,13 +23,8 @@ struct Wort {
 
 // The hint after each page the word prints, by the control that printed it.
 std::map<std::string, std::string> hinweise(const Wort& w) {
-    std::ostringstream log;
-    RecordingPane pane(log);
-    ScriptedDialogs dialoge(log);
-    dialoge.push(Answer{"0"});
-    dialoge.push(Answer{"12"});
-    Form1 form(pane, dialoge);
-    form.Form_Load();
+    Lauf lauf;
+    auto& [log, pane, dialoge, form] = lauf;
     for (const auto& a : w.antworten)
         dialoge.push(Answer{a});
     std::map<std::string, std::string> h;

@@ -2,7 +2,7 @@
 // cell, with its stem, ending and German label. Expected forms are those of the Latin
 // grammar the program follows, not read off the code.
 #include "grammar/bezeichnung.h"
-#include "recorder.h"
+#include "lauf.h"
 #include "shell/form1.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +21,8 @@ struct Klick {
 
 // Runs the clicks after a start-up with colours 0 and 12 and returns the page on view.
 std::optional<Paradigma> seiteNach(const std::vector<Klick>& klicks) {
-    std::ostringstream log;
-    RecordingPane pane(log);
-    ScriptedDialogs dialoge(log);
-    dialoge.push(Answer{"0"});
-    dialoge.push(Answer{"12"});
-    Form1 form(pane, dialoge);
-    form.Form_Load();
+    Lauf lauf;
+    auto& [log, pane, dialoge, form] = lauf;
     for (const Klick& k : klicks) {
         for (const char* a : k.antworten)
             dialoge.push(Answer{a});
