@@ -5,11 +5,11 @@
 # crashing input stay under build/fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-limit=(-max_total_time=40)
-drill=(-max_total_time=15) # the drill's target is small: a shorter run keeps CI in its budget
+limit=(-max_total_time=20)
+drill=(-max_total_time=10) # the drill's target is small: a shorter run keeps CI in its budget
 case "${1:-}" in
     --runs) limit=(-runs="$2") drill=(-runs="$2") ;;
-    --seconds) limit=(-max_total_time="$2") drill=(-max_total_time="$(( $2 < 15 ? $2 : 15 ))") ;;
+    --seconds) limit=(-max_total_time="$2") drill=(-max_total_time="$(( $2 < 10 ? $2 : 10 ))") ;;
     "") ;;
     *) echo "usage: $0 [--runs N | --seconds S]" >&2; exit 2 ;;
 esac
