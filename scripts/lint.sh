@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Static analysis of the program and its test driver: clang-tidy (checks in .clang-tidy)
+# Static analysis of the program and its test driver (the end-to-end tools only by cppcheck): clang-tidy (checks in .clang-tidy)
 # and cppcheck; and every source file as clang-format writes it. Needs the compile
 # commands of the release build (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/transcript/*.cpp' 'tests/e2e/*.cpp')
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/transcript/*.cpp')
 echo "== clang-tidy, ${#sources[@]} files"
 status=0
 printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 2 clang-tidy -p build/release --quiet \

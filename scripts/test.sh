@@ -22,4 +22,4 @@ cmake --build --preset sanitize
 # The tour drives the release binary; the sanitized one would only repeat it slower.
 ctest --preset sanitize --label-exclude e2e
 
-scripts/fuzz.sh --seconds "${FUZZ_SECONDS:-20}"
+scripts/fuzz.sh --seconds "${FUZZ_SECONDS:-10}"
