@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Static analysis of the program and its test driver (the end-to-end tools only by cppcheck): clang-tidy (checks in .clang-tidy)
-# and cppcheck; and every source file as clang-format writes it. Needs the compile
-# commands of the release build (scripts/build.sh).
+# Static analysis: clang-tidy (checks in .clang-tidy) on the program and its test driver,
+# cppcheck on those and the end-to-end tools; and every source file as clang-format writes
+# it. Needs the compile commands of the release build (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/transcript/*.cpp')
