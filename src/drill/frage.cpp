@@ -1,10 +1,14 @@
 #include "drill/frage.h"
 
 #include "grammar/bezeichnung.h"
+#include "grammar/text.h"
 
 namespace latiflex::drill {
 
 namespace {
+
+// A word of a hundred thousand letters is asked about by its beginning and its end.
+constexpr std::size_t hoechstens = 40;
 
 const grammar::Form& formDer(const Frage& f) {
     return f.seite->bloecke.at(f.block).formen.at(f.form);
@@ -37,7 +41,7 @@ std::string Frage::wort() const {
     for (const auto& s : seite->stichwoerter) {
         if (s.wort.empty()) continue;
         if (!text.empty()) text += ", ";
-        text += s.wort;
+        text += text::kurz(s.wort, hoechstens);
     }
     return text + " (" + seite->klasse + ")";
 }
@@ -45,8 +49,8 @@ std::string Frage::wort() const {
 std::string Frage::text() const {
     if (art == Fragenart::bilden) return "Bilde " + grammar::bezeichnung(zelle()) + ": " + wort();
     const Wortform w = wortform();
-    return "Bestimme " + std::string(wasBestimmen(seite->wortart)) + ": " + w.stamm + w.endung +
-           " – " + wort();
+    return "Bestimme " + std::string(wasBestimmen(seite->wortart)) + ": " +
+           text::kurz(w.stamm + w.endung, hoechstens) + " – " + wort();
 }
 
 } // namespace latiflex::drill

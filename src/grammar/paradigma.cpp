@@ -5,8 +5,10 @@
 namespace latiflex::grammar {
 
 bool Paradigma::hatFormen() const {
-    return std::any_of(bloecke.begin(), bloecke.end(),
-                       [](const Block& b) { return !b.formen.empty(); });
+    return std::any_of(bloecke.begin(), bloecke.end(), [](const Block& b) {
+        return std::any_of(b.formen.begin(), b.formen.end(),
+                           [](const Form& f) { return !f.wortform.leer(); });
+    });
 }
 
 std::vector<const Form*> Paradigma::formenIn(const Zelle& zelle) const {

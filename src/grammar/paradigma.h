@@ -58,7 +58,7 @@ struct Paradigma {
     /// Whole words in the pane's current colour, not stem and ending in theirs (*sum*).
     bool einfarbig = false;
 
-    /// Whether the page holds any form at all.
+    /// Whether the page holds any form at all (blank rows are none).
     bool hatFormen() const;
     /// The forms standing in `zelle`, in page order.
     std::vector<const Form*> formenIn(const Zelle& zelle) const;

@@ -56,4 +56,12 @@ bool isVowel(std::string_view letter) {
     return letter == "a" || letter == "e" || letter == "i" || letter == "o" || letter == "u";
 }
 
+std::string kurz(std::string_view s, std::size_t hoechstens) {
+    const std::size_t n = letterCount(s);
+    if (n <= hoechstens || hoechstens < 3) return std::string(s);
+    const std::size_t hinten = (hoechstens - 1) / 2;
+    const std::size_t vorn = hoechstens - 1 - hinten;
+    return std::string(*less(s, n - vorn)).append("…").append(lastLetters(s, hinten));
+}
+
 } // namespace latiflex::text

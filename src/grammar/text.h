@@ -26,6 +26,11 @@ std::string lessOrEmpty(std::string_view s, std::size_t k);
 /// The k-th letter from the end (k = 1 is the last); nothing when s is shorter.
 std::optional<std::string_view> letterFromEnd(std::string_view s, std::size_t k);
 
+/// s itself when it has at most `hoechstens` letters; else its first and last letters with
+/// "…" between them, `hoechstens` letters in all, so a huge word still shows how it begins
+/// and ends.
+std::string kurz(std::string_view s, std::size_t hoechstens);
+
 /// Whether the last letters of s are exactly `ending` (case-sensitive).
 bool endsWith(std::string_view s, std::string_view ending);
 

@@ -10,6 +10,11 @@ struct Wortform {
     std::string stamm;
     std::string endung;
 
+    /// The form as one word, as the pupil reads it.
+    std::string ganz() const { return stamm + endung; }
+    /// A blank row of a page: no form stands there.
+    bool leer() const { return stamm.empty() && endung.empty(); }
+
     friend bool operator==(const Wortform&, const Wortform&) = default;
 };
 

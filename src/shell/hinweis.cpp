@@ -12,9 +12,9 @@ using grammar::Form;
 using grammar::Paradigma;
 using grammar::Zelle;
 
-std::string gedruckt(const Form& f) { return f.wortform.stamm + f.wortform.endung; }
+std::string gedruckt(const Form& f) { return f.wortform.ganz(); }
 
-bool leer(const Form& f) { return f.wortform.stamm.empty() && f.wortform.endung.empty(); }
+bool leer(const Form& f) { return f.wortform.leer(); }
 
 // The perfect passive stands apart by blanks (amati   sumus); a typed form by one or two.
 std::string einBlank(std::string_view s) {
@@ -66,8 +66,8 @@ std::string klassenname(const Paradigma& p) {
 
 std::string schluss(const Paradigma& p) {
     return klassenname(p).empty()
-               ? " – das Wort passt wohl nicht zu den Regeln des Programms, oder es ist vertippt."
-               : " – das Wort gehört wohl zu einer anderen Klasse, oder es ist vertippt.";
+               ? " – das Wort passt nicht zu den Regeln des Programms, oder es ist vertippt."
+               : " – wohl eine andere Klasse, oder vertippt?";
 }
 
 std::string passtNicht(const Paradigma& p, const grammar::Stichwort& s, std::string_view statt) {

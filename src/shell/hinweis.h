@@ -13,8 +13,7 @@ namespace latiflex::hinweis {
 
 /// Shown below a page whose typed forms all stand in their cells.
 inline constexpr std::string_view tipp =
-    "Tipp: Zeiger auf eine Form zeigt ihren Namen; Rechtsklick in die Ausgabe: Kopieren, "
-    "Drucken, Üben; F5: Formen üben.";
+    "Tipp: Zeiger auf eine Form nennt sie; Rechtsklick: Kopieren, Drucken, Üben; F5: Üben.";
 
 /**
  * The warning for page `p`, or nothing when every typed form the page has a cell for is

@@ -1,4 +1,5 @@
 #include "grammar/text.h"
+#include "grammar/zelle.h"
 #include "shell/prompt.h"
 #include "verbs/seite.h"
 #include "verbs/tempora.h"
@@ -12,17 +13,17 @@ namespace {
 using Endungen = grammar::AbEins<std::string_view, 6>;
 using K = Konjklasse;
 
-enum class Genus { aktiv, passiv };
+using grammar::GenusVerbi;
 
 // The present-indicative stem of person n; a later rule that holds replaces an earlier one.
 std::string praesstamm(int n, K klasse, std::string_view p, std::string_view inf,
-                       const Endungen& bindevokale, Genus genus) {
+                       const Endungen& bindevokale, GenusVerbi genus) {
     std::string stamm;
     if (klasse == K::a || klasse == K::e || klasse == K::i) stamm = text::lessOrEmpty(inf, 2);
     if (klasse == K::konsonantisch) stamm = text::lessOrEmpty(p, 1).append(bindevokale[n]);
     if (klasse == K::misch) stamm = text::lessOrEmpty(p, 1);
     if (n == 1 && klasse == K::a) stamm = text::lessOrEmpty(p, 1);
-    if (genus == Genus::passiv && n == 2 && klasse == K::misch)
+    if (genus == GenusVerbi::passiv && n == 2 && klasse == K::misch)
         stamm = text::lessOrEmpty(inf, 2); // caperis
     if (n == 6 && klasse == K::i) stamm = text::lessOrEmpty(inf, 2) + "u";
     if (n == 6 && klasse == K::misch) stamm = text::lessOrEmpty(p, 1) + "u";
@@ -86,7 +87,7 @@ Tempora aktiv(const std::string& p, const std::string& inf, K klasse) {
     t[0] = jePerson(
         [&](int n) {
             return unregelmaessig ? std::string(eigenerStamm(n))
-                                  : praesstamm(n, klasse, p, inf, bindevokale, Genus::aktiv);
+                                  : praesstamm(n, klasse, p, inf, bindevokale, GenusVerbi::aktiv);
         },
         endungen);
 
@@ -111,7 +112,8 @@ Tempora passiv(const std::string& p, const std::string& inf, K klasse) {
 
     Tempora t;
     t[0] = jePerson(
-        [&](int n) { return praesstamm(n, klasse, p, inf, bindevokale, Genus::passiv); }, endungen);
+        [&](int n) { return praesstamm(n, klasse, p, inf, bindevokale, GenusVerbi::passiv); },
+        endungen);
 
     endungen[1] = "r";
     t[1] = einStamm(impfstamm(klasse, p, inf), endungen);

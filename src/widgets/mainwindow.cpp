@@ -4,6 +4,7 @@
 #include "shell/steuerelemente.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
+#include "widgets/qtext.h"
 #include "widgets/twips.h"
 #include "widgets/uebenfenster.h"
 
@@ -13,35 +14,33 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace latiflex {
-
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 MainWindow::MainWindow(Dialogs* dialoge)
     : bild1_(new PaneWidget(this)), hinweis_(new QLabel(this)), dialoge_(this),
       form_(*bild1_, dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)),
       meldungen_(dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)),
-      paneMenu_(new PaneMenu(bild1_, this, form_)) {
+      paneMenu_(new PaneMenu(bild1_, this, form_, meldungen_)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("LATIFLEX 1 "));
     resize(twipsRect(*this, 0, 0, 11145, 6540).size());
 
     // The buttons in the keyboard's tab order; the pane comes last.
+    std::vector<const Steuerelement*> knoepfe;
+    for (const Steuerelement& k : steuerelemente)
+        if (istKnopf(k)) knoepfe.push_back(&k);
+    std::ranges::sort(knoepfe, {}, &Steuerelement::tabIndex);
     QWidget* previous = nullptr;
-    for (const Steuerelement& k : steuerelemente) {
-        if (!istKnopf(k)) continue;
-        auto* button = new QPushButton(fromUtf8(k.caption), this);
-        button->setObjectName(fromUtf8(k.name));
+    for (const Steuerelement* s : knoepfe) {
+        const Steuerelement& k = *s;
+        auto* button = new QPushButton(qtext(k.caption), this);
+        button->setObjectName(qtext(k.name));
         button->setGeometry(twipsRect(*this, k.left, k.top, k.width, k.height));
         if (k.arialPunkte) button->setFont(QFont(QStringLiteral("Arial"), k.arialPunkte));
         connect(button, &QPushButton::clicked, this, [this, name = k.name] { form_.click(name); });
@@ -70,19 +69,23 @@ MainWindow::MainWindow(Dialogs* dialoge)
     bild1_->zeigtSeiten(&form_.seiten());
 
     // The band below the pane (it ends at 5775) and the lowest buttons (they end at 5775)
-    // is empty in the window's table; the hint line covers and moves nothing there.
+    // is empty in the window's table; the hint line covers and moves nothing there. It is one
+    // line: a longer text ends in "…" and shows whole as its tooltip. Typed words are text,
+    // never markup.
     hinweis_->setObjectName(QStringLiteral("hinweis"));
     hinweis_->setAccessibleName(QStringLiteral("Hinweis"));
-    hinweis_->setGeometry(twipsRect(*this, 840, 5850, 9255, 630));
-    hinweis_->setWordWrap(true);
+    hinweis_->setGeometry(twipsRect(*this, 840, 5850, 10185, 630));
+    hinweis_->setTextFormat(Qt::PlainText);
     hinweis_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     form_.seiten().beiAenderung([this] { zeigeHinweis(); });
 }
 
 void MainWindow::zeigeHinweis() {
     const QString text = QString::fromStdString(hinweis::text(form_.seiten()));
-    if (text == hinweis_->text()) return;
-    hinweis_->setText(text);
+    if (text == hinweis_->accessibleDescription()) return;
+    hinweis_->setText(
+        hinweis_->fontMetrics().elidedText(text, Qt::ElideRight, hinweis_->contentsRect().width()));
+    hinweis_->setToolTip(text.size() > hinweis_->text().size() ? text : QString());
     hinweis_->setAccessibleDescription(text);
     // The name stays "Hinweis": a screen reader hears of the new text as its description.
     QAccessibleEvent event(hinweis_, QAccessible::DescriptionChanged);

@@ -1,6 +1,7 @@
 #include "widgets/noteswindow.h"
 
 #include "shell/steuerelemente.h"
+#include "widgets/qtext.h"
 #include "widgets/twips.h"
 
 #include <QPlainTextEdit>

@@ -1,30 +1,27 @@
 #include "widgets/panemenu.h"
 
 #include "shell/form1.h"
+#include "shell/prompt.h"
 #include "shell/tabelle.h"
 #include "widgets/drucker.h"
 #include "widgets/panewidget.h"
+#include "widgets/qtext.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 
 namespace latiflex {
 
 namespace {
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The print dialog offers "NAME.pdf": letters and digits of the first dictionary form only,
 // so no typed slash or length can make a file name that cannot be written.
 QString dokumentName(const grammar::Paradigma& p, const QString& anhang) {
     QString name;
-    const QString wort = p.stichwoerter.empty() ? QString() : fromUtf8(p.stichwoerter[0].wort);
+    const QString wort = p.stichwoerter.empty() ? QString() : qtext(p.stichwoerter[0].wort);
     for (QChar c : wort) {
         if (name.size() >= 40) break;
         if (c.isLetterOrNumber() && !c.isSurrogate()) name += c;
@@ -35,8 +32,9 @@ QString dokumentName(const grammar::Paradigma& p, const QString& anhang) {
 
 } // namespace
 
-PaneMenu::PaneMenu(PaneWidget* pane, QWidget* fenster, Form1& form)
-    : QObject(fenster), pane_(pane), fenster_(fenster), form_(form), menu_(new QMenu(fenster)) {
+PaneMenu::PaneMenu(PaneWidget* pane, QWidget* fenster, Form1& form, Dialogs& dialoge)
+    : QObject(fenster), pane_(pane), fenster_(fenster), form_(form), dialoge_(dialoge),
+      menu_(new QMenu(fenster)) {
     menu_->setObjectName(QStringLiteral("PaneMenu"));
     eintrag(QStringLiteral("Kopieren"), QKeySequence::Copy, [this] { kopieren(); });
     eintrag(QStringLiteral("Drucken…"), QKeySequence::Print, [this] { drucken(); });
@@ -86,29 +84,29 @@ void PaneMenu::kopieren() {
     if (!p) return;
     const Tabelle tabelle(*p);
     auto* daten = new QMimeData;
-    daten->setText(fromUtf8(tabelle.text()));
-    daten->setHtml(fromUtf8(tabelle.html(form_.farben())));
+    daten->setText(qtext(tabelle.text()));
+    daten->setHtml(qtext(tabelle.html(form_.farben())));
     QGuiApplication::clipboard()->setMimeData(daten);
 }
 
 void PaneMenu::drucken() {
     const grammar::Paradigma* p = form_.seiten().aufSicht();
     if (!p) return;
-    const QString html = fromUtf8(Tabelle(*p).druckseite(form_.farben()));
+    const QString html = qtext(Tabelle(*p).druckseite(form_.farben()));
     QString fehler;
     if (!Drucker::mitDialog(fenster_, html, dokumentName(*p, {}), &fehler) && !fehler.isEmpty())
-        QMessageBox::warning(fenster_, QStringLiteral("DRUCKEN"), fehler);
+        melden(dialoge_, fehler.toStdString(), "DRUCKEN");
 }
 
 void PaneMenu::arbeitsblattDrucken() {
     const grammar::Paradigma* p = form_.seiten().aufSicht();
     if (!p) return;
-    const QString html = fromUtf8(Tabelle(*p).arbeitsblatt(form_.farben()));
+    const QString html = qtext(Tabelle(*p).arbeitsblatt(form_.farben()));
     QString fehler;
     if (!Drucker::mitDialog(fenster_, html, dokumentName(*p, QStringLiteral("-arbeitsblatt")),
                             &fehler) &&
         !fehler.isEmpty())
-        QMessageBox::warning(fenster_, QStringLiteral("DRUCKEN"), fehler);
+        melden(dialoge_, fehler.toStdString(), "DRUCKEN");
 }
 
 } // namespace latiflex

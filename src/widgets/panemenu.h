@@ -13,6 +13,7 @@ class QWidget;
 
 namespace latiflex {
 
+class Dialogs;
 class Form1;
 class PaneWidget;
 
@@ -27,8 +28,9 @@ class PaneMenu final : public QObject {
     Q_OBJECT
 
 public:
-    /// The menu on `pane`, with its shortcuts on `fenster`, reading from `form`.
-    PaneMenu(PaneWidget* pane, QWidget* fenster, Form1& form);
+    /// The menu on `pane`, with its shortcuts on `fenster`, reading from `form`; a print
+    /// that fails is reported through `dialoge`.
+    PaneMenu(PaneWidget* pane, QWidget* fenster, Form1& form, Dialogs& dialoge);
 
     QMenu* menu() const { return menu_; }
 
@@ -56,6 +58,7 @@ private:
     PaneWidget* pane_;
     QWidget* fenster_;
     Form1& form_;
+    Dialogs& dialoge_;
     QMenu* menu_;
     QList<QAction*> seitenAktionen_; // enabled only while a paradigm is on view
 };

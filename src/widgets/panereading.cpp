@@ -1,6 +1,7 @@
 #include "widgets/panereading.h"
 
 #include "shell/beschriftung.h"
+#include "widgets/qtext.h"
 
 #include <algorithm>
 #include <limits>
@@ -8,10 +9,6 @@
 namespace latiflex {
 
 namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The runs outside the paradigm in lines, top to bottom: texts whose tops lie within half a
 // line of the line's first text share its line (columns are printed a pixel or two apart).
@@ -76,7 +73,7 @@ PaneReading::PaneReading(const std::vector<PaneWidget::Run>& runs, const grammar
                 if (!label) continue;
                 newLine();
                 // The printed part maps to the runs that drew it, when they drew exactly it.
-                const QString form = fromUtf8(label->gedruckt);
+                const QString form = qtext(label->gedruckt);
                 qsizetype at = 0;
                 const bool gezeichnet =
                     std::all_of(teile.begin(), teile.end(),
@@ -95,7 +92,7 @@ PaneReading::PaneReading(const std::vector<PaneWidget::Run>& runs, const grammar
                     }
                 else
                     text_ += form;
-                text_ += QStringLiteral(" – ") + fromUtf8(label->bedeutung);
+                text_ += QStringLiteral(" – ") + qtext(label->bedeutung);
             }
         }
     }

@@ -1,7 +1,9 @@
 #include "widgets/panewidget.h"
 
+#include "grammar/text.h"
 #include "shell/beschriftung.h"
 #include "shell/hinweis.h"
+#include "shell/steuerelemente.h"
 #include "widgets/columnwidth.h"
 #include "widgets/paneaccessible.h"
 #include "widgets/panereading.h"
@@ -14,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextBoundaryFinder>
+#include <QTextDocument>
 #include <QToolTip>
 
 #include <algorithm>
@@ -69,7 +72,7 @@ PaneWidget::PaneWidget(QWidget* parent) : QFrame(parent) {
     connect(&announcer_, &QTimer::timeout, this, &PaneWidget::announceNow);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    setFont(QFont(QStringLiteral("Arial"), 12));
+    setFont(QFont(QStringLiteral("Arial"), steuerelement("Bild1")->arialPunkte));
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -167,7 +170,11 @@ bool PaneWidget::event(QEvent* event) {
         if (!p || !box.contains(local)) continue;
         const auto label = beschriftung(*p, run.bezug);
         if (!label) continue;
-        QToolTip::showText(help->globalPos(), QString::fromStdString(label->zeile()), this,
+        // A typed word is text, never markup; a huge one shows its beginning and its end.
+        QString zeile =
+            QString::fromStdString(text::kurz(label->gedruckt, 60) + " – " + label->bedeutung);
+        if (Qt::mightBeRichText(zeile)) zeile = Qt::convertFromPlainText(zeile);
+        QToolTip::showText(help->globalPos(), zeile, this,
                            box.translated(origin()).toAlignedRect());
         return true;
     }

@@ -1,6 +1,7 @@
 #include "widgets/qtdialogs.h"
 
 #include "widgets/noteswindow.h"
+#include "widgets/qtext.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
@@ -17,10 +18,6 @@
 namespace latiflex {
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon iconFor(int style) {
     switch (style & 0x70) {
@@ -68,8 +65,8 @@ void QtDialogs::setOuterSize(int widthTwips, int heightTwips) {
 std::string QtDialogs::inputBox(std::string_view message, std::string_view title) {
     QInputDialog prompt(parent());
     prompt.setInputMode(QInputDialog::TextInput);
-    prompt.setWindowTitle(fromUtf8(title));
-    prompt.setLabelText(fromUtf8(message));
+    prompt.setWindowTitle(qtext(title));
+    prompt.setLabelText(qtext(message));
     prompt.setOkButtonText(QStringLiteral("OK"));
     prompt.setCancelButtonText(QStringLiteral("Abbrechen"));
     if (prompt.exec() != QDialog::Accepted) return {};
@@ -77,7 +74,7 @@ std::string QtDialogs::inputBox(std::string_view message, std::string_view title
 }
 
 void QtDialogs::messageBox(std::string_view text, int style, std::string_view title) {
-    QMessageBox box(iconFor(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok, parent());
+    QMessageBox box(iconFor(style), qtext(title), qtext(text), QMessageBox::Ok, parent());
     // The box sizes itself to its text; a layout item no narrower than the title keeps it
     // wide enough for the window manager to show the whole title.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
@@ -107,7 +104,7 @@ void QtDialogs::showNotes() {
 }
 
 void QtDialogs::setNotesText(std::string_view text) {
-    if (notes_) notes_->setText(fromUtf8(text));
+    if (notes_) notes_->setText(qtext(text));
 }
 
 void QtDialogs::hideNotes() {

@@ -2,6 +2,8 @@
 
 #include "drill/bezeichnungen.h"
 #include "grammar/bezeichnung.h"
+#include "grammar/text.h"
+#include "widgets/qtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,11 +21,7 @@ namespace {
 
 using namespace grammar;
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QString html(std::string_view s) { return qs(s).toHtmlEscaped(); }
+QString html(std::string_view s) { return qtext(s).toHtmlEscaped(); }
 
 QString farbe(Rgb c) { return QColor(c.r, c.g, c.b).name(); }
 
@@ -46,7 +44,7 @@ bool gefragt(Wortart wortart, int m) {
 
 template <typename E> void fuelle(QComboBox* box, int anzahl) {
     for (int i = 0; i < anzahl; ++i)
-        box->addItem(qs(name(static_cast<E>(i))));
+        box->addItem(qtext(name(static_cast<E>(i))));
 }
 
 template <typename E> E gewaehlt(const QComboBox* box) {
@@ -58,6 +56,7 @@ template <typename E> E gewaehlt(const QComboBox* box) {
 QLabel* lesbar(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText); // typed words are text, never markup
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     label->setFocusPolicy(Qt::StrongFocus);
     return label;
@@ -99,9 +98,9 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
         for (int c = 0; c < static_cast<int>(reihen[r].size()); ++c) {
             const std::string_view wort = reihen[r][c];
             auto* box = new QCheckBox(wort == "letztes Wort" ? QStringLiteral("nur das letzte Wort")
-                                                             : qs(wort),
+                                                             : qtext(wort),
                                       eingrenzen);
-            box->setProperty("bezeichnung", qs(wort));
+            box->setProperty("bezeichnung", qtext(wort));
             box->setAccessibleName(box->text());
             raster->addWidget(box, r, c);
             filter_.push_back(box);
@@ -233,7 +232,7 @@ void UebenFenster::eingrenzen() {
 
 void UebenFenster::fragen() {
     const drill::Frage* f = uebung_.frage();
-    frage_->setText(qs(uebung_.frageText()));
+    frage_->setText(qtext(uebung_.frageText()));
     const bool bestimmen = f && f->art == drill::Fragenart::bestimmen;
     antwort_->clear();
     antwort_->setEnabled(f && !bestimmen);
@@ -279,16 +278,16 @@ void UebenFenster::pruefen() {
 void UebenFenster::zeigeUrteil(const drill::Urteil& u) {
     QString text = QStringLiteral("<b>%1</b> ").arg(html(u.ergebnis()));
     text += QStringLiteral("<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>")
-                .arg(farbe(farben_.stammfarbe), html(u.form.stamm), farbe(farben_.endfarbe),
-                     html(u.form.endung));
+                .arg(farbe(farben_.stammfarbe), html(text::kurz(u.form.stamm, 40)),
+                     farbe(farben_.endfarbe), html(text::kurz(u.form.endung, 40)));
     text += QStringLiteral(" (%1)").arg(html(u.zellenText()));
     if (!u.abweichung.empty()) text += QStringLiteral("<br>") + html(u.abweichung);
     urteil_->setText(text);
     QPalette p = urteil_->palette();
     p.setColor(QPalette::Window, hintergrund_);
     urteil_->setPalette(p);
-    urteil_->setAccessibleDescription(qs(u.text()));
-    stand_->setText(qs(uebung_.stand()));
+    urteil_->setAccessibleDescription(qtext(u.text()));
+    stand_->setText(qtext(uebung_.stand()));
 }
 
 } // namespace latiflex

@@ -59,5 +59,14 @@ TEST(Text, EndingsAreExactAndCaseSensitive) {
     EXPECT_FALSE(isVowel("ä"));
 }
 
+// A huge word shown in a line keeps its beginning and its end, cut between whole letters.
+TEST(Text, ShortenedKeepsBothEnds) {
+    EXPECT_EQ(kurz("rosarum", 7), "rosarum");
+    EXPECT_EQ(kurz("rosarum", 5), "ro…um");
+    EXPECT_EQ(kurz("äöüäöüäöü", 4), "äö…ü");
+    EXPECT_EQ(kurz(std::string(100'000, 'a') + "rum", 9), "aaaa…arum");
+    EXPECT_EQ(kurz("😀😀😀😀", 3), "😀…😀");
+}
+
 } // namespace
 } // namespace latiflex::text
