@@ -30,7 +30,7 @@ std::string_view wasBestimmen(grammar::Wortart wortart) {
 
 Wortform Frage::wortform() const {
     const Wortform& w = formDer(*this).wortform;
-    if (seite->einfarbig) return {w.stamm + w.endung, ""};
+    if (seite->einfarbig) return {w.ganz(), ""};
     return w;
 }
 
@@ -50,7 +50,7 @@ std::string Frage::text() const {
     if (art == Fragenart::bilden) return "Bilde " + grammar::bezeichnung(zelle()) + ": " + wort();
     const Wortform w = wortform();
     return "Bestimme " + std::string(wasBestimmen(seite->wortart)) + ": " +
-           text::kurz(w.stamm + w.endung, hoechstens) + " – " + wort();
+           text::kurz(w.ganz(), hoechstens) + " – " + wort();
 }
 
 } // namespace latiflex::drill

@@ -22,7 +22,7 @@ bool gleichesWort(const Paradigma& a, const Paradigma& b) {
     return true;
 }
 
-std::string ganz(const grammar::Form& f) { return f.wortform.stamm + f.wortform.endung; }
+std::string ganz(const grammar::Form& f) { return f.wortform.ganz(); }
 
 // What differs between the named cell and the nearest right one, in the labels' words.
 std::string unterschied(const Zelle& gewaehlt, const std::vector<Zelle>& richtige) {

@@ -1,18 +1,18 @@
 #include "drill/urteil.h"
 
 #include "grammar/bezeichnung.h"
+#include "grammar/text.h"
 
 namespace latiflex::drill {
 
 namespace {
 
 // The form in one line: the blanks that align a page's columns ("amati   sumus") as one.
-std::string einzeilig(const std::string& s) {
-    std::string aus;
-    for (const char c : s)
-        if (c != ' ' || (!aus.empty() && aus.back() != ' ')) aus += c;
+std::string einzeilig(const Wortform& form) {
+    std::string aus = text::einBlank(form.ganz());
     while (!aus.empty() && aus.back() == ' ')
         aus.pop_back();
+    if (!aus.empty() && aus.front() == ' ') aus.erase(0, 1);
     return aus;
 }
 
@@ -28,8 +28,8 @@ std::string Urteil::zellenText() const {
 }
 
 std::string Urteil::text() const {
-    std::string t = ergebnis() + (richtig ? " " : ": ") + einzeilig(form.stamm + form.endung) +
-                    " (" + zellenText() + ")";
+    std::string t =
+        ergebnis() + (richtig ? " " : ": ") + einzeilig(form) + " (" + zellenText() + ")";
     if (!abweichung.empty()) t += ". " + abweichung;
     return t;
 }

@@ -64,4 +64,11 @@ std::string kurz(std::string_view s, std::size_t hoechstens) {
     return std::string(*less(s, n - vorn)).append("…").append(lastLetters(s, hinten));
 }
 
+std::string einBlank(std::string_view s) {
+    std::string t;
+    for (const char c : s)
+        if (c != ' ' || t.empty() || t.back() != ' ') t += c;
+    return t;
+}
+
 } // namespace latiflex::text

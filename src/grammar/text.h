@@ -31,6 +31,10 @@ std::optional<std::string_view> letterFromEnd(std::string_view s, std::size_t k)
 /// and ends.
 std::string kurz(std::string_view s, std::size_t hoechstens);
 
+/// s with every run of blanks as one blank: the columns of the perfect passive stand apart
+/// by three ("amati   sumus"), a typed form by one.
+std::string einBlank(std::string_view s);
+
 /// Whether the last letters of s are exactly `ending` (case-sensitive).
 bool endsWith(std::string_view s, std::string_view ending);
 

@@ -13,7 +13,7 @@ std::optional<Beschriftung> beschriftung(const grammar::Paradigma& p, OutputPane
     }
     if (bezug.form >= int(block.formen.size())) return std::nullopt;
     const grammar::Form& form = block.formen[std::size_t(bezug.form)];
-    std::string gedruckt = form.wortform.stamm + form.wortform.endung;
+    std::string gedruckt = form.wortform.ganz();
     if (gedruckt.empty()) return std::nullopt;
     return Beschriftung{std::move(gedruckt), grammar::bezeichnung(form.zelle)};
 }

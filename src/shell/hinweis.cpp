@@ -1,6 +1,7 @@
 #include "shell/hinweis.h"
 
 #include "grammar/bezeichnung.h"
+#include "grammar/text.h"
 
 #include <algorithm>
 
@@ -16,14 +17,6 @@ std::string gedruckt(const Form& f) { return f.wortform.ganz(); }
 
 bool leer(const Form& f) { return f.wortform.leer(); }
 
-// The perfect passive stands apart by blanks (amati   sumus); a typed form by one or two.
-std::string einBlank(std::string_view s) {
-    std::string t;
-    for (const char c : s)
-        if (c != ' ' || t.empty() || t.back() != ' ') t += c;
-    return t;
-}
-
 bool istPerfektPassiv(const Zelle& z) {
     return z.genusVerbi == grammar::GenusVerbi::passiv &&
            (z.tempus == grammar::Tempus::perfekt || z.tempus == grammar::Tempus::plusquamperfekt ||
@@ -31,8 +24,8 @@ bool istPerfektPassiv(const Zelle& z) {
 }
 
 bool passt(std::string_view getippt, const Form& f, const Zelle& z) {
-    const std::string t = einBlank(getippt);
-    const std::string d = einBlank(gedruckt(f));
+    const std::string t = text::einBlank(getippt);
+    const std::string d = text::einBlank(gedruckt(f));
     if (t == d) return true;
     // hortatus for hortatus sum: the command reads a deponent's perfect up to its first blank.
     return istPerfektPassiv(z) && t.find(' ') == std::string::npos && d.substr(0, d.find(' ')) == t;

@@ -189,8 +189,7 @@ std::string Tabelle::htmlTabelle(const print::Farben& farben, Endungen endungen,
             if (f.leer) {
                 // a blank row stays blank
             } else if (einfarbig_) {
-                out += endungen == Endungen::luecken ? std::string(lueckeWort)
-                                                     : escaped(w.stamm + w.endung);
+                out += endungen == Endungen::luecken ? std::string(lueckeWort) : escaped(w.ganz());
             } else {
                 out += farbig(w.stamm, farben.stammfarbe);
                 out += endungen == Endungen::luecken ? std::string(lueckeEndung)

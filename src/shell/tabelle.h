@@ -53,11 +53,7 @@ public:
     /// The class the pane names, and a verb's page ("VERBUM der A - Konjugation,
     /// PR.IMP.F1. AKT.").
     const std::string& klasse() const { return klasse_; }
-    /// The column heads, left to right (the label column has none).
-    const std::vector<std::string>& koepfe() const { return koepfe_; }
     const std::vector<Zeile>& zeilen() const { return zeilen_; }
-    /// Whole words in one colour (*sum*): no stem and ending to tell apart.
-    bool einfarbig() const { return einfarbig_; }
 
     /// Plain text: the title line "WÖRTER: KLASSE", the head row and the labelled rows, a tab
     /// between cells, each line ended by "\n".

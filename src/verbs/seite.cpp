@@ -112,7 +112,7 @@ void druckeSeite(Umgebung& u, const grammar::Paradigma& p) {
             u.bild1.setBezug({int(t), int(f)});
             const Wortform& form = formen[f].wortform;
             if (p.einfarbig)
-                print::columnLine(u.bild1, spalte, form.stamm + form.endung);
+                print::columnLine(u.bild1, spalte, form.ganz());
             else
                 print::form(u.bild1, u.farben, spalte, form);
         }
