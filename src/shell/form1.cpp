@@ -1,9 +1,9 @@
 #include "shell/form1.h"
 
 #include "adjectives/adjektiv.h"
+#include "interfaces/number.h"
+#include "interfaces/prompt.h"
 #include "nouns/substantiv.h"
-#include "shell/number.h"
-#include "shell/prompt.h"
 #include "shell/steuerelemente.h"
 #include "verbs/tempora.h"
 #include "verbs/verbum.h"

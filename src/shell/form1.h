@@ -1,9 +1,9 @@
 #pragma once
 
-#include "shell/dialogs.h"
-#include "shell/outputpane.h"
-#include "shell/seiten.h"
-#include "shell/umgebung.h"
+#include "interfaces/dialogs.h"
+#include "interfaces/outputpane.h"
+#include "interfaces/seiten.h"
+#include "interfaces/umgebung.h"
 #include "verbs/verbzustand.h"
 
 #include <string_view>

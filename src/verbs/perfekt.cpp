@@ -1,5 +1,5 @@
 #include "grammar/text.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 #include "verbs/seite.h"
 #include "verbs/tempora.h"
 

@@ -1,6 +1,6 @@
 #include "grammar/text.h"
 #include "grammar/zelle.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 #include "verbs/seite.h"
 #include "verbs/tempora.h"
 

@@ -1,7 +1,7 @@
 #include "verbs/seite.h"
 
 #include "grammar/bezeichnung.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 
 namespace latiflex::verbs {
 

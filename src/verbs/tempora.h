@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/umgebung.h"
+#include "interfaces/umgebung.h"
 #include "verbs/verbzustand.h"
 
 /// The four tense commands. Each refuses with a message unless a verb was entered through

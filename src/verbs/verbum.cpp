@@ -1,7 +1,7 @@
 #include "verbs/verbum.h"
 
 #include "grammar/text.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 
 #include <algorithm>
 

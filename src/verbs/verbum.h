@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/umgebung.h"
+#include "interfaces/umgebung.h"
 #include "verbs/verbzustand.h"
 
 namespace latiflex::verbs {
