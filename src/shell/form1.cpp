@@ -66,11 +66,11 @@ void Form1::Befehl4_Click() {
     adjectives::adjektiv(u_);
 }
 
-void Form1::verbum_Click() { verbs::verbum(u_, verb_); }
-void Form1::prakt_Click() { verbs::prakt(u_, verb_); }
-void Form1::prpass_Click() { verbs::prpass(u_, verb_); }
-void Form1::perfakt_Click() { verbs::perfakt(u_, verb_); }
-void Form1::perfpass_Click() { verbs::perfpass(u_, verb_); }
+void Form1::verbum_Click() { verb_ = verbs::verbum(u_); }
+void Form1::prakt_Click() { verbs::prakt(u_, verb_.get()); }
+void Form1::prpass_Click() { verbs::prpass(u_, verb_.get()); }
+void Form1::perfakt_Click() { verbs::perfakt(u_, verb_.get()); }
+void Form1::perfpass_Click() { verbs::perfpass(u_, verb_.get()); }
 
 void Form1::Befehl2_Click() { u_.dialoge.end(); }
 
