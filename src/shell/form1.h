@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/dialogs.h"
-#include "shell/eingabe.h"
+#include "grammar/eingabe.h"
 #include "shell/outputpane.h"
 #include "shell/seiten.h"
 #include "shell/umgebung.h"
