@@ -4,6 +4,7 @@
 #include "interfaces/number.h"
 #include "interfaces/prompt.h"
 #include "nouns/substantiv.h"
+#include "shell/presetdialogs.h"
 #include "shell/steuerelemente.h"
 #include "verbs/tempora.h"
 #include "verbs/verbum.h"
@@ -106,6 +107,23 @@ bool Form1::click(std::string_view control) {
     const Steuerelement* s = steuerelement(control);
     if (!s) return false;
     std::invoke(s->handler, *this);
+    return true;
+}
+
+bool Form1::eingeben(const Eingabe& eingabe) {
+    PresetDialogs vorgabe(u_.dialoge, eingabe.antworten);
+    Umgebung u{u_.bild1, vorgabe, u_.farben, seiten_};
+    if (eingabe.befehl == "SUBST") {
+        keinVerbGewaehlt();
+        nouns::substantiv(u);
+    } else if (eingabe.befehl == "ADJEKTIV") {
+        keinVerbGewaehlt();
+        adjectives::adjektiv(u);
+    } else if (eingabe.befehl == "VERBUM") {
+        verb_ = verbs::verbum(u);
+    } else {
+        return false;
+    }
     return true;
 }
 

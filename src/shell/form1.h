@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grammar/eingabe.h"
 #include "interfaces/dialogs.h"
 #include "interfaces/outputpane.h"
 #include "interfaces/seiten.h"
@@ -41,6 +42,11 @@ public:
     /// Runs the handler of the control named `control` (`Befehl1`, `Bild1`, ...); false
     /// when no control of that name has a click handler.
     bool click(std::string_view control);
+
+    /// Enters a word as the pupil would: runs the command captioned `eingabe.befehl`
+    /// ("SUBST", "ADJEKTIV" or "VERBUM") with its prompts answered from
+    /// `eingabe.antworten`; its message boxes show as usual. False for any other caption.
+    bool eingeben(const Eingabe& eingabe);
 
     const print::Farben& farben() const { return u_.farben; }
     /// The paradigm on view and the pages printed in this run.
