@@ -43,9 +43,6 @@ public:
         luecken ///< the stem, then a blank line where the ending belongs (a worksheet)
     };
 
-    /// Longest stem, ending or dictionary form kept, in letters.
-    static constexpr std::size_t hoechstBuchstaben = 40;
-
     explicit Tabelle(const grammar::Paradigma& paradigma);
 
     /// The typed dictionary forms, joined by commas ("rosa, rosae").

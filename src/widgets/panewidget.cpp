@@ -171,7 +171,7 @@ bool PaneWidget::event(QEvent* event) {
         if (!label) continue;
         // A typed word is text, never markup; a huge one shows its beginning and its end.
         QString zeile =
-            QString::fromStdString(text::kurz(label->gedruckt, 60) + " – " + label->bedeutung);
+            QString::fromStdString(text::kurz(label->gedruckt) + " – " + label->bedeutung);
         if (Qt::mightBeRichText(zeile)) zeile = Qt::convertFromPlainText(zeile);
         QToolTip::showText(help->globalPos(), zeile, this,
                            box.translated(origin()).toAlignedRect());

@@ -210,7 +210,8 @@ void PaneMenuTest::copyOfAHugeWordIsCut() {
     QTest::keyClick(&f.window, Qt::Key_C, Qt::ControlModifier);
     const QString text = QGuiApplication::clipboard()->text();
     QVERIFY(text.size() < 5000);
-    QVERIFY(text.contains(QString(39, u'r') + QStringLiteral("…arum")));
+    QVERIFY(text.contains(QString(20, u'r') + QStringLiteral("…") + QString(19, u'r') +
+                          QStringLiteral("arum")));
 }
 
 void PaneMenuTest::printedTableHoldsLabelsFormsAndColours() {
