@@ -48,14 +48,6 @@ void anhaengenOhneZeichen(std::string& aus, char32_t c) {
 
 std::string inZeichen(std::string_view s) { return "„" + text::kurz(s) + "“"; }
 
-std::string_view getrimmt(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 // Bytes both texts share at their start, ending on a letter boundary (both are UTF-8).
 std::size_t gemeinsam(std::string_view a, std::string_view b) {
     std::size_t n = 0;
@@ -97,8 +89,8 @@ std::string abweichung(std::string_view getippt, std::string_view stamm, std::st
     if (a == w) return {};
     if (a.empty()) return "Keine Antwort.";
     if (!s.empty() && w.starts_with(s) && w.size() > s.size() && a.starts_with(s)) {
-        const std::string_view e = getrimmt(std::string_view(w).substr(s.size()));
-        const std::string_view te = getrimmt(std::string_view(a).substr(s.size()));
+        const std::string_view e = text::trimmed(std::string_view(w).substr(s.size()));
+        const std::string_view te = text::trimmed(std::string_view(a).substr(s.size()));
         if (te.empty()) return "Die Endung fehlt: richtig " + inZeichen(e) + ".";
         return "Endung " + inZeichen(te) + " statt " + inZeichen(e) + ".";
     }

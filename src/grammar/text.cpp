@@ -61,6 +61,12 @@ std::optional<std::string_view> letterFromEnd(std::string_view s, std::size_t k)
     return s.substr(*start, next - *start);
 }
 
+std::string_view trimmed(std::string_view s) {
+    const auto anfang = s.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) return {};
+    return s.substr(anfang, s.find_last_not_of(' ') + 1 - anfang);
+}
+
 bool endsWith(std::string_view s, std::string_view ending) { return s.ends_with(ending); }
 
 bool isVowel(std::string_view letter) {

@@ -49,6 +49,9 @@ bool isValidUtf8(std::string_view s);
 /// by three ("amati   sumus"), a typed form by one.
 std::string einBlank(std::string_view s);
 
+/// s without the blanks at its start and end.
+std::string_view trimmed(std::string_view s);
+
 /// Whether the last letters of s are exactly `ending` (case-sensitive).
 bool endsWith(std::string_view s, std::string_view ending);
 

@@ -140,9 +140,7 @@ grammar::Paradigma paradigma(std::string_view n, std::string_view g) {
     p.wortart = grammar::Wortart::substantiv;
     p.seite = "SUBST";
     p.ueberschrift = ueberschrift(klasse);
-    p.klasse = std::string("SUBSTANTIV der ").append(klasse.deklname).append(klasse.kopfende);
-    while (!p.klasse.empty() && p.klasse.back() == ' ')
-        p.klasse.pop_back();
+    p.klasse = text::trimmed(p.ueberschrift);
     p.stichwoerter = {{std::string(n), grammar::nomenZelle(Kasus::nominativ, Numerus::singular)},
                       {std::string(g), grammar::nomenZelle(Kasus::genitiv, Numerus::singular)}};
     p.bloecke = {{"", std::string(grammar::name(Numerus::singular)), {}},

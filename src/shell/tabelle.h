@@ -47,9 +47,6 @@ public:
 
     /// The typed dictionary forms, joined by commas ("rosa, rosae").
     const std::string& woerter() const { return woerter_; }
-    /// The class the pane names, and a verb's page ("VERBUM der A - Konjugation,
-    /// PR.IMP.F1. AKT.").
-    const std::string& klasse() const { return klasse_; }
     const std::vector<Zeile>& zeilen() const { return zeilen_; }
 
     /// Plain text: the title line "WÖRTER: KLASSE", the head row and the labelled rows, a tab

@@ -3,6 +3,7 @@
 #include "drill/bezeichnungen.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
+#include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
 
 #include <QCheckBox>
@@ -23,7 +24,7 @@ using namespace grammar;
 
 QString html(std::string_view s) { return qtext(s).toHtmlEscaped(); }
 
-QString farbe(Rgb c) { return QColor(c.r, c.g, c.b).name(); }
+QString farbe(Rgb c) { return qcolour(c).name(); }
 
 // The dimensions of a cell in the order of the German labels; what a word class is named by.
 enum Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
