@@ -175,6 +175,11 @@ std::optional<Urteil> Uebung::bestimme(const Zelle& zelle) {
     return gewertet(std::move(u));
 }
 
+std::optional<Urteil> Uebung::loesung() {
+    if (!frage_ || beantwortet_) return std::nullopt;
+    return gewertet(Urteil{false, frage_->wortform(), zellenDerForm(*frage_), "Lösung gezeigt."});
+}
+
 Urteil Uebung::gewertet(Urteil urteil) {
     const Eintrag e{frage_->seite, frage_->block, frage_->form};
     ++gestellt_;

@@ -56,6 +56,9 @@ public:
     std::optional<Urteil> antworte(std::string_view text);
     /// Judges a named cell (Bestimmen).
     std::optional<Urteil> bestimme(const grammar::Zelle& zelle);
+    /// "Lösung zeigen": the right form and its cells, counted as a wrong answer, so the cell
+    /// comes back. Nothing when no question is open or it was answered already.
+    std::optional<Urteil> loesung();
 
     /// Starts again: score and loop emptied, a new first question.
     void neuBeginnen();
