@@ -1,10 +1,10 @@
 #include "shell/form1.h"
 
 #include "adjectives/adjektiv.h"
+#include "interfaces/number.h"
+#include "interfaces/prompt.h"
 #include "nouns/substantiv.h"
-#include "shell/number.h"
 #include "shell/presetdialogs.h"
-#include "shell/prompt.h"
 #include "shell/steuerelemente.h"
 #include "verbs/tempora.h"
 #include "verbs/verbum.h"
@@ -94,10 +94,10 @@ void Form1::eingetippt(std::string_view befehl) {
     Umgebung u{u_.bild1, mitschrift, u_.farben, seiten_};
     ausfuehren(befehl, u);
 }
-void Form1::prakt_Click() { verbs::prakt(u_, verb_); }
-void Form1::prpass_Click() { verbs::prpass(u_, verb_); }
-void Form1::perfakt_Click() { verbs::perfakt(u_, verb_); }
-void Form1::perfpass_Click() { verbs::perfpass(u_, verb_); }
+void Form1::prakt_Click() { verbs::prakt(u_, verb_.get()); }
+void Form1::prpass_Click() { verbs::prpass(u_, verb_.get()); }
+void Form1::perfakt_Click() { verbs::perfakt(u_, verb_.get()); }
+void Form1::perfpass_Click() { verbs::perfpass(u_, verb_.get()); }
 
 void Form1::Befehl2_Click() { u_.dialoge.end(); }
 
@@ -154,7 +154,7 @@ void Form1::ausfuehren(std::string_view befehl, Umgebung& u) {
         keinVerbGewaehlt();
         adjectives::adjektiv(u);
     } else {
-        verbs::verbum(u, verb_);
+        verb_ = verbs::verbum(u);
     }
 }
 

@@ -3,10 +3,10 @@
 #include "drill/eingrenzung.h"
 #include "drill/uebung.h"
 #include "grammar/eingabe.h"
+#include "interfaces/seiten.h"
 #include "lessons/database.h"
 #include "lessons/lektionsdatei.h"
 #include "shell/form1.h"
-#include "shell/seiten.h"
 
 #include <cstdint>
 #include <filesystem>
