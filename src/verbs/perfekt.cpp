@@ -1,5 +1,5 @@
 #include "grammar/text.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 #include "verbs/seite.h"
 #include "verbs/tempora.h"
 
@@ -15,20 +15,11 @@ constexpr Personen endungen_plqpfkonj{{"issem", "isses", "isset", "issemus", "is
 // The future perfect takes the future of esse, but "erint" in the 3rd plural.
 constexpr Personen endungen_futex{{"ero", "eris", "erit", "erimus", "eritis", "erint"}};
 
-// Five tenses with the endings tables given, on the stem of each person.
-Tempora tempora(const std::array<const Personen*, 5>& tabellen,
-                const grammar::AbEins<std::string, 6>& staemme) {
-    Tempora t;
-    for (std::size_t k = 0; k < t.size(); ++k)
-        for (int n = 1; n <= 6; ++n)
-            t[k][static_cast<std::size_t>(n - 1)] = {staemme[n], std::string((*tabellen[k])[n])};
-    return t;
-}
-
 } // namespace
 
-void perfakt(Umgebung& u, const VerbZustand& v) {
-    if (!aktivBereit(u, v)) return;
+void perfakt(Umgebung& u, const Verb* verb) {
+    if (!leerenFuerAktiv(u, verb)) return;
+    const Verb& v = *verb;
     const std::string& f = v.stammformen[3];
     if (f.empty()) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
@@ -38,13 +29,14 @@ void perfakt(Umgebung& u, const VerbZustand& v) {
     grammar::AbEins<std::string, 6> staemme;
     staemme.werte.fill(std::string(*text::less(f, 1)));
     zeigeSeite(u, v, Seite::perfektAktiv,
-               tempora({&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj,
-                        &endungen_plqpfkonj},
-                       staemme));
+               nachTabellen({&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj,
+                             &endungen_plqpfkonj},
+                            &staemme));
 }
 
-void perfpass(Umgebung& u, const VerbZustand& v) {
-    if (!verbGewaehlt(u, v)) return;
+void perfpass(Umgebung& u, const Verb* verb) {
+    if (!verbGewaehlt(u, verb)) return;
+    const Verb& v = *verb;
     if (istVoloNoloMalo(v.stammformen[1])) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
@@ -64,8 +56,7 @@ void perfpass(Umgebung& u, const VerbZustand& v) {
     grammar::AbEins<std::string, 6> staemme;
     for (int n = 1; n <= 6; ++n)
         staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
-    zeigeSeite(u, v, Seite::perfektPassiv,
-               tempora({&esse_praes, &esse_impf, &esse_fut, &esse_konj, &esse_impfkonj}, staemme));
+    zeigeSeite(u, v, Seite::perfektPassiv, nachTabellen(esseTabellen, &staemme));
 }
 
 } // namespace latiflex::verbs
