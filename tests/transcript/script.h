@@ -1,7 +1,13 @@
 #pragma once
 
+#include "drillscript.h"
+#include "recorder.h"
+
 #include <iosfwd>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <variant>
 
 namespace latiflex::testing {
 
@@ -16,6 +22,22 @@ namespace latiflex::testing {
 /// A line `hints` anywhere in the script logs the hint line below the pane as well, a line
 /// `hint "TEXT"` whenever its text changes; without it the log holds the core's lines only.
 int play(std::istream& script, std::ostream& log, std::ostream& errors);
+
+/// A script line "click NAME" with a control's NAME.
+struct Click {
+    std::string control;
+};
+
+/// The script line "hints".
+struct Hints {};
+
+/// One line of a script: nothing (an empty line, a comment "# ..."), a response to a prompt
+/// or dialog ("answer TEXT", "cancel", "colour R G B"), a click, "hints", or a drill step
+/// ("drill ...").
+using ScriptLine = std::variant<std::monostate, Response, Click, Hints, DrillStep>;
+
+/// The line read, without a trailing carriage return; nothing when it is malformed.
+std::optional<ScriptLine> readLine(std::string_view line);
 
 /// Whether a script may click `name`: a button or the pane of the main window, or the
 /// notes window's "ZURÜCK".
