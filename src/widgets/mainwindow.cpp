@@ -43,7 +43,7 @@ MainWindow::MainWindow(Dialogs* dialoge)
         button->setObjectName(qtext(k.name));
         button->setGeometry(twipsRect(*this, k.left, k.top, k.width, k.height));
         if (k.arialPunkte) button->setFont(QFont(QStringLiteral("Arial"), k.arialPunkte));
-        connect(button, &QPushButton::clicked, this, [this, name = k.name] { form_.click(name); });
+        connect(button, &QPushButton::clicked, this, [this, name = k.name] { klick(name); });
         button->installEventFilter(this);
         if (previous) setTabOrder(previous, button);
         previous = button;
@@ -53,8 +53,8 @@ MainWindow::MainWindow(Dialogs* dialoge)
     const Steuerelement& bild1 = *steuerelement("Bild1");
     bild1_->setGeometry(twipsRect(*this, bild1.left, bild1.top, bild1.width, bild1.height));
     setTabOrder(previous, bild1_);
-    connect(bild1_, &PaneWidget::clicked, this, [this] { form_.click("Bild1"); });
-    dialoge_.onCommand1([this] { form_.click("Command1"); });
+    connect(bild1_, &PaneWidget::clicked, this, [this] { klick("Bild1"); });
+    dialoge_.onCommand1([this] { klick("Command1"); });
     // The keyboard starts on the first control of the tab order, not on the pane.
     findChild<QPushButton*>(QStringLiteral("Befehl1"))->setFocus();
 

@@ -101,7 +101,7 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     form.Form_Load();
     for (const auto& step : steps) {
         if (const auto* control = std::get_if<std::string>(&step))
-            form.click(*control);
+            static_cast<void>(form.click(*control)); // read as a control's name
         else
             drill.play(std::get<DrillStep>(step));
         if (dialoge.ended()) break;

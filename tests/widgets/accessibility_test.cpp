@@ -290,7 +290,7 @@ void AccessibilityTest::hintLineIsReadAndAnnounced() {
     QCOMPARE(hinweis->foregroundRole(), QPalette::WindowText);
     QCOMPARE(hinweis->textFormat(), Qt::PlainText); // a typed "<img src=…>" stays text
 
-    window.form().click("Befehl1");
+    QVERIFY(window.form().click("Befehl1"));
     QAccessible::installUpdateHandler(nullptr);
 
     // One line; the whole warning is its description.
@@ -308,9 +308,9 @@ void AccessibilityTest::hintLineIsReadAndAnnounced() {
         QAccessible::queryAccessibleInterface(window.bild1())->textInterface();
     QVERIFY(text->text(0, text->characterCount()).endsWith(warning));
 
-    window.form().click("Befehl1"); // rosa fits: the warning gives way to the tip
+    QVERIFY(window.form().click("Befehl1")); // rosa fits: the warning gives way to the tip
     QVERIFY(hinweis->accessibleDescription().startsWith("Tipp:"));
-    window.form().click("Befehl1"); // cancelled: no page, no word of an earlier one
+    QVERIFY(window.form().click("Befehl1")); // cancelled: no page, no word of an earlier one
     QCOMPARE(hinweis->text(), QString());
 }
 
