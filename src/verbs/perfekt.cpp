@@ -27,20 +27,36 @@ Tempora tempora(const std::array<const Personen*, 5>& tabellen,
 
 } // namespace
 
-void perfakt(Umgebung& u, const VerbZustand& v) {
-    if (!aktivBereit(u, v)) return;
+std::optional<Tempora> perfektAktiv(const VerbZustand& v) {
     const std::string& f = v.stammformen[3];
-    if (f.empty()) {
-        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
-        return;
-    }
+    if (f.empty()) return std::nullopt;
     // Exactly one letter is cut, whatever it is: amavi gives amav, fui fu.
     grammar::AbEins<std::string, 6> staemme;
     staemme.werte.fill(std::string(*text::less(f, 1)));
-    zeigeSeite(u, v, Seite::perfektAktiv,
-               tempora({&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj,
-                        &endungen_plqpfkonj},
-                       staemme));
+    return tempora(
+        {&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj, &endungen_plqpfkonj},
+        staemme);
+}
+
+std::optional<Tempora> perfektPassiv(const VerbZustand& v) {
+    const std::string& q = v.stammformen[4];
+    const auto plural = text::less(q, 2);
+    if (q.empty() || !plural) return std::nullopt;
+    // The participle and a blank; in the plural in -i, with two more blanks.
+    grammar::AbEins<std::string, 6> staemme;
+    for (int n = 1; n <= 6; ++n)
+        staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
+    return tempora({&esse_praes, &esse_impf, &esse_fut, &esse_konj, &esse_impfkonj}, staemme);
+}
+
+void perfakt(Umgebung& u, const VerbZustand& v) {
+    if (!aktivBereit(u, v)) return;
+    const auto t = perfektAktiv(v);
+    if (!t) {
+        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
+        return;
+    }
+    zeigeSeite(u, v, Seite::perfektAktiv, *t);
 }
 
 void perfpass(Umgebung& u, const VerbZustand& v) {
@@ -54,18 +70,34 @@ void perfpass(Umgebung& u, const VerbZustand& v) {
         return;
     }
     u.leeren();
-    const std::string& q = v.stammformen[4];
-    const auto plural = text::less(q, 2);
-    if (q.empty() || !plural) {
+    const auto t = perfektPassiv(v);
+    if (!t) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER ?");
         return;
     }
-    // The participle and a blank; in the plural in -i, with two more blanks.
-    grammar::AbEins<std::string, 6> staemme;
-    for (int n = 1; n <= 6; ++n)
-        staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
-    zeigeSeite(u, v, Seite::perfektPassiv,
-               tempora({&esse_praes, &esse_impf, &esse_fut, &esse_konj, &esse_impfkonj}, staemme));
+    zeigeSeite(u, v, Seite::perfektPassiv, *t);
+}
+
+std::optional<grammar::Paradigma> seitenParadigma(const VerbZustand& v, Seite seite) {
+    if (v.verbgewaehlt != VerbGewaehlt::ja) return std::nullopt;
+    std::optional<Tempora> t;
+    switch (seite) {
+    case Seite::praesensAktiv:
+        if (!v.deponens) t = praesensAktiv(v);
+        break;
+    case Seite::praesensPassiv:
+        if (!v.istsum) t = praesensPassiv(v);
+        break;
+    case Seite::perfektAktiv:
+        if (!v.deponens) t = perfektAktiv(v);
+        break;
+    case Seite::perfektPassiv:
+        if (!istVoloNoloMalo(v.stammformen[1]) && !v.istsum) t = perfektPassiv(v);
+        break;
+    }
+    if (!t) return std::nullopt;
+    const bool esse = seite == Seite::praesensAktiv && v.istsum;
+    return seitenParadigma(v, seite, *t, esse ? Farbe::ohne : Farbe::wortform);
 }
 
 } // namespace latiflex::verbs

@@ -144,17 +144,29 @@ bool formbar(const VerbZustand& v, bool eigeneStaemme) {
 
 } // namespace
 
+std::optional<Tempora> praesensAktiv(const VerbZustand& v) {
+    const std::string& p = v.stammformen[1];
+    if (p.empty() || v.stammformen[2].empty() || (!v.istsum && !formbar(v, istVoloNoloMalo(p))))
+        return std::nullopt;
+    if (v.istsum) return esseSeite();
+    return aktiv(p, v.stammformen[2], v.konjklasse);
+}
+
+std::optional<Tempora> praesensPassiv(const VerbZustand& v) {
+    const std::string& p = v.stammformen[1];
+    if (p.empty() || v.stammformen[2].empty() || istVoloNoloMalo(p) || !formbar(v, false))
+        return std::nullopt;
+    return passiv(p, v.stammformen[2], v.konjklasse);
+}
+
 void prakt(Umgebung& u, const VerbZustand& v) {
     if (!aktivBereit(u, v)) return;
-    const std::string& p = v.stammformen[1];
-    if (p.empty() || v.stammformen[2].empty() || (!v.istsum && !formbar(v, istVoloNoloMalo(p)))) {
+    const auto tempora = praesensAktiv(v);
+    if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    if (v.istsum)
-        zeigeSeite(u, v, Seite::praesensAktiv, esseSeite(), Farbe::ohne);
-    else
-        zeigeSeite(u, v, Seite::praesensAktiv, aktiv(p, v.stammformen[2], v.konjklasse));
+    zeigeSeite(u, v, Seite::praesensAktiv, *tempora, v.istsum ? Farbe::ohne : Farbe::wortform);
 }
 
 void prpass(Umgebung& u, const VerbZustand& v) {
@@ -164,12 +176,12 @@ void prpass(Umgebung& u, const VerbZustand& v) {
         return;
     }
     u.leeren();
-    const std::string& p = v.stammformen[1];
-    if (p.empty() || v.stammformen[2].empty() || istVoloNoloMalo(p) || !formbar(v, false)) {
+    const auto tempora = praesensPassiv(v);
+    if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::praesensPassiv, passiv(p, v.stammformen[2], v.konjklasse));
+    zeigeSeite(u, v, Seite::praesensPassiv, *tempora);
 }
 
 } // namespace latiflex::verbs

@@ -43,6 +43,44 @@ void speichern(VerbZustand& v, int zelle, std::string antwort) {
 
 } // namespace
 
+namespace {
+
+// What "VERBUM" decides once every answer is in: a deponent's rewrite, the class, the
+// consonant future of volo, nolo and malo.
+void abschliessen(VerbZustand& v) {
+    auto& sf = v.stammformen;
+    const bool sum = sf[1] == "sum";
+    if (!sum) {
+        if (v.deponens) {
+            deponensUmformen(sf[1], sf[2]);
+            // A deponent's perfect is kept up to its first blank: hortatus sum gives hortatus.
+            sf[4].erase(std::min(sf[4].find(' '), sf[4].size()));
+        }
+        klassifizieren(v);
+    }
+    // volo, nolo and malo form their future like the consonant conjugation (volam, voles),
+    // whatever their infinitive said; the heading keeps the class the rules found.
+    if (istVoloNoloMalo(sf[1])) v.konjklasse = Konjklasse::konsonantisch;
+    v.verbgewaehlt = VerbGewaehlt::ja;
+    v.istsum = sum;
+}
+
+} // namespace
+
+VerbZustand eintrag(const std::vector<std::string>& antworten) {
+    const auto antwort = [&antworten](std::size_t i) {
+        return i < antworten.size() ? antworten[i] : std::string();
+    };
+    VerbZustand v;
+    speichern(v, 1, antwort(0));
+    speichern(v, 2, antwort(1));
+    v.deponens = endsWith(v.stammformen[1], "r");
+    speichern(v, 3, v.deponens ? std::string() : antwort(2));
+    if (v.stammformen[1] != "sum") speichern(v, 4, antwort(v.deponens ? 2 : 3));
+    abschliessen(v);
+    return v;
+}
+
 void verbum(Umgebung& u, VerbZustand& v) {
     u.leeren();
     // Whatever an earlier verb left must not show through a failed or classless entry.
@@ -70,28 +108,17 @@ void verbum(Umgebung& u, VerbZustand& v) {
         speichern(v, 3, std::move(*antwort));
     }
 
-    const bool sum = sf[1] == "sum";
-    if (!sum) {
+    if (sf[1] != "sum") {
         antwort = v.deponens
                       ? frageWort(u.dialoge, "Verbum in 1.Sg.Perf. eingeben: ", "PERFEKT")
                       : frageWort(u.dialoge, " Part.Perf.Pass.masc. eingeben: ", "P.P.P. -us");
         if (!antwort) return;
         speichern(v, 4, std::move(*antwort));
-        if (v.deponens) {
-            deponensUmformen(sf[1], sf[2]);
-            // A deponent's perfect is kept up to its first blank: hortatus sum gives hortatus.
-            sf[4].erase(std::min(sf[4].find(' '), sf[4].size()));
-        }
-        klassifizieren(v);
     }
+    abschliessen(v);
 
     print::blankLine(u.bild1);
     print::line(u.bild1, "   VERBUM der " + v.konjname + " - Konjugation ");
-    // volo, nolo and malo form their future like the consonant conjugation (volam, voles),
-    // whatever their infinitive said; the heading keeps the class the rules found.
-    if (istVoloNoloMalo(sf[1])) v.konjklasse = Konjklasse::konsonantisch;
-    v.verbgewaehlt = VerbGewaehlt::ja;
-    v.istsum = sum;
 }
 
 } // namespace latiflex::verbs

@@ -3,12 +3,20 @@
 #include "shell/umgebung.h"
 #include "verbs/verbzustand.h"
 
+#include <string>
+#include <vector>
+
 namespace latiflex::verbs {
 
 /// "VERBUM": asks for the principal parts, rewrites a deponent into the shape of an active
 /// verb, classifies it, prints the heading and marks the verb as entered. A number at any
 /// prompt ends it with no verb entered.
 void verbum(Umgebung& u, VerbZustand& v);
+
+/// The verb as "VERBUM" leaves it when its prompts take `antworten` in order (a prompt
+/// beyond them taking the empty text, as a cancelled one does); no answer may read as a
+/// number. The same rules as the command, without a pane or a dialog.
+VerbZustand eintrag(const std::vector<std::string>& antworten);
 
 /// The deponent's 1st singular and infinitive in the shape of an active verb
 /// (hortor, hortari: horto, hortare; patior, pati: patio, patere).

@@ -1,11 +1,14 @@
 #include "script.h"
 
+#include "analysis/bestimmung.h"
 #include "drillscript.h"
+#include "grammar/bezeichnung.h"
 #include "recorder.h"
 #include "shell/form1.h"
 #include "shell/hinweis.h"
 #include "shell/steuerelemente.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <istream>
@@ -38,6 +41,19 @@ std::optional<Rgb> readColour(std::string_view rest) {
     return Rgb{parts[0], parts[1], parts[2]};
 }
 
+struct AnalyseStep {
+    std::string text;
+};
+
+void analyse(const std::string& text, const Seiten& seiten, std::ostream& log) {
+    const auto deutungen = analysis::bestimmen(text, analysis::eigeneWoerter(seiten));
+    for (const auto& d : deutungen)
+        log << "reading " << quoted(d.klasse) << ' ' << quoted(analysis::woerter(d.eingabe)) << ' '
+            << quoted(grammar::bezeichnung(d.zelle)) << ' ' << quoted(d.wortform.stamm) << ' '
+            << quoted(d.wortform.endung) << '\n';
+    log << "readings " << deutungen.size() << '\n';
+}
+
 } // namespace
 
 bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
@@ -45,7 +61,7 @@ bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);
     // Clicks and drill steps run in script order; answers queue apart, whatever stands between.
-    std::vector<std::variant<std::string, DrillStep>> steps;
+    std::vector<std::variant<std::string, DrillStep, AnalyseStep>> steps;
     bool drillStarted = false;
     bool hints = false;
 
@@ -67,6 +83,8 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
             dialoge.push(ColourChoice{*colour});
         } else if (word == "hints" && blank == std::string_view::npos) {
             hints = true;
+        } else if (word == "analyse" && blank != std::string_view::npos) {
+            steps.emplace_back(AnalyseStep{std::string(rest)});
         } else if (word == "click" && isControl(rest)) {
             steps.emplace_back(std::string(rest));
         } else if (const auto d = word == "drill" ? readDrillStep(rest) : std::nullopt;
@@ -94,6 +112,8 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     for (const auto& step : steps) {
         if (const auto* control = std::get_if<std::string>(&step))
             form.click(*control);
+        else if (const auto* a = std::get_if<AnalyseStep>(&step))
+            analyse(a->text, form.seiten(), log);
         else
             drill.play(std::get<DrillStep>(step));
         if (dialoge.ended()) break;
