@@ -6,7 +6,7 @@
 #include "grammar/text.h"
 #include "nouns/substantiv.h"
 #include "verbs/tempora.h"
-#include "verbs/verbum.h"
+#include "verbs/verb.h"
 
 #include <algorithm>
 #include <array>
@@ -50,13 +50,28 @@ public:
         };
         if (e_.befehl == "SUBST") return nouns::seite(antwort(0), antwort(1));
         if (e_.befehl == "ADJEKTIV") return adjectives::seite(antwort(0), antwort(1), antwort(2));
-        if (!verb_) verb_ = verbs::eintrag(a);
+        if (!verb_) verb_ = verbs::verb(stammformen());
         return verbs::seitenParadigma(*verb_, verbSeiten[seite]);
     }
 
 private:
+    // The principal parts in the order "VERBUM" asks for them: no perfect for a deponent,
+    // no participle for sum.
+    verbs::Stammformen stammformen() const {
+        verbs::Stammformen s;
+        std::size_t i = 0;
+        const auto naechste = [&]() {
+            return i < e_.antworten.size() ? e_.antworten[i++] : std::string();
+        };
+        s[1] = naechste();
+        s[2] = naechste();
+        if (!verbs::istDeponens(s[1])) s[3] = naechste();
+        if (!verbs::istSum(s[1])) s[4] = naechste();
+        return s;
+    }
+
     const Eingabe& e_;
-    std::optional<verbs::VerbZustand> verb_;
+    std::optional<verbs::Verb> verb_;
 };
 
 Eingabe bilden(const Muster& m, std::string_view wurzel) {

@@ -4,7 +4,7 @@
 #include "grammar/paradigma.h"
 #include "grammar/wortform.h"
 #include "grammar/zelle.h"
-#include "shell/seiten.h"
+#include "interfaces/seiten.h"
 
 #include <string>
 #include <string_view>

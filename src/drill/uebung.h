@@ -4,7 +4,7 @@
 #include "drill/frage.h"
 #include "drill/urteil.h"
 #include "drill/zufall.h"
-#include "shell/seiten.h"
+#include "interfaces/seiten.h"
 
 #include <cstdint>
 #include <optional>

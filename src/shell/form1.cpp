@@ -1,10 +1,10 @@
 #include "shell/form1.h"
 
 #include "adjectives/adjektiv.h"
+#include "interfaces/number.h"
+#include "interfaces/prompt.h"
 #include "nouns/substantiv.h"
-#include "shell/number.h"
 #include "shell/presetdialogs.h"
-#include "shell/prompt.h"
 #include "shell/steuerelemente.h"
 #include "verbs/tempora.h"
 #include "verbs/verbum.h"
@@ -67,11 +67,11 @@ void Form1::Befehl4_Click() {
     adjectives::adjektiv(u_);
 }
 
-void Form1::verbum_Click() { verbs::verbum(u_, verb_); }
-void Form1::prakt_Click() { verbs::prakt(u_, verb_); }
-void Form1::prpass_Click() { verbs::prpass(u_, verb_); }
-void Form1::perfakt_Click() { verbs::perfakt(u_, verb_); }
-void Form1::perfpass_Click() { verbs::perfpass(u_, verb_); }
+void Form1::verbum_Click() { verb_ = verbs::verbum(u_); }
+void Form1::prakt_Click() { verbs::prakt(u_, verb_.get()); }
+void Form1::prpass_Click() { verbs::prpass(u_, verb_.get()); }
+void Form1::perfakt_Click() { verbs::perfakt(u_, verb_.get()); }
+void Form1::perfpass_Click() { verbs::perfpass(u_, verb_.get()); }
 
 void Form1::Befehl2_Click() { u_.dialoge.end(); }
 
@@ -120,7 +120,7 @@ bool Form1::eingeben(const Eingabe& eingabe) {
         keinVerbGewaehlt();
         adjectives::adjektiv(u);
     } else if (eingabe.befehl == "VERBUM") {
-        verbs::verbum(u, verb_);
+        verb_ = verbs::verbum(u);
     } else {
         return false;
     }

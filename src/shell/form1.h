@@ -1,11 +1,13 @@
 #pragma once
 
-#include "shell/dialogs.h"
 #include "grammar/eingabe.h"
-#include "shell/outputpane.h"
-#include "shell/seiten.h"
-#include "shell/umgebung.h"
-#include "verbs/verbzustand.h"
+#include "interfaces/dialogs.h"
+#include "interfaces/outputpane.h"
+#include "interfaces/seiten.h"
+#include "interfaces/umgebung.h"
+#include "verbs/verb.h"
+
+#include <memory>
 
 #include <string_view>
 
@@ -47,18 +49,18 @@ public:
     bool eingeben(const Eingabe& eingabe);
 
     const print::Farben& farben() const { return u_.farben; }
-    const verbs::VerbZustand& verb() const { return verb_; }
     /// The paradigm on view and the pages printed in this run.
     Seiten& seiten() { return seiten_; }
     const Seiten& seiten() const { return seiten_; }
 
 private:
     /// After a noun or an adjective, the tense commands wait for a new "VERBUM".
-    void keinVerbGewaehlt() { verb_.verbgewaehlt = verbs::VerbGewaehlt::nein; }
+    void keinVerbGewaehlt() { verb_.reset(); }
 
     Seiten seiten_;
     Umgebung u_;
-    verbs::VerbZustand verb_;
+    /// The verb entered through "VERBUM" since the last noun or adjective, or none.
+    std::shared_ptr<const verbs::Verb> verb_;
     /// The colour dialog starts with the colour chosen at its last use (black at first).
     Rgb farbdialog_{};
 };

@@ -1,5 +1,5 @@
 #include "grammar/text.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 #include "verbs/seite.h"
 #include "verbs/tempora.h"
 
@@ -15,30 +15,20 @@ constexpr Personen endungen_plqpfkonj{{"issem", "isses", "isset", "issemus", "is
 // The future perfect takes the future of esse, but "erint" in the 3rd plural.
 constexpr Personen endungen_futex{{"ero", "eris", "erit", "erimus", "eritis", "erint"}};
 
-// Five tenses with the endings tables given, on the stem of each person.
-Tempora tempora(const std::array<const Personen*, 5>& tabellen,
-                const grammar::AbEins<std::string, 6>& staemme) {
-    Tempora t;
-    for (std::size_t k = 0; k < t.size(); ++k)
-        for (int n = 1; n <= 6; ++n)
-            t[k][static_cast<std::size_t>(n - 1)] = {staemme[n], std::string((*tabellen[k])[n])};
-    return t;
-}
-
 } // namespace
 
-std::optional<Tempora> perfektAktiv(const VerbZustand& v) {
+std::optional<Tempora> perfektAktivFormen(const Verb& v) {
     const std::string& f = v.stammformen[3];
     if (f.empty()) return std::nullopt;
     // Exactly one letter is cut, whatever it is: amavi gives amav, fui fu.
     grammar::AbEins<std::string, 6> staemme;
     staemme.werte.fill(std::string(*text::less(f, 1)));
-    return tempora(
+    return nachTabellen(
         {&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj, &endungen_plqpfkonj},
-        staemme);
+        &staemme);
 }
 
-std::optional<Tempora> perfektPassiv(const VerbZustand& v) {
+std::optional<Tempora> perfektPassivFormen(const Verb& v) {
     const std::string& q = v.stammformen[4];
     const auto plural = text::less(q, 2);
     if (q.empty() || !plural) return std::nullopt;
@@ -46,12 +36,13 @@ std::optional<Tempora> perfektPassiv(const VerbZustand& v) {
     grammar::AbEins<std::string, 6> staemme;
     for (int n = 1; n <= 6; ++n)
         staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
-    return tempora({&esse_praes, &esse_impf, &esse_fut, &esse_konj, &esse_impfkonj}, staemme);
+    return nachTabellen(esseTabellen, &staemme);
 }
 
-void perfakt(Umgebung& u, const VerbZustand& v) {
-    if (!aktivBereit(u, v)) return;
-    const auto t = perfektAktiv(v);
+void perfakt(Umgebung& u, const Verb* verb) {
+    if (!leerenFuerAktiv(u, verb)) return;
+    const Verb& v = *verb;
+    const auto t = perfektAktivFormen(v);
     if (!t) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
@@ -59,8 +50,9 @@ void perfakt(Umgebung& u, const VerbZustand& v) {
     zeigeSeite(u, v, Seite::perfektAktiv, *t);
 }
 
-void perfpass(Umgebung& u, const VerbZustand& v) {
-    if (!verbGewaehlt(u, v)) return;
+void perfpass(Umgebung& u, const Verb* verb) {
+    if (!verbGewaehlt(u, verb)) return;
+    const Verb& v = *verb;
     if (istVoloNoloMalo(v.stammformen[1])) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
@@ -70,7 +62,7 @@ void perfpass(Umgebung& u, const VerbZustand& v) {
         return;
     }
     u.leeren();
-    const auto t = perfektPassiv(v);
+    const auto t = perfektPassivFormen(v);
     if (!t) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER ?");
         return;
@@ -78,21 +70,20 @@ void perfpass(Umgebung& u, const VerbZustand& v) {
     zeigeSeite(u, v, Seite::perfektPassiv, *t);
 }
 
-std::optional<grammar::Paradigma> seitenParadigma(const VerbZustand& v, Seite seite) {
-    if (v.verbgewaehlt != VerbGewaehlt::ja) return std::nullopt;
+std::optional<grammar::Paradigma> seitenParadigma(const Verb& v, Seite seite) {
     std::optional<Tempora> t;
     switch (seite) {
     case Seite::praesensAktiv:
-        if (!v.deponens) t = praesensAktiv(v);
+        if (!v.deponens) t = praesensAktivFormen(v);
         break;
     case Seite::praesensPassiv:
-        if (!v.istsum) t = praesensPassiv(v);
+        if (!v.istsum) t = praesensPassivFormen(v);
         break;
     case Seite::perfektAktiv:
-        if (!v.deponens) t = perfektAktiv(v);
+        if (!v.deponens) t = perfektAktivFormen(v);
         break;
     case Seite::perfektPassiv:
-        if (!istVoloNoloMalo(v.stammformen[1]) && !v.istsum) t = perfektPassiv(v);
+        if (!istVoloNoloMalo(v.stammformen[1]) && !v.istsum) t = perfektPassivFormen(v);
         break;
     }
     if (!t) return std::nullopt;

@@ -1,7 +1,7 @@
 #include "verbs/seite.h"
 
 #include "grammar/bezeichnung.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 
 namespace latiflex::verbs {
 
@@ -59,7 +59,7 @@ std::array<std::pair<Tempus, Modus>, 5> zeitenDer(bool perfekt) {
              {Tempus::imperfekt, Modus::konjunktiv}}};
 }
 
-std::vector<grammar::Stichwort> stichwoerter(const VerbZustand& v) {
+std::vector<grammar::Stichwort> stichwoerter(const Verb& v) {
     using grammar::Numerus;
     using grammar::Person;
     const GenusVerbi praesens = v.deponens ? GenusVerbi::passiv : GenusVerbi::aktiv;
@@ -79,13 +79,25 @@ std::vector<grammar::Stichwort> stichwoerter(const VerbZustand& v) {
 
 } // namespace
 
-grammar::Paradigma seitenParadigma(const VerbZustand& v, Seite seite, const Tempora& tempora,
+Tempora nachTabellen(const std::array<const Personen*, 5>& tabellen,
+                     const grammar::AbEins<std::string, 6>* staemme) {
+    Tempora t;
+    for (std::size_t k = 0; k < t.size(); ++k)
+        for (int n = 1; n <= 6; ++n) {
+            const std::string eintrag((*tabellen[k])[n]);
+            t[k][static_cast<std::size_t>(n - 1)] =
+                staemme ? Wortform{(*staemme)[n], eintrag} : Wortform{eintrag, ""};
+        }
+    return t;
+}
+
+grammar::Paradigma seitenParadigma(const Verb& v, Seite seite, const Tempora& tempora,
                                    Farbe farbe) {
     const Seitenart& art = seitenarten[static_cast<std::size_t>(seite)];
     grammar::Paradigma p;
     p.wortart = grammar::Wortart::verbum;
     p.seite = art.knopf;
-    p.klasse = v.konjname.empty() ? "VERBUM" : "VERBUM der " + v.konjname + " - Konjugation";
+    p.klasse = klasse(v);
     p.stichwoerter = stichwoerter(v);
     p.einfarbig = farbe == Farbe::ohne;
     const auto zeiten = zeitenDer(art.perfekt);
@@ -120,23 +132,22 @@ void druckeSeite(Umgebung& u, const grammar::Paradigma& p) {
     u.bild1.setBezug({});
 }
 
-void zeigeSeite(Umgebung& u, const VerbZustand& v, Seite seite, const Tempora& tempora,
-                Farbe farbe) {
+void zeigeSeite(Umgebung& u, const Verb& v, Seite seite, const Tempora& tempora, Farbe farbe) {
     grammar::Paradigma p = seitenParadigma(v, seite, tempora, farbe);
     druckeSeite(u, p);
     u.seiten.zeige(std::move(p));
 }
 
-bool verbGewaehlt(Umgebung& u, const VerbZustand& v) {
-    if (v.verbgewaehlt == VerbGewaehlt::ja) return true;
+bool verbGewaehlt(Umgebung& u, const Verb* v) {
+    if (v) return true;
     melden(u.dialoge, "Zuerst VERBUM wählen", "FEHLER");
     return false;
 }
 
-bool aktivBereit(Umgebung& u, const VerbZustand& v) {
+bool leerenFuerAktiv(Umgebung& u, const Verb* v) {
     if (!verbGewaehlt(u, v)) return false;
     u.leeren();
-    if (!v.deponens) return true;
+    if (!v->deponens) return true;
     melden(u.dialoge, "Kein Eintrag", "DEPONENS");
     return false;
 }
