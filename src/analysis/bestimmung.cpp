@@ -27,8 +27,10 @@ constexpr std::size_t laengstesWort = 60;
 // perfect beside a present form, a nominative beside a genitive) are offered at most so
 // often, the most common first; and at most so many entries in all beside the pupil's own.
 constexpr std::size_t gleicheHoechstens = 2;
-constexpr std::size_t eintraegeHoechstens = 6;
+constexpr std::size_t eintraegeHoechstens = 5;
 constexpr double strafeJeBuchstabe = 1.5;
+// A pattern seen only with roots of other last letters is that much less probable.
+constexpr double beliebigStrafe = 3.0;
 
 constexpr std::array<verbs::Seite, 4> verbSeiten{
     verbs::Seite::praesensAktiv, verbs::Seite::praesensPassiv, verbs::Seite::perfektAktiv,
@@ -88,42 +90,73 @@ std::string schluessel(std::string_view endung, char letzter) {
 struct Fundstelle {
     std::uint16_t muster;
     std::uint8_t seite;
+    bool beliebig; // found for a root with any last letter, not only the pattern's own
 };
 
-// For every pattern, what its example's pages print after the root, by that ending and
-// the root's last letter; and the class each pattern's pages name.
+// The letter that stands for any last letter of a root.
+constexpr char jederBuchstabe = '*';
+
+// For every pattern, what its example's pages print after the stem all its forms share,
+// by that ending and the root's last letter; the letters of the root beyond that stem
+// (causa: the a that rosis does not show); the class each pattern's pages name; and how
+// many words follow its tails with a root of any last letter.
 struct Verzeichnis {
     std::unordered_map<std::string, std::vector<Fundstelle>> nachEndung;
     std::vector<std::string> klassen;
+    std::vector<std::string> zurueck;
+    std::vector<int> alleBuchstaben;
     std::size_t laengsteEndung = 0;
 
     Verzeichnis() {
         const auto muster = alleMuster();
         klassen.resize(muster.size());
+        zurueck.resize(muster.size());
+        alleBuchstaben.resize(muster.size());
+        std::map<std::pair<std::string_view, std::array<std::string_view, 4>>, std::size_t> erste;
         for (std::size_t i = 0; i < muster.size(); ++i) {
             const Muster& m = muster[i];
+            const auto [it, neu] = erste.try_emplace({m.befehl, m.endungen}, i);
+            alleBuchstaben[it->second] += m.anzahl;
+            const bool auchBeliebig = neu && m.letzter != 0;
+
             const Eingabe e = bilden(m, m.beispiel);
             Former former(e);
+            std::vector<std::pair<std::string, std::size_t>> gedruckt;
+            std::string stamm(m.beispiel);
             for (std::size_t s = 0; s < seitenZahl(m.befehl); ++s) {
                 const auto p = former.seite(s);
                 if (!p) continue;
                 klassen[i] = p->klasse;
                 for (const auto& block : p->bloecke)
                     for (const auto& form : block.formen) {
-                        const std::string ganz = text::einBlank(form.wortform.ganz());
-                        if (form.wortform.leer() || !ganz.starts_with(m.beispiel)) continue;
-                        const std::string_view endung =
-                            std::string_view(ganz).substr(m.beispiel.size());
-                        auto& liste = nachEndung[schluessel(endung, m.letzter)];
-                        const Fundstelle f{static_cast<std::uint16_t>(i),
-                                           static_cast<std::uint8_t>(s)};
-                        if (liste.empty() || liste.back().muster != f.muster ||
-                            liste.back().seite != f.seite)
-                            liste.push_back(f);
-                        laengsteEndung = std::max(laengsteEndung, endung.size());
+                        if (form.wortform.leer()) continue;
+                        gedruckt.push_back({text::einBlank(form.wortform.ganz()), s});
+                        const auto& g = gedruckt.back().first;
+                        const auto gleich =
+                            std::mismatch(stamm.begin(), stamm.end(), g.begin(), g.end());
+                        stamm.erase(gleich.first, stamm.end());
                     }
             }
+            zurueck[i] = m.beispiel.substr(stamm.size());
+            const char letzter = zurueck[i].empty() ? m.letzter : jederBuchstabe;
+            for (const auto& [ganz, s] : gedruckt) {
+                const std::string_view endung = std::string_view(ganz).substr(stamm.size());
+                laengsteEndung = std::max(laengsteEndung, endung.size());
+                eintragen(endung, letzter,
+                          {static_cast<std::uint16_t>(i), static_cast<std::uint8_t>(s), false});
+                if (auchBeliebig && letzter != jederBuchstabe)
+                    eintragen(endung, jederBuchstabe,
+                              {static_cast<std::uint16_t>(i), static_cast<std::uint8_t>(s), true});
+            }
         }
+    }
+
+private:
+    void eintragen(std::string_view endung, char letzter, Fundstelle f) {
+        auto& liste = nachEndung[schluessel(endung, letzter)];
+        if (liste.empty() || liste.back().muster != f.muster || liste.back().seite != f.seite ||
+            liste.back().beliebig != f.beliebig)
+            liste.push_back(f);
     }
 };
 
@@ -141,8 +174,8 @@ struct Kandidat {
     std::vector<Deutung> deutungen;
 };
 
-// How probable an entry is: as common as its pattern, and the less so the longer the root
-// the pattern leaves, since a long root most often holds an ending the pattern missed.
+// How probable an entry is: as common as its pattern, and the less so the longer the stem
+// the pattern leaves, since a long stem most often holds an ending the pattern missed.
 double gewicht(int anzahl, std::size_t wurzel) {
     return std::log(double(anzahl)) - strafeJeBuchstabe * double(wurzel);
 }
@@ -237,19 +270,24 @@ std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Einga
     };
 
     for (std::size_t k = 0; k <= std::min(wort.size(), v.laengsteEndung); ++k) {
-        const std::string_view wurzel = std::string_view(wort).substr(0, wort.size() - k);
-        if (wurzel.find(' ') != std::string_view::npos) continue;
-        const char letzter = wurzel.empty() ? char(0) : wurzel.back();
-        const auto it =
-            v.nachEndung.find(schluessel(std::string_view(wort).substr(wurzel.size()), letzter));
-        if (it == v.nachEndung.end()) continue;
-        for (const Fundstelle& f : it->second) {
-            const Muster& m = muster[f.muster];
-            Eingabe e = bilden(m, wurzel);
-            Kandidat& c = kandidat(std::move(e));
-            if (c.klasse.empty()) c.klasse = v.klassen[f.muster];
-            c.gewicht = std::max(c.gewicht, gewicht(m.anzahl, wurzel.size()));
-            c.seiten[f.seite] = true;
+        const std::string_view stamm = std::string_view(wort).substr(0, wort.size() - k);
+        if (stamm.find(' ') != std::string_view::npos) continue;
+        const std::string_view endung = std::string_view(wort).substr(stamm.size());
+        for (const char letzter : {stamm.empty() ? char(0) : stamm.back(), jederBuchstabe}) {
+            const auto it = v.nachEndung.find(schluessel(endung, letzter));
+            if (it == v.nachEndung.end()) continue;
+            for (const Fundstelle& f : it->second) {
+                const Muster& m = muster[f.muster];
+                const std::string wurzel = std::string(stamm) + v.zurueck[f.muster];
+                if (m.letzter != 0 && wurzel.empty()) continue;
+                Kandidat& c = kandidat(bilden(m, wurzel));
+                if (c.klasse.empty()) c.klasse = v.klassen[f.muster];
+                const double g =
+                    f.beliebig ? gewicht(v.alleBuchstaben[f.muster], stamm.size()) - beliebigStrafe
+                               : gewicht(m.anzahl, stamm.size());
+                c.gewicht = std::max(c.gewicht, g);
+                c.seiten[f.seite] = true;
+            }
         }
     }
     for (const Eingabe& e : eigene) {

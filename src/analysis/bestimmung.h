@@ -34,7 +34,7 @@ struct Deutung {
  * rules, given its dictionary forms, print the typed form in that cell. Ranked: the
  * pupil's words first, then the most common patterns; the readings of one entry stand
  * together, in the order its pages print them. Entries that differ only in forms the typed
- * one does not show are offered twice at most, and at most six entries beside the pupil's
+ * one does not show are offered twice at most, and at most five entries beside the pupil's
  * own, unless `alle` asks for every one. Empty when the rules allow none.
  */
 std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Eingabe>& eigene = {},
