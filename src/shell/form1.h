@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include <optional>
 #include <string_view>
 
 namespace latiflex {
@@ -48,6 +49,10 @@ public:
     /// `eingabe.antworten`; its message boxes show as usual. False for any other caption.
     bool eingeben(const Eingabe& eingabe);
 
+    /// The word of the last "SUBST", "ADJEKTIV" or "VERBUM", typed or entered, with the
+    /// answers its prompts took; nothing before the first. The lessons keep words so.
+    const std::optional<Eingabe>& letzteEingabe() const { return letzteEingabe_; }
+
     const print::Farben& farben() const { return u_.farben; }
     /// The paradigm on view and the pages printed in this run.
     Seiten& seiten() { return seiten_; }
@@ -56,6 +61,10 @@ public:
 private:
     /// After a noun or an adjective, the tense commands wait for a new "VERBUM".
     void keinVerbGewaehlt() { verb_.reset(); }
+    /// "SUBST", "ADJEKTIV" or "VERBUM" with the prompts answered by the pupil.
+    void eingetippt(std::string_view befehl);
+    /// The command captioned `befehl` in `u`.
+    void ausfuehren(std::string_view befehl, Umgebung& u);
 
     Seiten seiten_;
     Umgebung u_;
@@ -63,6 +72,7 @@ private:
     std::shared_ptr<const verbs::Verb> verb_;
     /// The colour dialog starts with the colour chosen at its last use (black at first).
     Rgb farbdialog_{};
+    std::optional<Eingabe> letzteEingabe_;
 };
 
 } // namespace latiflex
