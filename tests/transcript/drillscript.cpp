@@ -67,7 +67,7 @@ void DrillPlayer::play(const DrillStep& step) {
     if (step.art == Art::start) {
         uebung_.reset();
         if (seiten_.alle().empty()) {
-            dialoge_.messageBox(drill::keinWort, 48, "ÜBEN");
+            dialoge_.messageBox(drill::keinWort, exclamation, "ÜBEN");
             return;
         }
         uebung_.emplace(seiten_, step.seed);
