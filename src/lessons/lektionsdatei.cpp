@@ -162,6 +162,17 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
     return datei;
 }
 
+bool darstellbar(const Eingabe& eingabe) {
+    return !eingabe.antworten.empty() &&
+           std::none_of(
+               eingabe.antworten.begin(), eingabe.antworten.end(), [](const std::string& a) {
+                   return ohneRaender(a).empty() || std::string_view(a) != ohneRaender(a) ||
+                          a.find(", ") != std::string::npos ||
+                          a.find_first_of("\r\n") != std::string::npos || a.size() > hoechstZeile ||
+                          !keinText(a).empty();
+               });
+}
+
 std::string zeile(const Eingabe& eingabe) {
     std::string aus = eingabe.befehl;
     for (std::size_t i = 0; i < eingabe.antworten.size(); ++i)
