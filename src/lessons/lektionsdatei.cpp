@@ -75,7 +75,9 @@ std::string name(std::string_view roh) {
             ++i;
             continue;
         }
-        aus += steuerzeichen(*cp) ? std::string_view(" ") : roh.substr(von, i - von);
+        const std::string_view teil = steuerzeichen(*cp) ? std::string_view(" ") : roh.substr(von, i - von);
+        // Blanks where controls stood run together into one.
+        if (teil != " " || !aus.ends_with(' ')) aus += teil;
     }
     return anfang(ohneRaender(aus), hoechstName);
 }

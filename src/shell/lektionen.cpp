@@ -173,7 +173,10 @@ void Lektionen::seiteGebildet() {
     const Seiten::Zeiger seite = s.alle().back();
     auto id = db_.finde(*eingabe);
     if (!id) {
+        // Every page of the word must fit, as for a word imported from a lesson file.
         if (hinweis::warnung(*p)) return;
+        const Gebildet g = bilden(*eingabe);
+        if (g.warnung || g.seiten.empty()) return;
         id = db_.hinzufuegen(*eingabe);
         if (!id) return;
         if (const auto w = db_.wort(*id)) impl_->seitenVon(*this, *w);
