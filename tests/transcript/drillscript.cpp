@@ -52,6 +52,8 @@ std::optional<DrillStep> readDrillStep(std::string_view rest) {
         s.eingrenzung = *e;
     } else if (word == "restart" && arg.empty() && rest == word) {
         s.art = DrillStep::Art::restart;
+    } else if (word == "solution" && arg.empty() && rest == word) {
+        s.art = DrillStep::Art::solution;
     } else {
         return std::nullopt;
     }
@@ -95,6 +97,9 @@ void DrillPlayer::play(const DrillStep& step,
         break;
     case Art::name:
         urteil = uebung_->bestimme(step.zelle);
+        break;
+    case Art::solution:
+        urteil = uebung_->loesung();
         break;
     case Art::restart:
         uebung_->neuBeginnen();
