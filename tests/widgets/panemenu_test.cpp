@@ -116,10 +116,17 @@ void PaneMenuTest::entriesWithTheirShortcuts() {
     const auto e = f.eintraege();
     QCOMPARE(e.size(), 3);
     const auto alle = f.window.paneMenu()->menu()->actions();
-    QCOMPARE(alle.size(), 5); // a separator, then the drill's "Üben…", always enabled
+    // A separator, then the drill's "Üben…" and "Lektionen…", always enabled, and the entry
+    // that adds the word on view to a lesson, enabled only with a paradigm on view.
+    QCOMPARE(alle.size(), 7);
     QVERIFY(alle[3]->isSeparator());
     QCOMPARE(alle[4]->text(), QStringLiteral("Üben…"));
     QVERIFY(alle[4]->isEnabled());
+    QCOMPARE(alle[5]->text(), QStringLiteral("Lektionen…"));
+    QCOMPARE(alle[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    QVERIFY(alle[5]->isEnabled());
+    QCOMPARE(alle[6]->text(), QStringLiteral("Zur Lektion hinzufügen"));
+    QVERIFY(!alle[6]->isEnabled());
     QCOMPARE(e[0]->text(), QStringLiteral("Kopieren"));
     QCOMPARE(e[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
     QCOMPARE(e[1]->text(), QStringLiteral("Drucken…"));
