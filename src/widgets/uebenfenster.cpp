@@ -3,6 +3,7 @@
 #include "drill/bezeichnungen.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
+#include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ using namespace grammar;
 
 QString html(std::string_view s) { return qtext(s).toHtmlEscaped(); }
 
-QString farbe(Rgb c) { return QColor(c.r, c.g, c.b).name(); }
+QString farbe(Rgb c) { return qcolour(c).name(); }
 
 // The dimensions of a cell in the order of the German labels; what a word class is named by.
 enum Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
@@ -449,8 +450,8 @@ void UebenFenster::loesungZeigen() {
 void UebenFenster::zeigeUrteil(const drill::Urteil& u) {
     QString text = QStringLiteral("<b>%1</b> ").arg(html(u.ergebnis()));
     text += QStringLiteral("<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>")
-                .arg(farbe(farben_.stammfarbe), html(text::kurz(u.form.stamm, 40)),
-                     farbe(farben_.endfarbe), html(text::kurz(u.form.endung, 40)));
+                .arg(farbe(farben_.stammfarbe), html(text::kurz(u.form.stamm)),
+                     farbe(farben_.endfarbe), html(text::kurz(u.form.endung)));
     text += QStringLiteral(" (%1)").arg(html(u.zellenText()));
     if (!u.abweichung.empty()) text += QStringLiteral("<br>") + html(u.abweichung);
     urteil_->setText(text);

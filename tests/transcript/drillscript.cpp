@@ -74,7 +74,7 @@ void DrillPlayer::play(const DrillStep& step,
     if (step.art == Art::start) {
         uebung_.reset();
         if (seiten_.alle().empty()) {
-            dialoge_.messageBox(drill::keinWort, 48, "ÜBEN");
+            dialoge_.messageBox(drill::keinWort, exclamation, "ÜBEN");
             return;
         }
         starte(neu ? neu(step.seed) : std::make_unique<drill::Uebung>(seiten_, step.seed));
