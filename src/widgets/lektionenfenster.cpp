@@ -408,7 +408,7 @@ bool LektionenFenster::importieren(const QString& pfad) {
         if (import.abgelehnt.size() > gezeigteZeilen)
             liste += QStringLiteral("… und %1 weitere (siehe Details)\n")
                          .arg(import.abgelehnt.size() - gezeigteZeilen);
-        QMessageBox frage(QMessageBox::Question, QStringLiteral("Lektion importieren"),
+        QMessageBox frage(QMessageBox::Question, QStringLiteral("Zeilen abgelehnt"),
                           QStringLiteral("„%1“: %2 Zeilen können nicht übernommen werden:\n\n%3\n"
                                          "%4 gültige Wörter importieren oder nichts?")
                               .arg(kurz(import.name))
