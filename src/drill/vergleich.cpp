@@ -1,6 +1,7 @@
 #include "drill/vergleich.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace latiflex::drill {
@@ -126,9 +127,38 @@ std::size_t gemeinsam(std::string_view a, std::string_view b) {
     return n;
 }
 
-} // namespace
+// Vowels with a macron, precomposed (ā, ǖ, ḗ, ṓ).
+bool istMitStrich(char32_t c) {
+    constexpr char32_t einzeln[] = {0x100, 0x101, 0x112, 0x113, 0x12A, 0x12B, 0x14C,
+                                    0x14D, 0x16A, 0x16B, 0x1D5, 0x1D6, 0x232, 0x233};
+    return std::ranges::find(einzeln, c) != std::end(einzeln) || (c >= 0x1E14 && c <= 0x1E17) ||
+           (c >= 0x1E50 && c <= 0x1E53);
+}
 
-std::string normiert(std::string_view text) {
+// Vowels with a breve, precomposed (ă, ŭ, ắ).
+bool istMitBogen(char32_t c) {
+    constexpr char32_t einzeln[] = {0x102, 0x103, 0x114, 0x115, 0x12C,
+                                    0x12D, 0x14E, 0x14F, 0x16C, 0x16D};
+    return std::ranges::find(einzeln, c) != std::end(einzeln) || (c >= 0x1EAE && c <= 0x1EB7);
+}
+
+bool istVokal(char32_t c) {
+    for (const Bereich& b : vokale)
+        if (c >= b.von && c <= b.bis) return true;
+    return false;
+}
+
+// Whether a marked vowel of the table is a capital: Latin-1 up to Þ, in Latin Extended-A
+// and Additional the even code point of each pair, among the pinyin vowels the odd one.
+bool istGross(char32_t c) {
+    if (c < 0x100) return c <= 0xDE;
+    if (c >= 0x1CD && c <= 0x1DC) return c % 2 == 1;
+    return c % 2 == 0 || c == 0x178;
+}
+
+// Blanks trimmed and collapsed, marks and invisible characters dropped; small letters when
+// `kleinschreiben`, else the case as typed.
+std::string gereinigt(std::string_view text, bool kleinschreiben) {
     std::string aus;
     aus.reserve(text.size());
     bool blank = false;
@@ -141,9 +171,53 @@ std::string normiert(std::string_view text) {
         }
         if (blank) aus += ' ';
         blank = false;
-        anhaengen(aus, klein(c));
+        if (kleinschreiben)
+            anhaengen(aus, klein(c));
+        else if (istVokal(c))
+            anhaengen(aus, istGross(c) ? klein(c) - ('a' - 'A') : klein(c));
+        else
+            anhaengen(aus, c);
     }
     return aus;
+}
+
+} // namespace
+
+std::string normiert(std::string_view text) { return gereinigt(text, true); }
+
+std::string bereinigt(std::string_view text) { return gereinigt(text, false); }
+
+Unsichtbar unsichtbar(std::string_view text) {
+    std::array<bool, 7> gefunden{};
+    const auto fund = [&gefunden](Unsichtbar u) { gefunden[static_cast<std::size_t>(u)] = true; };
+    bool blank = false;
+    bool zeichenDavor = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = naechstes(text, i);
+        if (c == 0x304 || istMitStrich(c)) {
+            fund(Unsichtbar::laengenzeichen);
+        } else if (c == 0x306 || istMitBogen(c)) {
+            fund(Unsichtbar::kuerzezeichen);
+        } else if (entfaellt(c) && c >= 0x300 && c <= 0x36F) {
+            fund(Unsichtbar::akzent);
+        } else if (entfaellt(c) || (istLeer(c) && c != ' ')) {
+            fund(Unsichtbar::zeichen);
+        } else if (istVokal(c)) {
+            fund(Unsichtbar::akzent);
+        }
+        if (istLeer(c)) {
+            if (!zeichenDavor || blank)
+                fund(zeichenDavor ? Unsichtbar::blanks : Unsichtbar::blankAmRand);
+            blank = true;
+        } else if (!entfaellt(c)) {
+            blank = false;
+            zeichenDavor = true;
+        }
+    }
+    if (blank) fund(Unsichtbar::blankAmRand);
+    for (std::size_t k = 1; k < gefunden.size(); ++k)
+        if (gefunden[k]) return static_cast<Unsichtbar>(k);
+    return Unsichtbar::nichts;
 }
 
 bool gleich(std::string_view getippt, std::string_view richtig) {

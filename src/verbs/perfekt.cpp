@@ -27,20 +27,35 @@ Tempora tempora(const std::array<const Personen*, 5>& tabellen,
 
 } // namespace
 
+std::optional<Tempora> perfektFormen(const VerbZustand& v, grammar::GenusVerbi genus) {
+    if (v.verbgewaehlt != VerbGewaehlt::ja) return std::nullopt;
+    grammar::AbEins<std::string, 6> staemme;
+    if (genus == grammar::GenusVerbi::aktiv) {
+        const std::string& f = v.stammformen[3];
+        if (v.deponens || f.empty()) return std::nullopt;
+        // Exactly one letter is cut, whatever it is: amavi gives amav, fui fu.
+        staemme.werte.fill(std::string(*text::less(f, 1)));
+        return tempora(
+            {&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj, &endungen_plqpfkonj},
+            staemme);
+    }
+    const std::string& q = v.stammformen[4];
+    const auto plural = text::less(q, 2);
+    if (istVoloNoloMalo(v.stammformen[1]) || v.istsum || q.empty() || !plural) return std::nullopt;
+    // The participle and a blank; in the plural in -i, with two more blanks.
+    for (int n = 1; n <= 6; ++n)
+        staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
+    return tempora({&esse_praes, &esse_impf, &esse_fut, &esse_konj, &esse_impfkonj}, staemme);
+}
+
 void perfakt(Umgebung& u, const VerbZustand& v) {
     if (!aktivBereit(u, v)) return;
-    const std::string& f = v.stammformen[3];
-    if (f.empty()) {
+    const auto formen = perfektFormen(v, grammar::GenusVerbi::aktiv);
+    if (!formen) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    // Exactly one letter is cut, whatever it is: amavi gives amav, fui fu.
-    grammar::AbEins<std::string, 6> staemme;
-    staemme.werte.fill(std::string(*text::less(f, 1)));
-    zeigeSeite(u, v, Seite::perfektAktiv,
-               tempora({&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj,
-                        &endungen_plqpfkonj},
-                       staemme));
+    zeigeSeite(u, v, Seite::perfektAktiv, *formen);
 }
 
 void perfpass(Umgebung& u, const VerbZustand& v) {
@@ -54,18 +69,12 @@ void perfpass(Umgebung& u, const VerbZustand& v) {
         return;
     }
     u.leeren();
-    const std::string& q = v.stammformen[4];
-    const auto plural = text::less(q, 2);
-    if (q.empty() || !plural) {
+    const auto formen = perfektFormen(v, grammar::GenusVerbi::passiv);
+    if (!formen) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER ?");
         return;
     }
-    // The participle and a blank; in the plural in -i, with two more blanks.
-    grammar::AbEins<std::string, 6> staemme;
-    for (int n = 1; n <= 6; ++n)
-        staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
-    zeigeSeite(u, v, Seite::perfektPassiv,
-               tempora({&esse_praes, &esse_impf, &esse_fut, &esse_konj, &esse_impfkonj}, staemme));
+    zeigeSeite(u, v, Seite::perfektPassiv, *formen);
 }
 
 } // namespace latiflex::verbs

@@ -144,17 +144,29 @@ bool formbar(const VerbZustand& v, bool eigeneStaemme) {
 
 } // namespace
 
+std::optional<Tempora> praesensFormen(const VerbZustand& v, GenusVerbi genus) {
+    if (v.verbgewaehlt != VerbGewaehlt::ja) return std::nullopt;
+    const std::string& p = v.stammformen[1];
+    const std::string& inf = v.stammformen[2];
+    if (genus == GenusVerbi::aktiv) {
+        if (v.deponens || p.empty() || inf.empty() ||
+            (!v.istsum && !formbar(v, istVoloNoloMalo(p))))
+            return std::nullopt;
+        return v.istsum ? esseSeite() : aktiv(p, inf, v.konjklasse);
+    }
+    if (v.istsum || p.empty() || inf.empty() || istVoloNoloMalo(p) || !formbar(v, false))
+        return std::nullopt;
+    return passiv(p, inf, v.konjklasse);
+}
+
 void prakt(Umgebung& u, const VerbZustand& v) {
     if (!aktivBereit(u, v)) return;
-    const std::string& p = v.stammformen[1];
-    if (p.empty() || v.stammformen[2].empty() || (!v.istsum && !formbar(v, istVoloNoloMalo(p)))) {
+    const auto tempora = praesensFormen(v, GenusVerbi::aktiv);
+    if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    if (v.istsum)
-        zeigeSeite(u, v, Seite::praesensAktiv, esseSeite(), Farbe::ohne);
-    else
-        zeigeSeite(u, v, Seite::praesensAktiv, aktiv(p, v.stammformen[2], v.konjklasse));
+    zeigeSeite(u, v, Seite::praesensAktiv, *tempora, v.istsum ? Farbe::ohne : Farbe::wortform);
 }
 
 void prpass(Umgebung& u, const VerbZustand& v) {
@@ -164,12 +176,12 @@ void prpass(Umgebung& u, const VerbZustand& v) {
         return;
     }
     u.leeren();
-    const std::string& p = v.stammformen[1];
-    if (p.empty() || v.stammformen[2].empty() || istVoloNoloMalo(p) || !formbar(v, false)) {
+    const auto tempora = praesensFormen(v, GenusVerbi::passiv);
+    if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::praesensPassiv, passiv(p, v.stammformen[2], v.konjklasse));
+    zeigeSeite(u, v, Seite::praesensPassiv, *tempora);
 }
 
 } // namespace latiflex::verbs

@@ -2,6 +2,7 @@
 
 #include "grammar/bezeichnung.h"
 #include "shell/prompt.h"
+#include "verbs/verbum.h"
 
 namespace latiflex::verbs {
 
@@ -99,6 +100,45 @@ grammar::Paradigma seitenParadigma(const VerbZustand& v, Seite seite, const Temp
         p.bloecke.push_back(std::move(block));
     }
     return p;
+}
+
+grammar::Paradigma stammformenSeite(const VerbZustand& v) {
+    grammar::Paradigma p;
+    p.wortart = grammar::Wortart::verbum;
+    p.seite = "VERBUM";
+    p.klasse = v.konjname.empty() ? "VERBUM" : "VERBUM der " + v.konjname + " - Konjugation";
+    p.ueberschrift = "   VERBUM der " + v.konjname + " - Konjugation ";
+    p.stichwoerter = stichwoerter(v);
+    return p;
+}
+
+std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>& stichwoerter,
+                                           std::string_view knopf) {
+    // The order stichwoerter() gives: present, infinitive, then a deponent's perfect, or an
+    // active verb's perfect and participle.
+    grammar::AbEins<std::string, 4> eingegeben;
+    const auto wort = [&stichwoerter](std::size_t i) {
+        return i < stichwoerter.size() ? stichwoerter[i].wort : std::string();
+    };
+    const bool deponens = !stichwoerter.empty() && stichwoerter[0].zelle &&
+                          stichwoerter[0].zelle->genusVerbi == GenusVerbi::passiv;
+    eingegeben[1] = wort(0);
+    eingegeben[2] = wort(1);
+    eingegeben[3] = deponens ? std::string() : wort(2);
+    eingegeben[4] = deponens ? wort(2) : wort(3);
+    const VerbZustand v = gelesen(eingegeben);
+    if (knopf == "VERBUM") return stammformenSeite(v);
+    for (std::size_t i = 0; i < seitenarten.size(); ++i) {
+        const Seitenart& art = seitenarten[i];
+        if (art.knopf != knopf) continue;
+        const auto tempora =
+            art.perfekt ? perfektFormen(v, art.genusVerbi) : praesensFormen(v, art.genusVerbi);
+        if (!tempora) return std::nullopt;
+        const bool esse = v.istsum && !art.perfekt && art.genusVerbi == GenusVerbi::aktiv;
+        return seitenParadigma(v, static_cast<Seite>(i), *tempora,
+                               esse ? Farbe::ohne : Farbe::wortform);
+    }
+    return std::nullopt;
 }
 
 void druckeSeite(Umgebung& u, const grammar::Paradigma& p) {

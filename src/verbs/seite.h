@@ -5,6 +5,9 @@
 #include "verbs/verbzustand.h"
 
 #include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 namespace latiflex::verbs {
 
@@ -24,6 +27,27 @@ enum class Farbe { wortform, ohne };
 /// tenses), each with its heading as printed and every form with its cell.
 grammar::Paradigma seitenParadigma(const VerbZustand& v, Seite seite, const Tempora& tempora,
                                    Farbe farbe = Farbe::wortform);
+
+/// The five tenses of the present pages of `v`, active or passive; nothing where the page's
+/// command prints no forms but a message (no verb entered, a deponent's active, a class the
+/// rules did not find).
+std::optional<Tempora> praesensFormen(const VerbZustand& v, grammar::GenusVerbi genus);
+
+/// The same for the two perfect pages.
+std::optional<Tempora> perfektFormen(const VerbZustand& v, grammar::GenusVerbi genus);
+
+/// What "VERBUM" leaves on view: the principal parts as typed and the class the rules
+/// found, without a form.
+grammar::Paradigma stammformenSeite(const VerbZustand& v);
+
+/**
+ * The page captioned `knopf` (a tense page's button, or "VERBUM" for the principal parts
+ * alone) of the verb whose principal parts were typed as `stichwoerter` (as a page of
+ * `stammformenSeite` or `seitenParadigma` holds them): the page the commands would show
+ * after these answers, or nothing where they print no forms.
+ */
+std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>& stichwoerter,
+                                           std::string_view knopf);
 
 /// Prints a tense page into the (already cleared) pane: the three indicative tenses side
 /// by side from the top at columns 5, 25 and 45, the two subjunctive tenses at columns 5

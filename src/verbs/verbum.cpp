@@ -2,6 +2,7 @@
 
 #include "grammar/text.h"
 #include "shell/prompt.h"
+#include "verbs/seite.h"
 
 #include <algorithm>
 
@@ -31,6 +32,30 @@ void klassifizieren(VerbZustand& v) {
     if (endsWith(p, "io") && endsWith(inf, "ere")) setze(Konjklasse::misch, "MISCH");
     if (!endsWith(p, "io") && !endsWith(p, "eo") && endsWith(inf, "ere"))
         setze(Konjklasse::konsonantisch, "KONSONANT.");
+}
+
+VerbZustand gelesen(const grammar::AbEins<std::string, 4>& eingegeben) {
+    VerbZustand v;
+    v.eingegeben = eingegeben;
+    v.stammformen = eingegeben;
+    auto& sf = v.stammformen;
+    v.deponens = endsWith(sf[1], "r");
+    if (v.deponens) sf[3].clear();
+    const bool sum = sf[1] == "sum";
+    if (!sum) {
+        if (v.deponens) {
+            deponensUmformen(sf[1], sf[2]);
+            // A deponent's perfect is kept up to its first blank: hortatus sum gives hortatus.
+            sf[4].erase(std::min(sf[4].find(' '), sf[4].size()));
+        }
+        klassifizieren(v);
+    }
+    // volo, nolo and malo form their future like the consonant conjugation (volam, voles),
+    // whatever their infinitive said; the heading keeps the class the rules found.
+    if (istVoloNoloMalo(sf[1])) v.konjklasse = Konjklasse::konsonantisch;
+    v.verbgewaehlt = VerbGewaehlt::ja;
+    v.istsum = sum;
+    return v;
 }
 
 namespace {
@@ -70,28 +95,18 @@ void verbum(Umgebung& u, VerbZustand& v) {
         speichern(v, 3, std::move(*antwort));
     }
 
-    const bool sum = sf[1] == "sum";
-    if (!sum) {
+    if (sf[1] != "sum") {
         antwort = v.deponens
                       ? frageWort(u.dialoge, "Verbum in 1.Sg.Perf. eingeben: ", "PERFEKT")
                       : frageWort(u.dialoge, " Part.Perf.Pass.masc. eingeben: ", "P.P.P. -us");
         if (!antwort) return;
         speichern(v, 4, std::move(*antwort));
-        if (v.deponens) {
-            deponensUmformen(sf[1], sf[2]);
-            // A deponent's perfect is kept up to its first blank: hortatus sum gives hortatus.
-            sf[4].erase(std::min(sf[4].find(' '), sf[4].size()));
-        }
-        klassifizieren(v);
     }
 
+    v = gelesen(v.eingegeben);
     print::blankLine(u.bild1);
     print::line(u.bild1, "   VERBUM der " + v.konjname + " - Konjugation ");
-    // volo, nolo and malo form their future like the consonant conjugation (volam, voles),
-    // whatever their infinitive said; the heading keeps the class the rules found.
-    if (istVoloNoloMalo(sf[1])) v.konjklasse = Konjklasse::konsonantisch;
-    v.verbgewaehlt = VerbGewaehlt::ja;
-    v.istsum = sum;
+    u.seiten.zeige(stammformenSeite(v));
 }
 
 } // namespace latiflex::verbs

@@ -14,6 +14,10 @@ void verbum(Umgebung& u, VerbZustand& v);
 /// (hortor, hortari: horto, hortare; patior, pati: patio, patere).
 void deponensUmformen(std::string& p, std::string& inf);
 
+/// The verb as "VERBUM" leaves it after the answers `eingegeben` (a deponent's third one
+/// empty, it is not asked): rewritten, classified and entered.
+VerbZustand gelesen(const grammar::AbEins<std::string, 4>& eingegeben);
+
 /// Sets `konjklasse` and `konjname` from the stored 1st singular and infinitive; both stay
 /// empty when no rule fits.
 void klassifizieren(VerbZustand& v);
