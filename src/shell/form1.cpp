@@ -3,6 +3,7 @@
 #include "adjectives/adjektiv.h"
 #include "nouns/substantiv.h"
 #include "shell/number.h"
+#include "shell/presetdialogs.h"
 #include "shell/prompt.h"
 #include "shell/steuerelemente.h"
 #include "verbs/tempora.h"
@@ -106,6 +107,23 @@ bool Form1::click(std::string_view control) {
     const Steuerelement* s = steuerelement(control);
     if (!s) return false;
     std::invoke(s->handler, *this);
+    return true;
+}
+
+bool Form1::eingeben(const Eingabe& eingabe) {
+    PresetDialogs vorgabe(u_.dialoge, eingabe.antworten);
+    Umgebung u{u_.bild1, vorgabe, u_.farben, seiten_};
+    if (eingabe.befehl == "SUBST") {
+        keinVerbGewaehlt();
+        nouns::substantiv(u);
+    } else if (eingabe.befehl == "ADJEKTIV") {
+        keinVerbGewaehlt();
+        adjectives::adjektiv(u);
+    } else if (eingabe.befehl == "VERBUM") {
+        verbs::verbum(u, verb_);
+    } else {
+        return false;
+    }
     return true;
 }
 

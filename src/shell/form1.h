@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/dialogs.h"
+#include "grammar/eingabe.h"
 #include "shell/outputpane.h"
 #include "shell/seiten.h"
 #include "shell/umgebung.h"
@@ -39,6 +40,11 @@ public:
     /// Runs the handler of the control named `control` (`Befehl1`, `Bild1`, ...); false
     /// when no control of that name has a click handler.
     bool click(std::string_view control);
+
+    /// Enters a word as the pupil would: runs the command captioned `eingabe.befehl`
+    /// ("SUBST", "ADJEKTIV" or "VERBUM") with its prompts answered from
+    /// `eingabe.antworten`; its message boxes show as usual. False for any other caption.
+    bool eingeben(const Eingabe& eingabe);
 
     const print::Farben& farben() const { return u_.farben; }
     const verbs::VerbZustand& verb() const { return verb_; }
