@@ -164,7 +164,8 @@ std::optional<Paradigma> neuGebildet(const Paradigma& p, const std::vector<Stich
     };
     switch (p.wortart) {
     case grammar::Wortart::substantiv:
-        if (wort(0).empty() || wort(1).empty()) return std::nullopt;
+        // SUBST refuses these before it forms a page.
+        if (wort(0).empty() || wort(1).empty() || wort(0) == "bos") return std::nullopt;
         return nouns::paradigma(wort(0), wort(1));
     case grammar::Wortart::adjektiv: {
         const adjectives::Eingabe e{wort(0), wort(1), wort(2)};
@@ -179,14 +180,17 @@ std::optional<Paradigma> neuGebildet(const Paradigma& p, const std::vector<Stich
     return std::nullopt;
 }
 
-// Whether two pages print the same forms in the same class, as the pupil reads them.
+// Whether two pages print the same, as the pupil reads them: heading, column heads, forms.
 bool gleicheSeite(const Paradigma& a, const Paradigma& b) {
-    if (a.klasse != b.klasse || a.bloecke.size() != b.bloecke.size()) return false;
+    const auto gelesen = [](const std::string& s) { return drill::normiert(s); };
+    if (gelesen(a.ueberschrift) != gelesen(b.ueberschrift) || a.bloecke.size() != b.bloecke.size())
+        return false;
     for (std::size_t i = 0; i < a.bloecke.size(); ++i) {
         const auto& x = a.bloecke[i].formen;
         const auto& y = b.bloecke[i].formen;
-        if (!std::equal(x.begin(), x.end(), y.begin(), y.end(), [](const Form& f, const Form& g) {
-                return drill::normiert(gedruckt(f)) == drill::normiert(gedruckt(g));
+        if (a.bloecke[i].kopf != b.bloecke[i].kopf ||
+            !std::equal(x.begin(), x.end(), y.begin(), y.end(), [&](const Form& f, const Form& g) {
+                return gelesen(gedruckt(f)) == gelesen(gedruckt(g));
             }))
             return false;
     }
@@ -222,22 +226,36 @@ std::optional<std::string> ursache(const Paradigma& p) {
         if (sauber[i].wort != p.stichwoerter[i].wort) anders.push_back(i);
     }
     if (anders.empty()) return std::nullopt;
+    // Whether the rules read `s` into another page than the typed forms; after "VERBUM",
+    // into another verb: one of its tense pages differs.
+    const auto aendert = [&p](const std::vector<Stichwort>& s) {
+        const auto q = neuGebildet(p, s);
+        if (!q || !gleicheSeite(p, *q)) return true;
+        if (p.seite != "VERBUM") return false;
+        return std::ranges::any_of(verbs::seitenKnoepfe, [&](std::string_view knopf) {
+            const auto vorher = verbs::seiteAus(p.stichwoerter, knopf);
+            const auto nachher = verbs::seiteAus(s, knopf);
+            return vorher.has_value() != nachher.has_value() ||
+                   (vorher && !gleicheSeite(*vorher, *nachher));
+        });
+    };
+    if (!aendert(sauber)) return std::nullopt;
     const auto q = neuGebildet(p, sauber);
-    if (!q || gleicheSeite(p, *q)) return std::nullopt;
     // Name the form whose cleaning alone changes the page, else the first one cleaned.
     std::size_t schuld = anders.front();
     for (const std::size_t i : anders) {
         std::vector<Stichwort> einzeln = p.stichwoerter;
         einzeln[i].wort = sauber[i].wort;
-        const auto r = neuGebildet(p, einzeln);
-        if (!r || !gleicheSeite(p, *r)) {
+        if (aendert(einzeln)) {
             schuld = i;
             break;
         }
     }
     const std::string& typed = p.stichwoerter[schuld].wort;
     std::string text = zitat(typed) + ": " + std::string(wasTippen(drill::unsichtbar(typed))) +
-                       " – " + zitat(sauber[schuld].wort) + " gibt ";
+                       " – " + zitat(sauber[schuld].wort) + " ";
+    if (!q) return text + "hat hier keine Formen.";
+    text += "gibt ";
     if (q->klasse != p.klasse && !klassenname(*q).empty())
         return text + "die " + klassenname(*q) + ".";
     return text + (zellen(*q) ? "andere Formen." : "die richtigen Formen.");
@@ -246,7 +264,7 @@ std::optional<std::string> ursache(const Paradigma& p) {
 // A participle typed as textbooks list the supine (laudatum): the prompt asks for -us.
 std::optional<std::string> partizip(const Paradigma& p) {
     if (p.wortart != grammar::Wortart::verbum || istDeponens(p) || p.stichwoerter.size() < 4 ||
-        (p.seite != "VERBUM" && p.seite != "PF.PLQPF.F2.PASS:"))
+        (p.seite != "VERBUM" && p.seite != verbs::seitenKnoepfe[3]))
         return std::nullopt;
     const std::string& typed = p.stichwoerter[3].wort;
     const std::string sauber = drill::bereinigt(typed);

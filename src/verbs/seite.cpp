@@ -39,10 +39,10 @@ constexpr Koepfe perfektPassiv{"PERF.IND.PASS.", "PLQPF.IND.PASS.", "FUTUR.IND.P
 
 // In the order of `Seite`.
 constexpr std::array<Seitenart, 4> seitenarten{{
-    {"PR.IMP.F1. AKT.", praesensAktiv, false, GenusVerbi::aktiv},
-    {"PR.IMP.F1. PASS.", praesensPassiv, false, GenusVerbi::passiv},
-    {"PF.PLQPF.F2. AKT.", perfektAktiv, true, GenusVerbi::aktiv},
-    {"PF.PLQPF.F2.PASS:", perfektPassiv, true, GenusVerbi::passiv},
+    {seitenKnoepfe[0], praesensAktiv, false, GenusVerbi::aktiv},
+    {seitenKnoepfe[1], praesensPassiv, false, GenusVerbi::passiv},
+    {seitenKnoepfe[2], perfektAktiv, true, GenusVerbi::aktiv},
+    {seitenKnoepfe[3], perfektPassiv, true, GenusVerbi::passiv},
 }};
 
 // Tense and mood of the page's five columns.

@@ -18,6 +18,10 @@ using Tempora = std::array<Formen, 5>;
 /// The four tense pages, each named after its button.
 enum class Seite { praesensAktiv, praesensPassiv, perfektAktiv, perfektPassiv };
 
+/// The captions of the four tense pages' buttons, in the order of `Seite`.
+inline constexpr std::array<std::string_view, 4> seitenKnoepfe{
+    "PR.IMP.F1. AKT.", "PR.IMP.F1. PASS.", "PF.PLQPF.F2. AKT.", "PF.PLQPF.F2.PASS:"};
+
 /// How a page prints its forms: stem and ending in their colours, or (the tables of
 /// *esse* for "sum") whole words in the pane's current colour.
 enum class Farbe { wortform, ohne };
