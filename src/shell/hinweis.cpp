@@ -305,7 +305,7 @@ std::optional<std::string> seltenesPaar(const Paradigma& p) {
     if (gen("arum"))
         ueblich = nom({"ae"});
     else if (gen("orum"))
-        ueblich = nom({"i", "a"});
+        ueblich = nom({"i", "a", "es"}); // liberi, arma; maiores, maiorum
     else if (gen("uum"))
         ueblich = nom({"us", "ua"});
     else if (gen("erum"))
@@ -317,7 +317,7 @@ std::optional<std::string> seltenesPaar(const Paradigma& p) {
     else if (gen("i"))
         ueblich = nom({"us", "um", "er", "ir", "ur", "os", "on", "es"});
     else if (gen("us"))
-        ueblich = nom({"us", "u"});
+        ueblich = nom({"us", "u", "o"}); // Greek: Sappho, Sapphus
     else if (gen("is"))
         ueblich =
             !((nom({"us", "um"}) && g == ohne(2) + "is") || (nom({"a"}) && g == ohne(1) + "is"));
