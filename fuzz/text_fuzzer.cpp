@@ -1,9 +1,9 @@
 // The text rules and the number test on any bytes: cuts add up to the word, land on letter
 // boundaries, and the number test agrees with itself.
 #include "grammar/text.h"
+#include "interfaces/number.h"
 #include "require.h"
 #include "session.h"
-#include "shell/number.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "adjectives/adjektiv.h"
 
 #include "adjectives/deklination.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 
 #include <array>
 

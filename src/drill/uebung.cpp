@@ -48,6 +48,14 @@ std::string unterschied(const Zelle& gewaehlt, const std::vector<Zelle>& richtig
 
 Uebung::Uebung(const Seiten& seiten, std::uint32_t seed) : seiten_(seiten), zufall_(seed) {}
 
+Uebung::Uebung(std::shared_ptr<const Seiten> seiten, std::uint32_t seed)
+    : eigene_(std::move(seiten)), seiten_(*eigene_), zufall_(seed) {}
+
+void Uebung::setZulassung(Zulassung zulassung) {
+    zulassung_ = std::move(zulassung);
+    vorratAlt_ = true;
+}
+
 void Uebung::setEingrenzung(Eingrenzung eingrenzung) {
     eingrenzung_ = std::move(eingrenzung);
     vorratAlt_ = true;
@@ -69,7 +77,8 @@ const std::vector<Uebung::Eintrag>& Uebung::vorrat() {
         for (std::size_t b = 0; b < seite->bloecke.size(); ++b) {
             const auto& formen = seite->bloecke[b].formen;
             for (std::size_t f = 0; f < formen.size(); ++f)
-                if (!normiert(ganz(formen[f])).empty() && eingrenzung_.passt(formen[f].zelle))
+                if (!normiert(ganz(formen[f])).empty() && eingrenzung_.passt(formen[f].zelle) &&
+                    (!zulassung_ || zulassung_(Frage{Fragenart::bilden, seite, b, f})))
                     vorrat_.push_back({seite, b, f});
         }
     }
@@ -175,6 +184,11 @@ std::optional<Urteil> Uebung::bestimme(const Zelle& zelle) {
     return gewertet(std::move(u));
 }
 
+std::optional<Urteil> Uebung::loesung() {
+    if (!frage_ || beantwortet_) return std::nullopt;
+    return gewertet(Urteil{false, frage_->wortform(), zellenDerForm(*frage_), "Lösung gezeigt."});
+}
+
 Urteil Uebung::gewertet(Urteil urteil) {
     const Eintrag e{frage_->seite, frage_->block, frage_->form};
     ++gestellt_;
@@ -191,6 +205,10 @@ Urteil Uebung::gewertet(Urteil urteil) {
     }
     beantwortet_ = true;
     vorige_ = e;
+    for (const auto& f : beiAntwort_)
+        f(*frage_, urteil);
+    // What the admission lets through may have changed with this answer.
+    if (zulassung_) vorratAlt_ = true;
     return urteil;
 }
 

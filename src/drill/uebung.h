@@ -4,9 +4,11 @@
 #include "drill/frage.h"
 #include "drill/urteil.h"
 #include "drill/zufall.h"
-#include "shell/seiten.h"
+#include "interfaces/seiten.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +36,19 @@ public:
 
     /// A drill over `seiten`, its chance fixed by `seed`. Asks nothing until `naechsteFrage`.
     Uebung(const Seiten& seiten, std::uint32_t seed);
+    /// A drill over pages it keeps alive itself (a lesson's words formed for it).
+    Uebung(std::shared_ptr<const Seiten> seiten, std::uint32_t seed);
+
+    /// Which forms may be asked besides the narrowing: the question's `art` is not set yet.
+    using Zulassung = std::function<bool(const Frage&)>;
+    /// Asks only forms `zulassung` admits (the cells due today); it is asked again after every
+    /// answer, so a cell that stops being due leaves the drill.
+    void setZulassung(Zulassung zulassung);
+    /// Adds `f`, called with the question and its verdict after every judged answer (the
+    /// lessons store it).
+    void beiAntwort(std::function<void(const Frage&, const Urteil&)> f) {
+        beiAntwort_.push_back(std::move(f));
+    }
 
     /// Whether any page with forms was printed: without one there is nothing to ask.
     bool hatWoerter() const { return !seiten_.alle().empty(); }
@@ -56,6 +71,10 @@ public:
     std::optional<Urteil> antworte(std::string_view text);
     /// Judges a named cell (Bestimmen).
     std::optional<Urteil> bestimme(const grammar::Zelle& zelle);
+    /// "Lösung zeigen": the open question counts as answered wrong, and the verdict holds the
+    /// right form; the cell comes back like any cell answered wrong. Nothing when no question
+    /// is open or it was answered already.
+    std::optional<Urteil> loesung();
 
     /// Starts again: score and loop emptied, a new first question.
     void neuBeginnen();
@@ -86,8 +105,11 @@ private:
     std::vector<grammar::Zelle> zellenDerForm(const Frage& f) const;
     Urteil gewertet(Urteil urteil);
 
+    std::shared_ptr<const Seiten> eigene_;
     const Seiten& seiten_;
     Zufall zufall_;
+    Zulassung zulassung_;
+    std::vector<std::function<void(const Frage&, const Urteil&)>> beiAntwort_;
     Auswahl auswahl_ = Auswahl::bilden;
     Eingrenzung eingrenzung_;
 

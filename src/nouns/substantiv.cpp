@@ -1,7 +1,7 @@
 #include "nouns/substantiv.h"
 
+#include "interfaces/prompt.h"
 #include "nouns/deklination.h"
-#include "shell/prompt.h"
 
 namespace latiflex::nouns {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grammar/paradigma.h"
-#include "shell/umgebung.h"
+#include "interfaces/umgebung.h"
 
 namespace latiflex::nouns {
 

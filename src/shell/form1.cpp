@@ -1,10 +1,10 @@
 #include "shell/form1.h"
 
 #include "adjectives/adjektiv.h"
+#include "interfaces/number.h"
+#include "interfaces/prompt.h"
 #include "nouns/substantiv.h"
-#include "shell/number.h"
 #include "shell/presetdialogs.h"
-#include "shell/prompt.h"
 #include "shell/steuerelemente.h"
 #include "verbs/tempora.h"
 #include "verbs/verbum.h"
@@ -29,6 +29,33 @@ std::optional<Rgb> farbeAus(std::string_view antwort) {
     if (ganz < 0 || ganz > 15) return std::nullopt;
     return qbColor(static_cast<long>(ganz));
 }
+
+// Dialogs that pass everything on and write down the answers the prompts took, each as soon
+// as it is given: the page's listeners read the word while the command shows it.
+class Mitschrift final : public Dialogs {
+public:
+    Mitschrift(Dialogs& wrapped, std::vector<std::string>& antworten)
+        : antworten(antworten), wrapped_(wrapped) {}
+
+    void setOuterSize(int w, int h) override { wrapped_.setOuterSize(w, h); }
+    std::string inputBox(std::string_view message, std::string_view title) override {
+        antworten.push_back(wrapped_.inputBox(message, title));
+        return antworten.back();
+    }
+    void messageBox(std::string_view text, int style, std::string_view title) override {
+        wrapped_.messageBox(text, style, title);
+    }
+    std::optional<Rgb> chooseColour(Rgb initial) override { return wrapped_.chooseColour(initial); }
+    void showNotes() override { wrapped_.showNotes(); }
+    void setNotesText(std::string_view text) override { wrapped_.setNotesText(text); }
+    void hideNotes() override { wrapped_.hideNotes(); }
+    void end() override { wrapped_.end(); }
+
+    std::vector<std::string>& antworten;
+
+private:
+    Dialogs& wrapped_;
+};
 
 } // namespace
 
@@ -57,21 +84,20 @@ void Form1::Form_Load() {
     melden(d, std::string("   ").append(warnzeile), "WARNUNG");
 }
 
-void Form1::Befehl1_Click() {
-    keinVerbGewaehlt();
-    nouns::substantiv(u_);
-}
+void Form1::Befehl1_Click() { eingetippt("SUBST"); }
+void Form1::Befehl4_Click() { eingetippt("ADJEKTIV"); }
+void Form1::verbum_Click() { eingetippt("VERBUM"); }
 
-void Form1::Befehl4_Click() {
-    keinVerbGewaehlt();
-    adjectives::adjektiv(u_);
+void Form1::eingetippt(std::string_view befehl) {
+    letzteEingabe_ = Eingabe{std::string(befehl), {}};
+    Mitschrift mitschrift(u_.dialoge, letzteEingabe_->antworten);
+    Umgebung u{u_.bild1, mitschrift, u_.farben, seiten_};
+    ausfuehren(befehl, u);
 }
-
-void Form1::verbum_Click() { verbs::verbum(u_, verb_); }
-void Form1::prakt_Click() { verbs::prakt(u_, verb_); }
-void Form1::prpass_Click() { verbs::prpass(u_, verb_); }
-void Form1::perfakt_Click() { verbs::perfakt(u_, verb_); }
-void Form1::perfpass_Click() { verbs::perfpass(u_, verb_); }
+void Form1::prakt_Click() { verbs::prakt(u_, verb_.get()); }
+void Form1::prpass_Click() { verbs::prpass(u_, verb_.get()); }
+void Form1::perfakt_Click() { verbs::perfakt(u_, verb_.get()); }
+void Form1::perfpass_Click() { verbs::perfpass(u_, verb_.get()); }
 
 void Form1::Befehl2_Click() { u_.dialoge.end(); }
 
@@ -111,20 +137,25 @@ bool Form1::click(std::string_view control) {
 }
 
 bool Form1::eingeben(const Eingabe& eingabe) {
+    if (eingabe.befehl != "SUBST" && eingabe.befehl != "ADJEKTIV" && eingabe.befehl != "VERBUM")
+        return false;
     PresetDialogs vorgabe(u_.dialoge, eingabe.antworten);
     Umgebung u{u_.bild1, vorgabe, u_.farben, seiten_};
-    if (eingabe.befehl == "SUBST") {
+    letzteEingabe_ = eingabe;
+    ausfuehren(eingabe.befehl, u);
+    return true;
+}
+
+void Form1::ausfuehren(std::string_view befehl, Umgebung& u) {
+    if (befehl == "SUBST") {
         keinVerbGewaehlt();
         nouns::substantiv(u);
-    } else if (eingabe.befehl == "ADJEKTIV") {
+    } else if (befehl == "ADJEKTIV") {
         keinVerbGewaehlt();
         adjectives::adjektiv(u);
-    } else if (eingabe.befehl == "VERBUM") {
-        verbs::verbum(u, verb_);
     } else {
-        return false;
+        verb_ = verbs::verbum(u);
     }
-    return true;
 }
 
 } // namespace latiflex

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "shell/dialogs.h"
 #include "grammar/eingabe.h"
-#include "shell/outputpane.h"
-#include "shell/seiten.h"
-#include "shell/umgebung.h"
-#include "verbs/verbzustand.h"
+#include "interfaces/dialogs.h"
+#include "interfaces/outputpane.h"
+#include "interfaces/seiten.h"
+#include "interfaces/umgebung.h"
+#include "verbs/verb.h"
 
+#include <memory>
+
+#include <optional>
 #include <string_view>
 
 namespace latiflex {
@@ -46,21 +49,30 @@ public:
     /// `eingabe.antworten`; its message boxes show as usual. False for any other caption.
     bool eingeben(const Eingabe& eingabe);
 
+    /// The word of the last "SUBST", "ADJEKTIV" or "VERBUM", typed or entered, with the
+    /// answers its prompts took; nothing before the first. The lessons keep words so.
+    const std::optional<Eingabe>& letzteEingabe() const { return letzteEingabe_; }
+
     const print::Farben& farben() const { return u_.farben; }
-    const verbs::VerbZustand& verb() const { return verb_; }
     /// The paradigm on view and the pages printed in this run.
     Seiten& seiten() { return seiten_; }
     const Seiten& seiten() const { return seiten_; }
 
 private:
     /// After a noun or an adjective, the tense commands wait for a new "VERBUM".
-    void keinVerbGewaehlt() { verb_.verbgewaehlt = verbs::VerbGewaehlt::nein; }
+    void keinVerbGewaehlt() { verb_.reset(); }
+    /// "SUBST", "ADJEKTIV" or "VERBUM" with the prompts answered by the pupil.
+    void eingetippt(std::string_view befehl);
+    /// The command captioned `befehl` in `u`.
+    void ausfuehren(std::string_view befehl, Umgebung& u);
 
     Seiten seiten_;
     Umgebung u_;
-    verbs::VerbZustand verb_;
+    /// The verb entered through "VERBUM" since the last noun or adjective, or none.
+    std::shared_ptr<const verbs::Verb> verb_;
     /// The colour dialog starts with the colour chosen at its last use (black at first).
     Rgb farbdialog_{};
+    std::optional<Eingabe> letzteEingabe_;
 };
 
 } // namespace latiflex

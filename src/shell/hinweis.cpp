@@ -5,7 +5,7 @@
 #include "grammar/text.h"
 #include "nouns/deklination.h"
 #include "verbs/seite.h"
-#include "verbs/verbzustand.h"
+#include "verbs/verb.h"
 
 #include <algorithm>
 #include <array>

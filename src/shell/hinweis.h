@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grammar/paradigma.h"
-#include "shell/seiten.h"
+#include "interfaces/seiten.h"
 
 #include <optional>
 #include <string>

@@ -47,7 +47,8 @@ inline constexpr std::array<Steuerelement, 12> steuerelemente{{
      false, 0},
     {"Befehl2", "ENDE", Fenster::form1, 9240, 5280, 855, 495, 9, &Form1::Befehl2_Click, false,
      false, 0},
-    {"Bild1", "", Fenster::form1, 840, 360, 6615, 5415, 10, &Form1::Bild1_Click, false, false, 12},
+    {"Bild1", "", Fenster::form1, 840, 360, 6615, 5415, 10, &Form1::Bild1_Click, false, false,
+     OutputPane::arialPunkte},
     {"Command1", "ZURÜCK", Fenster::form2, 4200, 7080, 1215, 495, 1, &Form1::Command1_Click, false,
      false, 0},
 }};

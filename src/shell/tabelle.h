@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grammar/paradigma.h"
-#include "shell/printer.h"
+#include "interfaces/printer.h"
 
 #include <string>
 #include <vector>

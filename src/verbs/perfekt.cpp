@@ -1,5 +1,5 @@
 #include "grammar/text.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 #include "verbs/seite.h"
 #include "verbs/tempora.h"
 
@@ -15,29 +15,18 @@ constexpr Personen endungen_plqpfkonj{{"issem", "isses", "isset", "issemus", "is
 // The future perfect takes the future of esse, but "erint" in the 3rd plural.
 constexpr Personen endungen_futex{{"ero", "eris", "erit", "erimus", "eritis", "erint"}};
 
-// Five tenses with the endings tables given, on the stem of each person.
-Tempora tempora(const std::array<const Personen*, 5>& tabellen,
-                const grammar::AbEins<std::string, 6>& staemme) {
-    Tempora t;
-    for (std::size_t k = 0; k < t.size(); ++k)
-        for (int n = 1; n <= 6; ++n)
-            t[k][static_cast<std::size_t>(n - 1)] = {staemme[n], std::string((*tabellen[k])[n])};
-    return t;
-}
-
 } // namespace
 
-std::optional<Tempora> perfektFormen(const VerbZustand& v, grammar::GenusVerbi genus) {
-    if (v.verbgewaehlt != VerbGewaehlt::ja) return std::nullopt;
+std::optional<Tempora> perfektFormen(const Verb& v, grammar::GenusVerbi genus) {
     grammar::AbEins<std::string, 6> staemme;
     if (genus == grammar::GenusVerbi::aktiv) {
         const std::string& f = v.stammformen[3];
         if (v.deponens || f.empty()) return std::nullopt;
         // Exactly one letter is cut, whatever it is: amavi gives amav, fui fu.
         staemme.werte.fill(std::string(*text::less(f, 1)));
-        return tempora(
+        return nachTabellen(
             {&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj, &endungen_plqpfkonj},
-            staemme);
+            &staemme);
     }
     const std::string& q = v.stammformen[4];
     const auto plural = text::less(q, 2);
@@ -45,36 +34,36 @@ std::optional<Tempora> perfektFormen(const VerbZustand& v, grammar::GenusVerbi g
     // The participle and a blank; in the plural in -i, with two more blanks.
     for (int n = 1; n <= 6; ++n)
         staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
-    return tempora({&esse_praes, &esse_impf, &esse_fut, &esse_konj, &esse_impfkonj}, staemme);
+    return nachTabellen(esseTabellen, &staemme);
 }
 
-void perfakt(Umgebung& u, const VerbZustand& v) {
-    if (!aktivBereit(u, v)) return;
-    const auto formen = perfektFormen(v, grammar::GenusVerbi::aktiv);
-    if (!formen) {
+void perfakt(Umgebung& u, const Verb* verb) {
+    if (!leerenFuerAktiv(u, verb)) return;
+    const auto tempora = perfektFormen(*verb, grammar::GenusVerbi::aktiv);
+    if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::perfektAktiv, *formen);
+    zeigeSeite(u, *verb, Seite::perfektAktiv, *tempora);
 }
 
-void perfpass(Umgebung& u, const VerbZustand& v) {
-    if (!verbGewaehlt(u, v)) return;
-    if (istVoloNoloMalo(v.stammformen[1])) {
+void perfpass(Umgebung& u, const Verb* verb) {
+    if (!verbGewaehlt(u, verb)) return;
+    if (istVoloNoloMalo(verb->stammformen[1])) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    if (v.istsum) {
+    if (verb->istsum) {
         melden(u.dialoge, "Nicht vorhanden", "LEER");
         return;
     }
     u.leeren();
-    const auto formen = perfektFormen(v, grammar::GenusVerbi::passiv);
-    if (!formen) {
+    const auto tempora = perfektFormen(*verb, grammar::GenusVerbi::passiv);
+    if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER ?");
         return;
     }
-    zeigeSeite(u, v, Seite::perfektPassiv, *formen);
+    zeigeSeite(u, *verb, Seite::perfektPassiv, *tempora);
 }
 
 } // namespace latiflex::verbs

@@ -1,6 +1,6 @@
 #include "grammar/text.h"
 #include "grammar/zelle.h"
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 #include "verbs/seite.h"
 #include "verbs/tempora.h"
 
@@ -61,127 +61,114 @@ Formen einStamm(const std::string& stamm, const Endungen& endungen) {
     return jePerson([&stamm](int) { return stamm; }, endungen);
 }
 
-// The future: 1st singular in -o (active) or -or (passive) where it is formed with -b-.
+// The future: with -b- the endings of the present (amabo, amabor), else those of the
+// other tenses (legam, regar).
 Formen futur(K klasse, std::string_view p, std::string_view inf, const Endungen& bindevokale,
-             Endungen endungen, std::string_view ersteMitB) {
-    if (futurMitB(klasse)) endungen[1] = ersteMitB; // amabo, amabor, but legam, regar
-    return jePerson([&](int n) { return futurstamm(n, klasse, p, inf, bindevokale); }, endungen);
+             const Endungen& praesens, const Endungen& sonst) {
+    return jePerson([&](int n) { return futurstamm(n, klasse, p, inf, bindevokale); },
+                    futurMitB(klasse) ? praesens : sonst);
+}
+
+// The endings of the present and of the other tenses, active and passive.
+constexpr Endungen praesensAktiv{{"o", "s", "t", "mus", "tis", "nt"}};
+constexpr Endungen sonstAktiv{{"m", "s", "t", "mus", "tis", "nt"}};
+constexpr Endungen praesensPassiv{{"or", "ris", "tur", "mur", "mini", "ntur"}};
+constexpr Endungen sonstPassiv{{"r", "ris", "tur", "mur", "mini", "ntur"}};
+
+// volo, nolo, malo: their own present stems, the blank of "non vis" included, and their
+// own subjunctive stems.
+std::string_view eigenerStamm(std::string_view p, int n) {
+    static constexpr std::array<Endungen, 3> staemme{{
+        {{"vol", "vi", "vul", "volu", "vul", "volu"}},
+        {{"nol", "non vi", "non vul", "nolu", "non vul", "nolu"}},
+        {{"mal", "mavi", "mavul", "malu", "mavul", "malu"}},
+    }};
+    return staemme[p == "volo" ? 0 : p == "nolo" ? 1 : 2][n];
+}
+
+std::string eigenerKonjunktiv(std::string_view p) {
+    return p == "volo" ? "veli" : p == "nolo" ? "noli" : "mali";
 }
 
 // The active present system of the 1st singular `p` and the infinitive `inf`.
 Tempora aktiv(const std::string& p, const std::string& inf, K klasse) {
-    Endungen endungen{{"o", "s", "t", "mus", "tis", "nt"}};
     constexpr Endungen bindevokale{{"", "i", "i", "i", "i", "u"}};
-    // volo, nolo, malo: their own present stems, the blank of "non vis" included.
-    const auto eigenerStamm = [&p](int n) -> std::string_view {
-        static constexpr std::array<Endungen, 3> staemme{{
-            {{"vol", "vi", "vul", "volu", "vul", "volu"}},
-            {{"nol", "non vi", "non vul", "nolu", "non vul", "nolu"}},
-            {{"mal", "mavi", "mavul", "malu", "mavul", "malu"}},
-        }};
-        return staemme[p == "volo" ? 0 : p == "nolo" ? 1 : 2][n];
-    };
     const bool unregelmaessig = istVoloNoloMalo(p);
-
     Tempora t;
     t[0] = jePerson(
         [&](int n) {
-            return unregelmaessig ? std::string(eigenerStamm(n))
+            return unregelmaessig ? std::string(eigenerStamm(p, n))
                                   : praesstamm(n, klasse, p, inf, bindevokale, GenusVerbi::aktiv);
         },
-        endungen);
-
-    endungen[1] = "m";
+        praesensAktiv);
     // voleba, noleba, maleba
     t[1] = einStamm(unregelmaessig ? text::lessOrEmpty(p, 1) + "eba" : impfstamm(klasse, p, inf),
-                    endungen);
-
-    t[2] = futur(klasse, p, inf, bindevokale, endungen, "o");
-
-    endungen[1] = "m";
-    std::string konj = konjstamm(klasse, p);
-    if (unregelmaessig) konj = p == "volo" ? "veli" : p == "nolo" ? "noli" : "mali";
-    t[3] = einStamm(konj, endungen);
-    t[4] = einStamm(inf, endungen);
+                    sonstAktiv);
+    t[2] = futur(klasse, p, inf, bindevokale, praesensAktiv, sonstAktiv);
+    t[3] = einStamm(unregelmaessig ? eigenerKonjunktiv(p) : konjstamm(klasse, p), sonstAktiv);
+    t[4] = einStamm(inf, sonstAktiv);
     return t;
 }
 
 Tempora passiv(const std::string& p, const std::string& inf, K klasse) {
-    Endungen endungen{{"or", "ris", "tur", "mur", "mini", "ntur"}};
     constexpr Endungen bindevokale{{"", "e", "i", "i", "i", "u"}};
-
     Tempora t;
     t[0] = jePerson(
         [&](int n) { return praesstamm(n, klasse, p, inf, bindevokale, GenusVerbi::passiv); },
-        endungen);
-
-    endungen[1] = "r";
-    t[1] = einStamm(impfstamm(klasse, p, inf), endungen);
-
-    t[2] = futur(klasse, p, inf, bindevokale, endungen, "or");
-
-    endungen[1] = "r";
-    t[3] = einStamm(konjstamm(klasse, p), endungen);
-    t[4] = einStamm(inf, endungen);
-    return t;
-}
-
-Tempora esseSeite() {
-    const std::array<const Personen*, 5> tabellen{&esse_praes, &esse_impf, &esse_fut, &esse_konj,
-                                                  &esse_impfkonj};
-    Tempora t;
-    for (std::size_t k = 0; k < t.size(); ++k)
-        for (int n = 1; n <= 6; ++n)
-            t[k][static_cast<std::size_t>(n - 1)] = {std::string((*tabellen[k])[n]), ""};
+        praesensPassiv);
+    t[1] = einStamm(impfstamm(klasse, p, inf), sonstPassiv);
+    t[2] = futur(klasse, p, inf, bindevokale, praesensPassiv, sonstPassiv);
+    t[3] = einStamm(konjstamm(klasse, p), sonstPassiv);
+    t[4] = einStamm(inf, sonstPassiv);
     return t;
 }
 
 // Whether the stems can be cut: an infinitive of two letters at least, and a class from
 // "VERBUM" unless the verb has stems of its own.
-bool formbar(const VerbZustand& v, bool eigeneStaemme) {
+bool formbar(const Verb& v, bool eigeneStaemme) {
     return text::letterCount(v.stammformen[2]) >= 2 && (v.konjklasse != K::keine || eigeneStaemme);
 }
 
 } // namespace
 
-std::optional<Tempora> praesensFormen(const VerbZustand& v, GenusVerbi genus) {
-    if (v.verbgewaehlt != VerbGewaehlt::ja) return std::nullopt;
+std::optional<Tempora> praesensFormen(const Verb& v, GenusVerbi genus) {
     const std::string& p = v.stammformen[1];
     const std::string& inf = v.stammformen[2];
     if (genus == GenusVerbi::aktiv) {
         if (v.deponens || p.empty() || inf.empty() ||
             (!v.istsum && !formbar(v, istVoloNoloMalo(p))))
             return std::nullopt;
-        return v.istsum ? esseSeite() : aktiv(p, inf, v.konjklasse);
+        return v.istsum ? nachTabellen(esseTabellen) : aktiv(p, inf, v.konjklasse);
     }
     if (v.istsum || p.empty() || inf.empty() || istVoloNoloMalo(p) || !formbar(v, false))
         return std::nullopt;
     return passiv(p, inf, v.konjklasse);
 }
 
-void prakt(Umgebung& u, const VerbZustand& v) {
-    if (!aktivBereit(u, v)) return;
-    const auto tempora = praesensFormen(v, GenusVerbi::aktiv);
+void prakt(Umgebung& u, const Verb* verb) {
+    if (!leerenFuerAktiv(u, verb)) return;
+    const auto tempora = praesensFormen(*verb, GenusVerbi::aktiv);
     if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::praesensAktiv, *tempora, v.istsum ? Farbe::ohne : Farbe::wortform);
+    zeigeSeite(u, *verb, Seite::praesensAktiv, *tempora,
+               verb->istsum ? Farbe::ohne : Farbe::wortform);
 }
 
-void prpass(Umgebung& u, const VerbZustand& v) {
-    if (!verbGewaehlt(u, v)) return;
-    if (v.istsum) {
+void prpass(Umgebung& u, const Verb* verb) {
+    if (!verbGewaehlt(u, verb)) return;
+    if (verb->istsum) {
         melden(u.dialoge, "Nicht vorhanden", "LEER");
         return;
     }
     u.leeren();
-    const auto tempora = praesensFormen(v, GenusVerbi::passiv);
+    const auto tempora = praesensFormen(*verb, GenusVerbi::passiv);
     if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::praesensPassiv, *tempora);
+    zeigeSeite(u, *verb, Seite::praesensPassiv, *tempora);
 }
 
 } // namespace latiflex::verbs

@@ -1,8 +1,7 @@
 #include "verbs/seite.h"
 
 #include "grammar/bezeichnung.h"
-#include "shell/prompt.h"
-#include "verbs/verbum.h"
+#include "interfaces/prompt.h"
 
 namespace latiflex::verbs {
 
@@ -60,33 +59,27 @@ std::array<std::pair<Tempus, Modus>, 5> zeitenDer(bool perfekt) {
              {Tempus::imperfekt, Modus::konjunktiv}}};
 }
 
-std::vector<grammar::Stichwort> stichwoerter(const VerbZustand& v) {
-    using grammar::Numerus;
-    using grammar::Person;
-    const GenusVerbi praesens = v.deponens ? GenusVerbi::passiv : GenusVerbi::aktiv;
-    const auto erstePerson = [](Tempus t, GenusVerbi g) {
-        return grammar::verbZelle(Person::erste, Numerus::singular, t, Modus::indikativ, g);
-    };
-    std::vector<grammar::Stichwort> s{{v.eingegeben[1], erstePerson(Tempus::praesens, praesens)},
-                                      {v.eingegeben[2], std::nullopt}};
-    if (v.deponens) {
-        s.push_back({v.eingegeben[4], erstePerson(Tempus::perfekt, GenusVerbi::passiv)});
-    } else {
-        s.push_back({v.eingegeben[3], erstePerson(Tempus::perfekt, GenusVerbi::aktiv)});
-        if (!v.istsum) s.push_back({v.eingegeben[4], std::nullopt});
-    }
-    return s;
-}
-
 } // namespace
 
-grammar::Paradigma seitenParadigma(const VerbZustand& v, Seite seite, const Tempora& tempora,
+Tempora nachTabellen(const std::array<const Personen*, 5>& tabellen,
+                     const grammar::AbEins<std::string, 6>* staemme) {
+    Tempora t;
+    for (std::size_t k = 0; k < t.size(); ++k)
+        for (int n = 1; n <= 6; ++n) {
+            const std::string eintrag((*tabellen[k])[n]);
+            t[k][static_cast<std::size_t>(n - 1)] =
+                staemme ? Wortform{(*staemme)[n], eintrag} : Wortform{eintrag, ""};
+        }
+    return t;
+}
+
+grammar::Paradigma seitenParadigma(const Verb& v, Seite seite, const Tempora& tempora,
                                    Farbe farbe) {
     const Seitenart& art = seitenarten[static_cast<std::size_t>(seite)];
     grammar::Paradigma p;
     p.wortart = grammar::Wortart::verbum;
     p.seite = art.knopf;
-    p.klasse = v.konjname.empty() ? "VERBUM" : "VERBUM der " + v.konjname + " - Konjugation";
+    p.klasse = klasse(v);
     p.stichwoerter = stichwoerter(v);
     p.einfarbig = farbe == Farbe::ohne;
     const auto zeiten = zeitenDer(art.perfekt);
@@ -102,35 +95,25 @@ grammar::Paradigma seitenParadigma(const VerbZustand& v, Seite seite, const Temp
     return p;
 }
 
-grammar::Paradigma stammformenSeite(const VerbZustand& v) {
-    grammar::Paradigma p;
-    p.wortart = grammar::Wortart::verbum;
-    p.seite = "VERBUM";
-    p.klasse = v.konjname.empty() ? "VERBUM" : "VERBUM der " + v.konjname + " - Konjugation";
-    p.ueberschrift = "   VERBUM der " + v.konjname + " - Konjugation ";
-    p.stichwoerter = stichwoerter(v);
-    return p;
-}
-
 std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>& stichwoerter,
                                            std::string_view knopf) {
     // The order stichwoerter() gives: present, infinitive, then a deponent's perfect, or an
     // active verb's perfect and participle.
-    grammar::AbEins<std::string, 4> eingegeben;
     const auto wort = [&stichwoerter](std::size_t i) {
         return i < stichwoerter.size() ? stichwoerter[i].wort : std::string();
     };
     const bool deponens = !stichwoerter.empty() && stichwoerter[0].zelle &&
                           stichwoerter[0].zelle->genusVerbi == GenusVerbi::passiv;
+    Stammformen eingegeben;
     eingegeben[1] = wort(0);
     eingegeben[2] = wort(1);
     eingegeben[3] = deponens ? std::string() : wort(2);
     eingegeben[4] = deponens ? wort(2) : wort(3);
-    const VerbZustand v = gelesen(eingegeben);
-    if (knopf == "VERBUM") return stammformenSeite(v);
-    for (std::size_t i = 0; i < seitenarten.size(); ++i) {
+    const Verb v = verb(eingegeben);
+    if (knopf == "VERBUM") return kopfseite(v);
+    for (std::size_t i = 0; i < seitenKnoepfe.size(); ++i) {
+        if (seitenKnoepfe[i] != knopf) continue;
         const Seitenart& art = seitenarten[i];
-        if (art.knopf != knopf) continue;
         const auto tempora =
             art.perfekt ? perfektFormen(v, art.genusVerbi) : praesensFormen(v, art.genusVerbi);
         if (!tempora) return std::nullopt;
@@ -160,23 +143,22 @@ void druckeSeite(Umgebung& u, const grammar::Paradigma& p) {
     u.bild1.setBezug({});
 }
 
-void zeigeSeite(Umgebung& u, const VerbZustand& v, Seite seite, const Tempora& tempora,
-                Farbe farbe) {
+void zeigeSeite(Umgebung& u, const Verb& v, Seite seite, const Tempora& tempora, Farbe farbe) {
     grammar::Paradigma p = seitenParadigma(v, seite, tempora, farbe);
     druckeSeite(u, p);
     u.seiten.zeige(std::move(p));
 }
 
-bool verbGewaehlt(Umgebung& u, const VerbZustand& v) {
-    if (v.verbgewaehlt == VerbGewaehlt::ja) return true;
+bool verbGewaehlt(Umgebung& u, const Verb* v) {
+    if (v) return true;
     melden(u.dialoge, "Zuerst VERBUM wählen", "FEHLER");
     return false;
 }
 
-bool aktivBereit(Umgebung& u, const VerbZustand& v) {
+bool leerenFuerAktiv(Umgebung& u, const Verb* v) {
     if (!verbGewaehlt(u, v)) return false;
     u.leeren();
-    if (!v.deponens) return true;
+    if (!v->deponens) return true;
     melden(u.dialoge, "Kein Eintrag", "DEPONENS");
     return false;
 }

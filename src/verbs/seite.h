@@ -1,8 +1,8 @@
 #pragma once
 
 #include "grammar/paradigma.h"
-#include "shell/umgebung.h"
-#include "verbs/verbzustand.h"
+#include "interfaces/umgebung.h"
+#include "verbs/verb.h"
 
 #include <array>
 #include <optional>
@@ -14,6 +14,15 @@ namespace latiflex::verbs {
 /// The forms of one tense, persons 1 to 6, and of the five tenses of a page.
 using Formen = std::array<Wortform, 6>;
 using Tempora = std::array<Formen, 5>;
+
+/// Five tenses, one table by person each. With `staemme`, an entry is the ending after its
+/// person's stem; without, it is the whole word (the tables of *esse*).
+Tempora nachTabellen(const std::array<const Personen*, 5>& tabellen,
+                     const grammar::AbEins<std::string, 6>* staemme = nullptr);
+
+/// The five tables of *esse* in the order of a page.
+inline constexpr std::array<const Personen*, 5> esseTabellen{&esse_praes, &esse_impf, &esse_fut,
+                                                             &esse_konj, &esse_impfkonj};
 
 /// The four tense pages, each named after its button.
 enum class Seite { praesensAktiv, praesensPassiv, perfektAktiv, perfektPassiv };
@@ -29,25 +38,21 @@ enum class Farbe { wortform, ohne };
 /// The page's paradigm: its five tenses in the order they are printed (present or perfect,
 /// imperfect or pluperfect, future or future perfect indicative, then the two subjunctive
 /// tenses), each with its heading as printed and every form with its cell.
-grammar::Paradigma seitenParadigma(const VerbZustand& v, Seite seite, const Tempora& tempora,
+grammar::Paradigma seitenParadigma(const Verb& v, Seite seite, const Tempora& tempora,
                                    Farbe farbe = Farbe::wortform);
 
 /// The five tenses of the present pages of `v`, active or passive; nothing where the page's
-/// command prints no forms but a message (no verb entered, a deponent's active, a class the
-/// rules did not find).
-std::optional<Tempora> praesensFormen(const VerbZustand& v, grammar::GenusVerbi genus);
+/// command prints no forms but a message (a deponent's active, a class the rules did not
+/// find).
+std::optional<Tempora> praesensFormen(const Verb& v, grammar::GenusVerbi genus);
 
 /// The same for the two perfect pages.
-std::optional<Tempora> perfektFormen(const VerbZustand& v, grammar::GenusVerbi genus);
-
-/// What "VERBUM" leaves on view: the principal parts as typed and the class the rules
-/// found, without a form.
-grammar::Paradigma stammformenSeite(const VerbZustand& v);
+std::optional<Tempora> perfektFormen(const Verb& v, grammar::GenusVerbi genus);
 
 /**
  * The page captioned `knopf` (a tense page's button, or "VERBUM" for the principal parts
- * alone) of the verb whose principal parts were typed as `stichwoerter` (as a page of
- * `stammformenSeite` or `seitenParadigma` holds them): the page the commands would show
+ * alone) of the verb whose principal parts were typed as `stichwoerter` (as a page of the
+ * verb holds them): the page the commands would show
  * after these answers, or nothing where they print no forms.
  */
 std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>& stichwoerter,
@@ -59,15 +64,16 @@ std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>
 void druckeSeite(Umgebung& u, const grammar::Paradigma& p);
 
 /// Forms the page's paradigm, prints it and records it as the page on view.
-void zeigeSeite(Umgebung& u, const VerbZustand& v, Seite seite, const Tempora& tempora,
+void zeigeSeite(Umgebung& u, const Verb& v, Seite seite, const Tempora& tempora,
                 Farbe farbe = Farbe::wortform);
 
-/// The first guard of every tense command: without a verb entered through "VERBUM" it says
-/// "Zuerst VERBUM wählen" and the pane keeps what it shows.
-bool verbGewaehlt(Umgebung& u, const VerbZustand& v);
+/// The first guard of every tense command: without a verb entered through "VERBUM" (`v`
+/// null) it says "Zuerst VERBUM wählen" and the pane keeps what it shows.
+bool verbGewaehlt(Umgebung& u, const Verb* v);
 
-/// The guards the two active commands share: a verb entered; then the pane is cleared, and
-/// a deponent, which has no active forms, is refused with "Kein Eintrag".
-bool aktivBereit(Umgebung& u, const VerbZustand& v);
+/// The guards the two active commands share, with the pane cleared between them: a verb
+/// entered (else the pane keeps what it shows); then the pane is cleared, and a deponent,
+/// which has no active forms, is refused with "Kein Eintrag".
+bool leerenFuerAktiv(Umgebung& u, const Verb* v);
 
 } // namespace latiflex::verbs

@@ -1,7 +1,7 @@
 #include "widgets/panemenu.h"
 
+#include "interfaces/prompt.h"
 #include "shell/form1.h"
-#include "shell/prompt.h"
 #include "shell/tabelle.h"
 #include "widgets/drucker.h"
 #include "widgets/panewidget.h"

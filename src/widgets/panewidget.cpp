@@ -3,7 +3,6 @@
 #include "grammar/text.h"
 #include "shell/beschriftung.h"
 #include "shell/hinweis.h"
-#include "shell/steuerelemente.h"
 #include "widgets/columnwidth.h"
 #include "widgets/paneaccessible.h"
 #include "widgets/panereading.h"
@@ -72,7 +71,7 @@ PaneWidget::PaneWidget(QWidget* parent) : QFrame(parent) {
     connect(&announcer_, &QTimer::timeout, this, &PaneWidget::announceNow);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    setFont(QFont(QStringLiteral("Arial"), steuerelement("Bild1")->arialPunkte));
+    setFont(QFont(QStringLiteral("Arial"), arialPunkte));
     setFocusPolicy(Qt::StrongFocus);
 }
 

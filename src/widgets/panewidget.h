@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grammar/paradigma.h"
-#include "shell/outputpane.h"
+#include "interfaces/outputpane.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/dialogs.h"
+#include "interfaces/dialogs.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drill/uebung.h"
-#include "shell/printer.h"
+#include "interfaces/printer.h"
 
 #include <QColor>
 #include <QDialog>

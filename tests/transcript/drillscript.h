@@ -1,8 +1,8 @@
 #pragma once
 
 #include "drill/uebung.h"
-#include "shell/dialogs.h"
-#include "shell/seiten.h"
+#include "interfaces/dialogs.h"
+#include "interfaces/seiten.h"
 
 #include <cstdint>
 #include <iosfwd>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/dialogs.h"
-#include "shell/outputpane.h"
+#include "interfaces/dialogs.h"
+#include "interfaces/outputpane.h"
 
 #include <deque>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "shell/colour.h"
+#include "interfaces/colour.h"
 
 #include <gtest/gtest.h>
 

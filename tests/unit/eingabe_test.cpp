@@ -42,7 +42,9 @@ TEST_P(Eingeben, GleichtDemTippen) {
     const auto* a = getippt.form.seiten().zuletzt();
     const auto* b = eingegeben.form.seiten().zuletzt();
     ASSERT_EQ(a == nullptr, b == nullptr);
-    if (a) EXPECT_EQ(*a, *b);
+    if (a) {
+        EXPECT_EQ(*a, *b);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -344,7 +344,9 @@ class HinweisGetippt : public ::testing::TestWithParam<Getippt> {};
 TEST_P(HinweisGetippt, ShowsTheTipOrNamesWhatToType) {
     const Getippt& g = GetParam();
     const std::string text = hinweise(g.wort).at(g.seite);
-    if (g.enthaelt.empty()) EXPECT_TRUE(text.starts_with("Tipp:")) << text;
+    if (g.enthaelt.empty()) {
+        EXPECT_TRUE(text.starts_with("Tipp:")) << text;
+    }
     for (const std::string& teil : g.enthaelt)
         EXPECT_NE(text.find(teil), std::string::npos) << text << " lacks " << teil;
 }

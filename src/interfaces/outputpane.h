@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/colour.h"
+#include "interfaces/colour.h"
 
 #include <string_view>
 
@@ -14,6 +14,9 @@ namespace latiflex {
 class OutputPane {
 public:
     virtual ~OutputPane() = default;
+
+    /// The pane prints in Arial of this size, the font every page's columns were laid out for.
+    static constexpr int arialPunkte = 12;
 
     /// Erases everything printed and puts the print position at the top left. The
     /// background colour stays.

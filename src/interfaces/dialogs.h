@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/colour.h"
+#include "interfaces/colour.h"
 
 #include <optional>
 #include <string>

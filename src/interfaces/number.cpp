@@ -1,4 +1,4 @@
-#include "shell/number.h"
+#include "interfaces/number.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "shell/printer.h"
+#include "interfaces/printer.h"
 
 namespace latiflex::print {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "grammar/wortform.h"
-#include "shell/colour.h"
-#include "shell/outputpane.h"
+#include "interfaces/colour.h"
+#include "interfaces/outputpane.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
-#include "shell/prompt.h"
+#include "interfaces/prompt.h"
 
-#include "shell/number.h"
+#include "interfaces/number.h"
 
 namespace latiflex {
 

@@ -1,4 +1,4 @@
-#include "shell/seiten.h"
+#include "interfaces/seiten.h"
 
 namespace latiflex {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "shell/dialogs.h"
-#include "shell/outputpane.h"
-#include "shell/printer.h"
-#include "shell/seiten.h"
+#include "interfaces/dialogs.h"
+#include "interfaces/outputpane.h"
+#include "interfaces/printer.h"
+#include "interfaces/seiten.h"
 
 namespace latiflex {
 

@@ -1,0 +1,193 @@
+#pragma once
+
+#include "grammar/eingabe.h"
+#include "lessons/datum.h"
+#include "lessons/leitner.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace latiflex::lektionen {
+
+using LektionId = std::int64_t;
+using WortId = std::int64_t;
+
+/// The lesson every word joins until the pupil makes another one current.
+inline constexpr std::string_view ersteLektion = "Meine Wörter";
+
+/// A lesson with its progress.
+struct Lektion {
+    LektionId id = 0;
+    std::string name;
+    int woerter = 0; ///< words in it
+    int zellen = 0;  ///< cells of its words, as the rules formed them last
+    int gelernt = 0; ///< of those, cells in the last box
+
+    friend bool operator==(const Lektion&, const Lektion&) = default;
+};
+
+/// A word of a lesson: the command and the answers as typed. Its class and forms are not
+/// stored; they are formed again by the rules whenever the word is read.
+struct Wort {
+    WortId id = 0;
+    LektionId lektion = 0;
+    Eingabe eingabe;
+    bool imDrill = true; ///< false: kept in the lesson, never asked
+    int zellen = 0;      ///< its cells when the rules formed it last; 0 before that
+    int gelernt = 0;     ///< its cells in the last box
+
+    friend bool operator==(const Wort&, const Wort&) = default;
+};
+
+/// A cell of a word the pupil has answered: its key and its box.
+struct Zellenstand {
+    std::string schluessel;
+    Kasten kasten;
+
+    friend bool operator==(const Zellenstand&, const Zellenstand&) = default;
+};
+
+/// A stored cell that is due.
+struct FaelligeZelle {
+    WortId wort = 0;
+    std::string schluessel;
+
+    friend bool operator==(const FaelligeZelle&, const FaelligeZelle&) = default;
+};
+
+/// One stored answer.
+struct Antwort {
+    WortId wort = 0;
+    std::string schluessel;
+    Datum datum;
+    bool richtig = false;
+
+    friend bool operator==(const Antwort&, const Antwort&) = default;
+};
+
+/// What was practised in a lesson on one day.
+struct Uebungstag {
+    Datum datum;
+    int richtig = 0;
+    int falsch = 0;
+
+    int antworten() const { return richtig + falsch; }
+    friend bool operator==(const Uebungstag&, const Uebungstag&) = default;
+};
+
+/**
+ * The pupil's lessons, words and answers in one SQLite file (libsqlite3, no Qt: the store
+ * lies below the widgets, and the test driver and the fault tests use it without them).
+ *
+ * Nothing touches the disk before it is needed: reading a file that does not exist yet finds
+ * no lesson, and the first change creates it with the lesson "Meine Wörter" as the current
+ * one. The file is opened in WAL mode with a busy timeout, so two windows of the program can
+ * use it at once; every change is one transaction with bound parameters. The schema's
+ * version is `PRAGMA user_version`; an older file is migrated step by step when opened.
+ *
+ * A damaged file, or one that is not this program's, is renamed aside with the date
+ * ("lektionen.sqlite.beschaedigt-2026-12-09") and a fresh database started; a folder that
+ * cannot be written, or a full disk, leaves the program working without storing. Either way
+ * `meldung()` then holds a German message for the pupil. Reading never fails: without a
+ * database it finds nothing; a change that could not be stored returns nothing or false.
+ */
+class Database {
+public:
+    /// The schema this program writes; files of versions 1 to this one are read.
+    static constexpr int schemaVersion = 2;
+    /// `PRAGMA application_id` of this program's files ("LTFX").
+    static constexpr std::int32_t anwendung = 0x4C544658;
+
+    /// The database in `datei`; nothing is read or written yet.
+    explicit Database(std::filesystem::path datei);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const std::filesystem::path& datei() const { return datei_; }
+    /// False once a change could not be written (read-only folder, full disk): the program
+    /// goes on, nothing more is stored in this run.
+    bool speichert() const { return speichert_; }
+    /// The message for the pupil since the last call (a damaged file kept aside, a disk that
+    /// takes nothing), or nothing.
+    std::optional<std::string> meldung();
+
+    /// @name Reading
+    /// @{
+    /// Every lesson with its progress, in the order made.
+    std::vector<Lektion> lektionen();
+    /// The lesson new words join; nothing before the first word.
+    std::optional<LektionId> aktuelleLektion();
+    /// The words of `lektion` in the order added.
+    std::vector<Wort> woerter(LektionId lektion);
+    /// The word of that id, or nothing.
+    std::optional<Wort> wort(WortId wort);
+    /// The word entered exactly so in any lesson, or nothing.
+    std::optional<WortId> finde(const Eingabe& eingabe);
+    /// The answered cells of `wort`.
+    std::vector<Zellenstand> zellen(WortId wort);
+    /// Stored cells due on `heute` or before, of words in the drill, earliest due first.
+    std::vector<FaelligeZelle> faellig(Datum heute);
+    /// Cells answered for the first time on `tag`, across all lessons.
+    int eingefuehrt(Datum tag);
+    /// Every stored answer to `wort`, in the order given.
+    std::vector<Antwort> antworten(WortId wort);
+    /// The days `lektion` was practised, most recent first.
+    std::vector<Uebungstag> uebungstage(LektionId lektion);
+    /// The drill's narrowing kept for `lektion`, as text; empty for none.
+    std::string eingrenzung(LektionId lektion);
+    /// @}
+
+    /// @name Changing: each one transaction; the first creates the file
+    /// @{
+    /// A new lesson named `name` (made unique with " (2)", " (3)"...).
+    std::optional<LektionId> anlegen(std::string_view name);
+    bool umbenennen(LektionId lektion, std::string_view name);
+    /// Deletes the lesson with its words and their answers. The last lesson is not deleted.
+    bool loeschen(LektionId lektion);
+    bool setAktuelleLektion(LektionId lektion);
+    /// Adds `eingabe` to `lektion` (nothing: the current lesson); a word already in that
+    /// lesson is not added twice, its id is returned.
+    std::optional<WortId> hinzufuegen(const Eingabe& eingabe,
+                                      std::optional<LektionId> lektion = std::nullopt);
+    /// A new lesson `name` holding `woerter`, all in one transaction (an import).
+    std::optional<LektionId> lektionMit(std::string_view name, const std::vector<Eingabe>& woerter);
+    bool verschieben(WortId wort, LektionId lektion);
+    /// Removes the word from its lesson, with its answers.
+    bool entfernen(WortId wort);
+    bool setImDrill(WortId wort, bool imDrill);
+    /// Records how many cells the rules formed for `wort` (its share of the progress).
+    bool setZellenzahl(WortId wort, int zellen);
+    bool setEingrenzung(LektionId lektion, std::string_view eingrenzung);
+    /// Stores an answer to the cell `schluessel` of `wort` given on `heute` and moves the cell
+    /// to its new box, in one transaction. The new box, or nothing when not stored.
+    std::optional<Kasten> antworte(WortId wort, std::string_view schluessel, bool richtig,
+                                   Datum heute);
+    /// @}
+
+private:
+    enum class Zugang { lesen, schreiben };
+    bool offen(Zugang zugang);
+    bool erzeugen();
+    bool pruefeUndMigriere();
+    void schliessen();
+    void beiseitelegen();
+    bool fehler(int code);
+    template <class F> bool transaktion(F&& f);
+
+    std::filesystem::path datei_;
+    sqlite3* db_ = nullptr;
+    bool speichert_ = true;
+    bool imSpeicher_ = false;
+    std::optional<std::string> meldung_;
+
+    friend class Anweisung;
+};
+
+} // namespace latiflex::lektionen

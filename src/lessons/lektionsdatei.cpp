@@ -1,0 +1,179 @@
+#include "lessons/lektionsdatei.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace latiflex::lektionen {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> befehle{"SUBST", "ADJEKTIV", "VERBUM"};
+
+// The next code point of s from i, or nothing where s is not valid UTF-8 there.
+std::optional<std::uint32_t> zeichen(std::string_view s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t n = b < 0x80           ? 1
+                          : (b >> 5) == 0x6  ? 2
+                          : (b >> 4) == 0xE  ? 3
+                          : (b >> 3) == 0x1E ? 4
+                                             : 0;
+    if (n == 0 || i + n > s.size()) return std::nullopt;
+    std::uint32_t cp = n == 1 ? b : b & (0x7Fu >> n);
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    constexpr std::array<std::uint32_t, 5> kleinste{0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kleinste[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    i += n;
+    return cp;
+}
+
+// Characters that change the direction of the text around them or are not text at all.
+bool steuerzeichen(std::uint32_t cp) {
+    return cp < 0x20 || (cp >= 0x7F && cp < 0xA0) || cp == 0x061C || cp == 0x200E || cp == 0x200F ||
+           (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069) || cp == 0xFEFF;
+}
+
+// Why the line is not text the lessons keep, or the empty text.
+std::string_view keinText(std::string_view zeile) {
+    for (std::size_t i = 0; i < zeile.size();) {
+        const auto cp = zeichen(zeile, i);
+        if (!cp) return "Die Zeile ist kein UTF-8-Text.";
+        if (*cp != '\t' && steuerzeichen(*cp))
+            return "Die Zeile enthält Steuerzeichen oder Zeichen, die die Schreibrichtung ändern.";
+    }
+    return {};
+}
+
+std::string_view ohneRaender(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+// The first `hoechstens` letters of a valid UTF-8 text.
+std::string anfang(std::string_view s, std::size_t hoechstens) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; i < s.size() && n < hoechstens; ++n)
+        if (!zeichen(s, i)) break;
+    return std::string(s.substr(0, i));
+}
+
+// A name from any text: valid letters kept, controls dropped, at most `hoechstName` letters.
+std::string name(std::string_view roh) {
+    std::string aus;
+    for (std::size_t i = 0; i < roh.size();) {
+        const std::size_t von = i;
+        const auto cp = zeichen(roh, i);
+        if (!cp) {
+            ++i;
+            continue;
+        }
+        aus += steuerzeichen(*cp) ? std::string_view(" ") : roh.substr(von, i - von);
+    }
+    return anfang(ohneRaender(aus), hoechstName);
+}
+
+} // namespace
+
+std::string Ablehnung::text() const { return "Zeile " + std::to_string(zeile) + ": " + grund; }
+
+Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
+    Lektionsdatei datei;
+    const auto punkt = dateiname.rfind('.');
+    datei.name = name(punkt == std::string_view::npos || punkt == 0 ? dateiname
+                                                                    : dateiname.substr(0, punkt));
+    if (bytes.size() > hoechstBytes) {
+        datei.fehler = "Die Datei ist zu groß für eine Lektion (höchstens " +
+                       std::to_string(hoechstBytes / (1024 * 1024)) + " MB).";
+        return datei;
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    bool benannt = false;
+    std::size_t nummer = 0;
+    while (!bytes.empty()) {
+        ++nummer;
+        const auto ende = std::min(bytes.find('\n'), bytes.size());
+        std::string_view zeile = bytes.substr(0, ende);
+        bytes.remove_prefix(std::min(ende + 1, bytes.size()));
+        if (zeile.ends_with('\r')) zeile.remove_suffix(1);
+        const std::string_view inhalt = ohneRaender(zeile);
+        if (inhalt.empty()) continue;
+        const auto ablehnen = [&](std::string grund) {
+            datei.abgelehnt.push_back({nummer, std::move(grund)});
+        };
+        if (inhalt.front() == '#') {
+            if (!benannt) {
+                benannt = true;
+                const std::string n = name(inhalt.substr(1));
+                if (!n.empty()) datei.name = n;
+            }
+            continue;
+        }
+        if (datei.woerter.size() + datei.abgelehnt.size() == hoechstWoerter) {
+            datei.fehler = "Die Datei hat mehr als " + std::to_string(hoechstWoerter) +
+                           " Wörter; eine Lektion hat weniger.";
+            datei.woerter.clear();
+            datei.abgelehnt.clear();
+            return datei;
+        }
+        if (zeile.size() > hoechstZeile) {
+            ablehnen("Die Zeile ist zu lang (höchstens " + std::to_string(hoechstZeile) +
+                     " Zeichen).");
+            continue;
+        }
+        if (const auto grund = keinText(inhalt); !grund.empty()) {
+            ablehnen(std::string(grund));
+            continue;
+        }
+        const auto blank = inhalt.find(' ');
+        const std::string_view befehl = inhalt.substr(0, blank);
+        if (std::find(befehle.begin(), befehle.end(), befehl) == befehle.end()) {
+            ablehnen("„" + anfang(befehl, 20) +
+                     "“ ist kein Befehl; eine Zeile beginnt mit SUBST, ADJEKTIV oder VERBUM.");
+            continue;
+        }
+        Eingabe eingabe{std::string(befehl), {}};
+        std::string_view rest =
+            blank == std::string_view::npos ? std::string_view{} : inhalt.substr(blank + 1);
+        bool leer = rest.empty();
+        while (!rest.empty()) {
+            const auto komma = rest.find(", ");
+            const std::string_view antwort = rest.substr(0, komma);
+            leer = leer || ohneRaender(antwort).empty();
+            eingabe.antworten.emplace_back(antwort);
+            rest = komma == std::string_view::npos ? std::string_view{} : rest.substr(komma + 2);
+            if (komma != std::string_view::npos && rest.empty()) leer = true;
+        }
+        if (leer) {
+            ablehnen("Nach " + eingabe.befehl + " fehlt ein Wort.");
+            continue;
+        }
+        datei.woerter.push_back({nummer, std::move(eingabe)});
+    }
+    if (datei.woerter.empty() && datei.abgelehnt.empty())
+        datei.fehler = "Die Datei enthält kein Wort.";
+    return datei;
+}
+
+std::string zeile(const Eingabe& eingabe) {
+    std::string aus = eingabe.befehl;
+    for (std::size_t i = 0; i < eingabe.antworten.size(); ++i)
+        aus.append(i == 0 ? " " : ", ").append(eingabe.antworten[i]);
+    return aus;
+}
+
+std::string schreiben(std::string_view name, const std::vector<Eingabe>& woerter) {
+    std::string aus = "# " + lektionen::name(name) + "\n";
+    for (const Eingabe& e : woerter)
+        aus += zeile(e) + "\n";
+    return aus;
+}
+
+} // namespace latiflex::lektionen

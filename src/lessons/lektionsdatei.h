@@ -1,0 +1,72 @@
+#pragma once
+
+#include "grammar/eingabe.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// The lesson file: plain UTF-8 text a teacher can also write by hand in any editor.
+///
+///     # Lektion 12
+///     SUBST rosa, rosae
+///     ADJEKTIV bonus, bona, bonum
+///     VERBUM laudo, laudare, laudavi, laudatus
+///
+/// One word a line: the caption of its command, a blank, and the answers as typed at the
+/// command's prompts joined by ", ". The first `#` line names the lesson (else the file's
+/// name without its ending); other `#` lines and empty lines are ignored.
+namespace latiflex::lektionen {
+
+/// Largest file read, in bytes: a lesson of thousands of words fits many times over.
+inline constexpr std::size_t hoechstBytes = 4 * 1024 * 1024;
+/// Most words in one file.
+inline constexpr std::size_t hoechstWoerter = 2000;
+/// Longest line read as a word, in bytes.
+inline constexpr std::size_t hoechstZeile = 1000;
+/// Longest lesson name kept, in letters.
+inline constexpr std::size_t hoechstName = 80;
+
+/// A line that is not imported, and why, in German.
+struct Ablehnung {
+    std::size_t zeile = 0;
+    std::string grund;
+
+    /// "Zeile 3: Keine Zahlen, Du..."
+    std::string text() const;
+    friend bool operator==(const Ablehnung&, const Ablehnung&) = default;
+};
+
+/// A word line and where it stood.
+struct Dateizeile {
+    std::size_t zeile = 0;
+    Eingabe eingabe;
+
+    friend bool operator==(const Dateizeile&, const Dateizeile&) = default;
+};
+
+/// A lesson file as read: its name, its word lines and the lines refused.
+struct Lektionsdatei {
+    std::string name;
+    std::vector<Dateizeile> woerter;
+    std::vector<Ablehnung> abgelehnt;
+    /// Set when the whole file is refused (too large, too many words, no word at all).
+    std::string fehler;
+};
+
+/**
+ * Reads a lesson file's bytes. `dateiname` names the lesson when no comment does. A line
+ * that is not valid UTF-8, holds control or direction-changing characters, is too long,
+ * names no command ("SUBST", "ADJEKTIV", "VERBUM") or holds an empty answer is refused with
+ * its number. Whether the rules accept the word is not checked here.
+ */
+Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname);
+
+/// The file for lesson `name` with `woerter`, one a line, ending in a line feed.
+std::string schreiben(std::string_view name, const std::vector<Eingabe>& woerter);
+
+/// The line of one word: "SUBST rosa, rosae".
+std::string zeile(const Eingabe& eingabe);
+
+} // namespace latiflex::lektionen

@@ -1,0 +1,160 @@
+#pragma once
+
+#include "drill/eingrenzung.h"
+#include "drill/uebung.h"
+#include "grammar/eingabe.h"
+#include "interfaces/seiten.h"
+#include "lessons/database.h"
+#include "lessons/lektionsdatei.h"
+#include "shell/form1.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace latiflex {
+
+/**
+ * The pupil's lessons as the window "Lektionen", the drill window and the test driver use
+ * them: plain C++ over the main window's `Form1` and the database.
+ *
+ * Every paradigm the pupil forms joins the current lesson, unless the hint line warns that
+ * the typed forms do not fit the page (`hinweis::warnung`) or the word is in a lesson
+ * already; such a word joins only when added on purpose. A stored word keeps only its
+ * command and answers: its pages are formed again by the rules whenever it is read, on a
+ * pane of its own that nobody sees. The drill runs over this run's pages, a lesson, all
+ * lessons or the cells due today, and every answer is stored with its day.
+ *
+ * The database is opened on the first use, never while the program starts, and nothing is
+ * written before the pupil's first word. Trouble with the file (damaged, read-only, full)
+ * ends nothing: `meldung()` holds the German message for the window to show.
+ */
+class Lektionen {
+public:
+    using LektionId = lektionen::LektionId;
+    using WortId = lektionen::WortId;
+
+    /// Which words the drill asks.
+    enum class Umfang {
+        lauf,    ///< the pages printed in this run (as without lessons)
+        lektion, ///< the words of one lesson
+        alle,    ///< the words of every lesson
+        faellig  ///< the cells due today in every lesson, with a few new ones
+    };
+
+    /// The lessons of `form`'s pupil, kept in `datei`; nothing is opened yet. Listens to
+    /// `form`'s pages from now on.
+    Lektionen(Form1& form, std::filesystem::path datei = standardDatei());
+    ~Lektionen();
+    Lektionen(const Lektionen&) = delete;
+    Lektionen& operator=(const Lektionen&) = delete;
+
+    /// Where the program keeps its data: `$XDG_DATA_HOME/latiflex/lektionen.sqlite`, by
+    /// default under `~/.local/share/` (where Qt's application data folder lies).
+    static std::filesystem::path standardDatei();
+
+    lektionen::Database& database() { return db_; }
+
+    /// The day the drill counts with (due cells, the answers' day); today unless set.
+    lektionen::Datum heute() const;
+    void setHeute(lektionen::Datum tag) { heute_ = tag; }
+
+    /// The message for the pupil since the last call (the database's trouble), or nothing.
+    std::optional<std::string> meldung();
+    /// Adds `f`, called after every change of the lessons (a word joined, an answer stored).
+    void beiAenderung(std::function<void()> f) { beiAenderung_.push_back(std::move(f)); }
+
+    /// @name Lessons and words
+    /// @{
+    /// Every lesson with its progress; none before the first word.
+    std::vector<lektionen::Lektion> lektionen();
+    /// The lesson new words join; nothing before the first word.
+    std::optional<LektionId> aktuelle();
+    /// Its name: "Meine Wörter" before the first word.
+    std::string aktuellerName();
+    bool setAktuelle(LektionId lektion);
+    std::optional<LektionId> anlegen(std::string_view name);
+    bool umbenennen(LektionId lektion, std::string_view name);
+    /// Deletes a lesson with its words; the last one stays.
+    bool loeschen(LektionId lektion);
+    std::vector<lektionen::Wort> woerter(LektionId lektion);
+    /// A word as the lessons window lists it: "rosa, rosae".
+    static std::string woerterText(const Eingabe& eingabe);
+    /// Adds a word on purpose, even one whose forms the hint line warns about (nothing:
+    /// the current lesson).
+    std::optional<WortId> hinzufuegen(const Eingabe& eingabe,
+                                      std::optional<LektionId> lektion = std::nullopt);
+    /// Adds the word of the page on view on purpose; nothing when no word is on view.
+    std::optional<WortId> aufSichtHinzufuegen(std::optional<LektionId> lektion = std::nullopt);
+    bool verschieben(WortId wort, LektionId lektion);
+    bool entfernen(WortId wort);
+    bool setImDrill(WortId wort, bool imDrill);
+    /// Prints the word's paradigm in the main window's pane, exactly as typing it would.
+    bool oeffnen(WortId wort);
+    /// The pages of `eingabe` formed by the rules (a verb's four tense pages), with forms.
+    std::vector<Seiten::Zeiger> seiten(const Eingabe& eingabe);
+    /// @}
+
+    /// @name The drill
+    /// @{
+    /// How many cells are due today: the stored cells due, and the new cells the day still
+    /// introduces.
+    int faellig();
+    /// "Heute fällig: N".
+    std::string faelligText();
+    /// A drill over `umfang` (`lektion` names the lesson for `Umfang::lektion`), its chance
+    /// fixed by `seed`; every answer is stored with its day. Over a lesson it starts with
+    /// the lesson's narrowing; over several, each lesson's narrowing holds for its words.
+    std::unique_ptr<drill::Uebung> uebung(Umfang umfang, std::optional<LektionId> lektion,
+                                          std::uint32_t seed);
+    /// The narrowing kept for `lektion`.
+    drill::Eingrenzung eingrenzung(LektionId lektion);
+    bool setEingrenzung(LektionId lektion, const drill::Eingrenzung& eingrenzung);
+    /// The days `lektion` was practised, most recent first.
+    std::vector<lektionen::Uebungstag> uebungstage(LektionId lektion);
+    /// @}
+
+    /// @name Lesson files and cards
+    /// @{
+    /// A lesson file read and checked by the rules; nothing is stored yet.
+    struct Import {
+        std::string name;
+        std::vector<Eingabe> woerter; ///< the lines the rules accept
+        std::vector<lektionen::Ablehnung> abgelehnt;
+        std::string fehler; ///< set when the whole file is refused
+    };
+    /// Reads and checks the file `pfad`: every word is run through its command as typing it
+    /// would, and a line the rules refuse carries the program's own message.
+    Import pruefen(const std::filesystem::path& pfad);
+    /// The same for a file's bytes.
+    Import pruefenText(std::string_view bytes, std::string_view dateiname);
+    /// Stores the accepted words as a new lesson (the pupil chose to import the valid lines).
+    std::optional<LektionId> importieren(const Import& import);
+    /// Writes `lektion` to the lesson file `pfad`; the number of words written, or nothing
+    /// (`meldung()` says why).
+    std::optional<int> exportieren(LektionId lektion, const std::filesystem::path& pfad);
+    /// The lesson's cards for Anki: for every form of every word a question "rosa, rosae:
+    /// Genitiv Plural" and the form in the run's colours.
+    std::string ankiText(LektionId lektion);
+    /// @}
+
+    /// The key a form's cell is stored under: its German label, with the page for a verb
+    /// ("Genitiv Plural"; "1. Person Singular Präsens Indikativ Aktiv – PR.IMP.F1. AKT.").
+    static std::string schluessel(const grammar::Paradigma& seite, std::size_t block,
+                                  std::size_t form);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    Form1& form_;
+    lektionen::Database db_;
+    std::optional<lektionen::Datum> heute_;
+    std::vector<std::function<void()>> beiAenderung_;
+};
+
+} // namespace latiflex
