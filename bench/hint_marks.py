@@ -205,6 +205,17 @@ def main():
         sum(p == "v" for p, *_ in lines)))
 
     plain = play(transcript, [(pos, forms) for pos, _, forms, _ in lines])
+    kinds = {"supine": "Partizip auf -us", "no class": "keine Konjugation",
+             "rare pair": "selten – meist", "not in its cell": "steht hier",
+             "no forms": "keine Formen"}
+    counts = {k: 0 for k in kinds}
+    pages = sum(len(p) for p in plain)
+    for p in plain:
+        for _, hint in p:
+            for k, phrase in kinds.items():
+                counts[k] += phrase in hint
+    print("typed in plain letters, %d pages; warnings: %s" % (
+        pages, ", ".join("%s %d" % kv for kv in counts.items())))
 
     variants = []  # (lemma index, kind, form index, typed forms)
     for i, (pos, key, forms, marked) in enumerate(lines):
