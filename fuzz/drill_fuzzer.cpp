@@ -5,6 +5,7 @@
 #include "drill/bezeichnungen.h"
 #include "drill/uebung.h"
 #include "drill/vergleich.h"
+#include "grammar/text.h"
 #include "nouns/deklination.h"
 #include "require.h"
 #include "session.h"
@@ -46,12 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto urteil = u.antworte(antwort);
             require(urteil.has_value() == offen);
             if (urteil) {
-                require(testing::validUtf8(urteil->text()) || !testing::validUtf8(wort));
+                require(text::isValidUtf8(urteil->text()) || !text::isValidUtf8(wort));
                 require(drill::gleich(antwort, antwort));
             }
         }
         u.naechsteFrage();
-        require(testing::validUtf8(u.frageText()) || !testing::validUtf8(wort));
+        require(text::isValidUtf8(u.frageText()) || !text::isValidUtf8(wort));
     }
     require(u.richtig() <= u.gestellt());
     return 0;

@@ -14,14 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const std::size_t k = data[0] % 8;
     const std::string_view s(reinterpret_cast<const char*>(data) + 1, size - 1);
-    const bool valid = testing::validUtf8(s);
+    const bool valid = text::isValidUtf8(s);
 
     const auto rest = text::less(s, k);
     const auto last = text::lastLetters(s, k);
     if (text::letterCount(s) >= k) {
         require(rest && std::string(*rest) + std::string(last) == s);
         require(text::letterCount(last) == k);
-        require(!valid || (testing::validUtf8(*rest) && testing::validUtf8(last)));
+        require(!valid || (text::isValidUtf8(*rest) && text::isValidUtf8(last)));
     } else {
         require(!rest && last == s);
     }

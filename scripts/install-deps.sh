@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, where they are missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev libsqlite3-dev fonts-liberation fonts-dejavu-core
+packages=(g++ cmake ninja-build qt6-base-dev libutf8proc-dev pkgconf libgtest-dev libbenchmark-dev libsqlite3-dev fonts-liberation fonts-dejavu-core
     qt6-translations-l10n "$@")
 
 missing=()

@@ -31,12 +31,6 @@ struct Analyse {
 /// third-declension s or class-1 m of one letter, an a/o neuter of one letter).
 std::optional<Analyse> analysieren(const Eingabe& e);
 
-/// One gender's twelve rows.
-using Spalte = std::array<Wortform, 12>;
-
-/// The masculine, feminine and neuter columns of an analysed adjective.
-std::array<Spalte, 3> spalten(const Eingabe& e, const Analyse& a);
-
 /// The whole adjective: three blocks, masculine, feminine and neuter, of twelve forms each.
 /// A row with neither stem nor ending (a neuter plural of dives) is a blank row.
 grammar::Paradigma paradigma(const Eingabe& e, const Analyse& a);

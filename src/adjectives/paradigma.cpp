@@ -1,6 +1,7 @@
 #include "adjectives/deklination.h"
 
 #include "grammar/bezeichnung.h"
+#include "grammar/kasusendungen.h"
 #include "grammar/text.h"
 
 #include <string>
@@ -9,20 +10,12 @@ namespace latiflex::adjectives {
 
 namespace {
 
-using Tabelle = std::array<std::string_view, 12>;
+namespace endungen = grammar::endungen;
 
-constexpr Tabelle aTabelle{"a", "ae", "ae", "am", "a", "a", "ae", "arum", "is", "as", "ae", "is"};
-constexpr Tabelle usTabelle{"us", "i", "o", "um", "e", "o", "i", "orum", "is", "os", "i", "is"};
-constexpr Tabelle erTabelle{"er", "i", "o", "um", "er", "o", "i", "orum", "is", "os", "i", "is"};
-constexpr Tabelle umTabelle{"um", "i", "o", "um", "um", "o", "a", "orum", "is", "a", "a", "is"};
-constexpr Tabelle drittMF{"is", "is",  "i",    "em", "is", "i",
-                          "es", "ium", "ibus", "es", "es", "ibus"};
-constexpr Tabelle drittN{"e", "is", "i", "e", "e", "i", "ia", "ium", "ibus", "ia", "ia", "ibus"};
-// dives, pauper, vetus, victor: ablative in -e, genitive plural in -um, neuter plural in -a.
-constexpr Tabelle drittMFAusnahme{"is", "is", "i",    "em", "is", "e",
-                                  "es", "um", "ibus", "es", "es", "ibus"};
-constexpr Tabelle drittNAusnahme{"e", "is", "i",    "e", "e", "e",
-                                 "a", "um", "ibus", "a", "a", "ibus"};
+// One gender's rows 1 to 12.
+using Spalte = grammar::AbEins<Wortform, 12>;
+
+bool istNomVok(int zeile) { return zeile == 1 || zeile == 5; }
 
 bool istAusnahme(std::string_view m) {
     return m == "dives" || m == "pauper" || m == "vetus" || m == "victor";
@@ -32,21 +25,21 @@ Wortform ganz(std::string_view wort) { return {std::string(wort), ""}; }
 
 std::array<Spalte, 3> dritte(const Eingabe& e, int adjklasse) {
     const bool ausnahme = istAusnahme(e.m);
-    const Tabelle& mf = ausnahme ? drittMFAusnahme : drittMF;
-    const Tabelle& nt = ausnahme ? drittNAusnahme : drittN;
+    const auto& mf = ausnahme ? endungen::dritteMFOhneI : endungen::dritteMF;
+    const auto& nt = ausnahme ? endungen::dritteNeutrumOhneI : endungen::iNeutrum;
     const std::string g = text::lessOrEmpty(e.s, 2);
     std::array<Spalte, 3> spalten;
     auto& [mask, fem, neutr] = spalten;
-    for (std::size_t i = 0; i < 12; ++i) {
-        const bool nomVok = i == 0 || i == 4;
+    for (int i = 1; i <= 12; ++i) {
+        const bool nomVok = istNomVok(i);
         mask[i] = fem[i] = {g, std::string(mf[i])};
         neutr[i] = {g, std::string(nt[i])};
         if (adjklasse == 1 && nomVok)
             mask[i] = {text::lessOrEmpty(e.m, 2), std::string(text::lastLetters(e.m, 2))};
         if (adjklasse == 3) {
             if (nomVok) mask[i] = fem[i] = ganz(e.m);
-            if (nomVok || i == 3) neutr[i] = ganz(e.n);
-            if (i >= 6 && (e.m == "dives" || e.m == "pauper")) neutr[i] = {}; // no neuter plural
+            if (nomVok || i == 4) neutr[i] = ganz(e.n);
+            if (i >= 7 && (e.m == "dives" || e.m == "pauper")) neutr[i] = {}; // no neuter plural
         }
     }
     return spalten;
@@ -56,32 +49,28 @@ std::array<Spalte, 3> ao(const Eingabe& e) {
     std::array<Spalte, 3> spalten;
     auto& [mask, fem, neutr] = spalten;
     bool erFlag = false;
-    for (std::size_t i = 0; i < 12; ++i) {
-        const bool nomVok = i == 0 || i == 4;
+    for (int i = 1; i <= 12; ++i) {
+        const bool nomVok = istNomVok(i);
         // A masculine in neither -us nor -er has no stem and no ending: its rows stay empty.
         Wortform m;
         if (text::lastLetters(e.m, 2) == "er") {
             m = {text::letterCount(e.m) + 1 == text::letterCount(e.s) ? std::string(e.m)
                                                                       : text::lessOrEmpty(e.s, 1),
-                 std::string(erTabelle[i])};
+                 std::string(endungen::oEr[i])};
             erFlag = true;
         }
         if (text::lastLetters(e.m, 2) == "us")
-            m = {text::lessOrEmpty(e.m, 2), std::string(usTabelle[i])};
-        if (e.m == "meus" && i == 4) m = ganz("mi");
+            m = {text::lessOrEmpty(e.m, 2), std::string(endungen::oUs[i])};
+        if (e.m == "meus" && i == 5) m = ganz("mi");
         if (erFlag && nomVok) m = ganz(e.m);
         mask[i] = m;
-        fem[i] = {text::lessOrEmpty(e.s, 1), std::string(aTabelle[i])};
-        neutr[i] = {text::lessOrEmpty(e.n, 2), std::string(umTabelle[i])};
+        fem[i] = {text::lessOrEmpty(e.s, 1), std::string(endungen::a[i])};
+        neutr[i] = {text::lessOrEmpty(e.n, 2), std::string(endungen::oUm[i])};
     }
     return spalten;
 }
 
 } // namespace
-
-std::array<Spalte, 3> spalten(const Eingabe& e, const Analyse& a) {
-    return a.familie == Familie::dritte ? dritte(e, a.adjklasse) : ao(e);
-}
 
 grammar::Paradigma paradigma(const Eingabe& e, const Analyse& a) {
     using grammar::Genus;
@@ -104,13 +93,12 @@ grammar::Paradigma paradigma(const Eingabe& e, const Analyse& a) {
         {std::string(e.n),
          grammar::nomenZelle(Kasus::nominativ, Numerus::singular, Genus::neutrum)}};
     constexpr std::array<std::string_view, 3> koepfe{"MASKULIN", "FEMININ", "NEUTRUM"};
-    const auto formen = spalten(e, a);
+    const auto formen = a.familie == Familie::dritte ? dritte(e, a.adjklasse) : ao(e);
     for (std::size_t g = 0; g < formen.size(); ++g) {
         const auto genus = static_cast<Genus>(g);
         grammar::Block block{std::string(koepfe[g]), std::string(grammar::name(genus)), {}};
         for (int zeile = 1; zeile <= 12; ++zeile)
-            block.formen.push_back({formen[g][static_cast<std::size_t>(zeile - 1)],
-                                    grammar::zeilenZelle(zeile, genus)});
+            block.formen.push_back({formen[g][zeile], grammar::zeilenZelle(zeile, genus)});
         p.bloecke.push_back(std::move(block));
     }
     return p;

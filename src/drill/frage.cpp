@@ -7,9 +7,6 @@ namespace latiflex::drill {
 
 namespace {
 
-// A word of a hundred thousand letters is asked about by its beginning and its end.
-constexpr std::size_t hoechstens = 40;
-
 const grammar::Form& formDer(const Frage& f) {
     return f.seite->bloecke.at(f.block).formen.at(f.form);
 }
@@ -41,7 +38,7 @@ std::string Frage::wort() const {
     for (const auto& s : seite->stichwoerter) {
         if (s.wort.empty()) continue;
         if (!text.empty()) text += ", ";
-        text += text::kurz(s.wort, hoechstens);
+        text += text::kurz(s.wort);
     }
     return text + " (" + seite->klasse + ")";
 }
@@ -49,8 +46,8 @@ std::string Frage::wort() const {
 std::string Frage::text() const {
     if (art == Fragenart::bilden) return "Bilde " + grammar::bezeichnung(zelle()) + ": " + wort();
     const Wortform w = wortform();
-    return "Bestimme " + std::string(wasBestimmen(seite->wortart)) + ": " +
-           text::kurz(w.ganz(), hoechstens) + " – " + wort();
+    return "Bestimme " + std::string(wasBestimmen(seite->wortart)) + ": " + text::kurz(w.ganz()) +
+           " – " + wort();
 }
 
 } // namespace latiflex::drill

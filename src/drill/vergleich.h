@@ -9,8 +9,9 @@ namespace latiflex::drill {
 
 /**
  * The form as compared: blanks at either end dropped, each run of blanks one blank, capital
- * letters small, vowels with a macron, breve, accent or diaeresis (precomposed or as a
- * combining mark) the plain vowel, direction marks and other invisible format characters
+ * letters small, every mark on a letter dropped (a vowel with a macron, breve, accent,
+ * diaeresis or any other mark the Unicode data decomposes it into, precomposed or
+ * combining, is the plain vowel), direction marks and other invisible format characters
  * dropped. Bytes that are not UTF-8 stay as U+FFFD; any text gets a result.
  */
 std::string normiert(std::string_view text);

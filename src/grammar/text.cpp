@@ -1,5 +1,9 @@
 #include "grammar/text.h"
 
+#include <utf8proc.h>
+
+#include <array>
+
 namespace latiflex::text {
 
 namespace {
@@ -18,6 +22,13 @@ std::optional<std::size_t> startOfLast(std::string_view s, std::size_t k) {
         } while (pos > 0 && isContinuationByte(s[pos]));
     }
     return pos;
+}
+
+// Bytes of the UTF-8 sequence at the start of s, its code point in c; 0 when it is invalid.
+std::size_t schritt(std::string_view s, utf8proc_int32_t& c) {
+    const auto n = utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(s.data()),
+                                    static_cast<utf8proc_ssize_t>(s.size()), &c);
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
 } // namespace
@@ -50,6 +61,12 @@ std::optional<std::string_view> letterFromEnd(std::string_view s, std::size_t k)
     return s.substr(*start, next - *start);
 }
 
+std::string_view trimmed(std::string_view s) {
+    const auto anfang = s.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) return {};
+    return s.substr(anfang, s.find_last_not_of(' ') + 1 - anfang);
+}
+
 bool endsWith(std::string_view s, std::string_view ending) { return s.ends_with(ending); }
 
 bool isVowel(std::string_view letter) {
@@ -69,6 +86,26 @@ std::string einBlank(std::string_view s) {
     for (const char c : s)
         if (c != ' ' || t.empty() || t.back() != ' ') t += c;
     return t;
+}
+
+char32_t nextCodePoint(std::string_view s, std::size_t& i) {
+    utf8proc_int32_t c = 0;
+    const auto n = schritt(s.substr(i), c);
+    i += n > 0 ? n : 1;
+    return n > 0 ? static_cast<char32_t>(c) : U'\uFFFD';
+}
+
+void appendCodePoint(std::string& s, char32_t c) {
+    std::array<utf8proc_uint8_t, 4> bytes{};
+    const auto n = utf8proc_encode_char(static_cast<utf8proc_int32_t>(c), bytes.data());
+    s.append(reinterpret_cast<const char*>(bytes.data()), static_cast<std::size_t>(n));
+}
+
+bool isValidUtf8(std::string_view s) {
+    utf8proc_int32_t c = 0;
+    for (std::size_t i = 0, n = 0; i < s.size(); i += n)
+        if ((n = schritt(s.substr(i), c)) == 0) return false;
+    return true;
 }
 
 } // namespace latiflex::text

@@ -26,14 +26,31 @@ std::string lessOrEmpty(std::string_view s, std::size_t k);
 /// The k-th letter from the end (k = 1 is the last); nothing when s is shorter.
 std::optional<std::string_view> letterFromEnd(std::string_view s, std::size_t k);
 
+/// The most letters a typed word or form shows beside the pane (labels, hint line, drill,
+/// table): a line stays a line even when the pupil pastes a book.
+inline constexpr std::size_t hoechstBuchstaben = 40;
+
 /// s itself when it has at most `hoechstens` letters; else its first and last letters with
 /// "…" between them, `hoechstens` letters in all, so a huge word still shows how it begins
 /// and ends.
-std::string kurz(std::string_view s, std::size_t hoechstens);
+std::string kurz(std::string_view s, std::size_t hoechstens = hoechstBuchstaben);
+
+/// The code point at s[i], moving i past it. A byte that starts no valid UTF-8 sequence
+/// (a stray, overlong or truncated one, a surrogate) reads as U+FFFD and moves i by one.
+char32_t nextCodePoint(std::string_view s, std::size_t& i);
+
+/// Appends code point c to s in UTF-8.
+void appendCodePoint(std::string& s, char32_t c);
+
+/// Whether s is valid UTF-8 throughout.
+bool isValidUtf8(std::string_view s);
 
 /// s with every run of blanks as one blank: the columns of the perfect passive stand apart
 /// by three ("amati   sumus"), a typed form by one.
 std::string einBlank(std::string_view s);
+
+/// s without the blanks at its start and end.
+std::string_view trimmed(std::string_view s);
 
 /// Whether the last letters of s are exactly `ending` (case-sensitive).
 bool endsWith(std::string_view s, std::string_view ending);

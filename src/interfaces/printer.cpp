@@ -7,8 +7,6 @@ void line(OutputPane& pane, std::string_view text) {
     pane.newline();
 }
 
-void plain(OutputPane& pane, std::string_view text) { pane.text(text); }
-
 void column(OutputPane& pane, int column, std::string_view text) {
     pane.tab(column);
     pane.text(text);
@@ -19,24 +17,13 @@ void columnLine(OutputPane& pane, int column, std::string_view text) {
     pane.newline();
 }
 
-void threeColumns(OutputPane& pane, int a, std::string_view x, int b, std::string_view y, int c,
-                  std::string_view z) {
-    column(pane, a, x);
-    column(pane, b, y);
-    columnLine(pane, c, z);
-}
-
 void blankLine(OutputPane& pane) { line(pane, " "); }
 
-void form(OutputPane& pane, const Farben& farben, int column, const Wortform& form,
-          LineEnd lineEnd) {
+void form(OutputPane& pane, const Farben& farben, int column, const Wortform& form) {
     pane.setForeground(farben.stammfarbe);
     print::column(pane, column, form.stamm);
     pane.setForeground(farben.endfarbe);
-    if (lineEnd == LineEnd::end)
-        line(pane, form.endung);
-    else
-        plain(pane, form.endung);
+    line(pane, form.endung);
 }
 
 } // namespace latiflex::print

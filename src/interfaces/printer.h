@@ -19,28 +19,17 @@ struct Farben {
 /// Prints `text` at the print position and ends the line.
 void line(OutputPane& pane, std::string_view text);
 
-/// Prints `text` at the print position, staying on the line.
-void plain(OutputPane& pane, std::string_view text);
-
 /// Prints `text` at `column`, staying on the line.
 void column(OutputPane& pane, int column, std::string_view text);
 
 /// Prints `text` at `column` and ends the line.
 void columnLine(OutputPane& pane, int column, std::string_view text);
 
-/// Prints x, y and z at the columns a, b and c of one line, then ends it.
-void threeColumns(OutputPane& pane, int a, std::string_view x, int b, std::string_view y, int c,
-                  std::string_view z);
-
 /// The line that holds a single blank.
 void blankLine(OutputPane& pane);
 
-/// Whether a form print ends its line after the ending.
-enum class LineEnd { end, stay };
-
-/// A word form: the stem in `stammfarbe` at `column`, the ending right after it in
-/// `endfarbe`.
-void form(OutputPane& pane, const Farben& farben, int column, const Wortform& form,
-          LineEnd lineEnd = LineEnd::end);
+/// A word form on a line of its own: the stem in `stammfarbe` at `column`, the ending right
+/// after it in `endfarbe`.
+void form(OutputPane& pane, const Farben& farben, int column, const Wortform& form);
 
 } // namespace latiflex::print

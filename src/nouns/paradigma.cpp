@@ -1,57 +1,39 @@
 #include "nouns/deklination.h"
 
-#include "grammar/abeins.h"
 #include "grammar/bezeichnung.h"
+#include "grammar/kasusendungen.h"
 #include "grammar/text.h"
 
 namespace latiflex::nouns {
 
 namespace {
 
-using Tabelle = grammar::AbEins<std::string_view, 12>;
+namespace endungen = grammar::endungen;
 
-// Endings of rows 1 to 12: singular, then plural, each nominative, genitive, dative,
-// accusative, vocative, ablative.
-constexpr Tabelle tabelleA{{"a", "ae", "ae", "am", "a", "a", "ae", "arum", "is", "as", "ae", "is"}};
-constexpr Tabelle tabelleOUs{{"us", "i", "o", "um", "e", "o", "i", "orum", "is", "os", "i", "is"}};
-constexpr Tabelle tabelleOR{{"er", "i", "o", "um", "er", "o", "i", "orum", "is", "os", "i", "is"}};
-constexpr Tabelle tabelleOUm{{"um", "i", "o", "um", "um", "o", "a", "orum", "is", "a", "a", "is"}};
-constexpr Tabelle tabelleE{{"s", "i", "i", "m", "s", "e", "s", "rum", "bus", "s", "s", "bus"}};
-constexpr Tabelle tabelleU{
-    {"us", "us", "ui", "um", "us", "u", "us", "uum", "ibus", "us", "us", "ibus"}};
-constexpr Tabelle tabelleUn{
-    {"u", "us", "u", "u", "u", "u", "ua", "uum", "ibus", "ua", "ua", "ibus"}};
-constexpr Tabelle tabelleIn{
-    {"e", "is", "i", "e", "e", "i", "ia", "ium", "ibus", "ia", "ia", "ibus"}};
-constexpr Tabelle tabelleIf{
-    {"is", "is", "i", "im", "is", "i", "es", "ium", "ibus", "es", "es", "ibus"}};
-constexpr Tabelle tabelleK{{"", "is", "i", "em", "", "e", "es", "um", "ibus", "es", "es", "ibus"}};
-constexpr Tabelle tabelleKn{{"", "is", "i", "", "", "e", "a", "um", "ibus", "a", "a", "ibus"}};
-
-const Tabelle& tabelleFuer(Typ typ, bool neutrum) {
+const grammar::Kasusendungen& tabelleFuer(Typ typ, bool neutrum) {
     switch (typ) {
     case Typ::iNeutrum:
-        return tabelleIn;
+        return endungen::iNeutrum;
     case Typ::a:
-        return tabelleA;
+        return endungen::a;
     case Typ::oAufUs:
-        return tabelleOUs;
+        return endungen::oUs;
     case Typ::oAufR:
-        return tabelleOR;
+        return endungen::oEr;
     case Typ::oAufUm:
-        return tabelleOUm;
+        return endungen::oUm;
     case Typ::e:
-        return tabelleE;
+        return endungen::e;
     case Typ::u:
-        return tabelleU;
+        return endungen::u;
     case Typ::uNeutrum:
-        return tabelleUn;
+        return endungen::uNeutrum;
     case Typ::iFemininum:
-        return tabelleIf;
+        return endungen::iFemininum;
     case Typ::konsonantisch:
         break;
     }
-    return neutrum ? tabelleKn : tabelleK;
+    return neutrum ? endungen::konsonantischNeutrum : endungen::konsonantisch;
 }
 
 bool istNominativOderVokativ(int zeile) { return zeile == 1 || zeile == 5; }
@@ -61,7 +43,7 @@ bool istNominativOderVokativ(int zeile) { return zeile == 1 || zeile == 5; }
 std::string_view genitivPluralK(std::string_view n, KMarken marken) {
     if (n == "iuvenis" || n == "sedes") return "um";
     if (marken.istamm != 0) return "ium";
-    return tabelleK[8];
+    return endungen::konsonantisch[8];
 }
 
 } // namespace
@@ -158,9 +140,7 @@ grammar::Paradigma paradigma(std::string_view n, std::string_view g) {
     p.wortart = grammar::Wortart::substantiv;
     p.seite = "SUBST";
     p.ueberschrift = ueberschrift(klasse);
-    p.klasse = std::string("SUBSTANTIV der ").append(klasse.deklname).append(klasse.kopfende);
-    while (!p.klasse.empty() && p.klasse.back() == ' ')
-        p.klasse.pop_back();
+    p.klasse = text::trimmed(p.ueberschrift);
     p.stichwoerter = {{std::string(n), grammar::nomenZelle(Kasus::nominativ, Numerus::singular)},
                       {std::string(g), grammar::nomenZelle(Kasus::genitiv, Numerus::singular)}};
     p.bloecke = {{"", std::string(grammar::name(Numerus::singular)), {}},

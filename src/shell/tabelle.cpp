@@ -15,8 +15,6 @@ using grammar::Kasus;
 using grammar::Numerus;
 using grammar::Person;
 
-constexpr std::string_view auslassung = "…";
-
 // What a row holds in every column: the parts of a cell that the columns do not tell apart.
 struct Schluessel {
     std::optional<Kasus> kasus;
@@ -70,13 +68,7 @@ std::string sauber(std::string_view s) {
     return out;
 }
 
-// The first letters of s, then "…", when s is longer than a page can hold.
-std::string gekuerzt(std::string_view s) {
-    const std::size_t n = text::letterCount(s);
-    if (n <= Tabelle::hoechstBuchstaben) return sauber(s);
-    const auto anfang = text::less(s, n - (Tabelle::hoechstBuchstaben - 1));
-    return sauber(anfang.value_or("")).append(auslassung);
-}
+std::string gekuerzt(std::string_view s) { return sauber(text::kurz(s)); }
 
 std::string escaped(std::string_view s) {
     std::string out;

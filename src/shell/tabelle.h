@@ -43,16 +43,10 @@ public:
         luecken ///< the stem, then a blank line where the ending belongs (a worksheet)
     };
 
-    /// Longest stem, ending or dictionary form kept, in letters.
-    static constexpr std::size_t hoechstBuchstaben = 40;
-
     explicit Tabelle(const grammar::Paradigma& paradigma);
 
     /// The typed dictionary forms, joined by commas ("rosa, rosae").
     const std::string& woerter() const { return woerter_; }
-    /// The class the pane names, and a verb's page ("VERBUM der A - Konjugation,
-    /// PR.IMP.F1. AKT.").
-    const std::string& klasse() const { return klasse_; }
     const std::vector<Zeile>& zeilen() const { return zeilen_; }
 
     /// Plain text: the title line "WÖRTER: KLASSE", the head row and the labelled rows, a tab

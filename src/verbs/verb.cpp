@@ -61,9 +61,7 @@ std::string ueberschrift(const Verb& v) {
 
 std::string klasse(const Verb& v) {
     if (v.konjname.empty()) return "VERBUM";
-    const std::string kopf = ueberschrift(v);
-    const auto anfang = kopf.find_first_not_of(' ');
-    return kopf.substr(anfang, kopf.find_last_not_of(' ') + 1 - anfang);
+    return std::string(text::trimmed(ueberschrift(v)));
 }
 
 std::vector<grammar::Stichwort> stichwoerter(const Verb& v) {

@@ -8,11 +8,9 @@ namespace latiflex {
 namespace {
 
 using MitDialog = int (*)(QWidget*, const QString&, const QString&);
-using AlsPdf = bool (*)(const QString&, const QString&);
 
 struct Modul {
     MitDialog mitDialog = nullptr;
-    AlsPdf alsPdf = nullptr;
     QString fehler;
 };
 
@@ -33,12 +31,9 @@ const Modul& modul() {
                 continue;
             }
             m.mitDialog = reinterpret_cast<MitDialog>(bibliothek.resolve("latiflexMitDialog"));
-            m.alsPdf = reinterpret_cast<AlsPdf>(bibliothek.resolve("latiflexAlsPdf"));
-            if (m.mitDialog && m.alsPdf) return m;
+            if (m.mitDialog) return m;
             m.fehler = bibliothek.errorString();
         }
-        m.mitDialog = nullptr;
-        m.alsPdf = nullptr;
         return m;
     }();
     return geladen;
@@ -63,14 +58,6 @@ bool Drucker::mitDialog(QWidget* parent, const QString& html, const QString& nam
         *fehler = QStringLiteral("Drucken ist nicht gelungen: der Drucker oder die Datei "
                                  "hat nichts angenommen.");
     return ergebnis > 0;
-}
-
-bool Drucker::alsPdf(const QString& html, const QString& pfad, QString* fehler) {
-    const Modul& m = modul();
-    if (fehlt(m, fehler)) return false;
-    if (m.alsPdf(html, pfad)) return true;
-    if (fehler) *fehler = QStringLiteral("Die Datei %1 ließ sich nicht schreiben.").arg(pfad);
-    return false;
 }
 
 } // namespace latiflex

@@ -17,9 +17,6 @@ public:
     /// is not available; `fehler` then says why, empty when cancelled.
     static bool mitDialog(QWidget* parent, const QString& html, const QString& name,
                           QString* fehler = nullptr);
-
-    /// Prints `html` on A4 into the PDF file `pfad`, without a dialog.
-    static bool alsPdf(const QString& html, const QString& pfad, QString* fehler = nullptr);
 };
 
 } // namespace latiflex

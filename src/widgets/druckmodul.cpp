@@ -38,12 +38,3 @@ extern "C" Q_DECL_EXPORT int latiflexMitDialog(QWidget* parent, const QString& h
     if (dialog.exec() != QDialog::Accepted) return 0;
     return drucke(html, printer) ? 1 : -1;
 }
-
-/// Prints `html` into the PDF file `pfad`; false when it cannot be written.
-extern "C" Q_DECL_EXPORT bool latiflexAlsPdf(const QString& html, const QString& pfad) {
-    QPrinter printer(QPrinter::HighResolution);
-    a4(printer);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pfad);
-    return drucke(html, printer);
-}

@@ -80,6 +80,8 @@ MainWindow::MainWindow(Dialogs* dialoge)
     form_.seiten().beiAenderung([this] { zeigeHinweis(); });
 }
 
+MainWindow::~MainWindow() { delete ueben_; }
+
 void MainWindow::zeigeHinweis() {
     const QString text = QString::fromStdString(hinweis::text(form_.seiten()));
     if (text == hinweis_->accessibleDescription()) return;

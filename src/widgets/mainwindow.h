@@ -22,6 +22,8 @@ public:
     /// The window with its Qt dialogs, or with `dialoge` in their place (a test or a soak
     /// run that answers the prompts itself).
     explicit MainWindow(Dialogs* dialoge = nullptr);
+    /// The drill goes first: it reads the run's pages, which `form()` holds.
+    ~MainWindow() override;
 
     /// Runs the start-up dialogs, then shows the window.
     void start();

@@ -1,6 +1,5 @@
 #include "widgets/panereading.h"
 
-#include "shell/beschriftung.h"
 #include "widgets/qtext.h"
 
 #include <algorithm>
@@ -29,80 +28,83 @@ std::vector<std::vector<std::size_t>> lines(const std::vector<PaneWidget::Run>& 
     return result;
 }
 
-// Whether `bezug` names a form or heading of `seite` that has something to read (as
-// beschriftung() says, without building the texts).
-bool liest(const grammar::Paradigma& seite, OutputPane::Bezug bezug) {
-    if (bezug.block < 0 || bezug.block >= int(seite.bloecke.size())) return false;
-    const grammar::Block& block = seite.bloecke[std::size_t(bezug.block)];
-    if (bezug.form < 0) return !block.kopf.empty();
-    if (bezug.form >= int(block.formen.size())) return false;
-    const auto& w = block.formen[std::size_t(bezug.form)].wortform;
-    return !w.stamm.empty() || !w.endung.empty();
+// The runs outside the paradigm: those above its first form (a class heading), and the rest.
+struct Ausserhalb {
+    std::vector<std::size_t> darueber;
+    std::vector<std::size_t> darunter;
+};
+
+Ausserhalb ausserhalb(const std::vector<PaneWidget::Run>& runs, const grammar::Paradigma* seite) {
+    std::vector<std::size_t> frei;
+    qreal oben = std::numeric_limits<qreal>::max();
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (!seite || !beschriftung(*seite, runs[i].bezug))
+            frei.push_back(i);
+        else
+            oben = std::min(oben, runs[i].topLeft.y());
+    }
+    Ausserhalb a;
+    for (std::size_t i : frei)
+        (runs[i].topLeft.y() < oben ? a.darueber : a.darunter).push_back(i);
+    return a;
+}
+
+// Whether the runs `teile` drew exactly `form`, one after the other.
+bool zeichnen(const std::vector<PaneWidget::Run>& runs, const std::vector<std::size_t>& teile,
+              const QString& form) {
+    qsizetype at = 0;
+    for (std::size_t i : teile) {
+        if (QStringView(form).mid(at, runs[i].text.size()) != runs[i].text) return false;
+        at += runs[i].text.size();
+    }
+    return at == form.size();
 }
 
 } // namespace
 
 PaneReading::PaneReading(const std::vector<PaneWidget::Run>& runs, const grammar::Paradigma* seite,
                          const QString& hinweis, qreal lineHeight, qreal columnWidth) {
-    // Runs outside the paradigm stand above its first form (a class heading) or below it.
-    std::vector<std::size_t> frei;
-    qreal oben = std::numeric_limits<qreal>::max();
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        if (!seite || !liest(*seite, runs[i].bezug))
-            frei.push_back(i);
-        else
-            oben = std::min(oben, runs[i].topLeft.y());
-    }
-
-    std::vector<std::size_t> darueber;
-    std::vector<std::size_t> darunter;
-    for (std::size_t i : frei)
-        (runs[i].topLeft.y() < oben ? darueber : darunter).push_back(i);
-    for (auto& line : lines(runs, darueber, lineHeight))
+    const Ausserhalb frei = ausserhalb(runs, seite);
+    for (auto& line : lines(runs, frei.darueber, lineHeight))
         freeLine(runs, std::move(line), columnWidth);
-
-    if (seite) {
-        for (std::size_t b = 0; b < seite->bloecke.size(); ++b) {
-            const int formen = int(seite->bloecke[b].formen.size());
-            for (int f = -1; f < formen; ++f) {
-                const OutputPane::Bezug bezug{int(b), f};
-                std::vector<std::size_t> teile;
-                for (std::size_t i = 0; i < runs.size(); ++i)
-                    if (runs[i].bezug == bezug) teile.push_back(i);
-                const auto label = teile.empty() ? std::nullopt : beschriftung(*seite, bezug);
-                if (!label) continue;
-                newLine();
-                // The printed part maps to the runs that drew it, when they drew exactly it.
-                const QString form = qtext(label->gedruckt);
-                qsizetype at = 0;
-                const bool gezeichnet =
-                    std::all_of(teile.begin(), teile.end(),
-                                [&](std::size_t i) {
-                                    const bool gleich =
-                                        QStringView(form).mid(at, runs[i].text.size()) ==
-                                        runs[i].text;
-                                    at += runs[i].text.size();
-                                    return gleich;
-                                }) &&
-                    at == form.size();
-                if (gezeichnet)
-                    for (std::size_t i : teile) {
-                        pieces_.push_back({text_.size(), i, runs[i].text.size()});
-                        text_ += runs[i].text;
-                    }
-                else
-                    text_ += form;
-                text_ += QStringLiteral(" – ") + qtext(label->bedeutung);
-            }
-        }
-    }
-
-    for (auto& line : lines(runs, darunter, lineHeight))
+    if (seite) readParadigm(runs, *seite);
+    for (auto& line : lines(runs, frei.darunter, lineHeight))
         freeLine(runs, std::move(line), columnWidth);
     if (!hinweis.isEmpty()) {
         newLine();
         text_ += hinweis;
     }
+}
+
+void PaneReading::readParadigm(const std::vector<PaneWidget::Run>& runs,
+                               const grammar::Paradigma& seite) {
+    for (std::size_t b = 0; b < seite.bloecke.size(); ++b) {
+        const int formen = int(seite.bloecke[b].formen.size());
+        for (int f = -1; f < formen; ++f) {
+            const OutputPane::Bezug bezug{int(b), f};
+            std::vector<std::size_t> teile;
+            for (std::size_t i = 0; i < runs.size(); ++i)
+                if (runs[i].bezug == bezug) teile.push_back(i);
+            const auto label = teile.empty() ? std::nullopt : beschriftung(seite, bezug);
+            if (label) readLabelled(runs, teile, *label);
+        }
+    }
+}
+
+void PaneReading::readLabelled(const std::vector<PaneWidget::Run>& runs,
+                               const std::vector<std::size_t>& teile, const Beschriftung& label) {
+    newLine();
+    // The printed part maps to the runs that drew it, when they drew exactly it.
+    const QString form = qtext(label.gedruckt);
+    if (zeichnen(runs, teile, form)) {
+        for (std::size_t i : teile) {
+            pieces_.push_back({text_.size(), i, runs[i].text.size()});
+            text_ += runs[i].text;
+        }
+    } else {
+        text_ += form;
+    }
+    text_ += QStringLiteral(" – ") + qtext(label.bedeutung);
 }
 
 void PaneReading::newLine() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grammar/paradigma.h"
+#include "shell/beschriftung.h"
 #include "widgets/panewidget.h"
 
 #include <QString>
@@ -45,6 +46,10 @@ private:
     };
     void freeLine(const std::vector<PaneWidget::Run>& runs, std::vector<std::size_t> line,
                   qreal columnWidth);
+    /// The paradigm block by block, each heading and form its runs printed, with its label.
+    void readParadigm(const std::vector<PaneWidget::Run>& runs, const grammar::Paradigma& seite);
+    void readLabelled(const std::vector<PaneWidget::Run>& runs,
+                      const std::vector<std::size_t>& teile, const Beschriftung& label);
     void newLine();
 
     QString text_;

@@ -6,6 +6,7 @@
 #include "widgets/columnwidth.h"
 #include "widgets/paneaccessible.h"
 #include "widgets/panereading.h"
+#include "widgets/qtcolour.h"
 #include "widgets/twips.h"
 
 #include <QAccessible>
@@ -23,8 +24,6 @@
 namespace latiflex {
 
 namespace {
-
-QColor toQColor(Rgb c) { return {c.r, c.g, c.b}; }
 
 bool hasRightToLeft(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) {
@@ -92,10 +91,10 @@ void PaneWidget::clear() {
     announce();
 }
 
-void PaneWidget::setForeground(Rgb colour) { foreground_ = toQColor(colour); }
+void PaneWidget::setForeground(Rgb colour) { foreground_ = qcolour(colour); }
 
 void PaneWidget::setBackground(Rgb colour) {
-    background_ = toQColor(colour);
+    background_ = qcolour(colour);
     runs_.clear();
     update();
     announce();
@@ -171,7 +170,7 @@ bool PaneWidget::event(QEvent* event) {
         if (!label) continue;
         // A typed word is text, never markup; a huge one shows its beginning and its end.
         QString zeile =
-            QString::fromStdString(text::kurz(label->gedruckt, 60) + " – " + label->bedeutung);
+            QString::fromStdString(text::kurz(label->gedruckt) + " – " + label->bedeutung);
         if (Qt::mightBeRichText(zeile)) zeile = Qt::convertFromPlainText(zeile);
         QToolTip::showText(help->globalPos(), zeile, this,
                            box.translated(origin()).toAlignedRect());

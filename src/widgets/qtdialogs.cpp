@@ -1,6 +1,7 @@
 #include "widgets/qtdialogs.h"
 
 #include "widgets/noteswindow.h"
+#include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
 
@@ -20,18 +21,7 @@ namespace latiflex {
 namespace {
 
 QMessageBox::Icon iconFor(int style) {
-    switch (style & 0x70) {
-    case 16:
-        return QMessageBox::Critical;
-    case 32:
-        return QMessageBox::Question;
-    case 48:
-        return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
+    return style == exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
 }
 
 // How wide a window must be for a window manager to show `title` whole: the title in a bold
@@ -84,11 +74,10 @@ void QtDialogs::messageBox(std::string_view text, int style, std::string_view ti
 }
 
 std::optional<Rgb> QtDialogs::chooseColour(Rgb initial) {
-    const QColor chosen = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), parent(),
-                                                 QStringLiteral("Farben"));
+    const QColor chosen =
+        QColorDialog::getColor(qcolour(initial), parent(), QStringLiteral("Farben"));
     if (!chosen.isValid()) return std::nullopt;
-    return Rgb{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
-               static_cast<std::uint8_t>(chosen.blue())};
+    return rgb(chosen);
 }
 
 void QtDialogs::showNotes() {

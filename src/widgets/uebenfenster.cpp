@@ -3,7 +3,10 @@
 #include "drill/bezeichnungen.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
+#include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace latiflex {
@@ -23,7 +27,7 @@ using namespace grammar;
 
 QString html(std::string_view s) { return qtext(s).toHtmlEscaped(); }
 
-QString farbe(Rgb c) { return QColor(c.r, c.g, c.b).name(); }
+QString farbe(Rgb c) { return qcolour(c).name(); }
 
 // The dimensions of a cell in the order of the German labels; what a word class is named by.
 enum Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
@@ -184,27 +188,30 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     auto* knoepfe = new QHBoxLayout;
     auto* pruefen = new QPushButton(QStringLiteral("&Prüfen"), this);
     pruefen->setDefault(true);
+    auto* loesung = new QPushButton(QStringLiteral("&Lösung zeigen"), this);
     auto* neu = new QPushButton(QStringLiteral("Neu &beginnen"), this);
     auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
-    for (QPushButton* b : {pruefen, neu, schliessen}) {
+    for (QPushButton* b : {pruefen, loesung, neu, schliessen}) {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
         knoepfe->addWidget(b);
     }
     spalte->addLayout(knoepfe);
 
     connect(pruefen, &QPushButton::clicked, this, &UebenFenster::pruefen);
+    connect(loesung, &QPushButton::clicked, this, &UebenFenster::loesungZeigen);
     connect(neu, &QPushButton::clicked, this, [this] {
         uebung_.neuBeginnen();
-        urteil_->clear();
+        leereUrteil();
         fragen();
     });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
     connect(art_, &QComboBox::currentIndexChanged, this, [this](int i) {
         uebung_.setAuswahl(static_cast<drill::Auswahl>(i));
         uebung_.naechsteFrage();
+        leereUrteil();
         fragen();
     });
-    stand_->setText(QString::fromStdString(uebung_.stand()));
+    stand_->setText(qtext(uebung_.stand()));
 }
 
 void UebenFenster::oeffnen() {
@@ -212,6 +219,7 @@ void UebenFenster::oeffnen() {
         geoeffnet_ = true;
         uebung_.naechsteFrage();
         fragen();
+        if (parentWidget()) platziereNeben(*parentWidget());
     }
     show();
     raise();
@@ -227,12 +235,45 @@ void UebenFenster::eingrenzen() {
     uebung_.setEingrenzung(
         drill::eingrenzungAus(woerter.join(' ').toStdString()).value_or(drill::Eingrenzung{}));
     uebung_.naechsteFrage();
+    leereUrteil();
     fragen();
+}
+
+void UebenFenster::leereUrteil() {
+    urteil_->clear();
+    urteil_->setAccessibleDescription({});
+}
+
+void UebenFenster::platziereNeben(const QWidget& haupt) {
+    adjustSize();
+    const QRect h = haupt.frameGeometry();
+    const QScreen* bildschirm = haupt.screen();
+    const QRect frei = bildschirm ? bildschirm->availableGeometry() : QRect();
+    // The window's frame is not known before it is shown: room for a title bar and borders.
+    const QSize rahmen = frameGeometry().size().expandedTo(size() + QSize(8, 32));
+    const int abstand = 8;
+    const std::array<QPoint, 4> stellen{QPoint(h.right() + 1 + abstand, h.top()),
+                                        QPoint(h.left() - abstand - rahmen.width(), h.top()),
+                                        QPoint(h.left(), h.bottom() + 1 + abstand),
+                                        QPoint(h.left(), h.top() - abstand - rahmen.height())};
+    for (const QPoint& p : stellen)
+        if (frei.isEmpty() || frei.contains(QRect(p, rahmen))) {
+            move(p);
+            return;
+        }
+    // No room beside the main window: over its pane, never over its buttons.
+    int knoepfe = h.right();
+    for (const QPushButton* b : haupt.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        knoepfe = std::min(knoepfe, b->mapToGlobal(QPoint(0, 0)).x());
+    QPoint p(std::max(frei.left(), knoepfe - rahmen.width() - abstand), h.top());
+    p.setY(std::clamp(p.y(), frei.top(), std::max(frei.top(), frei.bottom() - rahmen.height())));
+    move(p);
 }
 
 void UebenFenster::fragen() {
     const drill::Frage* f = uebung_.frage();
     frage_->setText(qtext(uebung_.frageText()));
+    stand_->setText(qtext(uebung_.stand()));
     const bool bestimmen = f && f->art == drill::Fragenart::bestimmen;
     antwort_->clear();
     antwort_->setEnabled(f && !bestimmen);
@@ -275,11 +316,17 @@ void UebenFenster::pruefen() {
     fragen();
 }
 
+void UebenFenster::loesungZeigen() {
+    if (const auto urteil = uebung_.loesung()) zeigeUrteil(*urteil);
+    uebung_.naechsteFrage();
+    fragen();
+}
+
 void UebenFenster::zeigeUrteil(const drill::Urteil& u) {
     QString text = QStringLiteral("<b>%1</b> ").arg(html(u.ergebnis()));
     text += QStringLiteral("<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>")
-                .arg(farbe(farben_.stammfarbe), html(text::kurz(u.form.stamm, 40)),
-                     farbe(farben_.endfarbe), html(text::kurz(u.form.endung, 40)));
+                .arg(farbe(farben_.stammfarbe), html(text::kurz(u.form.stamm)),
+                     farbe(farben_.endfarbe), html(text::kurz(u.form.endung)));
     text += QStringLiteral(" (%1)").arg(html(u.zellenText()));
     if (!u.abweichung.empty()) text += QStringLiteral("<br>") + html(u.abweichung);
     urteil_->setText(text);

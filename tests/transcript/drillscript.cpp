@@ -52,6 +52,8 @@ std::optional<DrillStep> readDrillStep(std::string_view rest) {
         s.eingrenzung = *e;
     } else if (word == "restart" && arg.empty() && rest == word) {
         s.art = DrillStep::Art::restart;
+    } else if (word == "solution" && arg.empty() && rest == word) {
+        s.art = DrillStep::Art::solution;
     } else {
         return std::nullopt;
     }
@@ -65,7 +67,7 @@ void DrillPlayer::play(const DrillStep& step) {
     if (step.art == Art::start) {
         uebung_.reset();
         if (seiten_.alle().empty()) {
-            dialoge_.messageBox(drill::keinWort, 48, "ÜBEN");
+            dialoge_.messageBox(drill::keinWort, exclamation, "ÜBEN");
             return;
         }
         uebung_.emplace(seiten_, step.seed);
@@ -90,6 +92,9 @@ void DrillPlayer::play(const DrillStep& step) {
         break;
     case Art::name:
         urteil = uebung_->bestimme(step.zelle);
+        break;
+    case Art::solution:
+        urteil = uebung_->loesung();
         break;
     case Art::restart:
         uebung_->neuBeginnen();

@@ -14,7 +14,7 @@ namespace latiflex::testing {
 
 /// A script's "drill ..." step, read from the text after "drill ".
 struct DrillStep {
-    enum class Art { start, kind, answer, name, filter, restart };
+    enum class Art { start, kind, answer, name, filter, restart, solution };
     Art art = Art::start;
     std::uint32_t seed = 0;
     drill::Auswahl auswahl = drill::Auswahl::bilden;

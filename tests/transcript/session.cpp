@@ -2,6 +2,7 @@
 
 #include "script.h"
 
+#include "grammar/text.h"
 #include "shell/form1.h"
 #include "shell/steuerelemente.h"
 
@@ -64,7 +65,7 @@ std::vector<std::string> runSteps(const Session& session, const std::vector<std:
 bool answersValid(const Session& session) {
     const auto valid = [](const Response& r) {
         const auto* a = std::get_if<Answer>(&r);
-        return !a || validUtf8(a->text);
+        return !a || text::isValidUtf8(a->text);
     };
     if (!std::all_of(session.startup.begin(), session.startup.end(), valid)) return false;
     return std::all_of(session.steps.begin(), session.steps.end(), [&](const Step& s) {
@@ -73,28 +74,6 @@ bool answersValid(const Session& session) {
 }
 
 } // namespace
-
-bool validUtf8(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        std::size_t n = b < 0x80           ? 1
-                        : (b >> 5) == 0x6  ? 2
-                        : (b >> 4) == 0xE  ? 3
-                        : (b >> 3) == 0x1E ? 4
-                                           : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        std::uint32_t cp = n == 1 ? b : b & (0x7F >> n);
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < least[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += n;
-    }
-    return true;
-}
 
 Session readSession(std::string_view bytes, std::size_t maxSteps) {
     Session session;
@@ -137,7 +116,8 @@ std::string violation(const Session& session) {
     const std::vector<std::string> logs = run(session);
     if (answersValid(session)) {
         for (std::size_t k = 0; k < logs.size(); ++k)
-            if (!validUtf8(logs[k])) return "step " + std::to_string(k) + " logs invalid UTF-8";
+            if (!text::isValidUtf8(logs[k]))
+                return "step " + std::to_string(k) + " logs invalid UTF-8";
     }
     for (std::size_t k = 0; k < logs.size(); ++k) {
         const std::string& control = session.steps[k].control;

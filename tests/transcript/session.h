@@ -36,7 +36,4 @@ std::vector<std::string> run(const Session& session);
 /// "VERBUM" for a tense command, the last colour chosen for "FARBEN", nothing for others).
 std::string violation(const Session& session);
 
-/// Whether s is valid UTF-8.
-bool validUtf8(std::string_view s);
-
 } // namespace latiflex::testing

@@ -1,7 +1,7 @@
 // Entering a word from its stored answers must leave the pane and the page record exactly as
 // typing the same answers at the prompts does, and must never open a prompt itself.
-#include "lauf.h"
 #include "grammar/eingabe.h"
+#include "lauf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 #include "fakedialogs.h"
 #include "shell/tabelle.h"
-#include "widgets/drucker.h"
 #include "widgets/mainwindow.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
@@ -9,10 +8,12 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace latiflex;
@@ -52,6 +53,18 @@ struct Fenster {
     testing::FakeDialogs dialoge;
     MainWindow window{&dialoge};
 };
+
+// The page as a printer puts it on A4 paper, written into the PDF file `pfad`.
+bool alsPdf(const QString& html, const QString& pfad) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pfad);
+    QTextDocument dokument;
+    dokument.setHtml(html);
+    dokument.print(&printer);
+    return QFileInfo(pfad).size() > 0;
+}
 
 QString ausfuehren(const QString& programm, const QStringList& argumente) {
     QProcess p;
@@ -210,7 +223,8 @@ void PaneMenuTest::copyOfAHugeWordIsCut() {
     QTest::keyClick(&f.window, Qt::Key_C, Qt::ControlModifier);
     const QString text = QGuiApplication::clipboard()->text();
     QVERIFY(text.size() < 5000);
-    QVERIFY(text.contains(QString(39, u'r') + QStringLiteral("…arum")));
+    QVERIFY(text.contains(QString(20, u'r') + QStringLiteral("…") + QString(19, u'r') +
+                          QStringLiteral("arum")));
 }
 
 void PaneMenuTest::printedTableHoldsLabelsFormsAndColours() {
@@ -218,9 +232,8 @@ void PaneMenuTest::printedTableHoldsLabelsFormsAndColours() {
     f.klick("Befehl1");
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("rosa.pdf"));
-    QString fehler;
     const QStringList vorher = gezeigt(*f.window.bild1());
-    QVERIFY2(Drucker::alsPdf(f.html(false), pdf, &fehler), qPrintable(fehler));
+    QVERIFY(alsPdf(f.html(false), pdf));
     QCOMPARE(gezeigt(*f.window.bild1()), vorher);
     const QString text = seitenText(pdf, 1);
     for (const char* s : {"rosa, rosae", "SUBSTANTIV der A - Deklination", "Singular", "Plural",
@@ -234,7 +247,7 @@ void PaneMenuTest::printedTableHoldsLabelsFormsAndColours() {
     // 100,000 letters print as fast as a word, cut visibly.
     Fenster lang({"11", "4", std::string(100000, 'r') + "a", std::string(100000, 'r') + "ae"});
     lang.klick("Befehl1");
-    QVERIFY(Drucker::alsPdf(lang.html(false), pdf));
+    QVERIFY(alsPdf(lang.html(false), pdf));
     const QString langText = seitenText(pdf, 1);
     QVERIFY(langText.contains(QStringLiteral("…")) && langText.contains(QStringLiteral("arum")));
 }
@@ -244,7 +257,7 @@ void PaneMenuTest::worksheetHidesEndingsOnPageOne() {
     f.klick("Befehl1");
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
-    QVERIFY(Drucker::alsPdf(f.html(true), pdf));
+    QVERIFY(alsPdf(f.html(true), pdf));
     const QString blatt = seitenText(pdf, 1);
     QVERIFY(blatt.contains(QStringLiteral("Arbeitsblatt")));
     QVERIFY(blatt.contains(QStringLiteral("Genitiv")));

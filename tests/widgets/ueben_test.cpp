@@ -3,9 +3,11 @@
 #include "widgets/uebenfenster.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <map>
@@ -21,6 +23,40 @@ void f5(MainWindow& w) {
     QCOMPARE(ueben->shortcut(), QKeySequence(Qt::Key_F5));
     QCOMPARE(ueben->shortcutContext(), Qt::WindowShortcut);
     ueben->trigger();
+}
+
+// The drill's control with the accessible name `name`.
+template <typename T> T* genannt(QWidget* fenster, const QString& name) {
+    for (T* w : fenster->findChildren<T*>())
+        if (w->accessibleName() == name) return w;
+    return nullptr;
+}
+
+// The forms of rosa, written out by hand.
+const std::map<QString, QString> rosa{
+    {"Nominativ Singular", "rosa"},  {"Genitiv Singular", "rosae"}, {"Dativ Singular", "rosae"},
+    {"Akkusativ Singular", "rosam"}, {"Vokativ Singular", "rosa"},  {"Ablativ Singular", "rosa"},
+    {"Nominativ Plural", "rosae"},   {"Genitiv Plural", "rosarum"}, {"Dativ Plural", "rosis"},
+    {"Akkusativ Plural", "rosas"},   {"Vokativ Plural", "rosae"},   {"Ablativ Plural", "rosis"}};
+
+// The cell the open question "Bilde CELL: ..." asks for.
+QString gefragteZelle(UebenFenster* u) {
+    const QString text = genannt<QLabel>(u, QStringLiteral("Frage"))->text();
+    return text.mid(6, text.indexOf(':') - 6);
+}
+
+// The drill opened over rosa in a window whose prompts `dialoge` answers.
+UebenFenster* uebenUeberRosa(MainWindow& w) {
+    w.start();
+    w.form().click("Befehl1");
+    w.ueben();
+    return w.uebenFenster();
+}
+
+void antworte(UebenFenster* u, const QString& text) {
+    auto* antwort = genannt<QLineEdit>(u, QStringLiteral("Antwort"));
+    antwort->setText(text);
+    QTest::keyClick(antwort, Qt::Key_Return);
 }
 
 } // namespace
@@ -55,14 +91,6 @@ private slots:
             if (c->focusPolicy() & Qt::TabFocus)
                 QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->metaObject()->className()));
 
-        // The forms of rosa, written out by hand.
-        const std::map<QString, QString> rosa{
-            {"Nominativ Singular", "rosa"}, {"Genitiv Singular", "rosae"},
-            {"Dativ Singular", "rosae"},    {"Akkusativ Singular", "rosam"},
-            {"Vokativ Singular", "rosa"},   {"Ablativ Singular", "rosa"},
-            {"Nominativ Plural", "rosae"},  {"Genitiv Plural", "rosarum"},
-            {"Dativ Plural", "rosis"},      {"Akkusativ Plural", "rosas"},
-            {"Vokativ Plural", "rosae"},    {"Ablativ Plural", "rosis"}};
         QString text;
         for (const QLabel* l : u->findChildren<QLabel*>())
             if (l->accessibleName() == QStringLiteral("Frage")) text = l->text();
@@ -85,6 +113,78 @@ private slots:
             u->adjustSize();
             QTest::qWait(50);
             u->grab().save(QString::fromLocal8Bit(bild));
+        }
+    }
+
+    // What the window shows after a step that asks a new question without an answer.
+    void stepsLeaveNoOldScoreOrVerdict_data() {
+        QTest::addColumn<QString>("schritt");
+        QTest::addColumn<QString>("stand");
+        QTest::newRow("Neu beginnen") << "Neu beginnen"
+                                      << "0 von 0 richtig";
+        QTest::newRow("Art der Frage") << "Art der Frage"
+                                       << "1 von 2 richtig";
+        QTest::newRow("Eingrenzen") << "Plural"
+                                    << "1 von 2 richtig";
+    }
+    void stepsLeaveNoOldScoreOrVerdict() {
+        QFETCH(QString, schritt);
+        QFETCH(QString, stand);
+        qputenv("LATIFLEX_UEBEN_SEED", "5");
+        testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
+        MainWindow w(&dialoge);
+        UebenFenster* u = uebenUeberRosa(w);
+        antworte(u, rosa.at(gefragteZelle(u)));
+        antworte(u, QStringLiteral("rosxyz"));
+        auto* urteil = genannt<QLabel>(u, QStringLiteral("Ergebnis"));
+        QVERIFY(!urteil->text().isEmpty());
+        if (schritt == QStringLiteral("Neu beginnen"))
+            genannt<QPushButton>(u, schritt)->click();
+        else if (schritt == QStringLiteral("Art der Frage"))
+            genannt<QComboBox>(u, schritt)->setCurrentIndex(1);
+        else
+            genannt<QCheckBox>(u, schritt)->click();
+        QCOMPARE(genannt<QLabel>(u, QStringLiteral("Stand"))->text(), stand);
+        QVERIFY(urteil->text().isEmpty());
+        QVERIFY(urteil->accessibleDescription().isEmpty());
+    }
+
+    // "Lösung zeigen": the right form, counted wrong, and the cell is asked again soon.
+    void solutionShowsTheFormAndTheCellComesBack() {
+        qputenv("LATIFLEX_UEBEN_SEED", "3");
+        testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
+        MainWindow w(&dialoge);
+        UebenFenster* u = uebenUeberRosa(w);
+        const QString zelle = gefragteZelle(u);
+        auto* loesung = genannt<QPushButton>(u, QStringLiteral("Lösung zeigen"));
+        QVERIFY(loesung);
+        QCOMPARE(loesung->text(), QStringLiteral("&Lösung zeigen"));
+        loesung->click();
+        const QString urteil =
+            genannt<QLabel>(u, QStringLiteral("Ergebnis"))->accessibleDescription();
+        QVERIFY2(
+            urteil.startsWith(QStringLiteral("Falsch: ") + rosa.at(zelle) + QStringLiteral(" (")),
+            qPrintable(urteil));
+        QVERIFY2(urteil.contains(zelle), qPrintable(urteil));
+        QCOMPARE(genannt<QLabel>(u, QStringLiteral("Stand"))->text(),
+                 QStringLiteral("0 von 1 richtig"));
+        bool wieder = false;
+        for (int i = 0; i < 5 && !wieder; ++i) {
+            wieder = gefragteZelle(u) == zelle;
+            antworte(u, rosa.at(gefragteZelle(u)));
+        }
+        QVERIFY(wieder);
+    }
+
+    // The drill stands beside the main window, or at least off its ten buttons.
+    void opensOffTheButtons() {
+        testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
+        MainWindow w(&dialoge);
+        UebenFenster* u = uebenUeberRosa(w);
+        const QRect drill(u->pos(), u->frameGeometry().size());
+        for (const QPushButton* b : w.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+            const QRect knopf(b->mapToGlobal(QPoint(0, 0)), b->size());
+            QVERIFY2(!drill.intersects(knopf), qPrintable(b->text()));
         }
     }
 };
