@@ -207,8 +207,10 @@ Urteil Uebung::gewertet(Urteil urteil) {
     vorige_ = e;
     for (const auto& f : beiAntwort_)
         f(*frage_, urteil);
-    // What the admission lets through may have changed with this answer.
-    if (zulassung_) vorratAlt_ = true;
+    // The admission may shut the cell out now (answered right, it is not due today).
+    if (zulassung_ && !vorratAlt_ &&
+        !zulassung_(Frage{Fragenart::bilden, e.seite, e.block, e.form}))
+        std::erase(vorrat_, e);
     return urteil;
 }
 

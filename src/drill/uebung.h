@@ -41,8 +41,8 @@ public:
 
     /// Which forms may be asked besides the narrowing: the question's `art` is not set yet.
     using Zulassung = std::function<bool(const Frage&)>;
-    /// Asks only forms `zulassung` admits (the cells due today); it is asked again after every
-    /// answer, so a cell that stops being due leaves the drill.
+    /// Asks only forms `zulassung` admits (the cells due today); after an answer it is asked
+    /// again for the cell answered, so a cell that stops being due leaves the drill.
     void setZulassung(Zulassung zulassung);
     /// Adds `f`, called with the question and its verdict after every judged answer (the
     /// lessons store it).

@@ -41,6 +41,7 @@ struct Wort {
     bool imDrill = true; ///< false: kept in the lesson, never asked
     int zellen = 0;      ///< its cells when the rules formed it last; 0 before that
     int gelernt = 0;     ///< its cells in the last box
+    int beantwortet = 0; ///< its cells answered at least once
 
     friend bool operator==(const Wort&, const Wort&) = default;
 };
@@ -134,8 +135,14 @@ public:
     std::vector<Zellenstand> zellen(WortId wort);
     /// Stored cells due on `heute` or before, of words in the drill, earliest due first.
     std::vector<FaelligeZelle> faellig(Datum heute);
+    /// How many stored cells are due on `heute` or before, of words in the drill.
+    int anzahlFaellig(Datum heute);
+    /// Every word of every lesson, by lesson and then in the order added.
+    std::vector<Wort> alleWoerter();
     /// Cells answered for the first time on `tag`, across all lessons.
     int eingefuehrt(Datum tag);
+    /// Cells of words in the drill never answered yet, as the rules formed the words last.
+    int neueZellen();
     /// Every stored answer to `wort`, in the order given.
     std::vector<Antwort> antworten(WortId wort);
     /// The days `lektion` was practised, most recent first.
@@ -174,12 +181,15 @@ public:
 private:
     enum class Zugang { lesen, schreiben };
     bool offen(Zugang zugang);
-    bool erzeugen();
     bool pruefeUndMigriere();
+    bool migriere(int von);
     void schliessen();
     void beiseitelegen();
-    bool fehler(int code);
-    template <class F> bool transaktion(F&& f);
+    void fehler(int code);
+    /// Runs `f` (which returns false on an SQLite error) in one immediate transaction;
+    /// a damaged file is put aside and `f` tried once more on a fresh one.
+    template <class F> bool aendern(F&& f);
+    template <class F> auto lesen(F&& f, decltype(f()) sonst) -> decltype(f());
 
     std::filesystem::path datei_;
     sqlite3* db_ = nullptr;

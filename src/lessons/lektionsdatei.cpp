@@ -75,7 +75,9 @@ std::string name(std::string_view roh) {
             ++i;
             continue;
         }
-        aus += steuerzeichen(*cp) ? std::string_view(" ") : roh.substr(von, i - von);
+        const std::string_view teil = steuerzeichen(*cp) ? std::string_view(" ") : roh.substr(von, i - von);
+        // Blanks where controls stood run together into one.
+        if (teil != " " || !aus.ends_with(' ')) aus += teil;
     }
     return anfang(ohneRaender(aus), hoechstName);
 }
@@ -160,6 +162,17 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
     if (datei.woerter.empty() && datei.abgelehnt.empty())
         datei.fehler = "Die Datei enthält kein Wort.";
     return datei;
+}
+
+bool darstellbar(const Eingabe& eingabe) {
+    return !eingabe.antworten.empty() &&
+           std::none_of(
+               eingabe.antworten.begin(), eingabe.antworten.end(), [](const std::string& a) {
+                   return ohneRaender(a).empty() || std::string_view(a) != ohneRaender(a) ||
+                          a.find(", ") != std::string::npos ||
+                          a.find_first_of("\r\n") != std::string::npos || a.size() > hoechstZeile ||
+                          !keinText(a).empty();
+               });
 }
 
 std::string zeile(const Eingabe& eingabe) {

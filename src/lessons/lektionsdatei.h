@@ -66,6 +66,10 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname);
 /// The file for lesson `name` with `woerter`, one a line, ending in a line feed.
 std::string schreiben(std::string_view name, const std::vector<Eingabe>& woerter);
 
+/// Whether the word can stand on a line of its own and read back the same: no answer empty,
+/// none with a line break or ", " in it.
+bool darstellbar(const Eingabe& eingabe);
+
 /// The line of one word: "SUBST rosa, rosae".
 std::string zeile(const Eingabe& eingabe);
 

@@ -1,11 +1,139 @@
 #include "shell/lektionen.h"
 
+#include "drill/bezeichnungen.h"
+#include "grammar/bezeichnung.h"
+#include "lessons/anki.h"
+#include "shell/hinweis.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <unordered_map>
+#include <utility>
+
 namespace latiflex {
 
-struct Lektionen::Impl {};
+namespace {
+
+using lektionen::Datum;
+
+// A pane nobody sees: a word formed to be stored or drilled prints nothing.
+class StillePane final : public OutputPane {
+public:
+    void clear() override {}
+    void setForeground(Rgb) override {}
+    void setBackground(Rgb) override {}
+    void setY(int) override {}
+    void tab(int) override {}
+    void text(std::string_view) override {}
+    void newline() override {}
+};
+
+// Dialogs that answer no prompt and keep the message boxes' texts.
+class StilleDialogs final : public Dialogs {
+public:
+    void setOuterSize(int, int) override {}
+    std::string inputBox(std::string_view, std::string_view) override { return {}; }
+    void messageBox(std::string_view text, int, std::string_view) override {
+        meldungen.emplace_back(text);
+    }
+    std::optional<Rgb> chooseColour(Rgb) override { return std::nullopt; }
+    void showNotes() override {}
+    void setNotesText(std::string_view) override {}
+    void hideNotes() override {}
+    void end() override {}
+
+    std::vector<std::string> meldungen;
+};
+
+// A word formed by the rules without a pane: its pages with forms and what its command said.
+struct Gebildet {
+    std::vector<Seiten::Zeiger> seiten;
+    std::vector<std::string> meldungen; ///< the boxes of the word's own command
+    std::optional<std::string> warnung; ///< the hint line's, for the first page that warns
+};
+
+constexpr std::array<std::string_view, 4> zeitseiten{"prakt", "prpass", "perfakt", "perfpass"};
+
+Gebildet bilden(const Eingabe& eingabe) {
+    StillePane pane;
+    StilleDialogs dialoge;
+    Form1 form(pane, dialoge);
+    Gebildet g;
+    if (!form.eingeben(eingabe)) return g;
+    g.meldungen = dialoge.meldungen;
+    if (eingabe.befehl == "VERBUM" && g.meldungen.empty())
+        for (const std::string_view seite : zeitseiten) {
+            form.click(seite);
+            if (const auto* p = form.seiten().zuletzt(); p && p->hatFormen() && !g.warnung)
+                g.warnung = hinweis::warnung(*p);
+        }
+    else if (const auto* p = form.seiten().zuletzt(); p)
+        g.warnung = hinweis::warnung(*p);
+    g.seiten = form.seiten().alle();
+    return g;
+}
+
+std::string eingrenzungText(const drill::Eingrenzung& e) {
+    std::string aus;
+    const auto dazu = [&](std::string_view name) {
+        if (!aus.empty()) aus += ' ';
+        aus += name;
+    };
+    for (const auto n : e.numeri)
+        dazu(grammar::name(n));
+    for (const auto t : e.tempora)
+        dazu(grammar::name(t));
+    for (const auto g : e.genera)
+        dazu(grammar::name(g));
+    for (const auto m : e.modi)
+        dazu(grammar::name(m));
+    return aus;
+}
+
+std::string hex(Rgb farbe) {
+    static constexpr char ziffern[] = "0123456789ABCDEF";
+    std::string aus = "#";
+    for (const std::uint8_t b : {farbe.r, farbe.g, farbe.b}) {
+        aus += ziffern[b >> 4];
+        aus += ziffern[b & 0xF];
+    }
+    return aus;
+}
+
+} // namespace
+
+struct Lektionen::Impl {
+    /// A stored word's pages, formed once in this run (the rules do not change while it runs).
+    std::map<WortId, std::pair<Eingabe, std::vector<Seiten::Zeiger>>> gebildet;
+    /// This run's pages of stored words: the answers to them are stored.
+    std::vector<std::pair<Seiten::Zeiger, WortId>> laufseiten;
+
+    const std::vector<Seiten::Zeiger>& seitenVon(Lektionen& l, const lektionen::Wort& w) {
+        auto it = gebildet.find(w.id);
+        if (it == gebildet.end() || it->second.first != w.eingabe) {
+            Gebildet g = bilden(w.eingabe);
+            it = gebildet.insert_or_assign(w.id, std::pair{w.eingabe, std::move(g.seiten)}).first;
+            int zellen = 0;
+            for (const auto& s : it->second.second)
+                for (const auto& b : s->bloecke)
+                    zellen += static_cast<int>(
+                        std::count_if(b.formen.begin(), b.formen.end(),
+                                      [](const grammar::Form& f) { return !f.wortform.leer(); }));
+            // A later fix of a rule may change how many cells the word has.
+            if (zellen != w.zellen) l.db_.setZellenzahl(w.id, zellen);
+        }
+        return it->second.second;
+    }
+};
 
 Lektionen::Lektionen(Form1& form, std::filesystem::path datei)
-    : impl_(std::make_unique<Impl>()), form_(form), db_(std::move(datei)) {}
+    : impl_(std::make_unique<Impl>()), form_(form), db_(std::move(datei)) {
+    form_.seiten().beiAenderung([this] { seiteGebildet(); });
+}
+
 Lektionen::~Lektionen() = default;
 
 std::filesystem::path Lektionen::standardDatei() {
@@ -20,49 +148,369 @@ std::filesystem::path Lektionen::standardDatei() {
     return ordner / "latiflex" / "lektionen.sqlite";
 }
 
-lektionen::Datum Lektionen::heute() const { return heute_ ? *heute_ : lektionen::heute(); }
-std::optional<std::string> Lektionen::meldung() { return db_.meldung(); }
+Datum Lektionen::heute() const { return heute_ ? *heute_ : lektionen::heute(); }
+
+std::optional<std::string> Lektionen::meldung() {
+    if (meldung_) return std::exchange(meldung_, std::nullopt);
+    return db_.meldung();
+}
+
+void Lektionen::geaendert() {
+    for (const auto& f : beiAenderung_)
+        f();
+}
+
+bool Lektionen::geaendert(bool ja) {
+    if (ja) geaendert();
+    return ja;
+}
+
+void Lektionen::seiteGebildet() {
+    const Seiten& s = form_.seiten();
+    const grammar::Paradigma* p = s.zuletzt();
+    const auto& eingabe = form_.letzteEingabe();
+    if (!p || !eingabe || s.alle().empty() || s.alle().back().get() != p) return;
+    const Seiten::Zeiger seite = s.alle().back();
+    auto id = db_.finde(*eingabe);
+    if (!id) {
+        // Every page of the word must fit, as for a word imported from a lesson file.
+        if (hinweis::warnung(*p)) return;
+        const Gebildet g = bilden(*eingabe);
+        if (g.warnung || g.seiten.empty()) return;
+        id = db_.hinzufuegen(*eingabe);
+        if (!id) return;
+        if (const auto w = db_.wort(*id)) impl_->seitenVon(*this, *w);
+        geaendert();
+    }
+    impl_->laufseiten.emplace_back(seite, *id);
+}
+
 std::vector<lektionen::Lektion> Lektionen::lektionen() { return db_.lektionen(); }
+
 std::optional<Lektionen::LektionId> Lektionen::aktuelle() { return db_.aktuelleLektion(); }
-std::string Lektionen::aktuellerName() { return std::string(lektionen::ersteLektion); }
-bool Lektionen::setAktuelle(LektionId l) { return db_.setAktuelleLektion(l); }
-std::optional<Lektionen::LektionId> Lektionen::anlegen(std::string_view n) {
-    return db_.anlegen(n);
+
+std::string Lektionen::aktuellerName() {
+    if (const auto id = aktuelle())
+        for (const auto& l : lektionen())
+            if (l.id == *id) return l.name;
+    return std::string(lektionen::ersteLektion);
 }
-bool Lektionen::umbenennen(LektionId l, std::string_view n) { return db_.umbenennen(l, n); }
-bool Lektionen::loeschen(LektionId l) { return db_.loeschen(l); }
-std::vector<lektionen::Wort> Lektionen::woerter(LektionId l) { return db_.woerter(l); }
-std::string Lektionen::woerterText(const Eingabe&) { return {}; }
-std::optional<Lektionen::WortId> Lektionen::hinzufuegen(const Eingabe& e,
-                                                        std::optional<LektionId> l) {
-    return db_.hinzufuegen(e, l);
+
+bool Lektionen::setAktuelle(LektionId lektion) {
+    return geaendert(db_.setAktuelleLektion(lektion));
 }
-std::optional<Lektionen::WortId> Lektionen::aufSichtHinzufuegen(std::optional<LektionId>) {
-    return {};
+
+std::optional<Lektionen::LektionId> Lektionen::anlegen(std::string_view name) {
+    auto id = db_.anlegen(name);
+    geaendert(id.has_value());
+    return id;
 }
-bool Lektionen::verschieben(WortId w, LektionId l) { return db_.verschieben(w, l); }
-bool Lektionen::entfernen(WortId w) { return db_.entfernen(w); }
-bool Lektionen::setImDrill(WortId w, bool d) { return db_.setImDrill(w, d); }
-bool Lektionen::oeffnen(WortId) { return false; }
-std::vector<Seiten::Zeiger> Lektionen::seiten(const Eingabe&) { return {}; }
-int Lektionen::faellig() { return 0; }
+
+bool Lektionen::umbenennen(LektionId lektion, std::string_view name) {
+    return geaendert(db_.umbenennen(lektion, name));
+}
+
+bool Lektionen::loeschen(LektionId lektion) { return geaendert(db_.loeschen(lektion)); }
+
+std::vector<lektionen::Wort> Lektionen::woerter(LektionId lektion) { return db_.woerter(lektion); }
+
+std::string Lektionen::woerterText(const Eingabe& eingabe) {
+    std::string aus;
+    for (const std::string& a : eingabe.antworten) {
+        if (a.empty()) continue;
+        if (!aus.empty()) aus += ", ";
+        aus += a;
+    }
+    return aus;
+}
+
+std::optional<Lektionen::WortId> Lektionen::hinzufuegen(const Eingabe& eingabe,
+                                                        std::optional<LektionId> lektion) {
+    auto id = db_.hinzufuegen(eingabe, lektion);
+    if (id)
+        if (const auto w = db_.wort(*id)) impl_->seitenVon(*this, *w);
+    geaendert(id.has_value());
+    return id;
+}
+
+std::optional<Lektionen::WortId> Lektionen::aufSichtHinzufuegen(std::optional<LektionId> lektion) {
+    const auto& eingabe = form_.letzteEingabe();
+    const grammar::Paradigma* p = form_.seiten().aufSicht();
+    if (!eingabe || !p) return std::nullopt;
+    auto id = hinzufuegen(*eingabe, lektion);
+    if (id)
+        for (const auto& s : form_.seiten().alle())
+            if (s.get() == p) impl_->laufseiten.emplace_back(s, *id);
+    return id;
+}
+
+bool Lektionen::verschieben(WortId wort, LektionId lektion) {
+    return geaendert(db_.verschieben(wort, lektion));
+}
+
+bool Lektionen::entfernen(WortId wort) { return geaendert(db_.entfernen(wort)); }
+
+bool Lektionen::setImDrill(WortId wort, bool imDrill) {
+    return geaendert(db_.setImDrill(wort, imDrill));
+}
+
+bool Lektionen::oeffnen(WortId wort) {
+    const auto w = db_.wort(wort);
+    return w && form_.eingeben(w->eingabe);
+}
+
+std::vector<Seiten::Zeiger> Lektionen::seiten(const Eingabe& eingabe) {
+    return bilden(eingabe).seiten;
+}
+
+std::string Lektionen::schluessel(const grammar::Paradigma& seite, std::size_t block,
+                                  std::size_t form) {
+    const grammar::Zelle& zelle = seite.bloecke.at(block).formen.at(form).zelle;
+    std::string aus = grammar::bezeichnung(zelle);
+    if (seite.wortart == grammar::Wortart::verbum) aus += " – " + seite.seite;
+    // A cell standing twice on one page is told apart by its place.
+    int vorher = 0;
+    for (std::size_t b = 0; b <= block; ++b)
+        for (std::size_t f = 0; f < (b == block ? form : seite.bloecke[b].formen.size()); ++f)
+            if (seite.bloecke[b].formen[f].zelle == zelle) ++vorher;
+    if (vorher > 0) aus += " (" + std::to_string(vorher + 1) + ")";
+    return aus;
+}
+
+// The drill over stored words: the pages it asks, the word and lesson of each page, and for
+// the drill over due cells the cells it may still ask today.
+struct Lektionen::Runde {
+    struct Seite {
+        WortId wort = 0;
+        LektionId lektion = 0;
+        std::vector<std::vector<std::string>> schluessel; ///< by block and form
+        std::vector<std::vector<char>> zugelassen;        ///< by block and form
+    };
+    std::shared_ptr<Seiten> seiten = std::make_shared<Seiten>();
+    std::unordered_map<const grammar::Paradigma*, Seite> herkunft;
+    std::map<LektionId, drill::Eingrenzung> eingrenzungen;
+    bool nurFaellige = false;
+
+    const Seite* seite(const drill::Frage& f) const {
+        const auto h = herkunft.find(f.seite.get());
+        return h == herkunft.end() ? nullptr : &h->second;
+    }
+    /// Whether the lesson's narrowing lets the form be asked.
+    bool erlaubt(const Seite& s, const drill::Frage& f) const {
+        const auto e = eingrenzungen.find(s.lektion);
+        return e == eingrenzungen.end() || e->second.passt(f.zelle());
+    }
+    bool passt(const drill::Frage& f) const {
+        const Seite* s = seite(f);
+        return s && erlaubt(*s, f) && (!nurFaellige || s->zugelassen[f.block][f.form]);
+    }
+    /// Every admitted form with a word in it.
+    int anzahl() const {
+        int n = 0;
+        for (const auto& p : seiten->alle())
+            for (std::size_t b = 0; b < p->bloecke.size(); ++b)
+                for (std::size_t f = 0; f < p->bloecke[b].formen.size(); ++f)
+                    if (!p->bloecke[b].formen[f].wortform.leer() &&
+                        passt(drill::Frage{drill::Fragenart::bilden, p, b, f}))
+                        ++n;
+        return n;
+    }
+};
+
+std::unique_ptr<Lektionen::Runde> Lektionen::runde(Umfang umfang,
+                                                   std::optional<LektionId> lektion) {
+    auto r = std::make_unique<Runde>();
+    r->nurFaellige = umfang == Umfang::faellig;
+    std::vector<lektionen::Wort> woerter = umfang != Umfang::lektion ? db_.alleWoerter()
+                                           : lektion                 ? db_.woerter(*lektion)
+                                                     : std::vector<lektionen::Wort>{};
+    std::erase_if(woerter, [](const lektionen::Wort& w) { return !w.imDrill; });
+    if (umfang != Umfang::lektion) {
+        std::set<LektionId> lektionenDerRunde;
+        for (const auto& w : woerter)
+            lektionenDerRunde.insert(w.lektion);
+        for (const LektionId l : lektionenDerRunde)
+            if (auto e = drill::eingrenzungAus(db_.eingrenzung(l));
+                e && !(*e == drill::Eingrenzung{}))
+                r->eingrenzungen.emplace(l, *e);
+    }
+
+    std::map<WortId, std::set<std::string>> faellige;
+    if (r->nurFaellige)
+        for (auto& z : db_.faellig(heute()))
+            faellige[z.wort].insert(std::move(z.schluessel));
+    int neue = r->nurFaellige ? std::max(0, lektionen::neueJeTag - db_.eingefuehrt(heute())) : 0;
+    for (const auto& w : woerter) {
+        const auto faellig = faellige.find(w.id);
+        const bool mitNeuen = neue > 0 && (w.zellen == 0 || w.beantwortet < w.zellen);
+        if (r->nurFaellige && faellig == faellige.end() && !mitNeuen) continue;
+        std::set<std::string> beantwortet;
+        if (mitNeuen)
+            for (auto& z : db_.zellen(w.id))
+                beantwortet.insert(std::move(z.schluessel));
+        for (const auto& s : impl_->seitenVon(*this, w)) {
+            r->seiten->zeige(*s);
+            const Seiten::Zeiger& kopie = r->seiten->alle().back();
+            Runde::Seite& info = r->herkunft[kopie.get()];
+            info.wort = w.id;
+            info.lektion = w.lektion;
+            for (std::size_t b = 0; b < s->bloecke.size(); ++b) {
+                const auto& formen = s->bloecke[b].formen;
+                info.schluessel.emplace_back();
+                info.zugelassen.emplace_back(formen.size(), char{0});
+                for (std::size_t f = 0; f < formen.size(); ++f) {
+                    std::string k = schluessel(*s, b, f);
+                    if (faellig != faellige.end() && faellig->second.count(k))
+                        info.zugelassen[b][f] = 1;
+                    // A new cell counts only where the lesson's narrowing lets it be asked.
+                    else if (neue > 0 && !formen[f].wortform.leer() && !beantwortet.count(k) &&
+                             r->erlaubt(info,
+                                        drill::Frage{drill::Fragenart::bilden, kopie, b, f})) {
+                        info.zugelassen[b][f] = 1;
+                        --neue;
+                    }
+                    info.schluessel.back().push_back(std::move(k));
+                }
+            }
+        }
+    }
+    return r;
+}
+
+int Lektionen::faellig() {
+    if (!db_.aktuelleLektion()) return 0;
+    return runde(Umfang::faellig, std::nullopt)->anzahl();
+}
+
 std::string Lektionen::faelligText() { return "Heute fällig: " + std::to_string(faellig()); }
-std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang, std::optional<LektionId>,
+
+std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<LektionId> lektion,
                                                  std::uint32_t seed) {
-    return std::make_unique<drill::Uebung>(form_.seiten(), seed);
+    if (umfang == Umfang::lauf) {
+        auto u = std::make_unique<drill::Uebung>(form_.seiten(), seed);
+        u->beiAntwort([this](const drill::Frage& f, const drill::Urteil& urteil) {
+            for (const auto& [seite, wort] : impl_->laufseiten)
+                if (seite == f.seite) {
+                    speichere(wort, schluessel(*f.seite, f.block, f.form), urteil.richtig);
+                    return;
+                }
+        });
+        return u;
+    }
+    std::shared_ptr<Runde> r = runde(umfang, lektion);
+    auto u =
+        std::make_unique<drill::Uebung>(std::shared_ptr<const Seiten>(r, r->seiten.get()), seed);
+    if (umfang == Umfang::lektion && lektion) u->setEingrenzung(eingrenzung(*lektion));
+    if (!r->eingrenzungen.empty() || r->nurFaellige)
+        u->setZulassung([r](const drill::Frage& f) { return r->passt(f); });
+    u->beiAntwort([this, r](const drill::Frage& f, const drill::Urteil& urteil) {
+        const auto h = r->herkunft.find(f.seite.get());
+        if (h == r->herkunft.end()) return;
+        const auto kasten =
+            speichere(h->second.wort, h->second.schluessel[f.block][f.form], urteil.richtig);
+        // A cell answered right is not due again today; one answered wrong stays.
+        if (kasten && kasten->faellig > heute()) h->second.zugelassen[f.block][f.form] = 0;
+    });
+    return u;
 }
-drill::Eingrenzung Lektionen::eingrenzung(LektionId) { return {}; }
-bool Lektionen::setEingrenzung(LektionId, const drill::Eingrenzung&) { return false; }
-std::vector<lektionen::Uebungstag> Lektionen::uebungstage(LektionId l) {
-    return db_.uebungstage(l);
+
+std::optional<lektionen::Kasten> Lektionen::speichere(WortId wort, const std::string& schluessel,
+                                                      bool richtig) {
+    auto kasten = db_.antworte(wort, schluessel, richtig, heute());
+    geaendert();
+    return kasten;
 }
-Lektionen::Import Lektionen::pruefen(const std::filesystem::path&) { return {}; }
-Lektionen::Import Lektionen::pruefenText(std::string_view, std::string_view) { return {}; }
-std::optional<Lektionen::LektionId> Lektionen::importieren(const Import&) { return {}; }
-std::optional<int> Lektionen::exportieren(LektionId, const std::filesystem::path&) { return {}; }
-std::string Lektionen::ankiText(LektionId) { return {}; }
-std::string Lektionen::schluessel(const grammar::Paradigma&, std::size_t, std::size_t) {
-    return {};
+
+drill::Eingrenzung Lektionen::eingrenzung(LektionId lektion) {
+    return drill::eingrenzungAus(db_.eingrenzung(lektion)).value_or(drill::Eingrenzung{});
+}
+
+bool Lektionen::setEingrenzung(LektionId lektion, const drill::Eingrenzung& eingrenzung) {
+    return db_.setEingrenzung(lektion, eingrenzungText(eingrenzung));
+}
+
+std::vector<lektionen::Uebungstag> Lektionen::uebungstage(LektionId lektion) {
+    return db_.uebungstage(lektion);
+}
+
+Lektionen::Import Lektionen::pruefen(const std::filesystem::path& pfad) {
+    std::ifstream datei(pfad, std::ios::binary);
+    if (!datei) {
+        Import i;
+        i.name = pfad.stem().string();
+        i.fehler = "Die Datei „" + pfad.filename().string() + "“ lässt sich nicht lesen.";
+        return i;
+    }
+    // Never more than the largest lesson file, whatever the file's size.
+    std::string bytes(lektionen::hoechstBytes + 1, '\0');
+    datei.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(datei.gcount()));
+    return pruefenText(bytes, pfad.filename().string());
+}
+
+Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_view dateiname) {
+    const lektionen::Lektionsdatei datei = lektionen::lesen(bytes, dateiname);
+    Import import{datei.name, {}, datei.abgelehnt, datei.fehler};
+    for (const auto& z : datei.woerter) {
+        const Gebildet g = bilden(z.eingabe);
+        std::optional<std::string> grund;
+        if (!g.meldungen.empty())
+            grund = g.meldungen.front();
+        else if (g.seiten.empty())
+            grund = "Die Regeln bilden zu diesem Wort keine Form.";
+        else if (g.warnung)
+            grund = *g.warnung;
+        if (grund)
+            import.abgelehnt.push_back({z.zeile, *grund});
+        else
+            import.woerter.push_back(z.eingabe);
+    }
+    std::sort(import.abgelehnt.begin(), import.abgelehnt.end(),
+              [](const auto& a, const auto& b) { return a.zeile < b.zeile; });
+    return import;
+}
+
+std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import) {
+    if (!import.fehler.empty() || import.woerter.empty()) return std::nullopt;
+    auto id = db_.lektionMit(import.name, import.woerter);
+    geaendert(id.has_value());
+    return id;
+}
+
+std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesystem::path& pfad) {
+    std::string name;
+    for (const auto& l : db_.lektionen())
+        if (l.id == lektion) name = l.name;
+    if (name.empty()) return std::nullopt;
+    std::vector<Eingabe> woerter;
+    for (auto& w : db_.woerter(lektion))
+        if (lektionen::darstellbar(w.eingabe)) woerter.push_back(std::move(w.eingabe));
+    std::ofstream datei(pfad, std::ios::binary | std::ios::trunc);
+    datei << lektionen::schreiben(name, woerter);
+    datei.close();
+    if (!datei) {
+        meldung_ = "Die Datei „" + pfad.string() + "“ lässt sich nicht schreiben.";
+        return std::nullopt;
+    }
+    return static_cast<int>(woerter.size());
+}
+
+std::string Lektionen::ankiText(LektionId lektion) {
+    std::vector<lektionen::Karte> karten;
+    for (const auto& w : db_.woerter(lektion))
+        for (const auto& s : impl_->seitenVon(*this, w))
+            for (std::size_t b = 0; b < s->bloecke.size(); ++b)
+                for (std::size_t f = 0; f < s->bloecke[b].formen.size(); ++f) {
+                    const Wortform& form = s->bloecke[b].formen[f].wortform;
+                    if (form.leer()) continue;
+                    const drill::Frage frage{drill::Fragenart::bilden, s, b, f};
+                    const Wortform gezeigt = frage.wortform();
+                    karten.push_back({woerterText(w.eingabe) + ": " +
+                                          grammar::bezeichnung(s->bloecke[b].formen[f].zelle),
+                                      gezeigt.stamm, gezeigt.endung});
+                }
+    return lektionen::ankiText(karten, hex(form_.farben().stammfarbe),
+                               hex(form_.farben().endfarbe));
 }
 
 } // namespace latiflex

@@ -150,11 +150,20 @@ public:
 
 private:
     struct Impl;
+    struct Runde;
+    void seiteGebildet();
+    void geaendert();
+    bool geaendert(bool ja);
+    std::unique_ptr<Runde> runde(Umfang umfang, std::optional<LektionId> lektion);
+    std::optional<lektionen::Kasten> speichere(WortId wort, const std::string& schluessel,
+                                               bool richtig);
+
     std::unique_ptr<Impl> impl_;
     Form1& form_;
     lektionen::Database db_;
     std::optional<lektionen::Datum> heute_;
     std::vector<std::function<void()>> beiAenderung_;
+    std::optional<std::string> meldung_;
 };
 
 } // namespace latiflex

@@ -1,7 +1,18 @@
-# Runs the transcript driver on SCRIPT and compares its log with EXPECTED.
+# Runs the transcript driver on SCRIPT and compares its log with EXPECTED. The driver runs in
+# a fresh folder holding the lesson files of golden/lessons/, with its data folder inside it,
+# so a script's lessons start from nothing and a lesson file is named by its file name.
 get_filename_component(dir ${ACTUAL} DIRECTORY)
-file(MAKE_DIRECTORY ${dir})
-execute_process(COMMAND ${DRIVER} INPUT_FILE ${SCRIPT} OUTPUT_FILE ${ACTUAL}
+get_filename_component(name ${ACTUAL} NAME_WE)
+get_filename_component(golden ${SCRIPT} DIRECTORY)
+set(run ${dir}/${name}.run)
+file(REMOVE_RECURSE ${run})
+file(MAKE_DIRECTORY ${run})
+file(GLOB lessons ${golden}/lessons/*)
+if(lessons)
+    file(COPY ${lessons} DESTINATION ${run})
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${run}/data ${DRIVER}
+                INPUT_FILE ${SCRIPT} OUTPUT_FILE ${ACTUAL} WORKING_DIRECTORY ${run}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "transcript exited with ${status} on ${SCRIPT}")
@@ -11,4 +22,9 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${EXPECTED} ${ACTUAL}
 if(differs)
     execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL})
     message(FATAL_ERROR "log differs from ${EXPECTED}")
+endif()
+# A script without lesson steps touches no database.
+file(STRINGS ${SCRIPT} steps REGEX "^(today|lesson|drill due) ")
+if(NOT steps AND EXISTS ${run}/data)
+    message(FATAL_ERROR "${SCRIPT} uses no lesson but wrote ${run}/data")
 endif()

@@ -62,7 +62,14 @@ std::optional<DrillStep> readDrillStep(std::string_view rest) {
 
 void DrillPlayer::frage() { log_ << "drill question " << quoted(uebung_->frageText()) << '\n'; }
 
-void DrillPlayer::play(const DrillStep& step) {
+void DrillPlayer::starte(std::unique_ptr<drill::Uebung> uebung) {
+    uebung_ = std::move(uebung);
+    uebung_->naechsteFrage();
+    frage();
+}
+
+void DrillPlayer::play(const DrillStep& step,
+                       const std::function<std::unique_ptr<drill::Uebung>(std::uint32_t)>& neu) {
     using Art = DrillStep::Art;
     if (step.art == Art::start) {
         uebung_.reset();
@@ -70,9 +77,7 @@ void DrillPlayer::play(const DrillStep& step) {
             dialoge_.messageBox(drill::keinWort, exclamation, "ÜBEN");
             return;
         }
-        uebung_.emplace(seiten_, step.seed);
-        uebung_->naechsteFrage();
-        frage();
+        starte(neu ? neu(step.seed) : std::make_unique<drill::Uebung>(seiten_, step.seed));
         return;
     }
     if (!uebung_) {

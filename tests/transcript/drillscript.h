@@ -5,7 +5,9 @@
 #include "interfaces/seiten.h"
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,7 +35,12 @@ public:
     DrillPlayer(const Seiten& seiten, Dialogs& dialoge, std::ostream& log)
         : seiten_(seiten), dialoge_(dialoge), log_(log) {}
 
-    void play(const DrillStep& step);
+    /// Plays `step`; a "drill start" opens the drill `neu` makes, when given, instead of
+    /// one over the run's pages (the lessons' drill, which stores the answers).
+    void play(const DrillStep& step,
+              const std::function<std::unique_ptr<drill::Uebung>(std::uint32_t)>& neu = {});
+    /// Opens `uebung` as the window would and asks its first question.
+    void starte(std::unique_ptr<drill::Uebung> uebung);
 
 private:
     void frage();
@@ -41,7 +48,7 @@ private:
     const Seiten& seiten_;
     Dialogs& dialoge_;
     std::ostream& log_;
-    std::optional<drill::Uebung> uebung_;
+    std::unique_ptr<drill::Uebung> uebung_;
 };
 
 } // namespace latiflex::testing

@@ -1,13 +1,16 @@
 #include "script.h"
 
 #include "drillscript.h"
+#include "lessons/datum.h"
 #include "recorder.h"
 #include "shell/form1.h"
 #include "shell/hinweis.h"
+#include "shell/lektionen.h"
 #include "shell/steuerelemente.h"
 
 #include <array>
 #include <charconv>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -38,6 +41,98 @@ std::optional<Rgb> readColour(std::string_view rest) {
     return Rgb{parts[0], parts[1], parts[2]};
 }
 
+// A step of the lessons: fixing the day, importing or exporting a lesson file, the drill
+// over due cells.
+struct LessonStep {
+    enum class Art { today, import, exportieren, due };
+    Art art = Art::today;
+    lektionen::Datum tag{};
+    std::string pfad;
+    std::string name;
+    std::uint32_t seed = 0;
+};
+
+std::optional<LessonStep> readLessonStep(std::string_view word, std::string_view rest) {
+    LessonStep s;
+    if (word == "today") {
+        const auto tag = lektionen::datumAus(rest);
+        if (!tag) return std::nullopt;
+        s.tag = *tag;
+        return s;
+    }
+    if (word == "drill") {
+        s.art = LessonStep::Art::due;
+        if (!rest.starts_with("due ")) return std::nullopt;
+        const std::string_view zahl = rest.substr(4);
+        const auto [end, error] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), s.seed);
+        if (zahl.empty() || error != std::errc{} || end != zahl.data() + zahl.size())
+            return std::nullopt;
+        return s;
+    }
+    if (word != "lesson") return std::nullopt;
+    const auto blank = rest.find(' ');
+    const std::string_view was = rest.substr(0, blank);
+    const std::string_view danach =
+        blank == std::string_view::npos ? std::string_view{} : rest.substr(blank + 1);
+    const auto pfadEnde = danach.find(' ');
+    s.pfad = std::string(danach.substr(0, pfadEnde));
+    if (s.pfad.empty()) return std::nullopt;
+    if (was == "import" && pfadEnde == std::string_view::npos) {
+        s.art = LessonStep::Art::import;
+        return s;
+    }
+    if (was == "export" && pfadEnde != std::string_view::npos) {
+        s.art = LessonStep::Art::exportieren;
+        s.name = std::string(danach.substr(pfadEnde + 1));
+        return s;
+    }
+    return std::nullopt;
+}
+
+// Plays a step of the lessons and logs what the window would show.
+void playLesson(const LessonStep& step, Lektionen& lektionen, DrillPlayer& drill, Dialogs& dialoge,
+                std::ostream& log) {
+    using Art = LessonStep::Art;
+    switch (step.art) {
+    case Art::today:
+        lektionen.setHeute(step.tag);
+        break;
+    case Art::import: {
+        const Lektionen::Import import = lektionen.pruefen(step.pfad);
+        if (!import.fehler.empty()) {
+            dialoge.messageBox(import.fehler, exclamation, "LEKTIONEN");
+            break;
+        }
+        for (const auto& a : import.abgelehnt)
+            log << "lesson refused " << a.zeile << ' ' << quoted(a.grund) << '\n';
+        if (lektionen.importieren(import))
+            log << "lesson imported " << quoted(import.name) << ' ' << import.woerter.size()
+                << '\n';
+        break;
+    }
+    case Art::exportieren: {
+        std::optional<Lektionen::LektionId> id;
+        for (const auto& l : lektionen.lektionen())
+            if (l.name == step.name) id = l.id;
+        const auto n = id ? lektionen.exportieren(*id, step.pfad) : std::nullopt;
+        if (n)
+            log << "lesson exported " << quoted(step.name) << ' ' << *n << '\n';
+        else if (!id)
+            dialoge.messageBox("Keine Lektion heißt „" + step.name + "“.", exclamation,
+                               "LEKTIONEN");
+        break;
+    }
+    case Art::due: {
+        auto uebung = lektionen.uebung(Lektionen::Umfang::faellig, std::nullopt, step.seed);
+        log << "drill due " << lektionen.faellig() << '\n';
+        drill.starte(std::move(uebung));
+        break;
+    }
+    }
+    while (const auto m = lektionen.meldung())
+        dialoge.messageBox(*m, exclamation, "LEKTIONEN");
+}
+
 } // namespace
 
 bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
@@ -45,9 +140,10 @@ bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);
     // Clicks and drill steps run in script order; answers queue apart, whatever stands between.
-    std::vector<std::variant<std::string, DrillStep>> steps;
+    std::vector<std::variant<std::string, DrillStep, LessonStep>> steps;
     bool drillStarted = false;
     bool hints = false;
+    bool lessons = false;
 
     std::string line;
     for (int number = 1; std::getline(script, line); ++number) {
@@ -73,6 +169,10 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
                    d && (drillStarted || d->art == DrillStep::Art::start)) {
             drillStarted = true;
             steps.emplace_back(*d);
+        } else if (const auto l = readLessonStep(word, rest)) {
+            drillStarted = drillStarted || l->art == LessonStep::Art::due;
+            lessons = true;
+            steps.emplace_back(*l);
         } else {
             errors << "transcript: line " << number << " is malformed: " << line << '\n';
             return 2;
@@ -82,6 +182,15 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     RecordingPane bild1(log);
     Form1 form(bild1, dialoge);
     DrillPlayer drill(form.seiten(), dialoge, log);
+    // A script without lesson steps reads and writes no database.
+    std::optional<Lektionen> lektionen;
+    std::function<std::unique_ptr<drill::Uebung>(std::uint32_t)> laufUebung;
+    if (lessons) {
+        lektionen.emplace(form);
+        laufUebung = [&](std::uint32_t seed) {
+            return lektionen->uebung(Lektionen::Umfang::lauf, std::nullopt, seed);
+        };
+    }
     std::string hint;
     if (hints)
         form.seiten().beiAenderung([&] {
@@ -94,8 +203,13 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     for (const auto& step : steps) {
         if (const auto* control = std::get_if<std::string>(&step))
             form.click(*control);
+        else if (const auto* d = std::get_if<DrillStep>(&step))
+            drill.play(*d, laufUebung);
         else
-            drill.play(std::get<DrillStep>(step));
+            playLesson(std::get<LessonStep>(step), *lektionen, drill, dialoge, log);
+        if (lektionen)
+            while (const auto m = lektionen->meldung())
+                dialoge.messageBox(*m, exclamation, "LEKTIONEN");
         if (dialoge.ended()) break;
     }
     return 0;

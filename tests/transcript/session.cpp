@@ -91,7 +91,8 @@ Session readSession(std::string_view bytes, std::size_t maxSteps) {
                 continue;
             }
         }
-        if (line == "hints") continue; // the hint line's log changes no answer
+        // The hint line's log and the lessons' steps answer no prompt.
+        if (line == "hints" || line.starts_with("today ") || line.starts_with("lesson ")) continue;
         if (line == "cancel") {
             responses->emplace_back(std::in_place_type<Cancel>);
         } else if (const auto c =

@@ -1,0 +1,291 @@
+// The lessons' store: the Leitner table, the schema migrated from every earlier version,
+// nothing written before the first word, words, lessons and the days practised, and files
+// that are damaged, foreign or cannot be written.
+#include "lessons/database.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace latiflex::lektionen {
+namespace {
+
+namespace fs = std::filesystem;
+
+Datum tag(const char* text) { return *datumAus(text); }
+
+// A fresh folder for one test's database.
+struct Ordner {
+    fs::path pfad;
+    Ordner() {
+        pfad = fs::temp_directory_path() /
+               ("latiflex-db-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(pfad);
+        fs::create_directories(pfad);
+    }
+    ~Ordner() { fs::remove_all(pfad); }
+    fs::path datei() const { return pfad / "lektionen.sqlite"; }
+};
+
+// Runs SQL on a file as another program would.
+void sql(const fs::path& datei, const char* text) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(datei.c_str(), &db), SQLITE_OK);
+    char* fehler = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, text, nullptr, nullptr, &fehler), SQLITE_OK)
+        << (fehler ? fehler : "");
+    sqlite3_free(fehler);
+    sqlite3_close(db);
+}
+
+struct Schritt {
+    const char* name;
+    std::optional<Kasten> vorher;
+    bool richtig;
+    Kasten nachher;
+};
+
+class Leitner : public ::testing::TestWithParam<Schritt> {};
+
+// Right: one box up, due after 1, 2, 4, 8, 16 days; wrong: box 1, asked again the same day.
+TEST_P(Leitner, KastenUndFaelligkeit) {
+    const Schritt& s = GetParam();
+    EXPECT_EQ(nachAntwort(s.vorher, s.richtig, tag("2026-03-10")), s.nachher);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, Leitner,
+    ::testing::Values(
+        Schritt{"neuRichtig", std::nullopt, true, {1, tag("2026-03-11")}},
+        Schritt{"neuFalsch", std::nullopt, false, {1, tag("2026-03-10")}},
+        Schritt{"einsRichtig", Kasten{1, tag("2026-03-09")}, true, {2, tag("2026-03-12")}},
+        Schritt{"zweiRichtig", Kasten{2, tag("2026-03-01")}, true, {3, tag("2026-03-14")}},
+        Schritt{"dreiRichtig", Kasten{3, tag("2026-03-10")}, true, {4, tag("2026-03-18")}},
+        Schritt{"vierRichtig", Kasten{4, tag("2026-03-10")}, true, {5, tag("2026-03-26")}},
+        Schritt{"fuenfBleibt", Kasten{5, tag("2026-03-10")}, true, {5, tag("2026-03-26")}},
+        Schritt{"fuenfFalsch", Kasten{5, tag("2026-03-10")}, false, {1, tag("2026-03-10")}},
+        Schritt{"dreiFalsch", Kasten{3, tag("2026-03-02")}, false, {1, tag("2026-03-10")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Datum, TextUndZurueck) {
+    EXPECT_EQ(text(tag("2028-02-29")), "2028-02-29");
+    EXPECT_EQ(text(tag("2026-12-31") + std::chrono::days{1}), "2027-01-01");
+    for (const char* falsch : {"2026-02-29", "2026-13-01", "2026-1-01", "heute", "", "2026-03-0x"})
+        EXPECT_FALSE(datumAus(falsch)) << falsch;
+}
+
+TEST(Database, NichtsGeschriebenVorDemErstenWort) {
+    Ordner o;
+    Database db(o.datei());
+    EXPECT_TRUE(db.lektionen().empty());
+    EXPECT_FALSE(db.aktuelleLektion());
+    EXPECT_FALSE(db.finde({"SUBST", {"rosa", "rosae"}}));
+    EXPECT_EQ(db.anzahlFaellig(tag("2026-03-10")), 0);
+    EXPECT_FALSE(fs::exists(o.pfad / "lektionen.sqlite"));
+
+    const auto rosa = db.hinzufuegen({"SUBST", {"rosa", "rosae"}});
+    ASSERT_TRUE(rosa);
+    EXPECT_TRUE(fs::exists(o.datei()));
+    const auto l = db.lektionen();
+    ASSERT_EQ(l.size(), 1u);
+    EXPECT_EQ(l[0].name, "Meine Wörter");
+    EXPECT_EQ(l[0].woerter, 1);
+    EXPECT_EQ(db.aktuelleLektion(), l[0].id);
+    EXPECT_FALSE(db.meldung());
+}
+
+TEST(Database, WoerterUndLektionen) {
+    Ordner o;
+    Database db(o.datei());
+    const Eingabe seltsam{"VERBUM", {"a\\nb", "zwei\nZeilen", "", "x, y"}};
+    const auto w1 = *db.hinzufuegen({"SUBST", {"rosa", "rosae"}});
+    EXPECT_EQ(db.hinzufuegen({"SUBST", {"rosa", "rosae"}}), w1) << "twice in one lesson";
+    const auto w2 = *db.hinzufuegen(seltsam);
+    EXPECT_EQ(db.wort(w2)->eingabe, seltsam) << "answers kept byte for byte";
+    EXPECT_EQ(db.finde(seltsam), w2);
+
+    const auto meine = *db.aktuelleLektion();
+    const auto l12 = *db.anlegen("Lektion 12");
+    EXPECT_EQ(db.anlegen("Lektion 12"), l12 + 1);
+    EXPECT_EQ(db.lektionen().back().name, "Lektion 12 (2)");
+    ASSERT_TRUE(db.setAktuelleLektion(l12));
+    const auto w3 = *db.hinzufuegen({"ADJEKTIV", {"bonus", "bona", "bonum"}});
+    EXPECT_EQ(db.wort(w3)->lektion, l12);
+    EXPECT_TRUE(db.verschieben(w1, l12));
+    EXPECT_FALSE(db.verschieben(w1, 9999));
+    EXPECT_TRUE(db.setImDrill(w3, false));
+    EXPECT_TRUE(db.umbenennen(l12, "Woche 3"));
+
+    const auto woerter = db.woerter(l12);
+    ASSERT_EQ(woerter.size(), 2u);
+    EXPECT_EQ(woerter[0].id, w1);
+    EXPECT_FALSE(woerter[1].imDrill);
+    EXPECT_EQ(db.lektionen()[1].name, "Woche 3");
+
+    EXPECT_TRUE(db.entfernen(w2));
+    EXPECT_FALSE(db.wort(w2));
+    EXPECT_TRUE(db.loeschen(meine));
+    EXPECT_EQ(db.aktuelleLektion(), l12);
+    ASSERT_EQ(db.lektionen().size(), 2u);
+    EXPECT_TRUE(db.loeschen(l12 + 1));
+    EXPECT_FALSE(db.loeschen(l12)) << "the last lesson stays";
+    EXPECT_EQ(db.lektionen().size(), 1u);
+}
+
+TEST(Database, AntwortenKaestenUndTage) {
+    Ordner o;
+    Database db(o.datei());
+    const auto w = *db.hinzufuegen({"SUBST", {"rosa", "rosae"}});
+    ASSERT_TRUE(db.setZellenzahl(w, 12));
+    EXPECT_EQ(db.neueZellen(), 12);
+    EXPECT_EQ(db.antworte(w, "Genitiv Plural", true, tag("2026-03-02")),
+              (Kasten{1, tag("2026-03-03")}));
+    EXPECT_EQ(db.antworte(w, "Dativ Plural", false, tag("2026-03-02")),
+              (Kasten{1, tag("2026-03-02")}));
+    EXPECT_EQ(db.eingefuehrt(tag("2026-03-02")), 2);
+    EXPECT_EQ(db.neueZellen(), 10);
+    EXPECT_EQ(db.anzahlFaellig(tag("2026-03-02")), 1);
+    EXPECT_EQ(db.faellig(tag("2026-03-03")),
+              (std::vector<FaelligeZelle>{{w, "Dativ Plural"}, {w, "Genitiv Plural"}}));
+    for (const char* t : {"2026-03-03", "2026-03-05", "2026-03-09", "2026-03-17"})
+        db.antworte(w, "Genitiv Plural", true, tag(t));
+    EXPECT_EQ(db.zellen(w)[1].kasten, (Kasten{5, tag("2026-04-02")}));
+    const auto l = db.lektionen()[0];
+    EXPECT_EQ(l.zellen, 12);
+    EXPECT_EQ(l.gelernt, 1);
+    EXPECT_EQ(db.antworten(w).size(), 6u);
+    EXPECT_EQ(db.uebungstage(l.id).back(), (Uebungstag{tag("2026-03-02"), 1, 1}));
+    EXPECT_EQ(db.uebungstage(l.id).size(), 5u);
+    ASSERT_TRUE(db.setImDrill(w, false));
+    EXPECT_EQ(db.anzahlFaellig(tag("2026-03-03")), 0);
+    ASSERT_TRUE(db.setEingrenzung(l.id, "Plural Präsens"));
+    EXPECT_EQ(db.eingrenzung(l.id), "Plural Präsens");
+}
+
+// The first schema as files of that version hold it, written here independently.
+constexpr const char* version1 = R"(
+PRAGMA application_id = 1280591448;
+CREATE TABLE lektion(id INTEGER PRIMARY KEY, name TEXT NOT NULL);
+CREATE TABLE wort(id INTEGER PRIMARY KEY, lektion INTEGER NOT NULL REFERENCES lektion(id)
+                  ON DELETE CASCADE, befehl TEXT NOT NULL, antworten TEXT NOT NULL,
+                  im_drill INTEGER NOT NULL DEFAULT 1);
+CREATE TABLE antwort(id INTEGER PRIMARY KEY, wort INTEGER NOT NULL REFERENCES wort(id)
+                     ON DELETE CASCADE, schluessel TEXT NOT NULL, datum TEXT NOT NULL,
+                     richtig INTEGER NOT NULL);
+CREATE TABLE einstellung(name TEXT PRIMARY KEY, wert TEXT NOT NULL);
+INSERT INTO lektion VALUES(1, 'Meine Wörter'), (2, 'Lektion 12');
+INSERT INTO einstellung VALUES('aktuelle_lektion', '2');
+INSERT INTO wort VALUES(1, 2, 'SUBST', 'rosa' || char(10) || 'rosae', 1);
+INSERT INTO antwort(wort, schluessel, datum, richtig) VALUES
+    (1, 'Genitiv Plural', '2026-03-01', 1), (1, 'Genitiv Plural', '2026-03-02', 1),
+    (1, 'Genitiv Plural', '2026-03-04', 0), (1, 'Genitiv Plural', '2026-03-04', 1),
+    (1, 'Dativ Singular', '2026-03-04', 1);
+PRAGMA user_version = 1;
+)";
+
+TEST(Migration, VonVersion1) {
+    Ordner o;
+    sql(o.datei(), version1);
+    Database db(o.datei());
+    EXPECT_EQ(db.aktuelleLektion(), 2);
+    ASSERT_EQ(db.woerter(2).size(), 1u);
+    EXPECT_EQ(db.woerter(2)[0].eingabe, (Eingabe{"SUBST", {"rosa", "rosae"}}));
+    // right, right, wrong, right: box 1, box 2, box 1, box 2 due two days after the last.
+    const auto zellen = db.zellen(1);
+    ASSERT_EQ(zellen.size(), 2u);
+    EXPECT_EQ(zellen[0], (Zellenstand{"Dativ Singular", {1, tag("2026-03-05")}}));
+    EXPECT_EQ(zellen[1], (Zellenstand{"Genitiv Plural", {2, tag("2026-03-06")}}));
+    EXPECT_EQ(db.eingefuehrt(tag("2026-03-01")), 1);
+    EXPECT_EQ(db.uebungstage(2), (std::vector<Uebungstag>{{tag("2026-03-04"), 2, 1},
+                                                          {tag("2026-03-02"), 1, 0},
+                                                          {tag("2026-03-01"), 1, 0}}));
+    EXPECT_EQ(db.antworte(1, "Genitiv Plural", true, tag("2026-03-06")),
+              (Kasten{3, tag("2026-03-10")}));
+    EXPECT_FALSE(db.meldung());
+
+    sqlite3* roh = nullptr;
+    sqlite3_open(o.datei().c_str(), &roh);
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(roh, "PRAGMA user_version", -1, &s, nullptr);
+    sqlite3_step(s);
+    EXPECT_EQ(sqlite3_column_int(s, 0), Database::schemaVersion);
+    sqlite3_finalize(s);
+    sqlite3_close(roh);
+}
+
+TEST(Migration, VonVersion0LeereDatei) {
+    Ordner o;
+    std::ofstream(o.datei()).flush();
+    Database db(o.datei());
+    ASSERT_EQ(db.lektionen().size(), 1u);
+    EXPECT_EQ(db.lektionen()[0].name, "Meine Wörter");
+    EXPECT_TRUE(db.hinzufuegen({"SUBST", {"rosa", "rosae"}}));
+    EXPECT_FALSE(db.meldung());
+}
+
+// Files that are not a database of this program are kept aside, never deleted.
+TEST(Database, FremdeUndBeschaedigteDateien) {
+    const std::vector<std::pair<const char*, std::function<void(const fs::path&)>>> faelle{
+        {"Text", [](const fs::path& p) { std::ofstream(p) << "SUBST rosa, rosae\n"; }},
+        {"fremde Datenbank", [](const fs::path& p) { sql(p, "CREATE TABLE notes(x);"); }},
+        {"zerstoert",
+         [](const fs::path& p) {
+             sql(p, version1);
+             std::fstream f(p, std::ios::in | std::ios::out | std::ios::binary);
+             f.seekp(100);
+             f << std::string(2000, '\xA5');
+         }},
+    };
+    for (const auto& [name, mache] : faelle) {
+        Ordner o;
+        mache(o.datei());
+        const auto groesse = fs::file_size(o.datei());
+        Database db(o.datei());
+        EXPECT_TRUE(db.hinzufuegen({"SUBST", {"rosa", "rosae"}})) << name;
+        const auto m = db.meldung();
+        ASSERT_TRUE(m) << name;
+        EXPECT_NE(m->find("beschädigt oder gehört nicht zu diesem Programm"), std::string::npos);
+        EXPECT_NE(m->find("lektionen.sqlite.beschaedigt-"), std::string::npos) << *m;
+        int beiseite = 0;
+        for (const auto& e : fs::directory_iterator(o.pfad))
+            if (e.path().filename().string().starts_with("lektionen.sqlite.beschaedigt-") &&
+                e.path().extension() != ".sqlite-wal") {
+                ++beiseite;
+                EXPECT_EQ(fs::file_size(e.path()), groesse) << name;
+            }
+        EXPECT_EQ(beiseite, 1) << name;
+        EXPECT_EQ(db.lektionen().size(), 1u) << name;
+        EXPECT_EQ(db.lektionen()[0].woerter, 1) << name;
+    }
+}
+
+TEST(Database, NeuereFassungBleibtUnberuehrt) {
+    Ordner o;
+    sql(o.datei(), "PRAGMA application_id = 1280591448; CREATE TABLE x(y); PRAGMA "
+                   "user_version = 99;");
+    Database db(o.datei());
+    EXPECT_FALSE(db.hinzufuegen({"SUBST", {"rosa", "rosae"}}));
+    EXPECT_TRUE(db.meldung());
+    EXPECT_FALSE(db.speichert());
+}
+
+// A data folder that cannot be made (a file stands in its place, as a read-only disk refuses
+// it even to root).
+TEST(Database, OrdnerNichtBeschreibbar) {
+    Ordner o;
+    std::ofstream(o.pfad / "latiflex") << "kein Ordner";
+    Database db(o.pfad / "latiflex" / "lektionen.sqlite");
+    EXPECT_FALSE(db.hinzufuegen({"SUBST", {"rosa", "rosae"}}));
+    const auto m = db.meldung();
+    ASSERT_TRUE(m);
+    EXPECT_NE(m->find("ohne zu speichern"), std::string::npos) << *m;
+    EXPECT_FALSE(db.speichert());
+    EXPECT_TRUE(db.lektionen().empty());
+}
+
+} // namespace
+} // namespace latiflex::lektionen

@@ -1,0 +1,158 @@
+// The lesson file: each refusal with its line number, the name, hostile files, the round
+// trip through the writer; the rules' refusals through the controller; the Anki cards.
+#include "lauf.h"
+#include "lessons/anki.h"
+#include "lessons/lektionsdatei.h"
+#include "shell/lektionen.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace latiflex::lektionen {
+namespace {
+
+struct Zeile {
+    const char* name;
+    std::string datei;
+    std::size_t zeile; ///< 0: the line is accepted
+    std::string grund;
+};
+
+class Refusal : public ::testing::TestWithParam<Zeile> {};
+
+// Each file holds a good word on line 2 and the case on line 3.
+TEST_P(Refusal, ZeileUndGrund) {
+    const Zeile& z = GetParam();
+    const Lektionsdatei d = lesen("# L\nSUBST rosa, rosae\n" + z.datei + "\n", "l.txt");
+    EXPECT_TRUE(d.fehler.empty());
+    ASSERT_FALSE(d.woerter.empty());
+    EXPECT_EQ(d.woerter[0].zeile, 2u);
+    if (z.zeile == 0) {
+        EXPECT_TRUE(d.abgelehnt.empty()) << d.abgelehnt[0].text();
+        return;
+    }
+    ASSERT_EQ(d.abgelehnt.size(), 1u);
+    EXPECT_EQ(d.abgelehnt[0].zeile, z.zeile);
+    EXPECT_EQ(d.abgelehnt[0].grund, z.grund);
+}
+
+const std::string steuer = "Die Zeile enthält Steuerzeichen oder Zeichen, die die Schreibrichtung "
+                           "ändern.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Zeilen, Refusal,
+    ::testing::Values(
+        Zeile{"kommentar", "# nur ein Kommentar", 0, ""}, Zeile{"leer", "   ", 0, ""},
+        Zeile{"crlf", "VERBUM laudo, laudare, laudavi, laudatus\r", 0, ""},
+        Zeile{"markup", "SUBST <b>rosa</b>, rosae", 0, ""},
+        Zeile{"arabisch", "SUBST \xD9\x83\xD8\xAA\xD8\xA7\xD8\xA8, rosae", 0, ""},
+        Zeile{"klein", "subst rosa, rosae", 3,
+              "„subst“ ist kein Befehl; eine Zeile beginnt mit SUBST, ADJEKTIV oder VERBUM."},
+        Zeile{"knopf", "PR.IMP.F1. AKT.", 3,
+              "„PR.IMP.F1.“ ist kein Befehl; eine Zeile beginnt mit SUBST, ADJEKTIV oder VERBUM."},
+        Zeile{"ohneWort", "SUBST", 3, "Nach SUBST fehlt ein Wort."},
+        Zeile{"leeresWort", "ADJEKTIV bonus, , bonum", 3, "Nach ADJEKTIV fehlt ein Wort."},
+        Zeile{"leeresErstes", "SUBST , rosae", 3, "Nach SUBST fehlt ein Wort."},
+        Zeile{"kaputt", "SUBST ros\xC3, rosae", 3, "Die Zeile ist kein UTF-8-Text."},
+        Zeile{"ueberlang", "SUBST \xE0\x80\xAF", 3, "Die Zeile ist kein UTF-8-Text."},
+        Zeile{"nul", std::string("SUBST ro\0sa, rosae", 18), 3, steuer},
+        Zeile{"rechtsNachLinks", "SUBST \xE2\x80\xAErosa, rosae", 3, steuer},
+        Zeile{"isolat", "SUBST rosa\xE2\x81\xA6, rosae", 3, steuer},
+        Zeile{"lang", "SUBST " + std::string(995, 'a'), 3,
+              "Die Zeile ist zu lang (höchstens 1000 Zeichen)."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Lektionsdatei, Name) {
+    EXPECT_EQ(lesen("SUBST rosa, rosae\n", "woche3.txt").name, "woche3");
+    EXPECT_EQ(lesen("SUBST rosa, rosae\n# Lektion 12\n# Lektion 13", "w.txt").name, "Lektion 12");
+    EXPECT_EQ(lesen("\xEF\xBB\xBF#  Lektion 12 \nSUBST rosa, rosae", "x.txt").name, "Lektion 12");
+    EXPECT_EQ(lesen("#\xE2\x80\xAE Lek\ttion\nSUBST rosa, rosae", "x.txt").name, "Lek tion");
+    EXPECT_EQ(lesen("# " + std::string(500, 'x') + "\nSUBST rosa, rosae", "x").name,
+              std::string(hoechstName, 'x'));
+}
+
+TEST(Lektionsdatei, Antworten) {
+    const Lektionsdatei d =
+        lesen("VERBUM hortor, hortari, hortatus sum\nADJEKTIV acer,acris, acre", "x");
+    ASSERT_EQ(d.woerter.size(), 2u);
+    EXPECT_EQ(d.woerter[0].eingabe, (Eingabe{"VERBUM", {"hortor", "hortari", "hortatus sum"}}));
+    EXPECT_EQ(d.woerter[1].eingabe, (Eingabe{"ADJEKTIV", {"acer,acris", "acre"}}));
+}
+
+// Whole files refused at once, or read within a fraction of a second.
+TEST(Lektionsdatei, FeindlicheDateien) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_NE(lesen(std::string(100 * 1024 * 1024, 'a'), "x").fehler, "");
+    EXPECT_EQ(lesen(std::string(1'000'000, '\n'), "x").fehler, "Die Datei enthält kein Wort.");
+    std::string viele;
+    for (int i = 0; i < 2001; ++i)
+        viele += "SUBST rosa, rosae\n";
+    const Lektionsdatei d = lesen(viele, "x");
+    EXPECT_EQ(d.fehler, "Die Datei hat mehr als 2000 Wörter; eine Lektion hat weniger.");
+    EXPECT_TRUE(d.woerter.empty());
+    std::string binaer(3'000'000, '\0');
+    for (std::size_t i = 0; i < binaer.size(); ++i)
+        binaer[i] = static_cast<char>((i * 7919) % 251);
+    EXPECT_NO_THROW(lesen(binaer, "x"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST(Lektionsdatei, SchreibenUndLesen) {
+    const std::vector<Eingabe> woerter{{"SUBST", {"rosa", "rosae"}},
+                                       {"ADJEKTIV", {"bonus", "bona", "bonum"}},
+                                       {"VERBUM", {"laudo", "laudare", "laudavi", "laudatus"}}};
+    const std::string text = schreiben("Lektion 12", woerter);
+    EXPECT_EQ(text, "# Lektion 12\nSUBST rosa, rosae\nADJEKTIV bonus, bona, bonum\n"
+                    "VERBUM laudo, laudare, laudavi, laudatus\n");
+    const Lektionsdatei d = lesen(text, "x");
+    EXPECT_EQ(d.name, "Lektion 12");
+    ASSERT_EQ(d.woerter.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(d.woerter[i].eingabe, woerter[i]);
+    for (const Eingabe& e : {Eingabe{"SUBST", {"a, b", "c"}}, Eingabe{"SUBST", {"a\nb", "c"}},
+                             Eingabe{"SUBST", {"rosa", ""}}, Eingabe{"SUBST", {"rosa", "rosae "}},
+                             Eingabe{"SUBST", {}}})
+        EXPECT_FALSE(darstellbar(e)) << zeile(e);
+}
+
+TEST(Anki, KartenMitFarbenUndMaskiert) {
+    const std::string t =
+        ankiText({{"rosa, rosae: Genitiv Plural", "ros", "arum"}, {"<b>&\"\tx\n", "<i>", ""}},
+                 "#000000", "#FF0000");
+    EXPECT_EQ(t, "#separator:tab\n#html:true\n"
+                 "rosa, rosae: Genitiv Plural\t<span style=\"color:#000000\">ros</span>"
+                 "<span style=\"color:#FF0000\">arum</span>\n"
+                 "&lt;b&gt;&amp;&quot; x \t<span style=\"color:#000000\">&lt;i&gt;</span>\n");
+}
+
+} // namespace
+} // namespace latiflex::lektionen
+
+namespace latiflex::testing {
+namespace {
+
+// A line the rules refuse carries the program's own message box and its line number.
+TEST(Lektionen, DieRegelnPruefenJedeZeile) {
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, "/nonexistent/never-written.sqlite");
+    lauf.log.str("");
+    const auto import = lektionen.pruefenText("# Woche 3\n"
+                                              "SUBST rosa, rosae\n"
+                                              "SUBST 12, 13\n"
+                                              "SUBST bos, bovis\n"
+                                              "VERBUM laudo, laudare, laudavi, 123\n"
+                                              "VERBUM hortor, hortari, hortatus sum\n"
+                                              "ADJEKTIV acer, acris, acre\n",
+                                              "w.txt");
+    EXPECT_EQ(import.name, "Woche 3");
+    EXPECT_EQ(import.woerter.size(), 3u);
+    ASSERT_EQ(import.abgelehnt.size(), 3u);
+    EXPECT_EQ(import.abgelehnt[0].text(), "Zeile 3: Keine Zahlen, Du...");
+    EXPECT_EQ(import.abgelehnt[1].zeile, 4u);
+    EXPECT_EQ(import.abgelehnt[2].zeile, 5u);
+    EXPECT_EQ(lauf.log.str(), "") << "checking shows nothing in the pane or a box";
+}
+
+} // namespace
+} // namespace latiflex::testing
