@@ -7,9 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 limit=(-max_total_time=20)
 drill=(-max_total_time=10) # the drill's target is small: a shorter run keeps CI in its budget
+bestimmen=(-max_total_time=5) # the analysis: five seconds, so CI keeps its budget
 case "${1:-}" in
-    --runs) limit=(-runs="$2") drill=(-runs="$2") ;;
-    --seconds) limit=(-max_total_time="$2") drill=(-max_total_time="$(( $2 < 10 ? $2 : 10 ))") ;;
+    --runs) limit=(-runs="$2") drill=(-runs="$2") bestimmen=(-runs="$2") ;;
+    --seconds) limit=(-max_total_time="$2") drill=(-max_total_time="$(( $2 < 10 ? $2 : 10 ))")
+               bestimmen=(-max_total_time="$(( $2 < 5 ? $2 : 5 ))") ;;
     "") ;;
     *) echo "usage: $0 [--runs N | --seconds S]" >&2; exit 2 ;;
 esac
@@ -17,16 +19,18 @@ esac
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-for target in clicks text drill; do
+for target in clicks text drill bestimmen; do
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus" build/fuzz/artifacts
     case $target in
         clicks) cp tests/golden/*.txt "$corpus"/ ;;
         text) cp fuzz/seeds/text/* "$corpus"/ ;;
         drill) cp fuzz/seeds/drill/* "$corpus"/ ;;
+        bestimmen) cp fuzz/seeds/bestimmen/* "$corpus"/ ;;
     esac
     run=("${limit[@]}")
     [ "$target" = drill ] && run=("${drill[@]}")
+    [ "$target" = bestimmen ] && run=("${bestimmen[@]}")
     echo "== ${target}_fuzzer ${run[*]}"
     build/fuzz/fuzz/${target}_fuzzer "${run[@]}" -max_len=1024 -timeout=10 -print_final_stats=1 \
         -artifact_prefix=build/fuzz/artifacts/ "$corpus" 2>&1 |

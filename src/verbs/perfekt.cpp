@@ -17,21 +17,23 @@ constexpr Personen endungen_futex{{"ero", "eris", "erit", "erimus", "eritis", "e
 
 } // namespace
 
-std::optional<Tempora> perfektFormen(const Verb& v, grammar::GenusVerbi genus) {
+std::optional<Tempora> perfektAktivFormen(const Verb& v) {
+    const std::string& f = v.stammformen[3];
+    if (f.empty()) return std::nullopt;
+    // Exactly one letter is cut, whatever it is: amavi gives amav, fui fu.
     grammar::AbEins<std::string, 6> staemme;
-    if (genus == grammar::GenusVerbi::aktiv) {
-        const std::string& f = v.stammformen[3];
-        if (v.deponens || f.empty()) return std::nullopt;
-        // Exactly one letter is cut, whatever it is: amavi gives amav, fui fu.
-        staemme.werte.fill(std::string(*text::less(f, 1)));
-        return nachTabellen(
-            {&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj, &endungen_plqpfkonj},
-            &staemme);
-    }
+    staemme.werte.fill(std::string(*text::less(f, 1)));
+    return nachTabellen(
+        {&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj, &endungen_plqpfkonj},
+        &staemme);
+}
+
+std::optional<Tempora> perfektPassivFormen(const Verb& v) {
     const std::string& q = v.stammformen[4];
     const auto plural = text::less(q, 2);
-    if (istVoloNoloMalo(v.stammformen[1]) || v.istsum || q.empty() || !plural) return std::nullopt;
+    if (q.empty() || !plural) return std::nullopt;
     // The participle and a blank; in the plural in -i, with two more blanks.
+    grammar::AbEins<std::string, 6> staemme;
     for (int n = 1; n <= 6; ++n)
         staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
     return nachTabellen(esseTabellen, &staemme);
@@ -39,31 +41,54 @@ std::optional<Tempora> perfektFormen(const Verb& v, grammar::GenusVerbi genus) {
 
 void perfakt(Umgebung& u, const Verb* verb) {
     if (!leerenFuerAktiv(u, verb)) return;
-    const auto tempora = perfektFormen(*verb, grammar::GenusVerbi::aktiv);
-    if (!tempora) {
+    const Verb& v = *verb;
+    const auto t = perfektAktivFormen(v);
+    if (!t) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, *verb, Seite::perfektAktiv, *tempora);
+    zeigeSeite(u, v, Seite::perfektAktiv, *t);
 }
 
 void perfpass(Umgebung& u, const Verb* verb) {
     if (!verbGewaehlt(u, verb)) return;
-    if (istVoloNoloMalo(verb->stammformen[1])) {
+    const Verb& v = *verb;
+    if (istVoloNoloMalo(v.stammformen[1])) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    if (verb->istsum) {
+    if (v.istsum) {
         melden(u.dialoge, "Nicht vorhanden", "LEER");
         return;
     }
     u.leeren();
-    const auto tempora = perfektFormen(*verb, grammar::GenusVerbi::passiv);
-    if (!tempora) {
+    const auto t = perfektPassivFormen(v);
+    if (!t) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER ?");
         return;
     }
-    zeigeSeite(u, *verb, Seite::perfektPassiv, *tempora);
+    zeigeSeite(u, v, Seite::perfektPassiv, *t);
+}
+
+std::optional<grammar::Paradigma> seitenParadigma(const Verb& v, Seite seite) {
+    std::optional<Tempora> t;
+    switch (seite) {
+    case Seite::praesensAktiv:
+        if (!v.deponens) t = praesensAktivFormen(v);
+        break;
+    case Seite::praesensPassiv:
+        if (!v.istsum) t = praesensPassivFormen(v);
+        break;
+    case Seite::perfektAktiv:
+        if (!v.deponens) t = perfektAktivFormen(v);
+        break;
+    case Seite::perfektPassiv:
+        if (!istVoloNoloMalo(v.stammformen[1]) && !v.istsum) t = perfektPassivFormen(v);
+        break;
+    }
+    if (!t) return std::nullopt;
+    const bool esse = seite == Seite::praesensAktiv && v.istsum;
+    return seitenParadigma(v, seite, *t, esse ? Farbe::ohne : Farbe::wortform);
 }
 
 } // namespace latiflex::verbs

@@ -131,44 +131,46 @@ bool formbar(const Verb& v, bool eigeneStaemme) {
 
 } // namespace
 
-std::optional<Tempora> praesensFormen(const Verb& v, GenusVerbi genus) {
+std::optional<Tempora> praesensAktivFormen(const Verb& v) {
     const std::string& p = v.stammformen[1];
-    const std::string& inf = v.stammformen[2];
-    if (genus == GenusVerbi::aktiv) {
-        if (v.deponens || p.empty() || inf.empty() ||
-            (!v.istsum && !formbar(v, istVoloNoloMalo(p))))
-            return std::nullopt;
-        return v.istsum ? nachTabellen(esseTabellen) : aktiv(p, inf, v.konjklasse);
-    }
-    if (v.istsum || p.empty() || inf.empty() || istVoloNoloMalo(p) || !formbar(v, false))
+    if (p.empty() || v.stammformen[2].empty() || (!v.istsum && !formbar(v, istVoloNoloMalo(p))))
         return std::nullopt;
-    return passiv(p, inf, v.konjklasse);
+    if (v.istsum) return nachTabellen(esseTabellen);
+    return aktiv(p, v.stammformen[2], v.konjklasse);
+}
+
+std::optional<Tempora> praesensPassivFormen(const Verb& v) {
+    const std::string& p = v.stammformen[1];
+    if (p.empty() || v.stammformen[2].empty() || istVoloNoloMalo(p) || !formbar(v, false))
+        return std::nullopt;
+    return passiv(p, v.stammformen[2], v.konjklasse);
 }
 
 void prakt(Umgebung& u, const Verb* verb) {
     if (!leerenFuerAktiv(u, verb)) return;
-    const auto tempora = praesensFormen(*verb, GenusVerbi::aktiv);
+    const Verb& v = *verb;
+    const auto tempora = praesensAktivFormen(v);
     if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, *verb, Seite::praesensAktiv, *tempora,
-               verb->istsum ? Farbe::ohne : Farbe::wortform);
+    zeigeSeite(u, v, Seite::praesensAktiv, *tempora, v.istsum ? Farbe::ohne : Farbe::wortform);
 }
 
 void prpass(Umgebung& u, const Verb* verb) {
     if (!verbGewaehlt(u, verb)) return;
-    if (verb->istsum) {
+    const Verb& v = *verb;
+    if (v.istsum) {
         melden(u.dialoge, "Nicht vorhanden", "LEER");
         return;
     }
     u.leeren();
-    const auto tempora = praesensFormen(*verb, GenusVerbi::passiv);
+    const auto tempora = praesensPassivFormen(v);
     if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, *verb, Seite::praesensPassiv, *tempora);
+    zeigeSeite(u, v, Seite::praesensPassiv, *tempora);
 }
 
 } // namespace latiflex::verbs

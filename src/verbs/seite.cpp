@@ -2,6 +2,7 @@
 
 #include "grammar/bezeichnung.h"
 #include "interfaces/prompt.h"
+#include "verbs/tempora.h"
 
 namespace latiflex::verbs {
 
@@ -111,16 +112,8 @@ std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>
     eingegeben[4] = deponens ? wort(2) : wort(3);
     const Verb v = verb(eingegeben);
     if (knopf == "VERBUM") return kopfseite(v);
-    for (std::size_t i = 0; i < seitenKnoepfe.size(); ++i) {
-        if (seitenKnoepfe[i] != knopf) continue;
-        const Seitenart& art = seitenarten[i];
-        const auto tempora =
-            art.perfekt ? perfektFormen(v, art.genusVerbi) : praesensFormen(v, art.genusVerbi);
-        if (!tempora) return std::nullopt;
-        const bool esse = v.istsum && !art.perfekt && art.genusVerbi == GenusVerbi::aktiv;
-        return seitenParadigma(v, static_cast<Seite>(i), *tempora,
-                               esse ? Farbe::ohne : Farbe::wortform);
-    }
+    for (std::size_t i = 0; i < seitenKnoepfe.size(); ++i)
+        if (seitenKnoepfe[i] == knopf) return seitenParadigma(v, static_cast<Seite>(i));
     return std::nullopt;
 }
 

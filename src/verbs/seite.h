@@ -41,19 +41,11 @@ enum class Farbe { wortform, ohne };
 grammar::Paradigma seitenParadigma(const Verb& v, Seite seite, const Tempora& tempora,
                                    Farbe farbe = Farbe::wortform);
 
-/// The five tenses of the present pages of `v`, active or passive; nothing where the page's
-/// command prints no forms but a message (a deponent's active, a class the rules did not
-/// find).
-std::optional<Tempora> praesensFormen(const Verb& v, grammar::GenusVerbi genus);
-
-/// The same for the two perfect pages.
-std::optional<Tempora> perfektFormen(const Verb& v, grammar::GenusVerbi genus);
-
 /**
  * The page captioned `knopf` (a tense page's button, or "VERBUM" for the principal parts
  * alone) of the verb whose principal parts were typed as `stichwoerter` (as a page of the
- * verb holds them): the page the commands would show
- * after these answers, or nothing where they print no forms.
+ * verb holds them): the page the commands would show after these answers, or nothing
+ * where they print no forms.
  */
 std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>& stichwoerter,
                                            std::string_view knopf);
