@@ -408,14 +408,19 @@ bool LektionenFenster::importieren(const QString& pfad) {
         if (import.abgelehnt.size() > gezeigteZeilen)
             liste += QStringLiteral("… und %1 weitere (siehe Details)\n")
                          .arg(import.abgelehnt.size() - gezeigteZeilen);
-        QMessageBox frage(QMessageBox::Question, QStringLiteral("Zeilen abgelehnt"),
-                          QStringLiteral("„%1“: %2 Zeilen können nicht übernommen werden:\n\n%3\n"
-                                         "%4 gültige Wörter importieren oder nichts?")
-                              .arg(kurz(import.name))
-                              .arg(import.abgelehnt.size())
-                              .arg(liste)
-                              .arg(import.woerter.size()),
-                          QMessageBox::NoButton, this);
+        QMessageBox frage(
+            QMessageBox::Question, QStringLiteral("Zeilen abgelehnt"),
+            QStringLiteral("„%1“: %2 nicht übernommen werden:\n\n%3\n%4 "
+                           "importieren oder nichts?")
+                .arg(kurz(import.name),
+                     import.abgelehnt.size() == 1
+                         ? QStringLiteral("1 Zeile kann")
+                         : QStringLiteral("%1 Zeilen können").arg(import.abgelehnt.size()),
+                     liste,
+                     import.woerter.size() == 1
+                         ? QStringLiteral("Das gültige Wort")
+                         : QStringLiteral("Die %1 gültigen Wörter").arg(import.woerter.size())),
+            QMessageBox::NoButton, this);
         frage.setTextFormat(Qt::PlainText);
         frage.setDetailedText(alle);
         auto* gueltige =

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Lessons from outside, with the keyboard alone: the real latiflex under Xvfb and openbox.
 # A teacher's lesson file (one line the rules refuse) is imported through Ctrl+L, Alt+I and
-# the file dialog; the box must name the refused line, Alt+G imports the valid ones. F5 must
+# the file dialog; the box must name the refused line (read by OCR), Alt+G imports the valid ones. F5 must
 # open the drill on what is due today; three answers are given (one right from this script's
 # own table of forms, one wrong, one "Lösung zeigen"), then ENDE is clicked with the drill
 # open. Started again, the database (read by sqlite3, not by the program) holds the three
@@ -14,7 +14,7 @@ picture=
 if [ "${1:-}" = --picture ]; then picture=$(realpath -m "$2"); fi
 
 source "$(dirname "$0")/xvfb.sh"
-require_tools Xvfb xdpyinfo xprop xdotool openbox xclip sqlite3
+require_tools Xvfb xdpyinfo xprop xwininfo xdotool openbox xclip sqlite3 tesseract
 
 rm -rf "$out"
 mkdir -p "$out/home" "$out/daten"
@@ -124,12 +124,14 @@ xdotool type --delay 1 "$HOME/lektion12.txt"
 xdotool key Return
 frage=$(window "Zeilen abgelehnt")
 xdotool windowactivate --sync "$frage"
-sleep 0.3
-xdotool key ctrl+c
-sleep 0.3
-text=$(xclip -o -selection clipboard)
-echo "import asks: $(tr '\n' '|' <<<"$text")"
-grep -q 'Zeile 5: Keine Zahlen, Du...' <<<"$text" || fail "refused line not named: $text"
+sleep 0.5
+# The box, read from the screen.
+eval "$(xdotool getwindowgeometry --shell "$frage")"
+"$shot" "$out/frage.png" "$X" "$Y" "$WIDTH" "$HEIGHT" 3
+tesseract "$out/frage.png" "$out/frage" --psm 6 >/dev/null 2>&1
+text=$(tr '\n' ' ' <"$out/frage.txt")
+echo "import asks: $text"
+grep -q 'Zeile 5: Keine Zahlen' <<<"$text" || fail "refused line not named: $text"
 xdotool key alt+g
 gone "Zeilen abgelehnt"
 xdotool windowactivate --sync "$lektionen"
@@ -175,9 +177,14 @@ start
 xdotool key ctrl+l
 lektionen=$(window Lektionen)
 xdotool windowactivate --sync "$lektionen"
+# The lesson below the current one, with its words and the day practised.
+xdotool key Down
 sleep 0.5
 if [ -n "$picture" ]; then
-    eval "$(xdotool getwindowgeometry --shell "$lektionen")"
+    # The window with its frame, as openbox draws it.
+    frame=$(xwininfo -id "$lektionen" -frame 2>/dev/null | awk '/Absolute upper-left X/ {x=$4}
+        /Absolute upper-left Y/ {y=$4} /Width/ {w=$2} /Height/ {h=$2} END {print x, y, w, h}')
+    read -r X Y WIDTH HEIGHT <<<"$frame"
     "$shot" "$picture" "$X" "$Y" "$WIDTH" "$HEIGHT" 1
 fi
 woerter=$(sqlite3 "file:$db?mode=ro" "SELECT count(*) FROM wort")
