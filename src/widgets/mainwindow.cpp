@@ -4,6 +4,7 @@
 #include "shell/hinweis.h"
 #include "shell/lektionen.h"
 #include "shell/steuerelemente.h"
+#include "widgets/bestimmenfenster.h"
 #include "widgets/lektionenfenster.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
@@ -79,13 +80,21 @@ MainWindow::MainWindow(Dialogs* dialoge)
     addAction(ueben);
     paneMenu_->anhaengen(ueben);
 
+    auto* bestimmen = new QAction(QStringLiteral("Bestimmen…"), this);
+    bestimmen->setObjectName(QStringLiteral("bestimmenAktion"));
+    bestimmen->setShortcut(Qt::Key_F7);
+    bestimmen->setShortcutContext(Qt::WindowShortcut);
+    connect(bestimmen, &QAction::triggered, this, &MainWindow::bestimmen);
+    addAction(bestimmen);
+    paneMenu_->anhaengen(bestimmen);
+
     auto* lektionen = new QAction(QStringLiteral("Lektionen…"), this);
     lektionen->setObjectName(QStringLiteral("lektionenAktion"));
     lektionen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     lektionen->setShortcutContext(Qt::WindowShortcut);
     connect(lektionen, &QAction::triggered, this, &MainWindow::lektionenZeigen);
     addAction(lektionen);
-    paneMenu_->anhaengen(lektionen, false);
+    paneMenu_->anhaengen(lektionen);
     paneMenu_->eintrag(QStringLiteral("Zur Lektion hinzufügen"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { hinzufuegen(); });
 
@@ -104,6 +113,7 @@ MainWindow::MainWindow(Dialogs* dialoge)
 }
 
 MainWindow::~MainWindow() {
+    delete bestimmen_;
     delete ueben_;
     delete lektionenFenster_;
 }
@@ -161,6 +171,23 @@ void MainWindow::ueben() {
     ueben_->setHintergrund(bild1_->background());
     ueben_->oeffnen();
     zeigeMeldung();
+}
+
+void MainWindow::bestimmen() {
+    if (!bestimmen_)
+        bestimmen_ = new BestimmenFenster(
+            form_.farben(), [this] { return analysis::eigeneWoerter(form_.seiten()); },
+            [this](const analysis::Deutung& d) { zeige(d); }, this);
+    bestimmen_->setHintergrund(bild1_->background());
+    bestimmen_->oeffnen();
+}
+
+void MainWindow::zeige(const analysis::Deutung& d) {
+    form_.eingeben(d.eingabe);
+    // A verb: after its heading, the tense page that prints the reading's cell.
+    if (d.eingabe.befehl != "VERBUM") return;
+    for (const Steuerelement& k : steuerelemente)
+        if (k.caption == d.seite && k.liestVerb) form_.click(k.name);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

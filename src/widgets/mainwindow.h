@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/bestimmung.h"
 #include "shell/form1.h"
 #include "widgets/qtdialogs.h"
 
@@ -15,6 +16,7 @@ class Lektionen;
 class LektionenFenster;
 class PaneMenu;
 class PaneWidget;
+class BestimmenFenster;
 class UebenFenster;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
@@ -56,6 +58,13 @@ public:
     /// "Zur Lektion hinzufügen": the word on view joins the current lesson on purpose, also
     /// when the hint line warns that its forms do not fit.
     void hinzufuegen();
+    /// F7 or "Bestimmen…": opens the window "Bestimmen", also before the first word.
+    void bestimmen();
+    /// The window "Bestimmen" once opened, else nullptr.
+    BestimmenFenster* bestimmenFenster() const { return bestimmen_; }
+    /// Prints the paradigm of a reading as typing its dictionary forms would: the word's
+    /// command, and for a verb the tense page that shows the cell.
+    void zeige(const analysis::Deutung& d);
 
 protected:
     /// Enter on a focused button presses it, as Space does.
@@ -75,6 +84,7 @@ private:
     std::unique_ptr<Lektionen> lektionen_;
     UebenFenster* ueben_ = nullptr;
     LektionenFenster* lektionenFenster_ = nullptr;
+    BestimmenFenster* bestimmen_ = nullptr;
 };
 
 } // namespace latiflex

@@ -66,8 +66,8 @@ QAction* PaneMenu::eintrag(const QString& text, const QKeySequence& kurz,
     return aktion;
 }
 
-void PaneMenu::anhaengen(QAction* aktion, bool abgesetzt) {
-    if (abgesetzt) menu_->addSeparator();
+void PaneMenu::anhaengen(QAction* aktion) {
+    menu_->addSeparator();
     menu_->addAction(aktion);
 }
 

@@ -40,10 +40,9 @@ public:
      */
     QAction* eintrag(const QString& text, const QKeySequence& kurz, std::function<void()> tun);
 
-    /// Adds `aktion` below a separator (or right below the entry before, `abgesetzt` false)
-    /// as it is: its shortcut and whether it is enabled stay its own ("Üben…" answers even
-    /// before the first word).
-    void anhaengen(QAction* aktion, bool abgesetzt = true);
+    /// Adds `aktion` below a separator as it is: its shortcut and whether it is enabled stay
+    /// its own ("Üben…" answers even before the first word).
+    void anhaengen(QAction* aktion);
 
     /// "Kopieren": the page on view onto the clipboard, as tab-separated text and as HTML.
     void kopieren();
