@@ -1,16 +1,22 @@
 #pragma once
 
+#include "analysis/bestimmung.h"
 #include "shell/form1.h"
 #include "widgets/qtdialogs.h"
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 
 namespace latiflex {
 
+class Lektionen;
+class LektionenFenster;
 class PaneMenu;
 class PaneWidget;
+class BestimmenFenster;
 class UebenFenster;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
@@ -42,12 +48,32 @@ public:
     /// The window "Üben" once opened, else nullptr.
     UebenFenster* uebenFenster() const { return ueben_; }
 
+    /// Ctrl+L or "Lektionen…": opens the window "Lektionen".
+    void lektionenZeigen();
+    /// The window "Lektionen" once opened, else nullptr.
+    LektionenFenster* lektionenFenster() const { return lektionenFenster_; }
+    /// The pupil's lessons, kept in the data folder (`QStandardPaths::AppDataLocation`); the
+    /// database is opened on its first use, never while the program starts.
+    Lektionen& lektionen() { return *lektionen_; }
+    /// "Zur Lektion hinzufügen": the word on view joins the current lesson on purpose, also
+    /// when the hint line warns that its forms do not fit.
+    void hinzufuegen();
+    /// F7 or "Bestimmen…": opens the window "Bestimmen", also before the first word.
+    void bestimmen();
+    /// The window "Bestimmen" once opened, else nullptr.
+    BestimmenFenster* bestimmenFenster() const { return bestimmen_; }
+    /// Prints the paradigm of a reading as typing its dictionary forms would: the word's
+    /// command, and for a verb the tense page that shows the cell.
+    void zeige(const analysis::Deutung& d);
+
 protected:
     /// Enter on a focused button presses it, as Space does.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void zeigeHinweis();
+    /// Shows the lessons' message (a damaged or read-only database), if there is one.
+    void zeigeMeldung();
 
     PaneWidget* bild1_;
     QLabel* hinweis_;
@@ -55,7 +81,10 @@ private:
     Form1 form_;
     Dialogs& meldungen_; // the dialogs the commands use
     PaneMenu* paneMenu_;
+    std::unique_ptr<Lektionen> lektionen_;
     UebenFenster* ueben_ = nullptr;
+    LektionenFenster* lektionenFenster_ = nullptr;
+    BestimmenFenster* bestimmen_ = nullptr;
 };
 
 } // namespace latiflex
