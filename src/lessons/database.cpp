@@ -300,6 +300,9 @@ void Database::fehler(int code) {
     if (primary == SQLITE_FULL)
         meldung_ = "Der Datenträger ist voll: die Lektionen können nicht gespeichert werden. "
                    "Das Programm arbeitet weiter, ohne zu speichern.";
+    else if (primary == SQLITE_IOERR)
+        meldung_ = "Die Lektionen ließen sich nicht schreiben (ist der Datenträger voll?). Das "
+                   "Programm arbeitet weiter, ohne zu speichern.";
     else
         meldung_ = "Die Lektionen können in „" + datei_.parent_path().string() +
                    "“ nicht gespeichert werden (kein Schreibrecht oder kein Zugriff). Das "
