@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a fixed number of runs or a
 # fixed time: scripts/fuzz.sh --runs 1000000, or scripts/fuzz.sh --seconds 40.
-# Seeds: the golden scripts (clicks) and fuzz/seeds/text; the growing corpus and any
+# Seeds: the golden scripts (clicks), fuzz/seeds/ and the golden lesson files; the growing corpus and any
 # crashing input stay under build/fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 limit=(-max_total_time=20)
 drill=(-max_total_time=10) # the drill's target is small: a shorter run keeps CI in its budget
+datei=(-max_total_time=5)  # the lesson file reader is smaller still
 case "${1:-}" in
-    --runs) limit=(-runs="$2") drill=(-runs="$2") ;;
-    --seconds) limit=(-max_total_time="$2") drill=(-max_total_time="$(( $2 < 10 ? $2 : 10 ))") ;;
+    --runs) limit=(-runs="$2") drill=(-runs="$2") datei=(-runs="$2") ;;
+    --seconds) limit=(-max_total_time="$2") drill=(-max_total_time="$(( $2 < 10 ? $2 : 10 ))")
+        datei=(-max_total_time="$(( $2 < 5 ? $2 : 5 ))") ;;
     "") ;;
     *) echo "usage: $0 [--runs N | --seconds S]" >&2; exit 2 ;;
 esac
@@ -17,16 +19,18 @@ esac
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-for target in clicks text drill; do
+for target in clicks text drill lektionsdatei; do
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus" build/fuzz/artifacts
     case $target in
         clicks) cp tests/golden/*.txt "$corpus"/ ;;
         text) cp fuzz/seeds/text/* "$corpus"/ ;;
         drill) cp fuzz/seeds/drill/* "$corpus"/ ;;
+        lektionsdatei) cp tests/golden/lessons/* "$corpus"/ ;;
     esac
     run=("${limit[@]}")
     [ "$target" = drill ] && run=("${drill[@]}")
+    [ "$target" = lektionsdatei ] && run=("${datei[@]}")
     echo "== ${target}_fuzzer ${run[*]}"
     build/fuzz/fuzz/${target}_fuzzer "${run[@]}" -max_len=1024 -timeout=10 -print_final_stats=1 \
         -artifact_prefix=build/fuzz/artifacts/ "$corpus" 2>&1 |
