@@ -102,8 +102,12 @@ public:
 
     /// @name The drill
     /// @{
+    /// Most words one drill over due cells asks: those whose cells fell due first. What is
+    /// left is asked when the drill is opened again.
+    static constexpr int hoechstWoerterJeUebung = 200;
+
     /// How many cells are due today: the stored cells due, and the new cells the day still
-    /// introduces.
+    /// introduces (where a lesson's narrowing leaves a cell out, it is not counted).
     int faellig();
     /// "Heute fällig: N".
     std::string faelligText();
