@@ -137,7 +137,9 @@ struct Lektionen::Impl {
 
 Lektionen::Lektionen(Form1& form, std::filesystem::path datei)
     : impl_(std::make_unique<Impl>()), form_(form), db_(std::move(datei)) {
-    form_.seiten().beiAenderung([this] { seiteGebildet(); });
+    form_.seiten().beiAenderung([this, lebt = std::weak_ptr<bool>(lebt_)] {
+        if (!lebt.expired()) seiteGebildet();
+    });
 }
 
 Lektionen::~Lektionen() = default;
