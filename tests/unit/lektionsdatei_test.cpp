@@ -73,6 +73,9 @@ TEST(Lektionsdatei, Name) {
     EXPECT_EQ(lesen("#\xE2\x80\xAE Lek\ttion\nSUBST rosa, rosae", "x.txt").name, "Lek tion");
     EXPECT_EQ(lesen("# " + std::string(500, 'x') + "\nSUBST rosa, rosae", "x").name,
               std::string(hoechstName, 'x'));
+    // Cut at a blank, the name keeps no blank at its end (it would not read back the same).
+    EXPECT_EQ(lesen("# " + std::string(hoechstName - 1, 'x') + " y\nSUBST rosa, rosae", "x").name,
+              std::string(hoechstName - 1, 'x'));
 }
 
 TEST(Lektionsdatei, Antworten) {
