@@ -7,11 +7,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 limit=(-max_total_time=20)
 drill=(-max_total_time=10) # the drill's target is small: a shorter run keeps CI in its budget
-datei=(-max_total_time=5)  # the lesson file reader is smaller still
+bestimmen=(-max_total_time=5) # the analysis: five seconds, so CI keeps its budget
+datei=(-max_total_time=5)     # the lesson file reader is smaller still
 case "${1:-}" in
-    --runs) limit=(-runs="$2") drill=(-runs="$2") datei=(-runs="$2") ;;
+    --runs) limit=(-runs="$2") drill=(-runs="$2") bestimmen=(-runs="$2") datei=(-runs="$2") ;;
     --seconds) limit=(-max_total_time="$2") drill=(-max_total_time="$(( $2 < 10 ? $2 : 10 ))")
-        datei=(-max_total_time="$(( $2 < 5 ? $2 : 5 ))") ;;
+               bestimmen=(-max_total_time="$(( $2 < 5 ? $2 : 5 ))")
+               datei=(-max_total_time="$(( $2 < 5 ? $2 : 5 ))") ;;
     "") ;;
     *) echo "usage: $0 [--runs N | --seconds S]" >&2; exit 2 ;;
 esac
@@ -19,17 +21,19 @@ esac
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-for target in clicks text drill lektionsdatei; do
+for target in clicks text drill bestimmen lektionsdatei; do
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus" build/fuzz/artifacts
     case $target in
         clicks) cp tests/golden/*.txt "$corpus"/ ;;
         text) cp fuzz/seeds/text/* "$corpus"/ ;;
         drill) cp fuzz/seeds/drill/* "$corpus"/ ;;
+        bestimmen) cp fuzz/seeds/bestimmen/* "$corpus"/ ;;
         lektionsdatei) cp tests/golden/lessons/* "$corpus"/ ;;
     esac
     run=("${limit[@]}")
     [ "$target" = drill ] && run=("${drill[@]}")
+    [ "$target" = bestimmen ] && run=("${bestimmen[@]}")
     [ "$target" = lektionsdatei ] && run=("${datei[@]}")
     echo "== ${target}_fuzzer ${run[*]}"
     # The fuzzer's own status decides (with pipefail, "|| true" would hide a crash).

@@ -38,6 +38,14 @@ void drucke(Umgebung& u, const grammar::Paradigma& p) {
     u.bild1.setBezug({});
 }
 
+std::optional<grammar::Paradigma> seite(std::string_view m, std::string_view s,
+                                        std::string_view n) {
+    const Eingabe eingabe{m, s, n};
+    const auto analyse = m.empty() || s.empty() || n.empty() ? std::nullopt : analysieren(eingabe);
+    if (!analyse) return std::nullopt;
+    return paradigma(eingabe, *analyse);
+}
+
 void adjektiv(Umgebung& u) {
     u.leeren();
 
@@ -50,17 +58,14 @@ void adjektiv(Umgebung& u) {
     const auto n = frageWort(u.dialoge, "Adjektiv im NEUTR. eingeben: ", "1.Sg.n.");
     if (!n) return;
 
-    const Eingabe eingabe{*m, *s, *n};
-    const auto analyse =
-        m->empty() || s->empty() || n->empty() ? std::nullopt : analysieren(eingabe);
-    if (!analyse) {
+    auto p = seite(*m, *s, *n);
+    if (!p) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
 
-    grammar::Paradigma p = paradigma(eingabe, *analyse);
-    drucke(u, p);
-    u.seiten.zeige(std::move(p));
+    drucke(u, *p);
+    u.seiten.zeige(std::move(*p));
 }
 
 } // namespace latiflex::adjectives

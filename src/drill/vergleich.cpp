@@ -32,9 +32,9 @@ bool entfaellt(utf8proc_int32_t c) {
     }
 }
 
-// The letter c as compared: small, and decomposed by the Unicode data with its marks
-// dropped (ā, ǟ, ḁ and a with a combining macron are all a).
-void anhaengenOhneZeichen(std::string& aus, char32_t c) {
+// The letter c as compared: decomposed by the Unicode data with its marks dropped (ā, ǟ, ḁ
+// and a with a combining macron are all a), small when `klein`.
+void anhaengenOhneZeichen(std::string& aus, char32_t c, bool klein) {
     std::array<utf8proc_int32_t, 8> teile{};
     const auto n = utf8proc_decompose_char(static_cast<utf8proc_int32_t>(c), teile.data(),
                                            teile.size(), UTF8PROC_DECOMPOSE, nullptr);
@@ -43,7 +43,8 @@ void anhaengenOhneZeichen(std::string& aus, char32_t c) {
         return;
     }
     for (auto t = teile.begin(); t != teile.begin() + n; ++t)
-        if (!entfaellt(*t)) text::appendCodePoint(aus, static_cast<char32_t>(utf8proc_tolower(*t)));
+        if (!entfaellt(*t))
+            text::appendCodePoint(aus, static_cast<char32_t>(klein ? utf8proc_tolower(*t) : *t));
 }
 
 std::string inZeichen(std::string_view s) { return "„" + text::kurz(s) + "“"; }
@@ -58,9 +59,29 @@ std::size_t gemeinsam(std::string_view a, std::string_view b) {
     return n;
 }
 
-} // namespace
+// The kind of mark `c` carries or is: a combining macron or breve, or a letter the Unicode
+// data decomposes into one; any other combining mark is an accent.
+Unsichtbar zeichenArt(char32_t c) {
+    std::array<utf8proc_int32_t, 8> teile{};
+    const auto n = utf8proc_decompose_char(static_cast<utf8proc_int32_t>(c), teile.data(),
+                                           teile.size(), UTF8PROC_DECOMPOSE, nullptr);
+    if (n < 1 || static_cast<std::size_t>(n) > teile.size()) return Unsichtbar::nichts;
+    Unsichtbar art = Unsichtbar::nichts;
+    for (auto t = teile.begin(); t != teile.begin() + n; ++t) {
+        if (*t == 0x304) return Unsichtbar::laengenzeichen;
+        if (*t == 0x306) art = Unsichtbar::kuerzezeichen;
+        const auto kategorie = utf8proc_category(*t);
+        if (art == Unsichtbar::nichts &&
+            (kategorie == UTF8PROC_CATEGORY_MN || kategorie == UTF8PROC_CATEGORY_MC ||
+             kategorie == UTF8PROC_CATEGORY_ME))
+            art = Unsichtbar::akzent;
+    }
+    return art;
+}
 
-std::string normiert(std::string_view text) {
+// Blanks trimmed and collapsed, marks and invisible characters dropped; small letters when
+// `kleinschreiben`, else the case as typed.
+std::string gereinigt(std::string_view text, bool kleinschreiben) {
     std::string aus;
     aus.reserve(text.size());
     bool blank = false;
@@ -73,9 +94,42 @@ std::string normiert(std::string_view text) {
         }
         if (blank) aus += ' ';
         blank = false;
-        anhaengenOhneZeichen(aus, c);
+        anhaengenOhneZeichen(aus, c, kleinschreiben);
     }
     return aus;
+}
+
+} // namespace
+
+std::string normiert(std::string_view text) { return gereinigt(text, true); }
+
+std::string bereinigt(std::string_view text) { return gereinigt(text, false); }
+
+Unsichtbar unsichtbar(std::string_view text) {
+    std::array<bool, 7> gefunden{};
+    const auto fund = [&gefunden](Unsichtbar u) { gefunden[static_cast<std::size_t>(u)] = true; };
+    bool blank = false;
+    bool zeichenDavor = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = text::nextCodePoint(text, i);
+        const bool weg = entfaellt(static_cast<utf8proc_int32_t>(c));
+        if (const Unsichtbar art = zeichenArt(c); art != Unsichtbar::nichts)
+            fund(art);
+        else if (weg || (istLeer(c) && c != ' '))
+            fund(Unsichtbar::zeichen);
+        if (istLeer(c)) {
+            if (!zeichenDavor || blank)
+                fund(zeichenDavor ? Unsichtbar::blanks : Unsichtbar::blankAmRand);
+            blank = true;
+        } else if (!weg) {
+            blank = false;
+            zeichenDavor = true;
+        }
+    }
+    if (blank) fund(Unsichtbar::blankAmRand);
+    for (std::size_t k = 1; k < gefunden.size(); ++k)
+        if (gefunden[k]) return static_cast<Unsichtbar>(k);
+    return Unsichtbar::nichts;
 }
 
 bool gleich(std::string_view getippt, std::string_view richtig) {

@@ -16,6 +16,26 @@ namespace latiflex::drill {
  */
 std::string normiert(std::string_view text);
 
+/**
+ * The form as the program's rules should read it: like `normiert`, but capitals kept (a
+ * marked capital becomes the plain capital), so *Iuppiter* stays a proper name.
+ */
+std::string bereinigt(std::string_view text);
+
+/// What makes a typed form differ from `bereinigt(text)`, first kind found in this order.
+enum class Unsichtbar {
+    nichts,         ///< it is its cleaned form
+    laengenzeichen, ///< a macron (rosā)
+    kuerzezeichen,  ///< a breve (rosă)
+    akzent,         ///< an accent, circumflex, tilde or diaeresis
+    blankAmRand,    ///< a blank at its start or end
+    blanks,         ///< a run of blanks inside it
+    zeichen,        ///< another character the pupil cannot see (a tab, a direction mark)
+};
+
+/// Why the typed form is not its cleaned form.
+Unsichtbar unsichtbar(std::string_view text);
+
 /// Whether the pupil's form counts as the right one.
 bool gleich(std::string_view getippt, std::string_view richtig);
 

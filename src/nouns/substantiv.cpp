@@ -27,6 +27,11 @@ void drucke(Umgebung& u, const grammar::Paradigma& p) {
     u.bild1.setBezug({});
 }
 
+std::optional<grammar::Paradigma> seite(std::string_view n, std::string_view g) {
+    if (n.empty() || g.empty() || n == "bos") return std::nullopt;
+    return paradigma(n, g);
+}
+
 void substantiv(Umgebung& u) {
     u.leeren();
 
@@ -43,7 +48,7 @@ void substantiv(Umgebung& u) {
         return;
     }
 
-    grammar::Paradigma p = paradigma(*nom, *gen);
+    grammar::Paradigma p = *seite(*nom, *gen);
     drucke(u, p);
     u.seiten.zeige(std::move(p));
 }

@@ -17,21 +17,37 @@ constexpr Personen endungen_futex{{"ero", "eris", "erit", "erimus", "eritis", "e
 
 } // namespace
 
-void perfakt(Umgebung& u, const Verb* verb) {
-    if (!leerenFuerAktiv(u, verb)) return;
-    const Verb& v = *verb;
+std::optional<Tempora> perfektAktivFormen(const Verb& v) {
     const std::string& f = v.stammformen[3];
-    if (f.empty()) {
-        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
-        return;
-    }
+    if (f.empty()) return std::nullopt;
     // Exactly one letter is cut, whatever it is: amavi gives amav, fui fu.
     grammar::AbEins<std::string, 6> staemme;
     staemme.werte.fill(std::string(*text::less(f, 1)));
-    zeigeSeite(u, v, Seite::perfektAktiv,
-               nachTabellen({&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj,
-                             &endungen_plqpfkonj},
-                            &staemme));
+    return nachTabellen(
+        {&endungen_perf, &esse_impf, &endungen_futex, &endungen_perfkonj, &endungen_plqpfkonj},
+        &staemme);
+}
+
+std::optional<Tempora> perfektPassivFormen(const Verb& v) {
+    const std::string& q = v.stammformen[4];
+    const auto plural = text::less(q, 2);
+    if (q.empty() || !plural) return std::nullopt;
+    // The participle and a blank; in the plural in -i, with two more blanks.
+    grammar::AbEins<std::string, 6> staemme;
+    for (int n = 1; n <= 6; ++n)
+        staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
+    return nachTabellen(esseTabellen, &staemme);
+}
+
+void perfakt(Umgebung& u, const Verb* verb) {
+    if (!leerenFuerAktiv(u, verb)) return;
+    const Verb& v = *verb;
+    const auto t = perfektAktivFormen(v);
+    if (!t) {
+        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
+        return;
+    }
+    zeigeSeite(u, v, Seite::perfektAktiv, *t);
 }
 
 void perfpass(Umgebung& u, const Verb* verb) {
@@ -46,17 +62,33 @@ void perfpass(Umgebung& u, const Verb* verb) {
         return;
     }
     u.leeren();
-    const std::string& q = v.stammformen[4];
-    const auto plural = text::less(q, 2);
-    if (q.empty() || !plural) {
+    const auto t = perfektPassivFormen(v);
+    if (!t) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER ?");
         return;
     }
-    // The participle and a blank; in the plural in -i, with two more blanks.
-    grammar::AbEins<std::string, 6> staemme;
-    for (int n = 1; n <= 6; ++n)
-        staemme[n] = n < 4 ? q + " " : std::string(*plural) + "i   ";
-    zeigeSeite(u, v, Seite::perfektPassiv, nachTabellen(esseTabellen, &staemme));
+    zeigeSeite(u, v, Seite::perfektPassiv, *t);
+}
+
+std::optional<grammar::Paradigma> seitenParadigma(const Verb& v, Seite seite) {
+    std::optional<Tempora> t;
+    switch (seite) {
+    case Seite::praesensAktiv:
+        if (!v.deponens) t = praesensAktivFormen(v);
+        break;
+    case Seite::praesensPassiv:
+        if (!v.istsum) t = praesensPassivFormen(v);
+        break;
+    case Seite::perfektAktiv:
+        if (!v.deponens) t = perfektAktivFormen(v);
+        break;
+    case Seite::perfektPassiv:
+        if (!istVoloNoloMalo(v.stammformen[1]) && !v.istsum) t = perfektPassivFormen(v);
+        break;
+    }
+    if (!t) return std::nullopt;
+    const bool esse = seite == Seite::praesensAktiv && v.istsum;
+    return seitenParadigma(v, seite, *t, esse ? Farbe::ohne : Farbe::wortform);
 }
 
 } // namespace latiflex::verbs

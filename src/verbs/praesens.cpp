@@ -131,18 +131,30 @@ bool formbar(const Verb& v, bool eigeneStaemme) {
 
 } // namespace
 
+std::optional<Tempora> praesensAktivFormen(const Verb& v) {
+    const std::string& p = v.stammformen[1];
+    if (p.empty() || v.stammformen[2].empty() || (!v.istsum && !formbar(v, istVoloNoloMalo(p))))
+        return std::nullopt;
+    if (v.istsum) return nachTabellen(esseTabellen);
+    return aktiv(p, v.stammformen[2], v.konjklasse);
+}
+
+std::optional<Tempora> praesensPassivFormen(const Verb& v) {
+    const std::string& p = v.stammformen[1];
+    if (p.empty() || v.stammformen[2].empty() || istVoloNoloMalo(p) || !formbar(v, false))
+        return std::nullopt;
+    return passiv(p, v.stammformen[2], v.konjklasse);
+}
+
 void prakt(Umgebung& u, const Verb* verb) {
     if (!leerenFuerAktiv(u, verb)) return;
     const Verb& v = *verb;
-    const std::string& p = v.stammformen[1];
-    if (p.empty() || v.stammformen[2].empty() || (!v.istsum && !formbar(v, istVoloNoloMalo(p)))) {
+    const auto tempora = praesensAktivFormen(v);
+    if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    if (v.istsum)
-        zeigeSeite(u, v, Seite::praesensAktiv, nachTabellen(esseTabellen), Farbe::ohne);
-    else
-        zeigeSeite(u, v, Seite::praesensAktiv, aktiv(p, v.stammformen[2], v.konjklasse));
+    zeigeSeite(u, v, Seite::praesensAktiv, *tempora, v.istsum ? Farbe::ohne : Farbe::wortform);
 }
 
 void prpass(Umgebung& u, const Verb* verb) {
@@ -153,12 +165,12 @@ void prpass(Umgebung& u, const Verb* verb) {
         return;
     }
     u.leeren();
-    const std::string& p = v.stammformen[1];
-    if (p.empty() || v.stammformen[2].empty() || istVoloNoloMalo(p) || !formbar(v, false)) {
+    const auto tempora = praesensPassivFormen(v);
+    if (!tempora) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::praesensPassiv, passiv(p, v.stammformen[2], v.konjklasse));
+    zeigeSeite(u, v, Seite::praesensPassiv, *tempora);
 }
 
 } // namespace latiflex::verbs

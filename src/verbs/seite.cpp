@@ -2,6 +2,7 @@
 
 #include "grammar/bezeichnung.h"
 #include "interfaces/prompt.h"
+#include "verbs/tempora.h"
 
 namespace latiflex::verbs {
 
@@ -38,10 +39,10 @@ constexpr Koepfe perfektPassiv{"PERF.IND.PASS.", "PLQPF.IND.PASS.", "FUTUR.IND.P
 
 // In the order of `Seite`.
 constexpr std::array<Seitenart, 4> seitenarten{{
-    {"PR.IMP.F1. AKT.", praesensAktiv, false, GenusVerbi::aktiv},
-    {"PR.IMP.F1. PASS.", praesensPassiv, false, GenusVerbi::passiv},
-    {"PF.PLQPF.F2. AKT.", perfektAktiv, true, GenusVerbi::aktiv},
-    {"PF.PLQPF.F2.PASS:", perfektPassiv, true, GenusVerbi::passiv},
+    {seitenKnoepfe[0], praesensAktiv, false, GenusVerbi::aktiv},
+    {seitenKnoepfe[1], praesensPassiv, false, GenusVerbi::passiv},
+    {seitenKnoepfe[2], perfektAktiv, true, GenusVerbi::aktiv},
+    {seitenKnoepfe[3], perfektPassiv, true, GenusVerbi::passiv},
 }};
 
 // Tense and mood of the page's five columns.
@@ -57,24 +58,6 @@ std::array<std::pair<Tempus, Modus>, 5> zeitenDer(bool perfekt) {
              {Tempus::futur1, Modus::indikativ},
              {Tempus::praesens, Modus::konjunktiv},
              {Tempus::imperfekt, Modus::konjunktiv}}};
-}
-
-std::vector<grammar::Stichwort> stichwoerter(const Verb& v) {
-    using grammar::Numerus;
-    using grammar::Person;
-    const GenusVerbi praesens = v.deponens ? GenusVerbi::passiv : GenusVerbi::aktiv;
-    const auto erstePerson = [](Tempus t, GenusVerbi g) {
-        return grammar::verbZelle(Person::erste, Numerus::singular, t, Modus::indikativ, g);
-    };
-    std::vector<grammar::Stichwort> s{{v.eingegeben[1], erstePerson(Tempus::praesens, praesens)},
-                                      {v.eingegeben[2], std::nullopt}};
-    if (v.deponens) {
-        s.push_back({v.eingegeben[4], erstePerson(Tempus::perfekt, GenusVerbi::passiv)});
-    } else {
-        s.push_back({v.eingegeben[3], erstePerson(Tempus::perfekt, GenusVerbi::aktiv)});
-        if (!v.istsum) s.push_back({v.eingegeben[4], std::nullopt});
-    }
-    return s;
 }
 
 } // namespace
@@ -111,6 +94,27 @@ grammar::Paradigma seitenParadigma(const Verb& v, Seite seite, const Tempora& te
         p.bloecke.push_back(std::move(block));
     }
     return p;
+}
+
+std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>& stichwoerter,
+                                           std::string_view knopf) {
+    // The order stichwoerter() gives: present, infinitive, then a deponent's perfect, or an
+    // active verb's perfect and participle.
+    const auto wort = [&stichwoerter](std::size_t i) {
+        return i < stichwoerter.size() ? stichwoerter[i].wort : std::string();
+    };
+    const bool deponens = !stichwoerter.empty() && stichwoerter[0].zelle &&
+                          stichwoerter[0].zelle->genusVerbi == GenusVerbi::passiv;
+    Stammformen eingegeben;
+    eingegeben[1] = wort(0);
+    eingegeben[2] = wort(1);
+    eingegeben[3] = deponens ? std::string() : wort(2);
+    eingegeben[4] = deponens ? wort(2) : wort(3);
+    const Verb v = verb(eingegeben);
+    if (knopf == "VERBUM") return kopfseite(v);
+    for (std::size_t i = 0; i < seitenKnoepfe.size(); ++i)
+        if (seitenKnoepfe[i] == knopf) return seitenParadigma(v, static_cast<Seite>(i));
+    return std::nullopt;
 }
 
 void druckeSeite(Umgebung& u, const grammar::Paradigma& p) {

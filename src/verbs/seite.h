@@ -5,6 +5,9 @@
 #include "verbs/verb.h"
 
 #include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 namespace latiflex::verbs {
 
@@ -24,6 +27,10 @@ inline constexpr std::array<const Personen*, 5> esseTabellen{&esse_praes, &esse_
 /// The four tense pages, each named after its button.
 enum class Seite { praesensAktiv, praesensPassiv, perfektAktiv, perfektPassiv };
 
+/// The captions of the four tense pages' buttons, in the order of `Seite`.
+inline constexpr std::array<std::string_view, 4> seitenKnoepfe{
+    "PR.IMP.F1. AKT.", "PR.IMP.F1. PASS.", "PF.PLQPF.F2. AKT.", "PF.PLQPF.F2.PASS:"};
+
 /// How a page prints its forms: stem and ending in their colours, or (the tables of
 /// *esse* for "sum") whole words in the pane's current colour.
 enum class Farbe { wortform, ohne };
@@ -33,6 +40,15 @@ enum class Farbe { wortform, ohne };
 /// tenses), each with its heading as printed and every form with its cell.
 grammar::Paradigma seitenParadigma(const Verb& v, Seite seite, const Tempora& tempora,
                                    Farbe farbe = Farbe::wortform);
+
+/**
+ * The page captioned `knopf` (a tense page's button, or "VERBUM" for the principal parts
+ * alone) of the verb whose principal parts were typed as `stichwoerter` (as a page of the
+ * verb holds them): the page the commands would show after these answers, or nothing
+ * where they print no forms.
+ */
+std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>& stichwoerter,
+                                           std::string_view knopf);
 
 /// Prints a tense page into the (already cleared) pane: the three indicative tenses side
 /// by side from the top at columns 5, 25 and 45, the two subjunctive tenses at columns 5

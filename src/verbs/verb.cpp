@@ -64,12 +64,34 @@ std::string klasse(const Verb& v) {
     return std::string(text::trimmed(ueberschrift(v)));
 }
 
+std::vector<grammar::Stichwort> stichwoerter(const Verb& v) {
+    using grammar::GenusVerbi;
+    using grammar::Modus;
+    using grammar::Numerus;
+    using grammar::Person;
+    using grammar::Tempus;
+    const GenusVerbi praesens = v.deponens ? GenusVerbi::passiv : GenusVerbi::aktiv;
+    const auto erstePerson = [](Tempus t, GenusVerbi g) {
+        return grammar::verbZelle(Person::erste, Numerus::singular, t, Modus::indikativ, g);
+    };
+    std::vector<grammar::Stichwort> s{{v.eingegeben[1], erstePerson(Tempus::praesens, praesens)},
+                                      {v.eingegeben[2], std::nullopt}};
+    if (v.deponens) {
+        s.push_back({v.eingegeben[4], erstePerson(Tempus::perfekt, GenusVerbi::passiv)});
+    } else {
+        s.push_back({v.eingegeben[3], erstePerson(Tempus::perfekt, GenusVerbi::aktiv)});
+        if (!v.istsum) s.push_back({v.eingegeben[4], std::nullopt});
+    }
+    return s;
+}
+
 grammar::Paradigma kopfseite(const Verb& v) {
     grammar::Paradigma p;
     p.wortart = grammar::Wortart::verbum;
     p.seite = "VERBUM";
     p.klasse = klasse(v);
     p.ueberschrift = ueberschrift(v);
+    p.stichwoerter = stichwoerter(v);
     return p;
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// The verb as "VERBUM" enters it: a value formed once from the answers, which the four
 /// tense commands only read.
@@ -80,7 +81,12 @@ std::string ueberschrift(const Verb& v);
 /// The class as a page names it: "VERBUM der A - Konjugation", or "VERBUM" without a class.
 std::string klasse(const Verb& v);
 
-/// The page "VERBUM" prints: the heading alone, no forms.
+/// The principal parts as typed, each with the cell it names on the tense pages: the present
+/// (a deponent's passive), the perfect (a deponent's passive); the infinitive and an active
+/// verb's participle name none.
+std::vector<grammar::Stichwort> stichwoerter(const Verb& v);
+
+/// The page "VERBUM" prints: the heading alone, no forms, and the principal parts as typed.
 grammar::Paradigma kopfseite(const Verb& v);
 
 } // namespace latiflex::verbs

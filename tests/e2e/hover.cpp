@@ -161,8 +161,7 @@ int main(int argc, char** argv) {
 
         subst(QStringLiteral("poema"), QStringLiteral("poematis"));
         const QString warning = QStringLiteral(
-            "»poematis« passt nicht als Genitiv Singular der A - Deklination (hier: »poemae«) – "
-            "wohl eine andere Klasse, oder vertippt?");
+            "»poematis«: als Gen. Sg. steht hier »poemae« – andere Klasse oder vertippt?");
         const QRect drawn = expectedInk(warning, band.size(), Qt::AlignLeft | Qt::AlignVCenter);
         QRect seen;
         const bool warns = within(3s, [&] { return sameExtent(seen = bandInk(), drawn); });

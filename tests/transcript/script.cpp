@@ -1,6 +1,8 @@
 #include "script.h"
 
+#include "analysis/bestimmung.h"
 #include "drillscript.h"
+#include "grammar/bezeichnung.h"
 #include "lessons/datum.h"
 #include "recorder.h"
 #include "shell/form1.h"
@@ -8,6 +10,7 @@
 #include "shell/lektionen.h"
 #include "shell/steuerelemente.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <functional>
@@ -39,6 +42,19 @@ std::optional<Rgb> readColour(std::string_view rest) {
         if (!last) rest.remove_prefix(blank + 1);
     }
     return Rgb{parts[0], parts[1], parts[2]};
+}
+
+struct AnalyseStep {
+    std::string text;
+};
+
+void analyse(const std::string& text, const Seiten& seiten, std::ostream& log) {
+    const auto deutungen = analysis::bestimmen(text, analysis::eigeneWoerter(seiten));
+    for (const auto& d : deutungen)
+        log << "reading " << quoted(d.klasse) << ' ' << quoted(analysis::woerter(d.eingabe)) << ' '
+            << quoted(grammar::bezeichnung(d.zelle)) << ' ' << quoted(d.wortform.stamm) << ' '
+            << quoted(d.wortform.endung) << '\n';
+    log << "readings " << deutungen.size() << '\n';
 }
 
 // A step of the lessons: fixing the day, importing or exporting a lesson file, the drill
@@ -140,7 +156,7 @@ bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);
     // Clicks and drill steps run in script order; answers queue apart, whatever stands between.
-    std::vector<std::variant<std::string, DrillStep, LessonStep>> steps;
+    std::vector<std::variant<std::string, DrillStep, LessonStep, AnalyseStep>> steps;
     bool drillStarted = false;
     bool hints = false;
     bool lessons = false;
@@ -163,6 +179,8 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
             dialoge.push(ColourChoice{*colour});
         } else if (word == "hints" && blank == std::string_view::npos) {
             hints = true;
+        } else if (word == "analyse" && blank != std::string_view::npos) {
+            steps.emplace_back(AnalyseStep{std::string(rest)});
         } else if (word == "click" && isControl(rest)) {
             steps.emplace_back(std::string(rest));
         } else if (const auto d = word == "drill" ? readDrillStep(rest) : std::nullopt;
@@ -203,6 +221,8 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     for (const auto& step : steps) {
         if (const auto* control = std::get_if<std::string>(&step))
             form.click(*control);
+        else if (const auto* a = std::get_if<AnalyseStep>(&step))
+            analyse(a->text, form.seiten(), log);
         else if (const auto* d = std::get_if<DrillStep>(&step))
             drill.play(*d, laufUebung);
         else

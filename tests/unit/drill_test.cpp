@@ -52,6 +52,51 @@ INSTANTIATE_TEST_SUITE_P(
                       Vergleich{"emoji", "rosa😀", "rosa", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// What the rules should read of a typed form, and why it differs from what was typed.
+struct Bereinigung {
+    const char* name;
+    std::string_view getippt;
+    std::string_view bereinigt;
+    Unsichtbar warum;
+};
+
+class BereinigungTest : public ::testing::TestWithParam<Bereinigung> {};
+
+TEST_P(BereinigungTest, KeepsCapitalsAndNamesTheCause) {
+    const Bereinigung& b = GetParam();
+    EXPECT_EQ(bereinigt(b.getippt), b.bereinigt);
+    EXPECT_EQ(unsichtbar(b.getippt), b.warum);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Getippt, BereinigungTest,
+    ::testing::Values(
+        Bereinigung{"plain", "rosa", "rosa", Unsichtbar::nichts},
+        Bereinigung{"capitalKept", "Roma", "Roma", Unsichtbar::nichts},
+        Bereinigung{"innerBlankKept", "hortatus sum", "hortatus sum", Unsichtbar::nichts},
+        Bereinigung{"macron", "templī", "templi", Unsichtbar::laengenzeichen},
+        Bereinigung{"capitalMacron", "Ōceanus", "Oceanus", Unsichtbar::laengenzeichen},
+        Bereinigung{"combiningMacron", "lupi\u0304", "lupi", Unsichtbar::laengenzeichen},
+        Bereinigung{"breve", "lŭpus", "lupus", Unsichtbar::kuerzezeichen},
+        Bereinigung{"combiningBreve", "lu\u0306pus", "lupus", Unsichtbar::kuerzezeichen},
+        Bereinigung{"acute", "dominús", "dominus", Unsichtbar::akzent},
+        Bereinigung{"diaeresis", "poëta", "poeta", Unsichtbar::akzent},
+        Bereinigung{"capitalGrave", "À", "A", Unsichtbar::akzent},
+        Bereinigung{"macronBeforeBlank", "rosā ", "rosa", Unsichtbar::laengenzeichen},
+        Bereinigung{"blankAtEnd", "rosae ", "rosae", Unsichtbar::blankAmRand},
+        Bereinigung{"blankAtStart", " rosae", "rosae", Unsichtbar::blankAmRand},
+        Bereinigung{"tabAtEnd", "rosae\t", "rosae", Unsichtbar::blankAmRand},
+        Bereinigung{"runInside", "hortatus  sum", "hortatus sum", Unsichtbar::blanks},
+        Bereinigung{"noBreakSpaceInside", "hortatus\u00A0sum", "hortatus sum", Unsichtbar::zeichen},
+        Bereinigung{"zeroWidthSpace", "ro\u200Bsa", "rosa", Unsichtbar::zeichen},
+        Bereinigung{"directionMark", "\u200Frosa", "rosa", Unsichtbar::zeichen},
+        Bereinigung{"softHyphen", "ro\u00ADsa", "rosa", Unsichtbar::zeichen},
+        Bereinigung{"umlautDropped", "Mädchen", "Madchen", Unsichtbar::akzent},
+        Bereinigung{"tildeOnAConsonant", "Ñ", "N", Unsichtbar::akzent},
+        Bereinigung{"onlyBlanks", "   ", "", Unsichtbar::blankAmRand},
+        Bereinigung{"empty", "", "", Unsichtbar::nichts}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Every vowel with every mark the Unicode data gives it, precomposed and combining, counts
 // as the plain vowel, alone and inside a word.
 TEST(VergleichTest, EveryMarkedVowelIsThePlainVowel) {

@@ -277,8 +277,22 @@ const std::map<std::pair<std::string, std::string>, Erwartet> warnungen{
     {{"pauper", "Befehl4"}, {"pauper", "paupis"}},
     // creo ends in -eo, so it is taken as E-conjugation: cre- + a- from creare, crea+o.
     {{"creo", "prakt"}, {"creo", "creao"}},
-    // eo ends in -eo as well: i (from ire) + o.
+    // and the passive page, which should begin with creor, prints crea+or.
+    {{"creo", "prpass"}, {"creo", "creaor"}},
+    // eo ends in -eo as well: i (from ire) + o, and i + or for eor.
     {{"eo", "prakt"}, {"eo", "io"}},
+    {{"eo", "prpass"}, {"eo", "ior"}},
+    // Textbooks list the supine where the prompt asks the participle in -us: said after
+    // VERBUM and on the perfect passive page, which prints ventum sum.
+    {{"venio", "verbum"}, {"ventum", "ventus"}},
+    {{"venio", "perfpass"}, {"ventum", "ventus"}},
+    {{"fugio", "verbum"}, {"fugitum", "fugitus"}},
+    {{"fugio", "perfpass"}, {"fugitum", "fugitus"}},
+    {{"eo", "verbum"}, {"itum", "itus"}},
+    {{"eo", "perfpass"}, {"itum", "itus"}},
+    // Infinitives in -se and -rre give no class: every tense page would refuse.
+    {{"possum", "verbum"}, {"posse", "posse"}},
+    {{"fero", "verbum"}, {"ferre", "ferre"}},
     // semi-deponents: their perfect is passive, the program takes it as an active perfect
     // and cuts one letter: gavisus su+i.
     {{"gaudeo", "perfakt"}, {"gavisus sum", "gavisus sui"}},
@@ -291,15 +305,16 @@ TEST(Hinweis, WarnsExactlyWhereThePrintedFormContradictsTheTypedOne) {
         for (const auto& [seite, text] : hinweise(w)) {
             const auto erwartet = warnungen.find({w.antworten.front(), seite});
             if (erwartet == warnungen.end()) {
-                // A page that prints shows the tip; a refused one (a deponent's active) nothing.
+                // A page that prints shows the tip; a refused one (a deponent's active) and the
+                // principal parts alone nothing.
                 EXPECT_TRUE(text.empty() || text.starts_with("Tipp:"))
                     << w.antworten.front() << " on " << seite << ": " << text;
                 continue;
             }
             ++gewarnt;
             const auto& [getippt, gedruckt] = erwartet->second;
-            EXPECT_NE(text.find("»" + getippt + "« passt nicht"), std::string::npos) << text;
-            EXPECT_NE(text.find("(hier: »" + gedruckt + "«)"), std::string::npos) << text;
+            EXPECT_NE(text.find("»" + getippt + "«"), std::string::npos) << text;
+            EXPECT_NE(text.find("»" + gedruckt + "«"), std::string::npos) << text;
         }
     EXPECT_EQ(gewarnt, warnungen.size());
     EXPECT_GT(woerter.size(), 100u);
@@ -313,6 +328,78 @@ TEST(Hinweis, EveryPrintingPageOfAFittingWordShowsTheTip) {
     for (const char* seite : {"prakt", "prpass", "perfakt", "perfpass"})
         EXPECT_TRUE(amo.at(seite).starts_with("Tipp:")) << seite;
 }
+
+// Dictionary forms typed as textbooks print them, with long marks, or with a stray blank or
+// an invisible character: where the rules read them as the pupil sees them the page is right
+// and shows the tip; where they read another class, the line names the form, what to type
+// and the class the plain form gives (O-declension for lupi, by Latin grammar).
+struct Getippt {
+    Wort wort;
+    std::string seite;
+    std::vector<std::string> enthaelt; ///< empty: the tip
+};
+
+class HinweisGetippt : public ::testing::TestWithParam<Getippt> {};
+
+TEST_P(HinweisGetippt, ShowsTheTipOrNamesWhatToType) {
+    const Getippt& g = GetParam();
+    const std::string text = hinweise(g.wort).at(g.seite);
+    if (g.enthaelt.empty()) {
+        EXPECT_TRUE(text.starts_with("Tipp:")) << text;
+    }
+    for (const std::string& teil : g.enthaelt)
+        EXPECT_NE(text.find(teil), std::string::npos) << text << " lacks " << teil;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Marken, HinweisGetippt,
+    ::testing::Values(
+        Getippt{nomen("templum", "templī"), "Befehl1", {}},
+        Getippt{nomen("rosa", "rosae "), "Befehl1", {}},
+        Getippt{nomen("Rōma", "Rōmae"), "Befehl1", {}},
+        Getippt{nomen("lupus", "lupī"),
+                "Befehl1",
+                {"»lupī«: ohne Längenzeichen tippen – »lupi« gibt die O - Deklination."}},
+        Getippt{nomen("lupus", "lupi\u200B"), "Befehl1", {"unsichtbares Zeichen", "»lupi« gibt"}},
+        Getippt{nomen("manus", "manūs"), "Befehl1", {"»manūs«: ohne Längenzeichen", "U - Dekl"}},
+        Getippt{nomen("dominús", "domini"), "Befehl1", {"»dominús«: ohne Akzente tippen"}},
+        Getippt{nomen("abdomen ", "abdominis"),
+                "Befehl1",
+                {"»abdomen «: Leerzeichen am Rand weglassen – »abdomen« gibt"}},
+        Getippt{nomen("amicus", "amicis"),
+                "Befehl1",
+                {"Zu »amicus« ist »amicis« selten – meist »amici« oder »amicus«."}},
+        Getippt{nomen("rosa", "rosis"), "Befehl1", {"Zu »rosa« ist »rosis« selten", "»rosae«"}},
+        Getippt{adjektiv("bonus", "bona", "bonum "),
+                "Befehl4",
+                {"»bonum «: Leerzeichen am Rand weglassen – »bonum« gibt die richtigen Formen."}},
+        Getippt{adjektiv("bonus", "bonā", "bonum"),
+                "Befehl4",
+                {"»bonā«: ohne Längenzeichen tippen – »bona« gibt die A/O - Deklination."}},
+        Getippt{adjektiv("ācer", "ācris", "ācre"), "Befehl4", {}},
+        Getippt{adjektiv("lātus", "lāta", "lātum"), "Befehl4", {}},
+        Getippt{verbum({"amo", "amāre", "amavi", "amatus"}),
+                "verbum",
+                {"»amāre«: ohne Längenzeichen tippen – »amare« gibt die A - Konjugation."}},
+        Getippt{verbum({"hortor", "hortārī", "hortatus sum"}),
+                "verbum",
+                {"»hortārī«: ohne Längenzeichen tippen – »hortari« gibt die A - Konjugation."}},
+        Getippt{verbum({"laudo", "laudare", "laudavī", "laudatus"}), "perfakt", {}},
+        Getippt{
+            verbum({"laudo", "laudare", "laudavi ", "laudatus"}),
+            "perfakt",
+            {"»laudavi «: Leerzeichen am Rand weglassen – »laudavi« gibt die richtigen Formen."}},
+        Getippt{verbum({"laudo", "laudare", "laudavi", "laudatum"}),
+                "perfpass",
+                {"»laudatum«: gefragt ist das Partizip auf -us, also »laudatus«"}},
+        // beo ends in -eo, so it is taken as E-conjugation: bea- from beare, bea+or for beor.
+        Getippt{verbum({"beo", "beare", "beavi", "beatus"}),
+                "prpass",
+                {"»beo«: als 1. Sg. Präs. Pass. steht hier »beaor«"}},
+        Getippt{verbum({"amo", "amari", "amavi", "amatus"}),
+                "verbum",
+                {"»amari«: keine Konjugation", "-are, -ere, -ire"}}),
+    [](const auto& info) { return "Zeile" + std::to_string(info.index); });
 
 } // namespace
 } // namespace latiflex::testing

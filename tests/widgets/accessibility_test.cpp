@@ -57,6 +57,7 @@ private slots:
     void paneTellsWhereAndInWhichColour();
     void tooltipNamesTheFormUnderTheMouse();
     void hintLineIsReadAndAnnounced();
+    void hintLineFitsWordsOfFifteenLetters();
 };
 
 void AccessibilityTest::buttonsAreNamedByTheirCaptions() {
@@ -298,7 +299,7 @@ void AccessibilityTest::hintLineIsReadAndAnnounced() {
             hinweis->contentsRect().width());
     const QString warning = hinweis->accessibleDescription();
     QVERIFY2(warning.contains("»poematis«") && warning.contains("»poemae«") &&
-                 warning.contains("Genitiv"),
+                 warning.contains("Gen. Sg."),
              qPrintable(warning));
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(hinweis);
     QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Hinweis"));
@@ -312,6 +313,54 @@ void AccessibilityTest::hintLineIsReadAndAnnounced() {
     QVERIFY(hinweis->accessibleDescription().startsWith("Tipp:"));
     window.form().click("Befehl1"); // cancelled: no page, no word of an earlier one
     QCOMPARE(hinweis->text(), QString());
+}
+
+// Every kind of warning, with typed words of up to 15 letters, stands whole in the line at
+// the window's size, measured with the line's own font.
+void AccessibilityTest::hintLineFitsWordsOfFifteenLetters() {
+    const std::vector<std::pair<std::string, std::deque<std::string>>> woerter{
+        // a mark that changes the class, naming the longest class the rules give
+        {"Befehl1", {"consuetudo", "consuetudinis "}},
+        {"Befehl1", {"pertinacissimus", "pertinacissimī"}},
+        {"Befehl1", {"indeclinabile ", "indeclinabilis"}},
+        // forms that stand elsewhere on the page, in the longest cells
+        {"Befehl1", {"epigrammatismus", "epigrammatismae"}},
+        {"Befehl4", {"intellegentibus", "intellegentibum", "intellegentibum"}},
+        {"verbum", {"contemplor", "contemplari", "contemplatus es"}},
+        {"verbum", {"circumspectaveo", "circumspectare", "circumspectavi", "circumspectatus"}},
+        // what the prompt wanted
+        {"Befehl1", {"pertinacissimus", "pertinacissimis"}},
+        {"Befehl1", {"inconstantiarum", "inconstantiarum"}},
+        {"verbum", {"circumvallo", "circumvallare", "circumvallavi", "circumvallatum"}},
+        {"verbum", {"circumspecto", "circumspectarre", "circumspectavi", "circumspectatus"}},
+        {"Befehl1", {"consuetudinibus", "consuetudinibxx"}},
+    };
+    const std::vector<std::string> seiten{"prakt", "prpass", "perfakt", "perfpass"};
+    int warnungen = 0;
+    for (const auto& [befehl, antworten] : woerter) {
+        std::deque<std::string> alle{"9", "12"};
+        alle.insert(alle.end(), antworten.begin(), antworten.end());
+        testing::FakeDialogs dialoge(alle);
+        MainWindow window(&dialoge);
+        window.start();
+        QLabel* hinweis = window.hinweis();
+        std::vector<std::string> klicks{befehl};
+        if (befehl == "verbum") klicks.insert(klicks.end(), seiten.begin(), seiten.end());
+        for (const std::string& klick : klicks) {
+            window.form().click(klick);
+            const QString text = hinweis->accessibleDescription();
+            if (text.isEmpty() || text.startsWith(QStringLiteral("Tipp:"))) continue;
+            ++warnungen;
+            QVERIFY2(hinweis->fontMetrics().horizontalAdvance(text) <=
+                         hinweis->contentsRect().width(),
+                     qPrintable(QStringLiteral("%1 px: %2")
+                                    .arg(hinweis->fontMetrics().horizontalAdvance(text))
+                                    .arg(text)));
+            QCOMPARE(hinweis->text(), text);
+            QVERIFY(hinweis->toolTip().isEmpty());
+        }
+    }
+    QVERIFY(warnungen >= int(woerter.size()));
 }
 
 QTEST_MAIN(AccessibilityTest)

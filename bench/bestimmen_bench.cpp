@@ -1,0 +1,167 @@
+// Measures the form analysis against real Latin: reads the reference forms that
+// bestimmen_referenz.py writes (standard input), analyses every form the program's own
+// pages print right for its word and reports, per word class, how often the true reading
+// is offered, how many entries are offered, how often the first is right, and the time.
+#include "analysis/bestimmung.h"
+#include "grammar/text.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace latiflex;
+using grammar::Zelle;
+
+namespace {
+
+std::vector<std::string> teile(const std::string& s, char trenner) {
+    std::vector<std::string> t;
+    std::stringstream in(s);
+    for (std::string w; std::getline(in, w, trenner);)
+        t.push_back(w);
+    return t;
+}
+
+// The cell a reference key names ("gen.pl", "f.acc.sg", "pass.subj.plup.4").
+std::optional<Zelle> zelle(const std::string& befehl, const std::string& key, bool deponens) {
+    using namespace grammar;
+    const auto t = teile(key, '.');
+    const std::vector<std::string> faelle{"nom", "gen", "dat", "acc", "voc", "abl"};
+    const auto kasus = [&](const std::string& f, const std::string& n) -> std::optional<Zelle> {
+        const auto i = std::find(faelle.begin(), faelle.end(), f) - faelle.begin();
+        if (i == 6) return std::nullopt;
+        return nomenZelle(static_cast<Kasus>(i), n == "sg" ? Numerus::singular : Numerus::plural);
+    };
+    if (befehl == "SUBST") return t.size() == 2 ? kasus(t[0], t[1]) : std::nullopt;
+    if (befehl == "ADJEKTIV") {
+        if (t.size() != 3) return std::nullopt;
+        auto z = kasus(t[1], t[2]);
+        if (z)
+            z->genus = t[0] == "m"   ? Genus::maskulinum
+                       : t[0] == "f" ? Genus::femininum
+                                     : Genus::neutrum;
+        return z;
+    }
+    if (t.size() != 4) return std::nullopt;
+    const std::map<std::string, Tempus> tempora{
+        {"pres", Tempus::praesens}, {"impf", Tempus::imperfekt},       {"fut", Tempus::futur1},
+        {"perf", Tempus::perfekt},  {"plup", Tempus::plusquamperfekt}, {"futperf", Tempus::futur2}};
+    const auto tempus = tempora.find(t[2]);
+    if (tempus == tempora.end()) return std::nullopt;
+    const GenusVerbi gv = t[0] == "pass" || deponens ? GenusVerbi::passiv : GenusVerbi::aktiv;
+    return personenZelle(std::stoi(t[3]), tempus->second,
+                         t[1] == "ind" ? Modus::indikativ : Modus::konjunktiv, gv);
+}
+
+struct Zahlen {
+    std::size_t formen = 0, zelleUndKlasse = 0, woerter = 0, ersterRichtig = 0;
+    std::vector<std::size_t> eintraege;
+    std::vector<double> zeiten;
+};
+
+double median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // --alle: every reading the patterns give, not only those the window offers.
+    const bool alle = argc > 1 && std::string(argv[1]) == "--alle";
+    // Every reference line, by word.
+    std::map<std::pair<std::string, std::string>, std::map<std::string, std::vector<std::string>>>
+        woerter;
+    std::vector<std::pair<std::string, std::string>> reihenfolge;
+    for (std::string zeile; std::getline(std::cin, zeile);) {
+        const auto t = teile(zeile, '\t');
+        if (t.size() != 4) continue;
+        const auto key = std::make_pair(t[0], t[1]);
+        if (!woerter.count(key)) reihenfolge.push_back(key);
+        woerter[key][t[2]] = teile(t[3], '|');
+    }
+
+    std::map<std::string, Zahlen> klassen;
+    for (const auto& key : reihenfolge) {
+        const Eingabe wahr{key.first, teile(key.second, '|')};
+        const bool deponens = wahr.befehl == "VERBUM" && wahr.antworten[0].ends_with("r");
+        std::vector<std::pair<Zelle, std::vector<std::string>>> referenz;
+        for (const auto& [k, formen] : woerter[key])
+            if (const auto z = zelle(wahr.befehl, k, deponens)) referenz.push_back({*z, formen});
+        Zahlen& zahlen = klassen[wahr.befehl];
+        for (const auto& seite : analysis::seiten(wahr))
+            for (const auto& block : seite.bloecke)
+                for (const auto& form : block.formen) {
+                    if (form.wortform.leer()) continue;
+                    const std::string ganz = text::einBlank(form.wortform.ganz());
+                    const auto r =
+                        std::find_if(referenz.begin(), referenz.end(),
+                                     [&](const auto& r) { return r.first == form.zelle; });
+                    if (r == referenz.end() ||
+                        std::find(r->second.begin(), r->second.end(), ganz) == r->second.end())
+                        continue; // the program prints this cell otherwise than the reference
+                    const auto start = std::chrono::steady_clock::now();
+                    const auto deutungen = analysis::bestimmen(ganz, {}, alle);
+                    zahlen.zeiten.push_back(std::chrono::duration<double, std::milli>(
+                                                std::chrono::steady_clock::now() - start)
+                                                .count());
+                    ++zahlen.formen;
+                    std::vector<Eingabe> angeboten;
+                    bool zk = false, wt = false;
+                    for (const auto& d : deutungen) {
+                        if (std::find(angeboten.begin(), angeboten.end(), d.eingabe) ==
+                            angeboten.end())
+                            angeboten.push_back(d.eingabe);
+                        if (d.zelle == form.zelle && d.klasse == seite.klasse) zk = true;
+                        if (d.zelle == form.zelle && d.eingabe == wahr) wt = true;
+                    }
+                    zahlen.zelleUndKlasse += zk;
+                    zahlen.woerter += wt;
+                    zahlen.ersterRichtig += !angeboten.empty() && angeboten.front() == wahr;
+                    zahlen.eintraege.push_back(angeboten.size());
+                    if (std::getenv("FEHLT") && !zk)
+                        std::cerr << wahr.befehl << " " << key.second << " " << ganz << "\n";
+                }
+    }
+
+    // Any text at all: the slowest of a set of hostile inputs.
+    const std::vector<std::string> feindlich{"",
+                                             std::string(100000, 'a'),
+                                             "1234567890",
+                                             "<b>rosa</b>",
+                                             "\u05D0\u05D1\u05D2 rosa",
+                                             "\U0001F339\U0001F339",
+                                             "ro\u0301\u0301sa",
+                                             std::string(100000, ' ') + "rosa",
+                                             "amaverimus amaverimus amaverimus"};
+    double langsamste = 0;
+    for (const auto& text : feindlich) {
+        const auto start = std::chrono::steady_clock::now();
+        analysis::bestimmen(text);
+        langsamste = std::max(langsamste, std::chrono::duration<double, std::milli>(
+                                              std::chrono::steady_clock::now() - start)
+                                              .count());
+    }
+
+    std::cout
+        << "class     forms  cell+class  dictionary  entries mean/median  first right  ms median\n";
+    for (const auto& [klasse, z] : klassen) {
+        std::vector<double> e(z.eintraege.begin(), z.eintraege.end());
+        double summe = 0;
+        for (double x : e)
+            summe += x;
+        const double n = double(std::max<std::size_t>(z.formen, 1));
+        std::printf("%-9s %6zu  %9.2f%%  %9.2f%%  %8.2f / %-6.0f  %10.2f%%  %9.4f\n",
+                    klasse.c_str(), z.formen, 100.0 * z.zelleUndKlasse / n, 100.0 * z.woerter / n,
+                    summe / n, median(e), 100.0 * z.ersterRichtig / n, median(z.zeiten));
+    }
+    std::printf("slowest hostile input: %.3f ms\n", langsamste);
+    return 0;
+}

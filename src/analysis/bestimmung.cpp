@@ -1,0 +1,324 @@
+#include "analysis/bestimmung.h"
+
+#include "adjectives/adjektiv.h"
+#include "analysis/muster.h"
+#include "drill/vergleich.h"
+#include "grammar/text.h"
+#include "nouns/substantiv.h"
+#include "verbs/tempora.h"
+#include "verbs/verb.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <unordered_map>
+
+namespace latiflex::analysis {
+
+namespace {
+
+using grammar::Paradigma;
+
+// No Latin form the rules print from real words is longer; a longer text is none.
+constexpr std::size_t laengstesWort = 60;
+// Entries whose readings look alike (they differ in forms the typed one does not show: a
+// perfect beside a present form, a nominative beside a genitive) are offered at most so
+// often, the most common first; and at most so many entries in all beside the pupil's own.
+constexpr std::size_t gleicheHoechstens = 2;
+constexpr std::size_t eintraegeHoechstens = 5;
+constexpr double strafeJeBuchstabe = 1.5;
+// A pattern seen only with roots of other last letters is that much less probable.
+constexpr double beliebigStrafe = 3.0;
+
+constexpr std::array<verbs::Seite, 4> verbSeiten{
+    verbs::Seite::praesensAktiv, verbs::Seite::praesensPassiv, verbs::Seite::perfektAktiv,
+    verbs::Seite::perfektPassiv};
+
+// The pages of an entry: one for a noun or an adjective, the four tense pages of a verb.
+std::size_t seitenZahl(std::string_view befehl) { return befehl == "VERBUM" ? 4 : 1; }
+
+// The page `seite` of the entry, formed by the program's own rules; nothing where the
+// command prints none.
+class Former {
+public:
+    explicit Former(const Eingabe& e) : e_(e) {}
+
+    std::optional<Paradigma> seite(std::size_t seite) {
+        const auto& a = e_.antworten;
+        const auto antwort = [&a](std::size_t i) -> std::string_view {
+            return i < a.size() ? std::string_view(a[i]) : std::string_view();
+        };
+        if (e_.befehl == "SUBST") return nouns::seite(antwort(0), antwort(1));
+        if (e_.befehl == "ADJEKTIV") return adjectives::seite(antwort(0), antwort(1), antwort(2));
+        if (!verb_) verb_ = verbs::verb(stammformen());
+        return verbs::seitenParadigma(*verb_, verbSeiten[seite]);
+    }
+
+private:
+    // The principal parts in the order "VERBUM" asks for them: no perfect for a deponent,
+    // no participle for sum.
+    verbs::Stammformen stammformen() const {
+        verbs::Stammformen s;
+        std::size_t i = 0;
+        const auto naechste = [&]() {
+            return i < e_.antworten.size() ? e_.antworten[i++] : std::string();
+        };
+        s[1] = naechste();
+        s[2] = naechste();
+        if (!verbs::istDeponens(s[1])) s[3] = naechste();
+        if (!verbs::istSum(s[1])) s[4] = naechste();
+        return s;
+    }
+
+    const Eingabe& e_;
+    std::optional<verbs::Verb> verb_;
+};
+
+Eingabe bilden(const Muster& m, std::string_view wurzel) {
+    Eingabe e{std::string(m.befehl), {}};
+    for (std::size_t i = 0; i < antwortenZahl(m); ++i)
+        e.antworten.push_back(std::string(wurzel).append(m.endungen[i]));
+    return e;
+}
+
+std::string schluessel(std::string_view endung, char letzter) {
+    return std::string(endung).append(1, '|').append(1, letzter);
+}
+
+struct Fundstelle {
+    std::uint16_t muster;
+    std::uint8_t seite;
+    bool beliebig; // found for a root with any last letter, not only the pattern's own
+};
+
+// The letter that stands for any last letter of a root.
+constexpr char jederBuchstabe = '*';
+
+// For every pattern, what its example's pages print after the stem all its forms share,
+// by that ending and the root's last letter; the letters of the root beyond that stem
+// (causa: the a that rosis does not show); the class each pattern's pages name; and how
+// many words follow its tails with a root of any last letter.
+struct Verzeichnis {
+    std::unordered_map<std::string, std::vector<Fundstelle>> nachEndung;
+    std::vector<std::string> klassen;
+    std::vector<std::string> zurueck;
+    std::vector<int> alleBuchstaben;
+    std::size_t laengsteEndung = 0;
+
+    Verzeichnis() {
+        const auto muster = alleMuster();
+        klassen.resize(muster.size());
+        zurueck.resize(muster.size());
+        alleBuchstaben.resize(muster.size());
+        std::map<std::pair<std::string_view, std::array<std::string_view, 4>>, std::size_t> erste;
+        for (std::size_t i = 0; i < muster.size(); ++i) {
+            const Muster& m = muster[i];
+            const auto [it, neu] = erste.try_emplace({m.befehl, m.endungen}, i);
+            alleBuchstaben[it->second] += m.anzahl;
+            const bool auchBeliebig = neu && m.letzter != 0;
+
+            const Eingabe e = bilden(m, m.beispiel);
+            Former former(e);
+            std::vector<std::pair<std::string, std::size_t>> gedruckt;
+            std::string stamm(m.beispiel);
+            for (std::size_t s = 0; s < seitenZahl(m.befehl); ++s) {
+                const auto p = former.seite(s);
+                if (!p) continue;
+                klassen[i] = p->klasse;
+                for (const auto& block : p->bloecke)
+                    for (const auto& form : block.formen) {
+                        if (form.wortform.leer()) continue;
+                        gedruckt.push_back({text::einBlank(form.wortform.ganz()), s});
+                        const auto& g = gedruckt.back().first;
+                        const auto gleich =
+                            std::mismatch(stamm.begin(), stamm.end(), g.begin(), g.end());
+                        stamm.erase(gleich.first, stamm.end());
+                    }
+            }
+            zurueck[i] = m.beispiel.substr(stamm.size());
+            const char letzter = zurueck[i].empty() ? m.letzter : jederBuchstabe;
+            for (const auto& [ganz, s] : gedruckt) {
+                const std::string_view endung = std::string_view(ganz).substr(stamm.size());
+                laengsteEndung = std::max(laengsteEndung, endung.size());
+                eintragen(endung, letzter,
+                          {static_cast<std::uint16_t>(i), static_cast<std::uint8_t>(s), false});
+                if (auchBeliebig && letzter != jederBuchstabe)
+                    eintragen(endung, jederBuchstabe,
+                              {static_cast<std::uint16_t>(i), static_cast<std::uint8_t>(s), true});
+            }
+        }
+    }
+
+private:
+    void eintragen(std::string_view endung, char letzter, Fundstelle f) {
+        auto& liste = nachEndung[schluessel(endung, letzter)];
+        if (liste.empty() || liste.back().muster != f.muster || liste.back().seite != f.seite ||
+            liste.back().beliebig != f.beliebig)
+            liste.push_back(f);
+    }
+};
+
+const Verzeichnis& verzeichnis() {
+    static const Verzeichnis v;
+    return v;
+}
+
+struct Kandidat {
+    Eingabe eingabe;
+    std::string klasse; // the class its pattern's pages name; empty for the pupil's words
+    double gewicht = -1e9;
+    bool eigen = false;
+    std::array<bool, 4> seiten{};
+    std::vector<Deutung> deutungen;
+};
+
+// How probable an entry is: as common as its pattern, and the less so the longer the stem
+// the pattern leaves, since a long stem most often holds an ending the pattern missed.
+double gewicht(int anzahl, std::size_t wurzel) {
+    return std::log(double(anzahl)) - strafeJeBuchstabe * double(wurzel);
+}
+
+bool nurBuchstaben(std::string_view w) {
+    return std::all_of(w.begin(), w.end(),
+                       [](char c) { return (c >= 'a' && c <= 'z') || c == ' '; });
+}
+
+// The readings of the candidate: every cell of its pages that prints `wort`.
+void pruefen(Kandidat& k, const std::string& wort) {
+    Former former(k.eingabe);
+    for (std::size_t s = 0; s < seitenZahl(k.eingabe.befehl); ++s) {
+        if (!k.seiten[s]) continue;
+        const auto p = former.seite(s);
+        if (!p || (!k.eigen && p->klasse != k.klasse)) continue;
+        for (const auto& block : p->bloecke)
+            for (const auto& form : block.formen)
+                if (!form.wortform.leer() && text::einBlank(form.wortform.ganz()) == wort)
+                    k.deutungen.push_back({k.eingabe, p->seite, p->klasse, form.zelle,
+                                           form.wortform, k.eigen, k.gewicht});
+    }
+}
+
+// What the pupil sees of a candidate's readings: two entries alike in this differ only in
+// dictionary forms the typed form does not show.
+std::string aussehen(const Kandidat& k) {
+    std::string s = k.eingabe.befehl;
+    for (const auto& d : k.deutungen) {
+        s.append("|").append(d.seite).append("|").append(d.klasse).append("|");
+        s.append(d.wortform.stamm).append("+").append(d.wortform.endung).append("|");
+        s.append(std::to_string(d.zelle.kasus ? int(*d.zelle.kasus) : -1));
+        s.append(std::to_string(d.zelle.genus ? int(*d.zelle.genus) : -1));
+        s.append(std::to_string(d.zelle.person ? int(*d.zelle.person) : -1));
+        s.append(std::to_string(d.zelle.tempus ? int(*d.zelle.tempus) : -1));
+        s.append(std::to_string(d.zelle.modus ? int(*d.zelle.modus) : -1));
+        s.append(std::to_string(int(d.zelle.numerus)));
+    }
+    return s;
+}
+
+} // namespace
+
+std::vector<Paradigma> seiten(const Eingabe& eingabe) {
+    std::vector<Paradigma> ergebnis;
+    Former former(eingabe);
+    for (std::size_t s = 0; s < seitenZahl(eingabe.befehl); ++s)
+        if (auto p = former.seite(s)) ergebnis.push_back(std::move(*p));
+    return ergebnis;
+}
+
+std::vector<Eingabe> eigeneWoerter(const Seiten& seiten) {
+    std::vector<Eingabe> woerter;
+    for (const auto& p : seiten.alle()) {
+        Eingabe e{p->wortart == grammar::Wortart::substantiv ? "SUBST"
+                  : p->wortart == grammar::Wortart::adjektiv ? "ADJEKTIV"
+                                                             : "VERBUM",
+                  {}};
+        for (const auto& s : p->stichwoerter)
+            e.antworten.push_back(s.wort);
+        if (std::find(woerter.begin(), woerter.end(), e) == woerter.end())
+            woerter.push_back(std::move(e));
+    }
+    return woerter;
+}
+
+std::string woerter(const Eingabe& eingabe) {
+    std::size_t n = eingabe.antworten.size();
+    while (n > 0 && eingabe.antworten[n - 1].empty())
+        --n;
+    std::string s;
+    for (std::size_t i = 0; i < n; ++i)
+        s.append(i ? ", " : "").append(eingabe.antworten[i]);
+    return s;
+}
+
+std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Eingabe>& eigene,
+                               bool alle) {
+    if (getippt.size() > 4 * laengstesWort) return {};
+    const std::string wort = drill::normiert(getippt);
+    if (wort.empty() || wort.size() > laengstesWort || !nurBuchstaben(wort)) return {};
+
+    const Verzeichnis& v = verzeichnis();
+    const auto muster = alleMuster();
+    std::map<std::vector<std::string>, Kandidat> kandidaten;
+    const auto kandidat = [&kandidaten](Eingabe e) -> Kandidat& {
+        std::vector<std::string> schluessel{e.befehl};
+        schluessel.insert(schluessel.end(), e.antworten.begin(), e.antworten.end());
+        auto [it, neu] = kandidaten.try_emplace(std::move(schluessel));
+        if (neu) it->second.eingabe = std::move(e);
+        return it->second;
+    };
+
+    for (std::size_t k = 0; k <= std::min(wort.size(), v.laengsteEndung); ++k) {
+        const std::string_view stamm = std::string_view(wort).substr(0, wort.size() - k);
+        if (stamm.find(' ') != std::string_view::npos) continue;
+        const std::string_view endung = std::string_view(wort).substr(stamm.size());
+        for (const char letzter : {stamm.empty() ? char(0) : stamm.back(), jederBuchstabe}) {
+            const auto it = v.nachEndung.find(schluessel(endung, letzter));
+            if (it == v.nachEndung.end()) continue;
+            for (const Fundstelle& f : it->second) {
+                const Muster& m = muster[f.muster];
+                const std::string wurzel = std::string(stamm) + v.zurueck[f.muster];
+                if (m.letzter != 0 && wurzel.empty()) continue;
+                Kandidat& c = kandidat(bilden(m, wurzel));
+                if (c.klasse.empty()) c.klasse = v.klassen[f.muster];
+                const double g =
+                    f.beliebig ? gewicht(v.alleBuchstaben[f.muster], stamm.size()) - beliebigStrafe
+                               : gewicht(m.anzahl, stamm.size());
+                c.gewicht = std::max(c.gewicht, g);
+                c.seiten[f.seite] = true;
+            }
+        }
+    }
+    for (const Eingabe& e : eigene) {
+        if (e.befehl != "SUBST" && e.befehl != "ADJEKTIV" && e.befehl != "VERBUM") continue;
+        Kandidat& c = kandidat(e);
+        c.eigen = true;
+        c.seiten.fill(true);
+    }
+
+    std::vector<Kandidat> gefunden;
+    for (auto& [antworten, k] : kandidaten) {
+        pruefen(k, wort);
+        if (!k.deutungen.empty()) gefunden.push_back(std::move(k));
+    }
+    std::stable_sort(gefunden.begin(), gefunden.end(), [](const Kandidat& a, const Kandidat& b) {
+        if (a.eigen != b.eigen) return a.eigen;
+        return a.gewicht > b.gewicht;
+    });
+
+    std::vector<Deutung> ergebnis;
+    std::map<std::string, std::size_t> gleiche;
+    std::size_t eintraege = 0;
+    for (const Kandidat& k : gefunden) {
+        if (!k.eigen && !alle) {
+            if (eintraege == eintraegeHoechstens) continue;
+            if (++gleiche[aussehen(k)] > gleicheHoechstens) continue;
+            ++eintraege;
+        }
+        ergebnis.insert(ergebnis.end(), k.deutungen.begin(), k.deutungen.end());
+    }
+    return ergebnis;
+}
+
+} // namespace latiflex::analysis
