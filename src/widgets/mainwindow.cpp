@@ -2,6 +2,7 @@
 
 #include "shell/hinweis.h"
 #include "shell/steuerelemente.h"
+#include "widgets/bestimmenfenster.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
 #include "widgets/qtext.h"
@@ -66,6 +67,14 @@ MainWindow::MainWindow(Dialogs* dialoge)
     addAction(ueben);
     paneMenu_->anhaengen(ueben);
 
+    auto* bestimmen = new QAction(QStringLiteral("Bestimmen…"), this);
+    bestimmen->setObjectName(QStringLiteral("bestimmenAktion"));
+    bestimmen->setShortcut(Qt::Key_F7);
+    bestimmen->setShortcutContext(Qt::WindowShortcut);
+    connect(bestimmen, &QAction::triggered, this, &MainWindow::bestimmen);
+    addAction(bestimmen);
+    paneMenu_->anhaengen(bestimmen);
+
     bild1_->zeigtSeiten(&form_.seiten());
 
     // The band below the pane (it ends at 5775) and the lowest buttons (they end at 5775)
@@ -80,7 +89,10 @@ MainWindow::MainWindow(Dialogs* dialoge)
     form_.seiten().beiAenderung([this] { zeigeHinweis(); });
 }
 
-MainWindow::~MainWindow() { delete ueben_; }
+MainWindow::~MainWindow() {
+    delete bestimmen_;
+    delete ueben_;
+}
 
 void MainWindow::zeigeHinweis() {
     const QString text = QString::fromStdString(hinweis::text(form_.seiten()));
@@ -108,6 +120,23 @@ void MainWindow::ueben() {
     }
     ueben_->setHintergrund(bild1_->background());
     ueben_->oeffnen();
+}
+
+void MainWindow::bestimmen() {
+    if (!bestimmen_)
+        bestimmen_ = new BestimmenFenster(
+            form_.farben(), [this] { return analysis::eigeneWoerter(form_.seiten()); },
+            [this](const analysis::Deutung& d) { zeige(d); }, this);
+    bestimmen_->setHintergrund(bild1_->background());
+    bestimmen_->oeffnen();
+}
+
+void MainWindow::zeige(const analysis::Deutung& d) {
+    form_.eingeben(d.eingabe);
+    // A verb: after its heading, the tense page that prints the reading's cell.
+    if (d.eingabe.befehl != "VERBUM") return;
+    for (const Steuerelement& k : steuerelemente)
+        if (k.caption == d.seite && k.liestVerb) form_.click(k.name);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

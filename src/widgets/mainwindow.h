@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/bestimmung.h"
 #include "shell/form1.h"
 #include "widgets/qtdialogs.h"
 
@@ -11,6 +12,7 @@ namespace latiflex {
 
 class PaneMenu;
 class PaneWidget;
+class BestimmenFenster;
 class UebenFenster;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
@@ -42,6 +44,14 @@ public:
     /// The window "Üben" once opened, else nullptr.
     UebenFenster* uebenFenster() const { return ueben_; }
 
+    /// F7 or "Bestimmen…": opens the window "Bestimmen", also before the first word.
+    void bestimmen();
+    /// The window "Bestimmen" once opened, else nullptr.
+    BestimmenFenster* bestimmenFenster() const { return bestimmen_; }
+    /// Prints the paradigm of a reading as typing its dictionary forms would: the word's
+    /// command, and for a verb the tense page that shows the cell.
+    void zeige(const analysis::Deutung& d);
+
 protected:
     /// Enter on a focused button presses it, as Space does.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +66,7 @@ private:
     Dialogs& meldungen_; // the dialogs the commands use
     PaneMenu* paneMenu_;
     UebenFenster* ueben_ = nullptr;
+    BestimmenFenster* bestimmen_ = nullptr;
 };
 
 } // namespace latiflex

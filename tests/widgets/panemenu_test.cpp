@@ -129,10 +129,15 @@ void PaneMenuTest::entriesWithTheirShortcuts() {
     const auto e = f.eintraege();
     QCOMPARE(e.size(), 3);
     const auto alle = f.window.paneMenu()->menu()->actions();
-    QCOMPARE(alle.size(), 5); // a separator, then the drill's "Üben…", always enabled
+    // A separator, then the drill's "Üben…"; another, then "Bestimmen…": always enabled.
+    QCOMPARE(alle.size(), 7);
     QVERIFY(alle[3]->isSeparator());
     QCOMPARE(alle[4]->text(), QStringLiteral("Üben…"));
     QVERIFY(alle[4]->isEnabled());
+    QVERIFY(alle[5]->isSeparator());
+    QCOMPARE(alle[6]->text(), QStringLiteral("Bestimmen…"));
+    QCOMPARE(alle[6]->shortcut(), QKeySequence(Qt::Key_F7));
+    QVERIFY(alle[6]->isEnabled());
     QCOMPARE(e[0]->text(), QStringLiteral("Kopieren"));
     QCOMPARE(e[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
     QCOMPARE(e[1]->text(), QStringLiteral("Drucken…"));

@@ -1,0 +1,87 @@
+#include "fakedialogs.h"
+#include "widgets/bestimmenfenster.h"
+#include "widgets/mainwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace latiflex;
+
+namespace {
+
+// F7 as the window's shortcut (the real key is pressed in the end-to-end run).
+BestimmenFenster* f7(MainWindow& w) {
+    auto* aktion = w.findChild<QAction*>(QStringLiteral("bestimmenAktion"));
+    if (!aktion || aktion->shortcut() != QKeySequence(Qt::Key_F7)) return nullptr;
+    aktion->trigger();
+    return w.bestimmenFenster();
+}
+
+} // namespace
+
+class BestimmenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensBeforeAnyWordWithNamedControls() {
+        testing::FakeDialogs dialoge({"0", "12"});
+        MainWindow w(&dialoge);
+        w.start();
+        const std::size_t meldungen = dialoge.messages.size();
+        BestimmenFenster* b = f7(w);
+        QVERIFY(b);
+        QVERIFY(b->isVisible());
+        QCOMPARE(b->focusWidget(), b->feld());
+        for (QWidget* c : b->findChildren<QWidget*>())
+            if (c->focusPolicy() != Qt::NoFocus && c->isVisible() && c->parentWidget() == b)
+                QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
+        QCOMPARE(dialoge.messages.size(), meldungen); // no "no word yet" as for the drill
+    }
+
+    // Typing shows the readings at once, grouped by entry; digits get "Keine Deutung".
+    void readingsAppearAsThePupilTypes() {
+        testing::FakeDialogs dialoge({"0", "12"});
+        MainWindow w(&dialoge);
+        w.start();
+        BestimmenFenster* b = f7(w);
+        QVERIFY(b);
+        QTest::keyClicks(b->feld(), QStringLiteral("rosam"));
+        QVERIFY(!b->deutungen().empty());
+        const QTreeWidgetItem* erster = b->liste()->topLevelItem(0);
+        QVERIFY(erster->text(0).startsWith(QStringLiteral("rosa, rosae")));
+        QCOMPARE(erster->child(0)->text(0), QStringLiteral("Akkusativ Singular"));
+        QCOMPARE(erster->child(0)->text(1), QStringLiteral("ros"));
+        QCOMPARE(erster->child(0)->text(2), QStringLiteral("am"));
+        b->feld()->setText(QStringLiteral("4711"));
+        QCOMPARE(b->liste()->topLevelItemCount(), 0);
+        QCOMPARE(b->findChild<QLabel*>(QStringLiteral("ergebnis"))->text(),
+                 QStringLiteral("Keine Deutung"));
+    }
+
+    // Enter on a reading prints its paradigm as typing the dictionary forms would; the word
+    // then counts as the pupil's own and comes first.
+    void choosingPrintsTheParadigm() {
+        testing::FakeDialogs dialoge({"0", "12"});
+        MainWindow w(&dialoge);
+        w.start();
+        BestimmenFenster* b = f7(w);
+        QVERIFY(b);
+        b->feld()->setText(QStringLiteral("laudabimini"));
+        QTest::keyClick(b->feld(), Qt::Key_Down);
+        QCOMPARE(b->focusWidget(), b->liste());
+        b->liste()->setCurrentItem(b->liste()->topLevelItem(0)->child(0));
+        QTest::keyClick(b->liste(), Qt::Key_Return);
+        const grammar::Paradigma* p = w.form().seiten().aufSicht();
+        QVERIFY(p);
+        QCOMPARE(p->seite, std::string("PR.IMP.F1. PASS."));
+        QCOMPARE(p->stichwoerter.front().wort, std::string("laudo"));
+        b->oeffnen();
+        QVERIFY(b->deutungen().front().eigen);
+    }
+};
+
+QTEST_MAIN(BestimmenTest)
+#include "bestimmen_test.moc"
