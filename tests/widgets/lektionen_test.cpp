@@ -3,6 +3,7 @@
 #include "shell/lektionen.h"
 #include "widgets/lektionenfenster.h"
 #include "widgets/mainwindow.h"
+#include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
 #include "widgets/uebenfenster.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -256,6 +258,29 @@ private slots:
         liste->setCurrentRow(1);
         QCOMPARE(tage->topLevelItemCount(), 1);
         QCOMPARE(tage->topLevelItem(0)->text(1), QStringLiteral("2"));
+    }
+
+    // amicus, amicis (a typo) declined in the consonant declension: the hint line warns, and
+    // the page joins no lesson and no drill until the pupil adds it from the pane's menu.
+    void aPageThatDoesNotFitJoinsOnlyOnPurpose() {
+        Fenster f({"amicus", "amicis"});
+        f.window.form().click("Befehl1");
+        QVERIFY(!f.window.hinweis()->text().isEmpty());
+        f.window.ueben();
+        UebenFenster* u = f.window.uebenFenster();
+        QVERIFY(u);
+        QVERIFY(!u->uebung().frage());
+        QVERIFY(f.window.lektionen().lektionen().empty());
+        QAction* hinzufuegen = nullptr;
+        for (QAction* a : f.window.paneMenu()->menu()->actions())
+            if (a->text() == QStringLiteral("Zur Lektion hinzufügen")) hinzufuegen = a;
+        QVERIFY(hinzufuegen && hinzufuegen->isEnabled());
+        hinzufuegen->trigger();
+        QCOMPARE(f.dialoge.messages.back(),
+                 std::string("Das Wort ist jetzt in der Lektion „Meine Wörter“."));
+        u->setUmfang(Lektionen::Umfang::lauf);
+        QVERIFY(u->uebung().frage());
+        QVERIFY(u->uebung().frage()->wort().starts_with("amicus, amicis"));
     }
 
     // Removed from the drill: the lesson keeps the word, the drill does not ask it.
