@@ -80,7 +80,7 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     auto* umfangZeile = new QHBoxLayout;
     umfaenge_ = new QComboBox(this);
     umfaenge_->setAccessibleName(QStringLiteral("Üben über"));
-    auto* umfangTitel = new QLabel(QStringLiteral("Üben ü&ber:"), this);
+    auto* umfangTitel = new QLabel(QStringLiteral("&Üben über:"), this);
     umfangTitel->setBuddy(umfaenge_);
     faellig_ = new QLabel(this);
     faellig_->setAccessibleName(QStringLiteral("Heute fällig"));
@@ -204,7 +204,7 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     auto* loesung = new QPushButton(QStringLiteral("&Lösung zeigen"), this);
     auto* weglassen = new QPushButton(QStringLiteral("Wort &weglassen"), this);
     weglassen->setToolTip(QStringLiteral("Das Wort der Frage wird nicht mehr geübt."));
-    auto* neu = new QPushButton(QStringLiteral("&Neu beginnen"), this);
+    auto* neu = new QPushButton(QStringLiteral("Neu &beginnen"), this);
     auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
     for (QPushButton* b : {pruefen, loesung, weglassen, neu, schliessen}) {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
