@@ -301,7 +301,7 @@ private slots:
         const QString pfad = daten_->filePath(QStringLiteral("lektionen_test/lektionen.sqlite"));
         datei(*daten_, QStringLiteral("lektionen_test/lektionen.sqlite"), "Einkaufsliste: Brot");
         Fenster f({"rosa", "rosae"});
-        f.window.form().click("Befehl1");
+        QVERIFY(f.window.form().click("Befehl1"));
         f.window.findChild<QPushButton*>(QStringLiteral("Befehl1"))->click();
         QVERIFY(!f.dialoge.messages.empty());
         bool gezeigt = false;
@@ -317,7 +317,7 @@ private slots:
     // the page joins no lesson and no drill until the pupil adds it from the pane's menu.
     void aPageThatDoesNotFitJoinsOnlyOnPurpose() {
         Fenster f({"amicus", "amicis"});
-        f.window.form().click("Befehl1");
+        QVERIFY(f.window.form().click("Befehl1"));
         QVERIFY(!f.window.hinweis()->text().isEmpty());
         f.window.ueben();
         UebenFenster* u = f.window.uebenFenster();
