@@ -5,6 +5,7 @@
 #include "widgets/mainwindow.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QPushButton>
 
 #include <cstdio>
@@ -26,6 +27,9 @@ long residentKb() {
 int main(int argc, char* argv[]) {
     using namespace latiflex::testing;
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Its words join lessons in a folder of its own, never in the user's.
+    const QTemporaryDir daten;
+    qputenv("XDG_DATA_HOME", daten.path().toLocal8Bit());
     QApplication app(argc, argv);
     std::ostream nowhere(nullptr);
     ScriptedDialogs dialoge(nowhere);

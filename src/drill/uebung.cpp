@@ -69,6 +69,9 @@ const std::vector<Uebung::Eintrag>& Uebung::vorrat() {
     for (auto it = alle.rbegin(); it != alle.rend(); ++it) {
         const Seiten::Zeiger& seite = *it;
         if (eingrenzung_.nurLetztesWort && !gleichesWort(*seite, *alle.back())) continue;
+        if (std::any_of(weggelassen_.begin(), weggelassen_.end(),
+                        [&](const Seiten::Zeiger& w) { return gleichesWort(*w, *seite); }))
+            continue;
         // A page printed twice (the same word declined again) is asked as one.
         if (std::any_of(genommen.begin(), genommen.end(),
                         [&](const Paradigma* p) { return *p == *seite; }))
@@ -212,6 +215,16 @@ Urteil Uebung::gewertet(Urteil urteil) {
         !zulassung_(Frage{Fragenart::bilden, e.seite, e.block, e.form}))
         std::erase(vorrat_, e);
     return urteil;
+}
+
+void Uebung::weglassen() {
+    if (!frage_) return;
+    const Seiten::Zeiger seite = frage_->seite;
+    weggelassen_.push_back(seite);
+    std::erase_if(wiederholungen_,
+                  [&](const Wiederholung& w) { return gleichesWort(*w.eintrag.seite, *seite); });
+    vorratAlt_ = true;
+    naechsteFrage();
 }
 
 void Uebung::neuBeginnen() {

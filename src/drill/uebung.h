@@ -76,6 +76,10 @@ public:
     /// is open or it was answered already.
     std::optional<Urteil> loesung();
 
+    /// "Wort weglassen": the word of the open question (all its pages) is asked no more in
+    /// this drill, nor do its cells answered wrong come back. Asks the next question.
+    void weglassen();
+
     /// Starts again: score and loop emptied, a new first question.
     void neuBeginnen();
 
@@ -124,6 +128,7 @@ private:
     int richtig_ = 0;
     int gestellt_ = 0;
     std::vector<Wiederholung> wiederholungen_;
+    std::vector<Seiten::Zeiger> weggelassen_; // a page of each word left out
 };
 
 } // namespace latiflex::drill

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace latiflex::lektionen {
@@ -182,23 +183,40 @@ bool Database::offen(Zugang zugang) {
     }
     sqlite3_busy_timeout(db_, 5000);
     sqlite3_extended_result_codes(db_, 1);
-    try {
-        return pruefeUndMigriere();
-    } catch (const SqlFehler& f) {
-        if (damaged(f.code)) {
-            beiseitelegen();
-            return offen(zugang);
+    // A window starting the store at the same moment holds it briefly; it is waited for.
+    for (int versuch = 0;; ++versuch) {
+        try {
+            return pruefeUndMigriere();
+        } catch (const SqlFehler& f) {
+            const int primary = f.code & 0xFF;
+            if ((primary == SQLITE_BUSY || primary == SQLITE_LOCKED) && versuch < 500) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                continue;
+            }
+            if (damaged(f.code)) {
+                beiseitelegen();
+                return offen(zugang);
+            }
+            schliessen();
+            fehler(f.code);
+            return false;
         }
-        schliessen();
-        fehler(f.code);
-        return false;
     }
 }
 
 bool Database::pruefeUndMigriere() {
-    const auto anwendungsId = static_cast<std::int32_t>(einzeln(db_, "PRAGMA application_id"));
-    const int version = static_cast<int>(einzeln(db_, "PRAGMA user_version"));
-    const bool leer = einzeln(db_, "SELECT count(*) FROM sqlite_master") == 0;
+    // One statement reads one state of the file: another window may be creating it.
+    std::int32_t anwendungsId = 0;
+    int version = 0;
+    bool leer = true;
+    {
+        Anweisung kopf(db_, "SELECT a.application_id, v.user_version, (SELECT count(*) FROM "
+                            "sqlite_master) FROM pragma_application_id a, pragma_user_version v");
+        kopf.zeile();
+        anwendungsId = static_cast<std::int32_t>(kopf.zahl(0));
+        version = kopf.klein(1);
+        leer = kopf.zahl(2) == 0;
+    }
     if (!leer && anwendungsId != anwendung) throw SqlFehler{SQLITE_NOTADB};
     if (version > schemaVersion) {
         schliessen();
@@ -300,6 +318,9 @@ void Database::fehler(int code) {
     if (primary == SQLITE_FULL)
         meldung_ = "Der Datenträger ist voll: die Lektionen können nicht gespeichert werden. "
                    "Das Programm arbeitet weiter, ohne zu speichern.";
+    else if (primary == SQLITE_IOERR)
+        meldung_ = "Die Lektionen ließen sich nicht schreiben (ist der Datenträger voll?). Das "
+                   "Programm arbeitet weiter, ohne zu speichern.";
     else
         meldung_ = "Die Lektionen können in „" + datei_.parent_path().string() +
                    "“ nicht gespeichert werden (kein Schreibrecht oder kein Zugriff). Das "
@@ -452,6 +473,24 @@ std::vector<FaelligeZelle> Database::faellig(Datum heute) {
                              "ON w.id = z.wort WHERE z.faellig <= ? AND w.im_drill "
                              "ORDER BY z.faellig, z.wort, z.schluessel");
             a.bind(1, text(heute));
+            while (a.zeile())
+                aus.push_back({a.zahl(0), a.text(1)});
+            return aus;
+        },
+        {});
+}
+
+std::vector<FaelligeZelle> Database::faellig(Datum heute, int hoechstWoerter) {
+    return lesen(
+        [&] {
+            std::vector<FaelligeZelle> aus;
+            Anweisung a(db_, "WITH erste AS (SELECT z.wort, min(z.faellig) AS ab FROM zelle z "
+                             "JOIN wort w ON w.id = z.wort WHERE z.faellig <= ?1 AND w.im_drill "
+                             "GROUP BY z.wort ORDER BY ab, z.wort LIMIT ?2) "
+                             "SELECT z.wort, z.schluessel FROM erste e JOIN zelle z "
+                             "ON z.wort = e.wort WHERE z.faellig <= ?1 "
+                             "ORDER BY e.ab, z.wort, z.faellig, z.schluessel");
+            a.bind(1, text(heute)).bind(2, std::int64_t{hoechstWoerter});
             while (a.zeile())
                 aus.push_back({a.zahl(0), a.text(1)});
             return aus;
@@ -625,12 +664,20 @@ std::optional<WortId> Database::hinzufuegen(const Eingabe& eingabe,
 
 std::optional<LektionId> Database::lektionMit(std::string_view name,
                                               const std::vector<Eingabe>& woerter) {
+    return lektionMit(name, woerter, std::vector<int>(woerter.size(), 0));
+}
+
+std::optional<LektionId> Database::lektionMit(std::string_view name,
+                                              const std::vector<Eingabe>& woerter,
+                                              const std::vector<int>& zellen) {
     LektionId id = 0;
     const bool ok = aendern([&] {
         id = neueLektion(db_, name);
-        Anweisung a(db_, "INSERT INTO wort(lektion, befehl, antworten) VALUES(?, ?, ?)");
-        for (const Eingabe& e : woerter) {
-            a.bind(1, id).bind(2, e.befehl).bind(3, verbunden(e.antworten)).ausfuehren();
+        Anweisung a(db_, "INSERT INTO wort(lektion, befehl, antworten, zellen) VALUES(?, ?, ?, ?)");
+        for (std::size_t i = 0; i < woerter.size(); ++i) {
+            const Eingabe& e = woerter[i];
+            a.bind(1, id).bind(2, e.befehl).bind(3, verbunden(e.antworten));
+            a.bind(4, std::int64_t{i < zellen.size() ? zellen[i] : 0}).ausfuehren();
             a.neu();
         }
     });

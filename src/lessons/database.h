@@ -135,6 +135,8 @@ public:
     std::vector<Zellenstand> zellen(WortId wort);
     /// Stored cells due on `heute` or before, of words in the drill, earliest due first.
     std::vector<FaelligeZelle> faellig(Datum heute);
+    /// The same for the `hoechstWoerter` words whose cells fell due first: all their due cells.
+    std::vector<FaelligeZelle> faellig(Datum heute, int hoechstWoerter);
     /// How many stored cells are due on `heute` or before, of words in the drill.
     int anzahlFaellig(Datum heute);
     /// Every word of every lesson, by lesson and then in the order added.
@@ -165,6 +167,9 @@ public:
                                       std::optional<LektionId> lektion = std::nullopt);
     /// A new lesson `name` holding `woerter`, all in one transaction (an import).
     std::optional<LektionId> lektionMit(std::string_view name, const std::vector<Eingabe>& woerter);
+    /// The same, with the number of cells the rules formed for each word.
+    std::optional<LektionId> lektionMit(std::string_view name, const std::vector<Eingabe>& woerter,
+                                        const std::vector<int>& zellen);
     bool verschieben(WortId wort, LektionId lektion);
     /// Removes the word from its lesson, with its answers.
     bool entfernen(WortId wort);
@@ -194,7 +199,6 @@ private:
     std::filesystem::path datei_;
     sqlite3* db_ = nullptr;
     bool speichert_ = true;
-    bool imSpeicher_ = false;
     std::optional<std::string> meldung_;
 
     friend class Anweisung;

@@ -79,7 +79,7 @@ std::string name(std::string_view roh) {
         // Blanks where controls stood run together into one.
         if (teil != " " || !aus.ends_with(' ')) aus += teil;
     }
-    return anfang(ohneRaender(aus), hoechstName);
+    return std::string(ohneRaender(anfang(ohneRaender(aus), hoechstName)));
 }
 
 } // namespace

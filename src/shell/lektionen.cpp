@@ -76,6 +76,17 @@ Gebildet bilden(const Eingabe& eingabe) {
     return g;
 }
 
+// The cells a word's pages hold forms in.
+int zellenzahl(const std::vector<Seiten::Zeiger>& seiten) {
+    int n = 0;
+    for (const auto& s : seiten)
+        for (const auto& b : s->bloecke)
+            n += static_cast<int>(
+                std::count_if(b.formen.begin(), b.formen.end(),
+                              [](const grammar::Form& f) { return !f.wortform.leer(); }));
+    return n;
+}
+
 std::string eingrenzungText(const drill::Eingrenzung& e) {
     std::string aus;
     const auto dazu = [&](std::string_view name) {
@@ -116,12 +127,7 @@ struct Lektionen::Impl {
         if (it == gebildet.end() || it->second.first != w.eingabe) {
             Gebildet g = bilden(w.eingabe);
             it = gebildet.insert_or_assign(w.id, std::pair{w.eingabe, std::move(g.seiten)}).first;
-            int zellen = 0;
-            for (const auto& s : it->second.second)
-                for (const auto& b : s->bloecke)
-                    zellen += static_cast<int>(
-                        std::count_if(b.formen.begin(), b.formen.end(),
-                                      [](const grammar::Form& f) { return !f.wortform.leer(); }));
+            const int zellen = zellenzahl(it->second.second);
             // A later fix of a rule may change how many cells the word has.
             if (zellen != w.zellen) l.db_.setZellenzahl(w.id, zellen);
         }
@@ -131,7 +137,9 @@ struct Lektionen::Impl {
 
 Lektionen::Lektionen(Form1& form, std::filesystem::path datei)
     : impl_(std::make_unique<Impl>()), form_(form), db_(std::move(datei)) {
-    form_.seiten().beiAenderung([this] { seiteGebildet(); });
+    form_.seiten().beiAenderung([this, lebt = std::weak_ptr<bool>(lebt_)] {
+        if (!lebt.expired()) seiteGebildet();
+    });
 }
 
 Lektionen::~Lektionen() = default;
@@ -337,13 +345,16 @@ std::unique_ptr<Lektionen::Runde> Lektionen::runde(Umfang umfang,
 
     std::map<WortId, std::set<std::string>> faellige;
     if (r->nurFaellige)
-        for (auto& z : db_.faellig(heute()))
+        for (auto& z : db_.faellig(heute(), hoechstWoerterJeUebung))
             faellige[z.wort].insert(std::move(z.schluessel));
     int neue = r->nurFaellige ? std::max(0, lektionen::neueJeTag - db_.eingefuehrt(heute())) : 0;
+    int gebildet = 0;
     for (const auto& w : woerter) {
         const auto faellig = faellige.find(w.id);
-        const bool mitNeuen = neue > 0 && (w.zellen == 0 || w.beantwortet < w.zellen);
+        const bool mitNeuen = neue > 0 && (w.zellen == 0 || w.beantwortet < w.zellen) &&
+                              gebildet < hoechstWoerterJeUebung;
         if (r->nurFaellige && faellig == faellige.end() && !mitNeuen) continue;
+        ++gebildet;
         std::set<std::string> beantwortet;
         if (mitNeuen)
             for (auto& z : db_.zellen(w.id))
@@ -378,7 +389,14 @@ std::unique_ptr<Lektionen::Runde> Lektionen::runde(Umfang umfang,
 }
 
 int Lektionen::faellig() {
-    if (!db_.aktuelleLektion()) return 0;
+    const auto alle = db_.lektionen();
+    if (alle.empty()) return 0;
+    // Where no lesson narrows the drill, the store counts alone, without forming a word.
+    if (std::all_of(alle.begin(), alle.end(),
+                    [&](const lektionen::Lektion& l) { return db_.eingrenzung(l.id).empty(); })) {
+        const int neu = std::max(0, lektionen::neueJeTag - db_.eingefuehrt(heute()));
+        return db_.anzahlFaellig(heute()) + std::min(neu, db_.neueZellen());
+    }
     return runde(Umfang::faellig, std::nullopt)->anzahl();
 }
 
@@ -472,7 +490,10 @@ Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_vie
 
 std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import) {
     if (!import.fehler.empty() || import.woerter.empty()) return std::nullopt;
-    auto id = db_.lektionMit(import.name, import.woerter);
+    std::vector<int> zellen;
+    for (const Eingabe& e : import.woerter)
+        zellen.push_back(zellenzahl(bilden(e).seiten));
+    auto id = db_.lektionMit(import.name, import.woerter, zellen);
     geaendert(id.has_value());
     return id;
 }

@@ -48,7 +48,7 @@ public:
     };
 
     /// The lessons of `form`'s pupil, kept in `datei`; nothing is opened yet. Listens to
-    /// `form`'s pages from now on.
+    /// `form`'s pages from now on (and no longer once destroyed).
     Lektionen(Form1& form, std::filesystem::path datei = standardDatei());
     ~Lektionen();
     Lektionen(const Lektionen&) = delete;
@@ -102,8 +102,12 @@ public:
 
     /// @name The drill
     /// @{
+    /// Most words one drill over due cells asks: those whose cells fell due first. What is
+    /// left is asked when the drill is opened again.
+    static constexpr int hoechstWoerterJeUebung = 200;
+
     /// How many cells are due today: the stored cells due, and the new cells the day still
-    /// introduces.
+    /// introduces (where a lesson's narrowing leaves a cell out, it is not counted).
     int faellig();
     /// "Heute fällig: N".
     std::string faelligText();
@@ -164,6 +168,8 @@ private:
     std::optional<lektionen::Datum> heute_;
     std::vector<std::function<void()>> beiAenderung_;
     std::optional<std::string> meldung_;
+    /// Tells the listener on `form`'s pages whether this object still exists.
+    std::shared_ptr<bool> lebt_ = std::make_shared<bool>(true);
 };
 
 } // namespace latiflex

@@ -214,4 +214,25 @@ std::string Tabelle::arbeitsblatt(const print::Farben& farben) const {
            kopf("p", klasse_) + htmlTabelle(farben, Endungen::zeigen, true) + "</body></html>\n";
 }
 
+std::string Tabelle::lektionsblatt(std::string_view name,
+                                   const std::vector<const grammar::Paradigma*>& seiten,
+                                   const print::Farben& farben) {
+    const std::string titel = gekuerzt(name);
+    std::string aufgaben;
+    std::string loesung;
+    for (const grammar::Paradigma* p : seiten) {
+        const Tabelle t(*p);
+        const std::string ueber = kopf("h3", t.woerter_ + ": " + t.klasse_);
+        aufgaben += ueber + t.htmlTabelle(farben, Endungen::luecken, true);
+        loesung += ueber + t.htmlTabelle(farben, Endungen::zeigen, true);
+    }
+    return std::string(dokumentAnfang) + kopf("title", "Arbeitsblatt " + titel) +
+           "<style>th { font-size: 9pt; } h3 { font-size: 11pt; }</style></head><body>\n" +
+           kopf("h2", "Arbeitsblatt: " + titel) +
+           kopf("p", "Name: " + std::string(lueckeWort) + std::string(lueckeWort) +
+                         "    Datum: " + std::string(lueckeWort)) +
+           kopf("p", "Trage die Endungen ein.") + aufgaben + kopf("h2", "Lösung: " + titel, true) +
+           loesung + "</body></html>\n";
+}
+
 } // namespace latiflex

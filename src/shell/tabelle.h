@@ -4,6 +4,7 @@
 #include "interfaces/printer.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace latiflex {
@@ -63,6 +64,14 @@ public:
     /// A worksheet of two pages: the table with stems and blank lines for the endings, then
     /// the full table as the answer key.
     std::string arbeitsblatt(const print::Farben& farben) const;
+
+    /// A lesson as one worksheet (a whole HTML document): its name, a line for the pupil's
+    /// name and the date, every page's table with stems and blank lines for the endings, then
+    /// the answer key on a page of its own. Column headings are set small enough that a
+    /// verb's five tenses fit the width of A4.
+    static std::string lektionsblatt(std::string_view name,
+                                     const std::vector<const grammar::Paradigma*>& seiten,
+                                     const print::Farben& farben);
 
 private:
     std::string htmlTabelle(const print::Farben& farben, Endungen endungen, bool seitenbreit) const;

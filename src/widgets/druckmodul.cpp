@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace {
 
@@ -13,6 +14,10 @@ namespace {
 bool drucke(const QString& html, QPrinter& printer) {
     QTextDocument dokument;
     dokument.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+    // A narrow column breaks its heading between words, never inside one.
+    QTextOption umbruch;
+    umbruch.setWrapMode(QTextOption::WordWrap);
+    dokument.setDefaultTextOption(umbruch);
     dokument.setHtml(html);
     dokument.print(&printer);
     if (printer.outputFormat() == QPrinter::PdfFormat)

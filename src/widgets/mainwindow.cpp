@@ -1,8 +1,11 @@
 #include "widgets/mainwindow.h"
 
+#include "interfaces/prompt.h"
 #include "shell/hinweis.h"
+#include "shell/lektionen.h"
 #include "shell/steuerelemente.h"
 #include "widgets/bestimmenfenster.h"
+#include "widgets/lektionenfenster.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
 #include "widgets/qtext.h"
@@ -14,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,7 +31,13 @@ MainWindow::MainWindow(Dialogs* dialoge)
     : bild1_(new PaneWidget(this)), hinweis_(new QLabel(this)), dialoge_(this),
       form_(*bild1_, dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)),
       meldungen_(dialoge ? *dialoge : static_cast<Dialogs&>(dialoge_)),
-      paneMenu_(new PaneMenu(bild1_, this, form_, meldungen_)) {
+      paneMenu_(new PaneMenu(bild1_, this, form_, meldungen_)),
+      // Only the path is resolved here: the database opens on the first word.
+      lektionen_(std::make_unique<Lektionen>(
+          form_,
+          std::filesystem::path(
+              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()) /
+              "lektionen.sqlite")) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("LATIFLEX 1 "));
     resize(twipsRect(*this, 0, 0, 11145, 6540).size());
@@ -44,7 +54,10 @@ MainWindow::MainWindow(Dialogs* dialoge)
         button->setObjectName(qtext(k.name));
         button->setGeometry(twipsRect(*this, k.left, k.top, k.width, k.height));
         if (k.arialPunkte) button->setFont(QFont(QStringLiteral("Arial"), k.arialPunkte));
-        connect(button, &QPushButton::clicked, this, [this, name = k.name] { form_.click(name); });
+        connect(button, &QPushButton::clicked, this, [this, name = k.name] {
+            form_.click(name);
+            zeigeMeldung();
+        });
         button->installEventFilter(this);
         if (previous) setTabOrder(previous, button);
         previous = button;
@@ -75,6 +88,16 @@ MainWindow::MainWindow(Dialogs* dialoge)
     addAction(bestimmen);
     paneMenu_->anhaengen(bestimmen);
 
+    auto* lektionen = new QAction(QStringLiteral("Lektionen…"), this);
+    lektionen->setObjectName(QStringLiteral("lektionenAktion"));
+    lektionen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    lektionen->setShortcutContext(Qt::WindowShortcut);
+    connect(lektionen, &QAction::triggered, this, &MainWindow::lektionenZeigen);
+    addAction(lektionen);
+    paneMenu_->anhaengen(lektionen);
+    paneMenu_->eintrag(QStringLiteral("Zur Lektion hinzufügen"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { hinzufuegen(); });
+
     bild1_->zeigtSeiten(&form_.seiten());
 
     // The band below the pane (it ends at 5775) and the lowest buttons (they end at 5775)
@@ -92,6 +115,33 @@ MainWindow::MainWindow(Dialogs* dialoge)
 MainWindow::~MainWindow() {
     delete bestimmen_;
     delete ueben_;
+    delete lektionenFenster_;
+}
+
+void MainWindow::zeigeMeldung() {
+    if (const auto meldung = lektionen_->meldung()) melden(meldungen_, *meldung, "LEKTIONEN");
+}
+
+void MainWindow::lektionenZeigen() {
+    if (!lektionenFenster_) {
+        lektionenFenster_ = new LektionenFenster(*lektionen_, form_.farben(), meldungen_, this);
+        connect(lektionenFenster_, &LektionenFenster::geoeffnet, this, [this] {
+            raise();
+            activateWindow();
+        });
+    }
+    lektionenFenster_->oeffnen();
+}
+
+void MainWindow::hinzufuegen() {
+    const grammar::Paradigma* p = form_.seiten().aufSicht();
+    if (!p) return;
+    const auto wort = lektionen_->aufSichtHinzufuegen();
+    zeigeMeldung();
+    if (wort)
+        melden(meldungen_,
+               "Das Wort ist jetzt in der Lektion „" + lektionen_->aktuellerName() + "“.",
+               "LEKTIONEN");
 }
 
 void MainWindow::zeigeHinweis() {
@@ -107,7 +157,7 @@ void MainWindow::zeigeHinweis() {
 }
 
 void MainWindow::ueben() {
-    if (form_.seiten().alle().empty()) {
+    if (form_.seiten().alle().empty() && lektionen_->lektionen().empty()) {
         meldungen_.messageBox(drill::keinWort, exclamation, "ÜBEN");
         return;
     }
@@ -116,10 +166,11 @@ void MainWindow::ueben() {
         const char* seed = std::getenv("LATIFLEX_UEBEN_SEED");
         const auto zahl = seed ? static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10))
                                : std::random_device{}();
-        ueben_ = new UebenFenster(form_.seiten(), zahl, form_.farben(), this);
+        ueben_ = new UebenFenster(form_.seiten(), zahl, form_.farben(), this, lektionen_.get());
     }
     ueben_->setHintergrund(bild1_->background());
     ueben_->oeffnen();
+    zeigeMeldung();
 }
 
 void MainWindow::bestimmen() {

@@ -6,10 +6,14 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 
 namespace latiflex {
 
+class Lektionen;
+class LektionenFenster;
 class PaneMenu;
 class PaneWidget;
 class BestimmenFenster;
@@ -44,6 +48,16 @@ public:
     /// The window "Üben" once opened, else nullptr.
     UebenFenster* uebenFenster() const { return ueben_; }
 
+    /// Ctrl+L or "Lektionen…": opens the window "Lektionen".
+    void lektionenZeigen();
+    /// The window "Lektionen" once opened, else nullptr.
+    LektionenFenster* lektionenFenster() const { return lektionenFenster_; }
+    /// The pupil's lessons, kept in the data folder (`QStandardPaths::AppDataLocation`); the
+    /// database is opened on its first use, never while the program starts.
+    Lektionen& lektionen() { return *lektionen_; }
+    /// "Zur Lektion hinzufügen": the word on view joins the current lesson on purpose, also
+    /// when the hint line warns that its forms do not fit.
+    void hinzufuegen();
     /// F7 or "Bestimmen…": opens the window "Bestimmen", also before the first word.
     void bestimmen();
     /// The window "Bestimmen" once opened, else nullptr.
@@ -58,6 +72,8 @@ protected:
 
 private:
     void zeigeHinweis();
+    /// Shows the lessons' message (a damaged or read-only database), if there is one.
+    void zeigeMeldung();
 
     PaneWidget* bild1_;
     QLabel* hinweis_;
@@ -65,7 +81,9 @@ private:
     Form1 form_;
     Dialogs& meldungen_; // the dialogs the commands use
     PaneMenu* paneMenu_;
+    std::unique_ptr<Lektionen> lektionen_;
     UebenFenster* ueben_ = nullptr;
+    LektionenFenster* lektionenFenster_ = nullptr;
     BestimmenFenster* bestimmen_ = nullptr;
 };
 

@@ -69,12 +69,25 @@ QLabel* lesbar(QWidget* parent) {
 } // namespace
 
 UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print::Farben& farben,
-                           QWidget* parent)
-    : QDialog(parent), uebung_(seiten, seed), farben_(farben) {
+                           QWidget* parent, Lektionen* lektionen)
+    : QDialog(parent), seiten_(seiten), seed_(seed), lektionen_(lektionen),
+      uebung_(std::make_unique<drill::Uebung>(seiten, seed)), farben_(farben) {
     setObjectName(QStringLiteral("Ueben"));
     setWindowTitle(QStringLiteral("Üben"));
     setModal(false);
     auto* spalte = new QVBoxLayout(this);
+
+    auto* umfangZeile = new QHBoxLayout;
+    umfaenge_ = new QComboBox(this);
+    umfaenge_->setAccessibleName(QStringLiteral("Üben über"));
+    auto* umfangTitel = new QLabel(QStringLiteral("Üben ü&ber:"), this);
+    umfangTitel->setBuddy(umfaenge_);
+    faellig_ = new QLabel(this);
+    faellig_->setAccessibleName(QStringLiteral("Heute fällig"));
+    umfangZeile->addWidget(umfangTitel);
+    umfangZeile->addWidget(umfaenge_, 1);
+    umfangZeile->addWidget(faellig_);
+    spalte->addLayout(umfangZeile);
 
     auto* artZeile = new QHBoxLayout;
     art_ = new QComboBox(this);
@@ -189,9 +202,11 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     auto* pruefen = new QPushButton(QStringLiteral("&Prüfen"), this);
     pruefen->setDefault(true);
     auto* loesung = new QPushButton(QStringLiteral("&Lösung zeigen"), this);
-    auto* neu = new QPushButton(QStringLiteral("Neu &beginnen"), this);
+    auto* weglassen = new QPushButton(QStringLiteral("Wort &weglassen"), this);
+    weglassen->setToolTip(QStringLiteral("Das Wort der Frage wird nicht mehr geübt."));
+    auto* neu = new QPushButton(QStringLiteral("&Neu beginnen"), this);
     auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
-    for (QPushButton* b : {pruefen, loesung, neu, schliessen}) {
+    for (QPushButton* b : {pruefen, loesung, weglassen, neu, schliessen}) {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
         knoepfe->addWidget(b);
     }
@@ -199,28 +214,37 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
 
     connect(pruefen, &QPushButton::clicked, this, &UebenFenster::pruefen);
     connect(loesung, &QPushButton::clicked, this, &UebenFenster::loesungZeigen);
+    connect(weglassen, &QPushButton::clicked, this, &UebenFenster::weglassen);
+    connect(umfaenge_, &QComboBox::activated, this, [this] { umfangGewaehlt(); });
     connect(neu, &QPushButton::clicked, this, [this] {
-        uebung_.neuBeginnen();
+        uebung_->neuBeginnen();
         leereUrteil();
         fragen();
     });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
     connect(art_, &QComboBox::currentIndexChanged, this, [this](int i) {
-        uebung_.setAuswahl(static_cast<drill::Auswahl>(i));
-        uebung_.naechsteFrage();
+        uebung_->setAuswahl(static_cast<drill::Auswahl>(i));
+        uebung_->naechsteFrage();
         leereUrteil();
         fragen();
     });
-    stand_->setText(qtext(uebung_.stand()));
+    stand_->setText(qtext(uebung_->stand()));
 }
 
 void UebenFenster::oeffnen() {
+    fuelleUmfaenge();
     if (!geoeffnet_) {
         geoeffnet_ = true;
-        uebung_.naechsteFrage();
-        fragen();
+        // Once lessons exist, the drill starts on what is due today.
+        if (umfaenge_->count() > 1)
+            setUmfang(Lektionen::Umfang::faellig);
+        else {
+            uebung_->naechsteFrage();
+            fragen();
+        }
         if (parentWidget()) platziereNeben(*parentWidget());
     }
+    zeigeFaellig();
     show();
     raise();
     activateWindow();
@@ -228,13 +252,112 @@ void UebenFenster::oeffnen() {
 
 void UebenFenster::setHintergrund(QColor farbe) { hintergrund_ = farbe; }
 
+void UebenFenster::fuelleUmfaenge() {
+    const QSignalBlocker still(umfaenge_);
+    umfaenge_->clear();
+    const auto eintrag = [this](const QString& text, Lektionen::Umfang u,
+                                std::optional<Lektionen::LektionId> l) {
+        umfaenge_->addItem(text, QVariantList{static_cast<int>(u),
+                                              l ? QVariant::fromValue<qint64>(*l) : QVariant()});
+        if (u == umfang_ && l == lektion_) umfaenge_->setCurrentIndex(umfaenge_->count() - 1);
+    };
+    const auto lektionen = lektionen_ ? lektionen_->lektionen() : std::vector<lektionen::Lektion>{};
+    if (!lektionen.empty()) {
+        eintrag(QStringLiteral("was heute fällig ist"), Lektionen::Umfang::faellig, {});
+        eintrag(QStringLiteral("alle Lektionen"), Lektionen::Umfang::alle, {});
+        for (const lektionen::Lektion& l : lektionen)
+            eintrag(QStringLiteral("Lektion „%1“").arg(qtext(text::kurz(l.name, 40))),
+                    Lektionen::Umfang::lektion, l.id);
+    }
+    eintrag(QStringLiteral("die Wörter seit dem Start"), Lektionen::Umfang::lauf, {});
+    umfaenge_->setEnabled(umfaenge_->count() > 1);
+}
+
+void UebenFenster::umfangGewaehlt() {
+    const QVariantList daten = umfaenge_->currentData().toList();
+    if (daten.size() != 2) return;
+    const auto umfang = static_cast<Lektionen::Umfang>(daten[0].toInt());
+    std::optional<Lektionen::LektionId> lektion;
+    if (daten[1].isValid()) lektion = daten[1].value<qint64>();
+    setUmfang(umfang, lektion);
+}
+
+void UebenFenster::setUmfang(Lektionen::Umfang umfang,
+                             std::optional<Lektionen::LektionId> lektion) {
+    umfang_ = lektionen_ ? umfang : Lektionen::Umfang::lauf;
+    lektion_ = umfang_ == Lektionen::Umfang::lektion ? lektion : std::nullopt;
+    if (umfang_ == Lektionen::Umfang::lauf)
+        uebung_ = std::make_unique<drill::Uebung>(seiten_, seed_);
+    else
+        uebung_ = lektionen_->uebung(umfang_, lektion_, seed_);
+    uebung_->setAuswahl(static_cast<drill::Auswahl>(art_->currentIndex()));
+    // Over a lesson the lesson's own narrowing holds; elsewhere the boxes' narrowing.
+    if (lektion_) zeigeEingrenzung(lektionen_->eingrenzung(*lektion_));
+    QStringList woerter;
+    for (const QCheckBox* box : filter_)
+        if (box->isChecked()) woerter << box->property("bezeichnung").toString();
+    uebung_->setEingrenzung(
+        drill::eingrenzungAus(woerter.join(' ').toStdString()).value_or(drill::Eingrenzung{}));
+    fuelleUmfaenge();
+    uebung_->naechsteFrage();
+    leereUrteil();
+    fragen();
+    zeigeFaellig();
+}
+
+void UebenFenster::zeigeEingrenzung(const drill::Eingrenzung& e) {
+    std::vector<std::string_view> namen;
+    for (const auto n : e.numeri)
+        namen.push_back(name(n));
+    for (const auto t : e.tempora)
+        namen.push_back(name(t));
+    for (const auto g : e.genera)
+        namen.push_back(name(g));
+    for (const auto m : e.modi)
+        namen.push_back(name(m));
+    if (e.nurLetztesWort) namen.emplace_back("letztes Wort");
+    for (QCheckBox* box : filter_) {
+        const QSignalBlocker still(box);
+        const std::string wort = box->property("bezeichnung").toString().toStdString();
+        box->setChecked(std::find(namen.begin(), namen.end(), wort) != namen.end());
+    }
+}
+
+void UebenFenster::zeigeFaellig() {
+    const bool zeigen = lektionen_ && umfaenge_->count() > 1;
+    faellig_->setVisible(zeigen);
+    if (zeigen) faellig_->setText(qtext(lektionen_->faelligText()));
+}
+
+void UebenFenster::weglassen() {
+    const drill::Frage* f = uebung_->frage();
+    if (!f) return;
+    const std::string wort = f->wort();
+    if (lektionen_) {
+        static constexpr std::array<std::string_view, 3> befehle{"SUBST", "ADJEKTIV", "VERBUM"};
+        Eingabe eingabe{std::string(befehle[static_cast<std::size_t>(f->seite->wortart)]), {}};
+        for (const grammar::Stichwort& s : f->seite->stichwoerter)
+            eingabe.antworten.push_back(s.wort);
+        if (const auto id = lektionen_->database().finde(eingabe))
+            lektionen_->setImDrill(*id, false);
+    }
+    uebung_->weglassen();
+    leereUrteil();
+    urteil_->setText(html(text::kurz(wort, 80)) + QStringLiteral(" wird nicht mehr geübt."));
+    urteil_->setAccessibleDescription(qtext(wort) + QStringLiteral(" wird nicht mehr geübt."));
+    fragen();
+    zeigeFaellig();
+}
+
 void UebenFenster::eingrenzen() {
     QStringList woerter;
     for (const QCheckBox* box : filter_)
         if (box->isChecked()) woerter << box->property("bezeichnung").toString();
-    uebung_.setEingrenzung(
-        drill::eingrenzungAus(woerter.join(' ').toStdString()).value_or(drill::Eingrenzung{}));
-    uebung_.naechsteFrage();
+    const drill::Eingrenzung e =
+        drill::eingrenzungAus(woerter.join(' ').toStdString()).value_or(drill::Eingrenzung{});
+    uebung_->setEingrenzung(e);
+    if (lektionen_ && lektion_) lektionen_->setEingrenzung(*lektion_, e);
+    uebung_->naechsteFrage();
     leereUrteil();
     fragen();
 }
@@ -271,9 +394,9 @@ void UebenFenster::platziereNeben(const QWidget& haupt) {
 }
 
 void UebenFenster::fragen() {
-    const drill::Frage* f = uebung_.frage();
-    frage_->setText(qtext(uebung_.frageText()));
-    stand_->setText(qtext(uebung_.stand()));
+    const drill::Frage* f = uebung_->frage();
+    frage_->setText(qtext(uebung_->frageText()));
+    stand_->setText(qtext(uebung_->stand()));
     const bool bestimmen = f && f->art == drill::Fragenart::bestimmen;
     antwort_->clear();
     antwort_->setEnabled(f && !bestimmen);
@@ -291,11 +414,11 @@ void UebenFenster::fragen() {
 }
 
 void UebenFenster::pruefen() {
-    const drill::Frage* f = uebung_.frage();
+    const drill::Frage* f = uebung_->frage();
     if (!f) return;
     std::optional<drill::Urteil> urteil;
     if (f->art == drill::Fragenart::bilden) {
-        urteil = uebung_.antworte(antwort_->text().toStdString());
+        urteil = uebung_->antworte(antwort_->text().toStdString());
     } else {
         const auto box = [this](int m) { return merkmale_[static_cast<std::size_t>(m)]; };
         Zelle z;
@@ -309,17 +432,19 @@ void UebenFenster::pruefen() {
             z.modus = gewaehlt<Modus>(box(modus));
             z.genusVerbi = gewaehlt<GenusVerbi>(box(genusVerbi));
         }
-        urteil = uebung_.bestimme(z);
+        urteil = uebung_->bestimme(z);
     }
     if (urteil) zeigeUrteil(*urteil);
-    uebung_.naechsteFrage();
+    uebung_->naechsteFrage();
     fragen();
+    zeigeFaellig();
 }
 
 void UebenFenster::loesungZeigen() {
-    if (const auto urteil = uebung_.loesung()) zeigeUrteil(*urteil);
-    uebung_.naechsteFrage();
+    if (const auto urteil = uebung_->loesung()) zeigeUrteil(*urteil);
+    uebung_->naechsteFrage();
     fragen();
+    zeigeFaellig();
 }
 
 void UebenFenster::zeigeUrteil(const drill::Urteil& u) {
@@ -334,7 +459,7 @@ void UebenFenster::zeigeUrteil(const drill::Urteil& u) {
     p.setColor(QPalette::Window, hintergrund_);
     urteil_->setPalette(p);
     urteil_->setAccessibleDescription(qtext(u.text()));
-    stand_->setText(qtext(uebung_.stand()));
+    stand_->setText(qtext(uebung_->stand()));
 }
 
 } // namespace latiflex

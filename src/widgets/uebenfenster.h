@@ -2,11 +2,13 @@
 
 #include "drill/uebung.h"
 #include "interfaces/printer.h"
+#include "shell/lektionen.h"
 
 #include <QColor>
 #include <QDialog>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -18,26 +20,33 @@ class QPushButton;
 namespace latiflex {
 
 /**
- * The window "Üben": the drill over the words of this run, one question at a time. Modeless
- * and usable with the keyboard alone: Enter checks the answer and asks the next question,
- * Alt with the underlined letter reaches every control, and every control has an accessible
- * name. The verdict shows the right form in the run's stem and ending colours.
+ * The window "Üben": the drill over the words of this run, a lesson, all lessons or (the
+ * default once lessons exist) the cells due today, one question at a time. Modeless and
+ * usable with the keyboard alone: Enter checks the answer and asks the next question, Alt
+ * with the underlined letter reaches every control, and every control has an accessible
+ * name. The verdict shows the right form in the run's stem and ending colours. Over a
+ * lesson, the narrowing is the lesson's own and is kept with it.
  */
 class UebenFenster final : public QDialog {
     Q_OBJECT
 
 public:
     /// The drill over `seiten`, its chance fixed by `seed`; `farben` and `hintergrund` give
-    /// the colours of the verdict's form.
+    /// the colours of the verdict's form. With `lektionen` it can also run over the lessons,
+    /// and every answer is stored there.
     UebenFenster(const Seiten& seiten, std::uint32_t seed, const print::Farben& farben,
-                 QWidget* parent = nullptr);
+                 QWidget* parent = nullptr, Lektionen* lektionen = nullptr);
 
-    /// Shows the window and, the first time, asks the first question.
+    /// Shows the window and, the first time, asks the first question; the list of what to
+    /// practise is read afresh.
     void oeffnen();
     /// The pane's background, behind the verdict's coloured form.
     void setHintergrund(QColor farbe);
+    /// Practises `umfang` (`lektion` names the lesson for `Lektionen::Umfang::lektion`): a new
+    /// drill with an empty score.
+    void setUmfang(Lektionen::Umfang umfang, std::optional<Lektionen::LektionId> lektion = {});
 
-    const drill::Uebung& uebung() const { return uebung_; }
+    const drill::Uebung& uebung() const { return *uebung_; }
 
 private:
     void pruefen();
@@ -48,12 +57,24 @@ private:
     void fragen();
     void eingrenzen();
     void zeigeUrteil(const drill::Urteil& urteil);
+    void fuelleUmfaenge();
+    void umfangGewaehlt();
+    void zeigeFaellig();
+    void zeigeEingrenzung(const drill::Eingrenzung& eingrenzung);
+    void weglassen();
 
-    drill::Uebung uebung_;
+    const Seiten& seiten_;
+    std::uint32_t seed_;
+    Lektionen* lektionen_;
+    std::unique_ptr<drill::Uebung> uebung_;
+    Lektionen::Umfang umfang_ = Lektionen::Umfang::lauf;
+    std::optional<Lektionen::LektionId> lektion_;
     const print::Farben& farben_;
     QColor hintergrund_{Qt::white};
     bool geoeffnet_ = false;
 
+    QComboBox* umfaenge_;
+    QLabel* faellig_;
     QComboBox* art_;
     QLabel* frage_;
     QLineEdit* antwort_;

@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <sstream>
+#include <unistd.h>
 
 namespace latiflex::lektionen {
 namespace {
@@ -70,6 +73,9 @@ TEST(Lektionsdatei, Name) {
     EXPECT_EQ(lesen("#\xE2\x80\xAE Lek\ttion\nSUBST rosa, rosae", "x.txt").name, "Lek tion");
     EXPECT_EQ(lesen("# " + std::string(500, 'x') + "\nSUBST rosa, rosae", "x").name,
               std::string(hoechstName, 'x'));
+    // Cut at a blank, the name keeps no blank at its end (it would not read back the same).
+    EXPECT_EQ(lesen("# " + std::string(hoechstName - 1, 'x') + " y\nSUBST rosa, rosae", "x").name,
+              std::string(hoechstName - 1, 'x'));
 }
 
 TEST(Lektionsdatei, Antworten) {
@@ -152,6 +158,75 @@ TEST(Lektionen, DieRegelnPruefenJedeZeile) {
     EXPECT_EQ(import.abgelehnt[1].zeile, 4u);
     EXPECT_EQ(import.abgelehnt[2].zeile, 5u);
     EXPECT_EQ(lauf.log.str(), "") << "checking shows nothing in the pane or a box";
+}
+
+} // namespace
+} // namespace latiflex::testing
+
+namespace latiflex::testing {
+namespace {
+
+struct Speicher {
+    std::filesystem::path ordner = std::filesystem::temp_directory_path() /
+                                   ("latiflex-lektionen-" + std::to_string(::getpid()));
+    Speicher() { std::filesystem::remove_all(ordner); }
+    ~Speicher() { std::filesystem::remove_all(ordner); }
+    std::filesystem::path datei() const { return ordner / "lektionen.sqlite"; }
+};
+
+// A page whose typed forms do not fit joins only on purpose; a stored word opens as typed.
+TEST(Lektionen, AbsichtlichHinzufuegenUndOeffnen) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    ASSERT_TRUE(lauf.form.eingeben({"SUBST", {"poema", "poematis"}}));
+    EXPECT_TRUE(lektionen.lektionen().empty());
+    EXPECT_FALSE(std::filesystem::exists(s.datei())) << "nothing written before a word joins";
+    const auto poema = lektionen.aufSichtHinzufuegen();
+    ASSERT_TRUE(poema);
+    EXPECT_EQ(lektionen.aktuellerName(), "Meine Wörter");
+
+    Lauf getippt;
+    getippt.dialoge.push(Answer{"poema"});
+    getippt.dialoge.push(Answer{"poematis"});
+    getippt.log.str("");
+    getippt.form.click("Befehl1");
+    lauf.log.str("");
+    ASSERT_TRUE(lektionen.oeffnen(*poema));
+    std::string ohnePrompts;
+    std::istringstream zeilen(getippt.log.str());
+    for (std::string z; std::getline(zeilen, z);)
+        if (!z.starts_with("prompt ")) ohnePrompts += z + '\n';
+    EXPECT_EQ(lauf.log.str(), ohnePrompts);
+    EXPECT_EQ(lektionen.woerter(*lektionen.aktuelle()).size(), 1u) << "opening adds nothing";
+}
+
+// The narrowing kept per lesson leaves its cells out of the drill and of the count due.
+TEST(Lektionen, EingrenzungJeLektion) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    lektionen.setHeute(*lektionen::datumAus("2026-03-02"));
+    const auto rosa = lektionen.hinzufuegen({"SUBST", {"rosa", "rosae"}});
+    ASSERT_TRUE(rosa);
+    const auto l = *lektionen.aktuelle();
+    EXPECT_EQ(lektionen.faellig(), 12);
+    drill::Eingrenzung plural;
+    plural.numeri = {grammar::Numerus::plural};
+    ASSERT_TRUE(lektionen.setEingrenzung(l, plural));
+    EXPECT_EQ(lektionen.eingrenzung(l), plural);
+    EXPECT_EQ(lektionen.faellig(), 6);
+    auto u = lektionen.uebung(Lektionen::Umfang::faellig, std::nullopt, 1);
+    for (int i = 0; i < 6; ++i) {
+        const drill::Frage* f = u->naechsteFrage();
+        ASSERT_TRUE(f);
+        EXPECT_EQ(f->zelle().numerus, grammar::Numerus::plural);
+        ASSERT_TRUE(u->antworte(f->wortform().ganz())->richtig);
+    }
+    EXPECT_FALSE(u->naechsteFrage()) << "every due cell answered right";
+    EXPECT_EQ(lektionen.faellig(), 0);
+    EXPECT_EQ(lektionen.uebungstage(l).at(0).richtig, 6);
+    EXPECT_EQ(lektionen.uebung(Lektionen::Umfang::lektion, l, 1)->eingrenzung(), plural);
 }
 
 } // namespace

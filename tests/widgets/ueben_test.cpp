@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
+#include <memory>
 
 using namespace latiflex;
 
@@ -64,7 +66,15 @@ void antworte(UebenFenster* u, const QString& text) {
 class UebenTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> daten_;
+
 private slots:
+    // Each test starts without lessons: the words it types are the first ever.
+    void init() {
+        daten_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", daten_->path().toLocal8Bit());
+    }
+
     void f5WithoutWordSaysSo() {
         testing::FakeDialogs dialoge({"0", "12"});
         MainWindow w(&dialoge);

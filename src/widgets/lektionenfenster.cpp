@@ -1,0 +1,532 @@
+#include "widgets/lektionenfenster.h"
+
+#include "grammar/text.h"
+#include "interfaces/prompt.h"
+#include "lessons/lektionsdatei.h"
+#include "shell/tabelle.h"
+#include "widgets/drucker.h"
+#include "widgets/qtext.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace latiflex {
+
+namespace {
+
+constexpr std::string_view titel = "LEKTIONEN";
+// Longest name or word shown in a list, in letters: its beginning and end stay visible.
+constexpr std::size_t hoechstens = 60;
+// Refused lines listed in the box; the rest are counted, and all stand in its details.
+constexpr std::size_t gezeigteZeilen = 12;
+
+QString kurz(std::string_view s) { return qtext(text::kurz(s, hoechstens)); }
+
+std::filesystem::path pfadAus(const QString& pfad) {
+    return std::filesystem::path(pfad.toStdU16String());
+}
+
+// A file name from a lesson's name: its letters and digits, so no typed slash leaves the folder.
+QString dateiName(const QString& name, const QString& anhang) {
+    QString aus;
+    for (QChar c : name) {
+        if (aus.size() >= 40) break;
+        if (c.isLetterOrNumber() && !c.isSurrogate())
+            aus += c;
+        else if (!aus.isEmpty() && !aus.endsWith(QLatin1Char('-')))
+            aus += QLatin1Char('-');
+    }
+    while (aus.endsWith(QLatin1Char('-')))
+        aus.chop(1);
+    return (aus.isEmpty() ? QStringLiteral("lektion") : aus) + anhang;
+}
+
+QString dokumente() {
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(ordner).exists() ? ordner : QDir::homePath();
+}
+
+QPushButton* knopf(const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* titelFuer(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+LektionenFenster::LektionenFenster(Lektionen& lektionen, const print::Farben& farben,
+                                   Dialogs& dialoge, QWidget* parent)
+    : QDialog(parent), lektionen_(lektionen), farben_(farben), dialoge_(dialoge) {
+    setObjectName(QStringLiteral("Lektionen"));
+    setWindowTitle(QStringLiteral("Lektionen"));
+    setModal(false);
+    auto* raster = new QGridLayout(this);
+
+    liste_ = new QListWidget(this);
+    liste_->setAccessibleName(QStringLiteral("Lektionen"));
+    raster->addWidget(titelFuer(QStringLiteral("Le&ktionen:"), liste_, this), 0, 0);
+    raster->addWidget(liste_, 1, 0);
+
+    woerter_ = new QListWidget(this);
+    woerter_->setAccessibleName(QStringLiteral("Wörter der Lektion"));
+    raster->addWidget(titelFuer(QStringLiteral("Wö&rter der Lektion:"), woerter_, this), 0, 1);
+    raster->addWidget(woerter_, 1, 1);
+
+    auto* lektionKnoepfe = new QHBoxLayout;
+    auto* neuKnopf = knopf(QStringLiteral("&Neu…"), this);
+    umbenennen_ = knopf(QStringLiteral("&Umbenennen…"), this);
+    loeschen_ = knopf(QStringLiteral("&Löschen…"), this);
+    aktuelle_ = knopf(QStringLiteral("Als &aktuelle Lektion"), this);
+    aktuelle_->setToolTip(QStringLiteral("Jedes neue Wort kommt in die aktuelle Lektion."));
+    for (QPushButton* b : {neuKnopf, umbenennen_, loeschen_, aktuelle_})
+        lektionKnoepfe->addWidget(b);
+    raster->addLayout(lektionKnoepfe, 2, 0);
+
+    auto* wortKnoepfe = new QHBoxLayout;
+    oeffnen_ = knopf(QStringLiteral("Ö&ffnen"), this);
+    oeffnen_->setToolTip(QStringLiteral("Zeigt das Wort im Hauptfenster, wie Eintippen es zeigt."));
+    verschieben_ = knopf(QStringLiteral("&Verschieben…"), this);
+    entfernen_ = knopf(QStringLiteral("&Entfernen"), this);
+    imDrill_ = knopf(QStringLiteral("&Üben"), this);
+    imDrill_->setCheckable(true);
+    imDrill_->setToolTip(QStringLiteral("Eingedrückt: das Wort wird geübt."));
+    for (QPushButton* b : {oeffnen_, verschieben_, entfernen_, imDrill_})
+        wortKnoepfe->addWidget(b);
+    raster->addLayout(wortKnoepfe, 2, 1);
+
+    tage_ = new QTreeWidget(this);
+    tage_->setAccessibleName(QStringLiteral("Geübt"));
+    tage_->setRootIsDecorated(false);
+    tage_->setHeaderLabels({QStringLiteral("Tag"), QStringLiteral("Antworten"),
+                            QStringLiteral("richtig"), QStringLiteral("falsch")});
+    tage_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    raster->addWidget(titelFuer(QStringLiteral("&Geübt:"), tage_, this), 3, 0, 1, 2);
+    raster->addWidget(tage_, 4, 0, 1, 2);
+
+    status_ = new QLabel(this);
+    status_->setAccessibleName(QStringLiteral("Meldung"));
+    status_->setTextFormat(Qt::PlainText);
+    status_->setWordWrap(true);
+    raster->addWidget(status_, 5, 0, 1, 2);
+
+    auto* dateiKnoepfe = new QHBoxLayout;
+    auto* importieren = knopf(QStringLiteral("&Importieren…"), this);
+    exportieren_ = knopf(QStringLiteral("E&xportieren…"), this);
+    anki_ = knopf(QStringLiteral("Anki-Kar&ten…"), this);
+    drucken_ = knopf(QStringLiteral("Arbeits&blatt drucken…"), this);
+    auto* schliessen = knopf(QStringLiteral("&Schließen"), this);
+    for (QPushButton* b : {importieren, exportieren_, anki_, drucken_, schliessen})
+        dateiKnoepfe->addWidget(b);
+    raster->addLayout(dateiKnoepfe, 6, 0, 1, 2);
+    raster->setColumnStretch(0, 1);
+    raster->setColumnStretch(1, 2);
+    raster->setRowStretch(1, 2);
+    raster->setRowStretch(4, 1);
+
+    connect(liste_, &QListWidget::currentRowChanged, this, [this] { zeigeWoerter(); });
+    connect(woerter_, &QListWidget::currentRowChanged, this, [this] { aktiviere(); });
+    connect(woerter_, &QListWidget::itemActivated, this, [this] { oeffneWort(); });
+    connect(neuKnopf, &QPushButton::clicked, this, &LektionenFenster::neu);
+    connect(umbenennen_, &QPushButton::clicked, this, &LektionenFenster::umbenennen);
+    connect(loeschen_, &QPushButton::clicked, this, &LektionenFenster::loeschen);
+    connect(aktuelle_, &QPushButton::clicked, this, &LektionenFenster::alsAktuelle);
+    connect(oeffnen_, &QPushButton::clicked, this, &LektionenFenster::oeffneWort);
+    connect(verschieben_, &QPushButton::clicked, this, &LektionenFenster::verschieben);
+    connect(entfernen_, &QPushButton::clicked, this, &LektionenFenster::entfernen);
+    connect(imDrill_, &QPushButton::clicked, this, &LektionenFenster::imDrillUmschalten);
+    connect(importieren, &QPushButton::clicked, this, &LektionenFenster::importierenFragen);
+    connect(exportieren_, &QPushButton::clicked, this, &LektionenFenster::exportierenFragen);
+    connect(anki_, &QPushButton::clicked, this, &LektionenFenster::ankiFragen);
+    connect(drucken_, &QPushButton::clicked, this, &LektionenFenster::druckeArbeitsblatt);
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
+
+    // Del deletes what the list in focus holds, F2 renames a lesson.
+    auto* entf = new QShortcut(QKeySequence::Delete, liste_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(entf, &QShortcut::activated, this, &LektionenFenster::loeschen);
+    auto* wortEntf =
+        new QShortcut(QKeySequence::Delete, woerter_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(wortEntf, &QShortcut::activated, this, &LektionenFenster::entfernen);
+    auto* f2 =
+        new QShortcut(QKeySequence(Qt::Key_F2), liste_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(f2, &QShortcut::activated, this, &LektionenFenster::umbenennen);
+
+    lektionen_.beiAenderung([this] {
+        if (isVisible()) aktualisieren();
+    });
+    resize(760, 520);
+}
+
+void LektionenFenster::oeffnen() {
+    aktualisieren();
+    show();
+    raise();
+    activateWindow();
+    liste_->setFocus();
+}
+
+void LektionenFenster::aktualisieren() {
+    const auto gewaehlt = gewaehlteLektion();
+    const auto aktuelle = lektionen_.aktuelle();
+    const QSignalBlocker still(liste_);
+    liste_->clear();
+    for (const lektionen::Lektion& l : lektionen_.lektionen()) {
+        QString text = kurz(l.name);
+        if (aktuelle && *aktuelle == l.id) text += QStringLiteral(" (aktuell)");
+        text += QStringLiteral(" – %1 %2")
+                    .arg(l.woerter)
+                    .arg(l.woerter == 1 ? QStringLiteral("Wort") : QStringLiteral("Wörter"));
+        if (l.zellen > 0)
+            text += QStringLiteral(", %1 von %2 Formen gelernt (%3 %)")
+                        .arg(l.gelernt)
+                        .arg(l.zellen)
+                        .arg(l.gelernt * 100 / l.zellen);
+        auto* item = new QListWidgetItem(text, liste_);
+        item->setData(Qt::UserRole, QVariant::fromValue<qint64>(l.id));
+        if ((gewaehlt && *gewaehlt == l.id) || (!gewaehlt && aktuelle && *aktuelle == l.id))
+            liste_->setCurrentItem(item);
+    }
+    if (!liste_->currentItem() && liste_->count() > 0) liste_->setCurrentRow(0);
+    if (liste_->count() == 0)
+        status_->setText(QStringLiteral("Noch keine Lektion: jedes Wort, das du bildest, kommt in "
+                                        "„%1“.")
+                             .arg(qtext(lektionen::ersteLektion)));
+    zeigeWoerter();
+    melde();
+}
+
+std::optional<Lektionen::LektionId> LektionenFenster::gewaehlteLektion() const {
+    const QListWidgetItem* item = liste_->currentItem();
+    if (!item) return std::nullopt;
+    return item->data(Qt::UserRole).value<qint64>();
+}
+
+std::optional<Lektionen::WortId> LektionenFenster::gewaehltesWort() const {
+    const QListWidgetItem* item = woerter_->currentItem();
+    if (!item) return std::nullopt;
+    return item->data(Qt::UserRole).value<qint64>();
+}
+
+void LektionenFenster::waehle(Lektionen::LektionId lektion) {
+    for (int i = 0; i < liste_->count(); ++i)
+        if (liste_->item(i)->data(Qt::UserRole).value<qint64>() == lektion)
+            liste_->setCurrentRow(i);
+}
+
+QString LektionenFenster::lektionsName(Lektionen::LektionId lektion) {
+    for (const lektionen::Lektion& l : lektionen_.lektionen())
+        if (l.id == lektion) return qtext(l.name);
+    return {};
+}
+
+void LektionenFenster::zeigeWoerter() {
+    const auto lektion = gewaehlteLektion();
+    const auto wort = gewaehltesWort();
+    woerter_->clear();
+    tage_->clear();
+    if (lektion) {
+        for (const lektionen::Wort& w : lektionen_.woerter(*lektion)) {
+            QString text = kurz(lektionen::zeile(w.eingabe));
+            if (w.zellen > 0)
+                text += QStringLiteral(" – %1 von %2 gelernt").arg(w.gelernt).arg(w.zellen);
+            if (!w.imDrill) text += QStringLiteral(" – wird nicht geübt");
+            auto* item = new QListWidgetItem(text, woerter_);
+            item->setData(Qt::UserRole, QVariant::fromValue<qint64>(w.id));
+            item->setData(Qt::UserRole + 1, w.imDrill);
+            if (wort && *wort == w.id) woerter_->setCurrentItem(item);
+        }
+        if (!woerter_->currentItem() && woerter_->count() > 0) woerter_->setCurrentRow(0);
+        for (const lektionen::Uebungstag& t : lektionen_.uebungstage(*lektion))
+            new QTreeWidgetItem(tage_,
+                                {qtext(lektionen::text(t.datum)), QString::number(t.antworten()),
+                                 QString::number(t.richtig), QString::number(t.falsch)});
+    }
+    aktiviere();
+}
+
+void LektionenFenster::aktiviere() {
+    const bool lektion = gewaehlteLektion().has_value();
+    const QListWidgetItem* wort = woerter_->currentItem();
+    for (QPushButton* b : {umbenennen_, loeschen_, aktuelle_, exportieren_, anki_, drucken_})
+        b->setEnabled(lektion);
+    loeschen_->setEnabled(lektion && liste_->count() > 1);
+    for (QPushButton* b : {oeffnen_, verschieben_, entfernen_, imDrill_})
+        b->setEnabled(wort != nullptr);
+    verschieben_->setEnabled(wort && liste_->count() > 1);
+    imDrill_->setChecked(wort && wort->data(Qt::UserRole + 1).toBool());
+}
+
+void LektionenFenster::melde(const QString& erfolg) {
+    if (const auto meldung = lektionen_.meldung()) {
+        status_->setText(qtext(*meldung));
+        melden(dialoge_, *meldung, titel);
+    } else if (!erfolg.isEmpty()) {
+        status_->setText(erfolg);
+    }
+}
+
+void LektionenFenster::neu() {
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, QStringLiteral("Neue Lektion"),
+                              QStringLiteral("Name der neuen Lektion:"), QLineEdit::Normal, {}, &ok)
+            .trimmed();
+    if (!ok || name.isEmpty()) return;
+    const auto id = lektionen_.anlegen(name.toStdString());
+    aktualisieren();
+    if (id) waehle(*id);
+    melde(id ? QStringLiteral("Lektion „%1“ angelegt.").arg(kurz(name.toStdString())) : QString());
+}
+
+void LektionenFenster::umbenennen() {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return;
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, QStringLiteral("Lektion umbenennen"),
+                                               QStringLiteral("Neuer Name:"), QLineEdit::Normal,
+                                               lektionsName(*lektion), &ok)
+                             .trimmed();
+    if (!ok || name.isEmpty()) return;
+    lektionen_.umbenennen(*lektion, name.toStdString());
+    aktualisieren();
+    melde();
+}
+
+void LektionenFenster::loeschen() {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion || liste_->count() < 2) return;
+    const QString name = kurz(lektionsName(*lektion).toStdString());
+    QMessageBox frage(QMessageBox::Question, QStringLiteral("Lektion löschen"),
+                      QStringLiteral("Die Lektion „%1“ mit %2 Wörtern und allen Antworten dazu "
+                                     "löschen? Das lässt sich nicht rückgängig machen.")
+                          .arg(name)
+                          .arg(woerter_->count()),
+                      QMessageBox::Yes | QMessageBox::No, this);
+    frage.setTextFormat(Qt::PlainText);
+    frage.setDefaultButton(QMessageBox::No);
+    if (frage.exec() != QMessageBox::Yes) return;
+    const bool geloescht = lektionen_.loeschen(*lektion);
+    aktualisieren();
+    melde(geloescht ? QStringLiteral("Lektion „%1“ gelöscht.").arg(name) : QString());
+}
+
+void LektionenFenster::alsAktuelle() {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return;
+    lektionen_.setAktuelle(*lektion);
+    aktualisieren();
+    melde(QStringLiteral("Neue Wörter kommen jetzt in „%1“.")
+              .arg(kurz(lektionsName(*lektion).toStdString())));
+}
+
+void LektionenFenster::oeffneWort() {
+    const auto wort = gewaehltesWort();
+    if (!wort) return;
+    lektionen_.oeffnen(*wort);
+    melde();
+    emit geoeffnet();
+}
+
+void LektionenFenster::verschieben() {
+    const auto wort = gewaehltesWort();
+    const auto von = gewaehlteLektion();
+    if (!wort || !von) return;
+    QStringList namen;
+    std::vector<Lektionen::LektionId> ids;
+    for (const lektionen::Lektion& l : lektionen_.lektionen())
+        if (l.id != *von) {
+            namen << kurz(l.name);
+            ids.push_back(l.id);
+        }
+    if (ids.empty()) return;
+    bool ok = false;
+    const QString ziel =
+        QInputDialog::getItem(this, QStringLiteral("Wort verschieben"),
+                              QStringLiteral("In die Lektion:"), namen, 0, false, &ok);
+    const auto i = namen.indexOf(ziel);
+    if (!ok || i < 0) return;
+    lektionen_.verschieben(*wort, ids[static_cast<std::size_t>(i)]);
+    aktualisieren();
+    melde();
+}
+
+void LektionenFenster::entfernen() {
+    const auto wort = gewaehltesWort();
+    if (!wort) return;
+    const QString text = woerter_->currentItem()->text();
+    const int zeile = woerter_->currentRow();
+    lektionen_.entfernen(*wort);
+    aktualisieren();
+    woerter_->setCurrentRow(std::min(zeile, woerter_->count() - 1));
+    melde(QStringLiteral("Entfernt: %1").arg(text));
+}
+
+void LektionenFenster::imDrillUmschalten(bool imDrill) {
+    const auto wort = gewaehltesWort();
+    if (!wort) return;
+    lektionen_.setImDrill(*wort, imDrill);
+    aktualisieren();
+    melde(imDrill ? QStringLiteral("Das Wort wird wieder geübt.")
+                  : QStringLiteral("Das Wort bleibt in der Lektion, wird aber nicht geübt."));
+}
+
+bool LektionenFenster::importieren(const QString& pfad) {
+    const Lektionen::Import import = lektionen_.pruefen(pfadAus(pfad));
+    if (!import.fehler.empty()) {
+        status_->setText(qtext(import.fehler));
+        melden(dialoge_, import.fehler, titel);
+        return false;
+    }
+    if (!import.abgelehnt.empty()) {
+        QString liste;
+        QString alle;
+        for (std::size_t i = 0; i < import.abgelehnt.size(); ++i) {
+            const QString zeile = qtext(text::kurz(import.abgelehnt[i].text(), 120));
+            alle += zeile + QLatin1Char('\n');
+            if (i < gezeigteZeilen) liste += zeile + QLatin1Char('\n');
+        }
+        if (import.abgelehnt.size() > gezeigteZeilen)
+            liste += QStringLiteral("… und %1 weitere (siehe Details)\n")
+                         .arg(import.abgelehnt.size() - gezeigteZeilen);
+        QMessageBox frage(
+            QMessageBox::Question, QStringLiteral("Zeilen abgelehnt"),
+            QStringLiteral("„%1“: %2 nicht übernommen werden:\n\n%3\n%4 "
+                           "importieren oder nichts?")
+                .arg(kurz(import.name),
+                     import.abgelehnt.size() == 1
+                         ? QStringLiteral("1 Zeile kann")
+                         : QStringLiteral("%1 Zeilen können").arg(import.abgelehnt.size()),
+                     liste,
+                     import.woerter.size() == 1
+                         ? QStringLiteral("Das gültige Wort")
+                         : QStringLiteral("Die %1 gültigen Wörter").arg(import.woerter.size())),
+            QMessageBox::NoButton, this);
+        frage.setTextFormat(Qt::PlainText);
+        frage.setDetailedText(alle);
+        auto* gueltige =
+            frage.addButton(QStringLiteral("&Gültige Zeilen importieren"), QMessageBox::AcceptRole);
+        auto* nichts =
+            frage.addButton(QStringLiteral("&Nichts importieren"), QMessageBox::RejectRole);
+        gueltige->setEnabled(!import.woerter.empty());
+        frage.setDefaultButton(nichts);
+        frage.exec();
+        if (frage.clickedButton() != gueltige) {
+            status_->setText(QStringLiteral("Nichts importiert."));
+            return false;
+        }
+    }
+    const auto lektion = lektionen_.importieren(import);
+    aktualisieren();
+    if (lektion) waehle(*lektion);
+    melde(lektion ? QStringLiteral("Importiert: „%1“ mit %2 Wörtern.")
+                        .arg(kurz(lektionsName(*lektion).toStdString()))
+                        .arg(import.woerter.size())
+                  : QString());
+    return lektion.has_value();
+}
+
+bool LektionenFenster::exportieren(const QString& pfad) {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return false;
+    const auto n = lektionen_.exportieren(*lektion, pfadAus(pfad));
+    melde(n ? QStringLiteral("%1 Wörter geschrieben in %2")
+                  .arg(*n)
+                  .arg(QDir::toNativeSeparators(pfad))
+            : QString());
+    return n.has_value();
+}
+
+bool LektionenFenster::ankiExportieren(const QString& pfad) {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return false;
+    const std::string text = lektionen_.ankiText(*lektion);
+    QSaveFile datei(pfad);
+    const bool geschrieben = datei.open(QIODevice::WriteOnly) &&
+                             datei.write(text.data(), static_cast<qint64>(text.size())) ==
+                                 static_cast<qint64>(text.size()) &&
+                             datei.commit();
+    if (!geschrieben) {
+        const std::string fehler =
+            "Die Karten konnten nicht geschrieben werden: " + datei.errorString().toStdString();
+        status_->setText(qtext(fehler));
+        melden(dialoge_, fehler, titel);
+        return false;
+    }
+    status_->setText(
+        QStringLiteral("Anki-Karten geschrieben in %1").arg(QDir::toNativeSeparators(pfad)));
+    return true;
+}
+
+QString LektionenFenster::arbeitsblatt() {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return {};
+    std::vector<Seiten::Zeiger> seiten;
+    for (const lektionen::Wort& w : lektionen_.woerter(*lektion))
+        for (Seiten::Zeiger& s : lektionen_.seiten(w.eingabe))
+            seiten.push_back(std::move(s));
+    std::vector<const grammar::Paradigma*> blaetter;
+    for (const Seiten::Zeiger& s : seiten)
+        blaetter.push_back(s.get());
+    return qtext(Tabelle::lektionsblatt(lektionsName(*lektion).toStdString(), blaetter, farben_));
+}
+
+void LektionenFenster::importierenFragen() {
+    const QString pfad =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Lektion importieren"), dokumente(),
+                                     QStringLiteral("Lektionsdateien (*.txt);;Alle Dateien (*)"));
+    if (!pfad.isEmpty()) importieren(pfad);
+}
+
+void LektionenFenster::exportierenFragen() {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return;
+    const QString pfad = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Lektion exportieren"),
+        QDir(dokumente()).filePath(dateiName(lektionsName(*lektion), QStringLiteral(".txt"))),
+        QStringLiteral("Lektionsdateien (*.txt)"));
+    if (!pfad.isEmpty()) exportieren(pfad);
+}
+
+void LektionenFenster::ankiFragen() {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return;
+    const QString pfad = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Anki-Karten exportieren"),
+        QDir(dokumente()).filePath(dateiName(lektionsName(*lektion), QStringLiteral("-anki.txt"))),
+        QStringLiteral("Textdateien für Anki (*.txt)"));
+    if (!pfad.isEmpty()) ankiExportieren(pfad);
+}
+
+void LektionenFenster::druckeArbeitsblatt() {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return;
+    const QString html = arbeitsblatt();
+    QString fehler;
+    if (!Drucker::mitDialog(this, html,
+                            dateiName(lektionsName(*lektion), QStringLiteral("-arbeitsblatt")),
+                            &fehler) &&
+        !fehler.isEmpty())
+        melden(dialoge_, fehler.toStdString(), "DRUCKEN");
+}
+
+} // namespace latiflex

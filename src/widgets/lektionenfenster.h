@@ -1,0 +1,103 @@
+#pragma once
+
+#include "shell/lektionen.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTreeWidget;
+
+namespace latiflex {
+
+class Dialogs;
+
+/**
+ * The window "Lektionen": the pupil's lessons with their words and progress, and what was
+ * practised on which day. The pupil creates, renames and deletes lessons (deleting asks
+ * first), picks the lesson new words join, moves and removes words, keeps a word out of
+ * the drill, opens a word in the main window's pane, imports and exports lesson files,
+ * exports cards for Anki and prints a lesson as one worksheet. Modeless and usable with the
+ * keyboard alone: Alt with the underlined letter reaches every control, Enter on a word
+ * opens it, Del deletes, F2 renames. Everything it shows and changes goes through
+ * `Lektionen`; typed names and words are shown as text, never as markup.
+ */
+class LektionenFenster final : public QDialog {
+    Q_OBJECT
+
+public:
+    /// The window over `lektionen`; the database's messages and refusals are shown through
+    /// `dialoge` (message boxes titled "LEKTIONEN"); the worksheet's key is printed in
+    /// `farben`.
+    LektionenFenster(Lektionen& lektionen, const print::Farben& farben, Dialogs& dialoge,
+                     QWidget* parent = nullptr);
+
+    /// Reads the lessons afresh, shows the window and brings it to the front.
+    void oeffnen();
+    /// Reads the lessons and the selected lesson's words and days afresh.
+    void aktualisieren();
+
+    /// The lesson selected in the list, or nothing.
+    std::optional<Lektionen::LektionId> gewaehlteLektion() const;
+    /// Selects the lesson `lektion` in the list.
+    void waehle(Lektionen::LektionId lektion);
+
+    /// Imports the lesson file `pfad`. Refused lines are listed with their numbers and
+    /// reasons, and the pupil decides: the valid lines, or nothing. True when a lesson was
+    /// stored.
+    bool importieren(const QString& pfad);
+    /// Writes the selected lesson to the lesson file `pfad`.
+    bool exportieren(const QString& pfad);
+    /// Writes the selected lesson's cards to `pfad`, for Anki's text import.
+    bool ankiExportieren(const QString& pfad);
+    /// The selected lesson as one worksheet (HTML): a line for name and date, every word's
+    /// tables with blanks, then the answer key.
+    QString arbeitsblatt();
+
+signals:
+    /// A word was opened in the pane.
+    void geoeffnet();
+
+private:
+    void zeigeWoerter();
+    void neu();
+    void umbenennen();
+    void loeschen();
+    void alsAktuelle();
+    void oeffneWort();
+    void verschieben();
+    void entfernen();
+    void imDrillUmschalten(bool imDrill);
+    void importierenFragen();
+    void exportierenFragen();
+    void ankiFragen();
+    void druckeArbeitsblatt();
+    std::optional<Lektionen::WortId> gewaehltesWort() const;
+    QString lektionsName(Lektionen::LektionId lektion);
+    /// Shows the database's message, if any, as a box; `erfolg` in the status line else.
+    void melde(const QString& erfolg = {});
+    void aktiviere();
+
+    Lektionen& lektionen_;
+    const print::Farben& farben_;
+    Dialogs& dialoge_;
+    QListWidget* liste_;
+    QListWidget* woerter_;
+    QTreeWidget* tage_;
+    QLabel* status_;
+    QPushButton* umbenennen_;
+    QPushButton* loeschen_;
+    QPushButton* aktuelle_;
+    QPushButton* oeffnen_;
+    QPushButton* verschieben_;
+    QPushButton* entfernen_;
+    QPushButton* imDrill_;
+    QPushButton* exportieren_;
+    QPushButton* anki_;
+    QPushButton* drucken_;
+};
+
+} // namespace latiflex

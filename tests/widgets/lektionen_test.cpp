@@ -1,0 +1,282 @@
+#include "fakedialogs.h"
+#include "modal.h"
+#include "shell/lektionen.h"
+#include "widgets/lektionenfenster.h"
+#include "widgets/mainwindow.h"
+#include "widgets/panewidget.h"
+#include "widgets/uebenfenster.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+#include <set>
+
+using namespace latiflex;
+
+namespace {
+
+template <typename T> T* genannt(QWidget* fenster, const QString& name) {
+    for (T* w : fenster->findChildren<T*>())
+        if (w->accessibleName() == name) return w;
+    return nullptr;
+}
+
+QString datei(const QTemporaryDir& ordner, const QString& name, const QByteArray& inhalt) {
+    const QString pfad = ordner.filePath(name);
+    QFile f(pfad);
+    f.open(QIODevice::WriteOnly);
+    f.write(inhalt);
+    return pfad;
+}
+
+// A lesson a teacher wrote by hand: line 4 has a number where a word belongs, line 6 a
+// genitive that is not one.
+const QByteArray lektion12 = "# Lektion 12\n"
+                             "SUBST rosa, rosae\n"
+                             "# Adjektive\n"
+                             "SUBST 12, 13\n"
+                             "ADJEKTIV bonus, bona, bonum\n"
+                             "SUBST rosa, x\n"
+                             "VERBUM laudo, laudare, laudavi, laudatus\n";
+
+// The main window with its prompts answered from `antworten`, its data in a folder of its own.
+struct Fenster {
+    explicit Fenster(std::deque<std::string> antworten = {})
+        : dialoge([&] {
+              antworten.push_front("12");
+              antworten.push_front("0");
+              return antworten;
+          }()) {
+        qputenv("LATIFLEX_UEBEN_SEED", "4");
+        window.start();
+    }
+    LektionenFenster* lektionen() {
+        window.lektionenZeigen();
+        return window.lektionenFenster();
+    }
+    testing::FakeDialogs dialoge;
+    MainWindow window{&dialoge};
+};
+
+QStringList zeilen(const QListWidget* liste) {
+    QStringList aus;
+    for (int i = 0; i < liste->count(); ++i)
+        aus << liste->item(i)->text();
+    return aus;
+}
+
+} // namespace
+
+class LektionenTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> daten_;
+
+private slots:
+    void init() {
+        daten_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", daten_->path().toLocal8Bit());
+    }
+
+    void shortcutOpensTheWindowForTheKeyboard() {
+        Fenster f;
+        auto* aktion = f.window.findChild<QAction*>(QStringLiteral("lektionenAktion"));
+        QVERIFY(aktion);
+        QCOMPARE(aktion->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+        aktion->trigger();
+        LektionenFenster* l = f.window.lektionenFenster();
+        QVERIFY(l && l->isVisible());
+        QCOMPARE(l->windowTitle(), QStringLiteral("Lektionen"));
+        // Every control the keyboard reaches has a name, and no two share their Alt letter.
+        std::set<QChar> buchstaben;
+        for (QWidget* c : l->findChildren<QWidget*>()) {
+            if (c->focusPolicy() & Qt::TabFocus)
+                QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->metaObject()->className()));
+            QString text;
+            if (auto* b = qobject_cast<QPushButton*>(c)) text = b->text();
+            if (auto* t = qobject_cast<QLabel*>(c); t && t->buddy()) text = t->text();
+            const auto i = text.indexOf(QLatin1Char('&'));
+            if (i < 0) continue;
+            QVERIFY2(buchstaben.insert(text.at(i + 1).toLower()).second, qPrintable(text));
+        }
+        // Nothing is stored before the first word.
+        QVERIFY(
+            !QFile::exists(daten_->filePath(QStringLiteral("lektionen_test/lektionen.sqlite"))));
+    }
+
+    // The pupil decides: the valid lines, or nothing; each refused line named with its number.
+    void importAsksAboutRefusedLines_data() {
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QStringList>("lektionen");
+        QTest::newRow("gültige Zeilen")
+            << "&Gültige Zeilen importieren" << QStringList{"Lektion 12 – 3 Wörter"};
+        QTest::newRow("nichts") << "&Nichts importieren" << QStringList{};
+    }
+    void importAsksAboutRefusedLines() {
+        QFETCH(QString, knopf);
+        QFETCH(QStringList, lektionen);
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenFenster* l = f.lektionen();
+        QString frage;
+        testing::answerNext<QMessageBox>([&](QMessageBox& box) {
+            frage = box.text();
+            for (QAbstractButton* b : box.buttons())
+                if (b->text() == knopf) b->click();
+        });
+        l->importieren(datei(ordner, QStringLiteral("l12.txt"), lektion12));
+        QVERIFY2(frage.contains(QStringLiteral("Zeile 4: Keine Zahlen, Du...")), qPrintable(frage));
+        QVERIFY2(frage.contains(QStringLiteral("Zeile 6: ")), qPrintable(frage));
+        QVERIFY2(!frage.contains(QStringLiteral("Zeile 2")), qPrintable(frage));
+        QStringList namen;
+        for (const QString& z : zeilen(genannt<QListWidget>(l, QStringLiteral("Lektionen"))))
+            if (z.startsWith(QStringLiteral("Lektion 12")))
+                namen << z.section(QLatin1Char(','), 0, 0);
+        QCOMPARE(namen, lektionen);
+    }
+
+    // Opening a word prints exactly what typing it prints.
+    void openingAWordPrintsAsTypingIt() {
+        QTemporaryDir ordner;
+        Fenster getippt({"laudo", "laudare", "laudavi", "laudatus"});
+        getippt.window.form().click("verbum");
+        Fenster f;
+        LektionenFenster* l = f.lektionen();
+        QVERIFY(l->importieren(datei(ordner, QStringLiteral("v.txt"),
+                                     "# Verben\nVERBUM laudo, laudare, laudavi, laudatus\n")));
+        auto* woerter = genannt<QListWidget>(l, QStringLiteral("Wörter der Lektion"));
+        QCOMPARE(woerter->count(), 1);
+        QVERIFY(woerter->item(0)->text().startsWith(
+            QStringLiteral("VERBUM laudo, laudare, laudavi, laudatus")));
+        woerter->setCurrentRow(0);
+        QTest::keyClick(woerter, Qt::Key_Return);
+        const auto& a = getippt.window.bild1()->runs();
+        const auto& b = f.window.bild1()->runs();
+        QVERIFY(!a.empty());
+        QCOMPARE(b.size(), a.size());
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            QCOMPARE(b[i].text, a[i].text);
+            QCOMPARE(b[i].topLeft, a[i].topLeft);
+            QCOMPARE(b[i].colour, a[i].colour);
+        }
+    }
+
+    void deletingAsksFirst_data() {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<int>("bleiben");
+        QTest::newRow("Nein") << int(QMessageBox::No) << 2;
+        QTest::newRow("Ja") << int(QMessageBox::Yes) << 1;
+    }
+    void deletingAsksFirst() {
+        QFETCH(int, antwort);
+        QFETCH(int, bleiben);
+        QTemporaryDir ordner;
+        Fenster f({"rosa", "rosae"});
+        f.window.form().click("Befehl1");
+        LektionenFenster* l = f.lektionen();
+        QVERIFY(l->importieren(datei(ordner, QStringLiteral("a.txt"), "SUBST amicus, amici\n")));
+        auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
+        QCOMPARE(liste->count(), 2);
+        QVERIFY(liste->currentItem()->text().startsWith(QStringLiteral("a – 1 Wort")));
+        QString frage;
+        testing::answerNext<QMessageBox>([&](QMessageBox& box) {
+            frage = box.text();
+            box.button(static_cast<QMessageBox::StandardButton>(antwort))->click();
+        });
+        l->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(l));
+        QTest::keyClick(liste, Qt::Key_Delete);
+        QVERIFY2(frage.contains(QStringLiteral("„a“")), qPrintable(frage));
+        QCOMPARE(liste->count(), bleiben);
+        QVERIFY(zeilen(liste).join(' ').contains(QStringLiteral("Meine Wörter")));
+    }
+
+    // A worksheet of a verb: a line for name and date, the four tense pages with blanks,
+    // then the key with every form.
+    void worksheetHoldsEveryPageThenTheKey() {
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenFenster* l = f.lektionen();
+        QVERIFY(l->importieren(datei(ordner, QStringLiteral("v.txt"),
+                                     "# Verben\nVERBUM laudo, laudare, laudavi, laudatus\n")));
+        const QString blatt = l->arbeitsblatt();
+        const auto name = blatt.indexOf(QStringLiteral("Name: "));
+        const auto datum = blatt.indexOf(QStringLiteral("Datum: "));
+        const auto loesung = blatt.indexOf(QStringLiteral("Lösung: Verben"));
+        QVERIFY(name > 0 && datum > name && loesung > datum);
+        QCOMPARE(blatt.count(QStringLiteral("<table")), 8);
+        // laudabatis stands in the key only; its ending is a blank on the sheet.
+        QCOMPARE(blatt.indexOf(QStringLiteral(">tis<")) > loesung, true);
+        QVERIFY(blatt.indexOf(QStringLiteral("laudaba")) < loesung);
+        QVERIFY(blatt.contains(QStringLiteral("PF.PLQPF.F2.PASS:")));
+    }
+
+    // With lessons the drill starts on what is due today; every answer is stored, so ENDE
+    // with the drill open loses nothing and the next start finds the day practised.
+    void drillOverDueCellsKeepsItsAnswersAcrossEnde() {
+        QTemporaryDir ordner;
+        {
+            Fenster f;
+            LektionenFenster* l = f.lektionen();
+            QVERIFY(l->importieren(
+                datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
+            f.window.ueben();
+            UebenFenster* u = f.window.uebenFenster();
+            QVERIFY(u);
+            QCOMPARE(genannt<QComboBox>(u, QStringLiteral("Üben über"))->currentText(),
+                     QStringLiteral("was heute fällig ist"));
+            auto* faellig = genannt<QLabel>(u, QStringLiteral("Heute fällig"));
+            QVERIFY2(faellig->text().startsWith(QStringLiteral("Heute fällig: ")),
+                     qPrintable(faellig->text()));
+            const QString frage = genannt<QLabel>(u, QStringLiteral("Frage"))->text();
+            QVERIFY2(frage.contains(QStringLiteral("rosa, rosae")), qPrintable(frage));
+            auto* antwort = genannt<QLineEdit>(u, QStringLiteral("Antwort"));
+            antwort->setText(QStringLiteral("rosis"));
+            QTest::keyClick(antwort, Qt::Key_Return);
+            genannt<QPushButton>(u, QStringLiteral("Lösung zeigen"))->click();
+            f.window.form().click("Befehl2");
+            QCOMPARE(f.dialoge.calls.back(), std::string("end"));
+        }
+        Fenster wieder;
+        LektionenFenster* l = wieder.lektionen();
+        auto* tage = genannt<QTreeWidget>(l, QStringLiteral("Geübt"));
+        auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
+        QCOMPARE(liste->item(1)->text(),
+                 QStringLiteral("Rosen – 1 Wort, 0 von 12 Formen gelernt (0 %)"));
+        liste->setCurrentRow(1);
+        QCOMPARE(tage->topLevelItemCount(), 1);
+        QCOMPARE(tage->topLevelItem(0)->text(1), QStringLiteral("2"));
+    }
+
+    // Removed from the drill: the lesson keeps the word, the drill does not ask it.
+    void aWordLeftOutOfTheDrillStaysInItsLesson() {
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenFenster* l = f.lektionen();
+        QVERIFY(
+            l->importieren(datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
+        f.window.ueben();
+        UebenFenster* u = f.window.uebenFenster();
+        genannt<QPushButton>(u, QStringLiteral("Wort weglassen"))->click();
+        QVERIFY(!u->uebung().frage());
+        l->aktualisieren();
+        auto* woerter = genannt<QListWidget>(l, QStringLiteral("Wörter der Lektion"));
+        QCOMPARE(woerter->count(), 1);
+        QVERIFY2(woerter->item(0)->text().endsWith(QStringLiteral("wird nicht geübt")),
+                 qPrintable(woerter->item(0)->text()));
+        QVERIFY(!genannt<QPushButton>(l, QStringLiteral("Üben"))->isChecked());
+    }
+};
+
+QTEST_MAIN(LektionenTest)
+#include "lektionen_test.moc"
