@@ -1,9 +1,10 @@
 #include "shell/hinweis.h"
 
-#include "adjectives/deklination.h"
+#include "adjectives/adjektiv.h"
 #include "drill/vergleich.h"
 #include "grammar/text.h"
-#include "nouns/deklination.h"
+#include "interfaces/number.h"
+#include "nouns/substantiv.h"
 #include "verbs/seite.h"
 #include "verbs/verb.h"
 
@@ -41,11 +42,11 @@ std::string kurzname(const Zelle& z) {
                                                     "Akk. ", "Vok. ", "Abl. "};
     constexpr std::array<std::string_view, 6> tempora{"Präs.", "Imperf.",  "Fut. I",
                                                       "Perf.", "Plusqpf.", "Fut. II"};
-    const std::string_view numerus = z.numerus == grammar::Numerus::singular ? "Sg." : "Pl.";
+    const std::string numerus = z.numerus == grammar::Numerus::singular ? "Sg." : "Pl.";
     std::string s;
     if (z.genus) s += genera[static_cast<std::size_t>(*z.genus)];
-    if (z.kasus) return s + std::string(kasus[static_cast<std::size_t>(*z.kasus)]) + numerus.data();
-    if (z.person) s += std::to_string(static_cast<int>(*z.person) + 1) + ". " + numerus.data();
+    if (z.kasus) return s + std::string(kasus[static_cast<std::size_t>(*z.kasus)]) + numerus;
+    if (z.person) s += std::to_string(static_cast<int>(*z.person) + 1) + ". " + numerus;
     if (z.tempus) s += " " + std::string(tempora[static_cast<std::size_t>(*z.tempus)]);
     if (z.modus == grammar::Modus::konjunktiv) s += " Konj.";
     if (z.genusVerbi) s += z.genusVerbi == GenusVerbi::aktiv ? " Akt." : " Pass.";
@@ -157,23 +158,19 @@ std::string keineFormen(const Paradigma& p) {
     return text + ": dazu bildet das Programm keine Formen" + schluss(p);
 }
 
-// The page the rules form from `stichwoerter` in place of the typed forms of `p`.
+// The page the command would show for `s` in place of the typed forms of `p`; nothing where
+// it refuses them. A cleaned form may read as a number (1 and a macron): no page then.
 std::optional<Paradigma> neuGebildet(const Paradigma& p, const std::vector<Stichwort>& s) {
+    if (std::ranges::any_of(s, [](const Stichwort& w) { return isNumeric(w.wort); }))
+        return std::nullopt;
     const auto wort = [&s](std::size_t i) -> std::string_view {
         return i < s.size() ? std::string_view(s[i].wort) : std::string_view();
     };
     switch (p.wortart) {
     case grammar::Wortart::substantiv:
-        // SUBST refuses these before it forms a page.
-        if (wort(0).empty() || wort(1).empty() || wort(0) == "bos") return std::nullopt;
-        return nouns::paradigma(wort(0), wort(1));
-    case grammar::Wortart::adjektiv: {
-        const adjectives::Eingabe e{wort(0), wort(1), wort(2)};
-        if (e.m.empty() || e.s.empty() || e.n.empty()) return std::nullopt;
-        const auto analyse = adjectives::analysieren(e);
-        if (!analyse) return std::nullopt;
-        return adjectives::paradigma(e, *analyse);
-    }
+        return nouns::seite(wort(0), wort(1));
+    case grammar::Wortart::adjektiv:
+        return adjectives::seite(wort(0), wort(1), wort(2));
     case grammar::Wortart::verbum:
         return verbs::seiteAus(s, p.seite);
     }
@@ -226,6 +223,10 @@ std::optional<std::string> ursache(const Paradigma& p) {
         if (sauber[i].wort != p.stichwoerter[i].wort) anders.push_back(i);
     }
     if (anders.empty()) return std::nullopt;
+    // No Latin word is that long; forming a huge word's pages again would only stall the line.
+    if (std::ranges::any_of(p.stichwoerter,
+                            [](const Stichwort& w) { return text::letterCount(w.wort) > 64; }))
+        return std::nullopt;
     // Whether the rules read `s` into another page than the typed forms; after "VERBUM",
     // into another verb: one of its tense pages differs.
     const auto aendert = [&p](const std::vector<Stichwort>& s) {

@@ -406,6 +406,15 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
                                                  std::uint32_t seed) {
     if (umfang == Umfang::lauf) {
         auto u = std::make_unique<drill::Uebung>(form_.seiten(), seed);
+        // A page whose typed forms do not fit joins the drill only when added on purpose.
+        auto warnt = std::make_shared<std::map<const grammar::Paradigma*, bool>>();
+        u->setZulassung([this, warnt](const drill::Frage& f) {
+            const auto [it, neu] = warnt->try_emplace(f.seite.get(), false);
+            if (neu) it->second = hinweis::warnung(*f.seite).has_value();
+            return !it->second ||
+                   std::any_of(impl_->laufseiten.begin(), impl_->laufseiten.end(),
+                               [&](const auto& gemerkt) { return gemerkt.first == f.seite; });
+        });
         u->beiAntwort([this](const drill::Frage& f, const drill::Urteil& urteil) {
             for (const auto& [seite, wort] : impl_->laufseiten)
                 if (seite == f.seite) {

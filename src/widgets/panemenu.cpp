@@ -17,16 +17,24 @@ namespace latiflex {
 
 namespace {
 
-// The print dialog offers "NAME.pdf": letters and digits of the first dictionary form only,
-// so no typed slash or length can make a file name that cannot be written.
-QString dokumentName(const grammar::Paradigma& p, const QString& anhang) {
-    QString name;
-    const QString wort = p.stichwoerter.empty() ? QString() : qtext(p.stichwoerter[0].wort);
-    for (QChar c : wort) {
-        if (name.size() >= 40) break;
-        if (c.isLetterOrNumber() && !c.isSurrogate()) name += c;
+// The letters and digits of `text`, at most 40: no typed slash or length can make a file name
+// that cannot be written.
+QString buchstaben(const QString& text) {
+    QString aus;
+    for (QChar c : text) {
+        if (aus.size() >= 40) break;
+        if (c.isLetterOrNumber() && !c.isSurrogate()) aus += c;
     }
+    return aus;
+}
+
+// The print dialog offers "NAME.pdf": the first dictionary form and, for a verb, its page
+// ("laudo-PRIMPF1AKT"), so the four tense pages of one verb never offer the same file.
+QString dokumentName(const grammar::Paradigma& p, const QString& anhang) {
+    QString name = buchstaben(p.stichwoerter.empty() ? QString() : qtext(p.stichwoerter[0].wort));
     if (name.isEmpty()) name = QStringLiteral("latiflex");
+    if (p.wortart == grammar::Wortart::verbum && !buchstaben(qtext(p.seite)).isEmpty())
+        name += QLatin1Char('-') + buchstaben(qtext(p.seite));
     return name + anhang;
 }
 

@@ -80,7 +80,7 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     auto* umfangZeile = new QHBoxLayout;
     umfaenge_ = new QComboBox(this);
     umfaenge_->setAccessibleName(QStringLiteral("Üben über"));
-    auto* umfangTitel = new QLabel(QStringLiteral("Üben ü&ber:"), this);
+    auto* umfangTitel = new QLabel(QStringLiteral("&Üben über:"), this);
     umfangTitel->setBuddy(umfaenge_);
     faellig_ = new QLabel(this);
     faellig_->setAccessibleName(QStringLiteral("Heute fällig"));
@@ -204,7 +204,7 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     auto* loesung = new QPushButton(QStringLiteral("&Lösung zeigen"), this);
     auto* weglassen = new QPushButton(QStringLiteral("Wort &weglassen"), this);
     weglassen->setToolTip(QStringLiteral("Das Wort der Frage wird nicht mehr geübt."));
-    auto* neu = new QPushButton(QStringLiteral("&Neu beginnen"), this);
+    auto* neu = new QPushButton(QStringLiteral("Neu &beginnen"), this);
     auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
     for (QPushButton* b : {pruefen, loesung, weglassen, neu, schliessen}) {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
@@ -236,12 +236,7 @@ void UebenFenster::oeffnen() {
     if (!geoeffnet_) {
         geoeffnet_ = true;
         // Once lessons exist, the drill starts on what is due today.
-        if (umfaenge_->count() > 1)
-            setUmfang(Lektionen::Umfang::faellig);
-        else {
-            uebung_->naechsteFrage();
-            fragen();
-        }
+        setUmfang(umfaenge_->count() > 1 ? Lektionen::Umfang::faellig : Lektionen::Umfang::lauf);
         if (parentWidget()) platziereNeben(*parentWidget());
     }
     zeigeFaellig();
@@ -286,10 +281,8 @@ void UebenFenster::setUmfang(Lektionen::Umfang umfang,
                              std::optional<Lektionen::LektionId> lektion) {
     umfang_ = lektionen_ ? umfang : Lektionen::Umfang::lauf;
     lektion_ = umfang_ == Lektionen::Umfang::lektion ? lektion : std::nullopt;
-    if (umfang_ == Lektionen::Umfang::lauf)
-        uebung_ = std::make_unique<drill::Uebung>(seiten_, seed_);
-    else
-        uebung_ = lektionen_->uebung(umfang_, lektion_, seed_);
+    uebung_ = lektionen_ ? lektionen_->uebung(umfang_, lektion_, seed_)
+                         : std::make_unique<drill::Uebung>(seiten_, seed_);
     uebung_->setAuswahl(static_cast<drill::Auswahl>(art_->currentIndex()));
     // Over a lesson the lesson's own narrowing holds; elsewhere the boxes' narrowing.
     if (lektion_) zeigeEingrenzung(lektionen_->eingrenzung(*lektion_));

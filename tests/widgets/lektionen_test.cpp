@@ -3,15 +3,19 @@
 #include "shell/lektionen.h"
 #include "widgets/lektionenfenster.h"
 #include "widgets/mainwindow.h"
+#include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
 #include "widgets/uebenfenster.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -256,6 +260,80 @@ private slots:
         liste->setCurrentRow(1);
         QCOMPARE(tage->topLevelItemCount(), 1);
         QCOMPARE(tage->topLevelItem(0)->text(1), QStringLiteral("2"));
+    }
+
+    // A lesson leaves as a lesson file a teacher can read, and as cards for Anki.
+    void exportWritesTheLessonFileAndTheCards() {
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenFenster* l = f.lektionen();
+        QVERIFY(
+            l->importieren(datei(ordner, QStringLiteral("r.txt"),
+                                 "# Rosen\n\nSUBST rosa, rosae\nADJEKTIV bonus, bona, bonum\n")));
+        QVERIFY(l->exportieren(ordner.filePath(QStringLiteral("aus.txt"))));
+        QFile aus(ordner.filePath(QStringLiteral("aus.txt")));
+        QVERIFY(aus.open(QIODevice::ReadOnly));
+        const QStringList zeilen = QString::fromUtf8(aus.readAll()).split(QLatin1Char('\n'));
+        QVERIFY(zeilen.contains(QStringLiteral("# Rosen")));
+        QVERIFY(zeilen.contains(QStringLiteral("SUBST rosa, rosae")));
+        QVERIFY(zeilen.contains(QStringLiteral("ADJEKTIV bonus, bona, bonum")));
+        QVERIFY(l->ankiExportieren(ordner.filePath(QStringLiteral("anki.txt"))));
+        QFile karten(ordner.filePath(QStringLiteral("anki.txt")));
+        QVERIFY(karten.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(karten.readAll());
+        // A card a line (after Anki's "#" header lines): question, tab, answer; rosarum as stem
+        // and ending in colour.
+        bool rosarum = false;
+        for (const QString& karte : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (karte.startsWith(QLatin1Char('#'))) continue;
+            QCOMPARE(karte.count(QLatin1Char('\t')), 1);
+            rosarum = rosarum || (karte.contains(QStringLiteral("Genitiv Plural\t")) &&
+                                  karte.contains(QStringLiteral(">ros</span>")) &&
+                                  karte.contains(QStringLiteral(">arum</span>")));
+        }
+        QVERIFY2(rosarum, qPrintable(text.left(400)));
+    }
+
+    // A file in the data folder that is not this program's: the pupil reads why in a box,
+    // the file is kept aside and the word is stored in a fresh database.
+    void aForeignFileIsShownAndKeptAside() {
+        QDir().mkpath(daten_->filePath(QStringLiteral("lektionen_test")));
+        const QString pfad = daten_->filePath(QStringLiteral("lektionen_test/lektionen.sqlite"));
+        datei(*daten_, QStringLiteral("lektionen_test/lektionen.sqlite"), "Einkaufsliste: Brot");
+        Fenster f({"rosa", "rosae"});
+        f.window.form().click("Befehl1");
+        f.window.findChild<QPushButton*>(QStringLiteral("Befehl1"))->click();
+        QVERIFY(!f.dialoge.messages.empty());
+        bool gezeigt = false;
+        for (const std::string& m : f.dialoge.messages)
+            gezeigt = gezeigt || m.starts_with("Die Datei der Lektionen war beschädigt");
+        QVERIFY(gezeigt);
+        QStringList beiseite = QDir(daten_->filePath(QStringLiteral("lektionen_test")))
+                                   .entryList({QStringLiteral("lektionen.sqlite.*")});
+        QVERIFY2(!beiseite.isEmpty(), qPrintable(QFileInfo(pfad).absolutePath()));
+    }
+
+    // amicus, amicis (a typo) declined in the consonant declension: the hint line warns, and
+    // the page joins no lesson and no drill until the pupil adds it from the pane's menu.
+    void aPageThatDoesNotFitJoinsOnlyOnPurpose() {
+        Fenster f({"amicus", "amicis"});
+        f.window.form().click("Befehl1");
+        QVERIFY(!f.window.hinweis()->text().isEmpty());
+        f.window.ueben();
+        UebenFenster* u = f.window.uebenFenster();
+        QVERIFY(u);
+        QVERIFY(!u->uebung().frage());
+        QVERIFY(f.window.lektionen().lektionen().empty());
+        QAction* hinzufuegen = nullptr;
+        for (QAction* a : f.window.paneMenu()->menu()->actions())
+            if (a->text() == QStringLiteral("Zur Lektion hinzufügen")) hinzufuegen = a;
+        QVERIFY(hinzufuegen && hinzufuegen->isEnabled());
+        hinzufuegen->trigger();
+        QCOMPARE(f.dialoge.messages.back(),
+                 std::string("Das Wort ist jetzt in der Lektion „Meine Wörter“."));
+        u->setUmfang(Lektionen::Umfang::lauf);
+        QVERIFY(u->uebung().frage());
+        QVERIFY(u->uebung().frage()->wort().starts_with("amicus, amicis"));
     }
 
     // Removed from the drill: the lesson keeps the word, the drill does not ask it.
