@@ -72,29 +72,12 @@ MainWindow::MainWindow(Dialogs* dialoge)
     // The keyboard starts on the first control of the tab order, not on the pane.
     findChild<QPushButton*>(QStringLiteral("Befehl1"))->setFocus();
 
-    auto* ueben = new QAction(QStringLiteral("Üben…"), this);
-    ueben->setObjectName(QStringLiteral("uebenAktion"));
-    ueben->setShortcut(Qt::Key_F5);
-    ueben->setShortcutContext(Qt::WindowShortcut);
-    connect(ueben, &QAction::triggered, this, &MainWindow::ueben);
-    addAction(ueben);
-    paneMenu_->anhaengen(ueben);
-
-    auto* bestimmen = new QAction(QStringLiteral("Bestimmen…"), this);
-    bestimmen->setObjectName(QStringLiteral("bestimmenAktion"));
-    bestimmen->setShortcut(Qt::Key_F7);
-    bestimmen->setShortcutContext(Qt::WindowShortcut);
-    connect(bestimmen, &QAction::triggered, this, &MainWindow::bestimmen);
-    addAction(bestimmen);
-    paneMenu_->anhaengen(bestimmen);
-
-    auto* lektionen = new QAction(QStringLiteral("Lektionen…"), this);
-    lektionen->setObjectName(QStringLiteral("lektionenAktion"));
-    lektionen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    lektionen->setShortcutContext(Qt::WindowShortcut);
-    connect(lektionen, &QAction::triggered, this, &MainWindow::lektionenZeigen);
-    addAction(lektionen);
-    paneMenu_->anhaengen(lektionen);
+    fensterAktion(QStringLiteral("Üben…"), QStringLiteral("uebenAktion"), Qt::Key_F5,
+                  &MainWindow::ueben);
+    fensterAktion(QStringLiteral("Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
+                  &MainWindow::bestimmen);
+    fensterAktion(QStringLiteral("Lektionen…"), QStringLiteral("lektionenAktion"),
+                  QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::lektionenZeigen);
     paneMenu_->eintrag(QStringLiteral("Zur Lektion hinzufügen"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { hinzufuegen(); });
 
@@ -116,6 +99,17 @@ MainWindow::~MainWindow() {
     delete bestimmen_;
     delete ueben_;
     delete lektionenFenster_;
+}
+
+void MainWindow::fensterAktion(const QString& text, const QString& name, const QKeySequence& taste,
+                               void (MainWindow::*oeffnen)()) {
+    auto* aktion = new QAction(text, this);
+    aktion->setObjectName(name);
+    aktion->setShortcut(taste);
+    aktion->setShortcutContext(Qt::WindowShortcut);
+    connect(aktion, &QAction::triggered, this, oeffnen);
+    addAction(aktion);
+    paneMenu_->anhaengen(aktion);
 }
 
 void MainWindow::zeigeMeldung() {

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QKeySequence;
 class QLabel;
 
 namespace latiflex {
@@ -72,6 +73,9 @@ protected:
 
 private:
     void zeigeHinweis();
+    /// A window's entry in the pane's menu, with its shortcut anywhere in the main window.
+    void fensterAktion(const QString& text, const QString& name, const QKeySequence& taste,
+                       void (MainWindow::*oeffnen)());
     /// Runs a control's handler; every name given comes from the controls table, so each
     /// has one.
     void klick(std::string_view name) { static_cast<void>(form_.click(name)); }
