@@ -133,7 +133,7 @@ struct Verzeichnis {
                 for (const auto& block : p->bloecke)
                     for (const auto& form : block.formen) {
                         if (form.wortform.leer()) continue;
-                        gedruckt.push_back({text::einBlank(form.wortform.ganz()), s});
+                        gedruckt.emplace_back(text::einBlank(form.wortform.ganz()), s);
                         const auto& g = gedruckt.back().first;
                         const auto gleich =
                             std::mismatch(stamm.begin(), stamm.end(), g.begin(), g.end());
