@@ -6,6 +6,9 @@
 
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
 #include <memory>
 
 class QLabel;
@@ -65,6 +68,8 @@ public:
     /// Prints the paradigm of a reading as typing its dictionary forms would: the word's
     /// command, and for a verb the tense page that shows the cell.
     void zeige(const analysis::Deutung& d);
+    /// The pupil's own words: those of this run's pages and of every lesson.
+    const std::vector<Eingabe>& eigeneWoerter();
 
 protected:
     /// Enter on a focused button presses it, as Space does.
@@ -85,6 +90,7 @@ private:
     UebenFenster* ueben_ = nullptr;
     LektionenFenster* lektionenFenster_ = nullptr;
     BestimmenFenster* bestimmen_ = nullptr;
+    std::optional<std::vector<Eingabe>> eigene_; // formed again after a change of either
 };
 
 } // namespace latiflex
