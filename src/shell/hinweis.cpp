@@ -223,6 +223,10 @@ std::optional<std::string> ursache(const Paradigma& p) {
         if (sauber[i].wort != p.stichwoerter[i].wort) anders.push_back(i);
     }
     if (anders.empty()) return std::nullopt;
+    // No Latin word is that long; forming a huge word's pages again would only stall the line.
+    if (std::ranges::any_of(p.stichwoerter,
+                            [](const Stichwort& w) { return text::letterCount(w.wort) > 64; }))
+        return std::nullopt;
     // Whether the rules read `s` into another page than the typed forms; after "VERBUM",
     // into another verb: one of its tense pages differs.
     const auto aendert = [&p](const std::vector<Stichwort>& s) {

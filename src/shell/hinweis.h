@@ -16,12 +16,18 @@ inline constexpr std::string_view tipp =
     "Tipp: Zeiger auf eine Form nennt sie; Rechtsklick: Kopieren, Drucken, Üben; F5: Üben.";
 
 /**
- * The warning for page `p`, or nothing when every typed form the page has a cell for is
- * printed there. Forms after the first are checked first: they decide the class. A typed
- * form is compared with the printed one with runs of blanks taken as one; a deponent's
- * perfect may be typed as its participle alone. A single empty row is the rules' own gap
- * (*vis* has no genitive) and fits; an empty column, or a page that printed no form at all
- * (a genitive too short for the rules), does not.
+ * The warning for page `p`, or nothing when it is the page the pupil's forms give. First,
+ * a vowel mark, an outer blank, a run of blanks or an invisible character that made the
+ * rules read a typed form into another page (after "VERBUM": another tense page): the form,
+ * what to type and what that gives. Then an answer that does not fit its prompt (a supine
+ * for the participle, an infinitive without a class, a nominative and genitive real Latin
+ * almost never pairs). Then a typed form not in its cell, compared as the drill compares
+ * answers; forms after the first are checked first, they decide the class; an active verb's
+ * present is checked on the passive page as *-or*, its participle on the perfect passive
+ * page with *sum*; a deponent's perfect may be typed as its participle alone. A single empty
+ * row is the rules' own gap (*vis* has no genitive) and fits; an empty column, or a page
+ * that printed no form at all (a genitive too short for the rules), does not. Every warning
+ * fits the line for words of up to 15 letters.
  */
 std::optional<std::string> warnung(const grammar::Paradigma& p);
 
