@@ -126,8 +126,13 @@ int main(int argc, char** argv) {
                     zahlen.woerter += wt;
                     zahlen.ersterRichtig += !angeboten.empty() && angeboten.front() == wahr;
                     zahlen.eintraege.push_back(angeboten.size());
-                    if (std::getenv("FEHLT") && !zk)
-                        std::cerr << wahr.befehl << " " << key.second << " " << ganz << "\n";
+                    if (std::getenv("FEHLT") &&
+                        (angeboten.empty() || !(angeboten.front() == wahr))) {
+                        std::cerr << wahr.befehl << " " << key.second << " " << ganz << " |";
+                        for (const auto& a : angeboten)
+                            std::cerr << " " << analysis::woerter(a) << ";";
+                        std::cerr << "\n";
+                    }
                 }
     }
 

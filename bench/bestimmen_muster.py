@@ -38,6 +38,7 @@ def main(argv):
     lex = cf.Lexicon(data, ext=False, no_rare=False, errata=True)
     for pos, befehl in (("n", "SUBST"), ("a", "ADJEKTIV"), ("v", "VERBUM")):
         counts = collections.Counter()
+        tokens = collections.Counter()
         example = {}
         for lem in lex.lemmas:
             if lex.pos_of(lem) != pos:
@@ -54,13 +55,15 @@ def main(argv):
                 continue
             key = (tails, root[-1])
             counts[key] += 1
+            tokens[key] += lem.freq
             if key not in example or lem.freq > example[key][0]:
                 example[key] = (lem.freq, root)
         for (tails, last), n in sorted(counts.items(), key=lambda kv: (-kv[1], kv[0])):
             if n < minimum:
                 break
-            print('    {"%s", \'%s\', %d, "%s", {%s}},' % (
-                befehl, last, n, example[(tails, last)][1], ", ".join('"%s"' % t for t in tails)))
+            print('    {"%s", \'%s\', %d, %d, "%s", {%s}},' % (
+                befehl, last, n, tokens[(tails, last)], example[(tails, last)][1],
+                ", ".join('"%s"' % t for t in tails)))
 
 
 if __name__ == "__main__":

@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -35,12 +37,12 @@ void command(benchmark::State& state, const std::string& control,
     auto& [log, pane, dialoge, form] = lauf;
     for (const auto& r : beforeResponses)
         dialoge.push(r);
-    if (!before.empty()) form.click(before);
+    if (!before.empty() && !form.click(before)) state.SkipWithError("no such control");
     for (auto _ : state) {
         log.str({});
         for (const auto& r : responses)
             dialoge.push(r);
-        form.click(control);
+        benchmark::DoNotOptimize(form.click(control));
         benchmark::DoNotOptimize(log.tellp());
     }
 }
@@ -79,7 +81,7 @@ void onPage(benchmark::State& state, const Clicks& clicks, Measure measure) {
     for (const auto& [control, responses] : clicks) {
         for (const auto& r : responses)
             dialoge.push(r);
-        form.click(control);
+        if (!form.click(control)) std::abort();
     }
     measure(pane);
     state.counters["runs"] = static_cast<double>(pane.runs().size());

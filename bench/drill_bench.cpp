@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include <sstream>
 #include <string>
 
@@ -27,7 +29,7 @@ struct Lektion {
         form.Form_Load();
         for (const char* c :
              {"Befehl1", "Befehl4", "verbum", "prakt", "prpass", "perfakt", "perfpass"})
-            form.click(c);
+            if (!form.click(c)) std::abort();
     }
 };
 

@@ -93,6 +93,8 @@ grammar::Paradigma paradigma(const Eingabe& e, const Analyse& a) {
         {std::string(e.n),
          grammar::nomenZelle(Kasus::nominativ, Numerus::singular, Genus::neutrum)}};
     constexpr std::array<std::string_view, 3> koepfe{"MASKULIN", "FEMININ", "NEUTRUM"};
+    static_assert(static_cast<int>(Genus::maskulinum) == 0 &&
+                  static_cast<int>(Genus::femininum) == 1 && grammar::anzahl<Genus> == 3);
     const auto formen = a.familie == Familie::dritte ? dritte(e, a.adjklasse) : ao(e);
     for (std::size_t g = 0; g < formen.size(); ++g) {
         const auto genus = static_cast<Genus>(g);

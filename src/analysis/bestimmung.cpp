@@ -28,7 +28,8 @@ constexpr std::size_t laengstesWort = 60;
 // often, the most common first; and at most so many entries in all beside the pupil's own.
 constexpr std::size_t gleicheHoechstens = 2;
 constexpr std::size_t eintraegeHoechstens = 5;
-constexpr double strafeJeBuchstabe = 1.5;
+// A root is the less probable the more letters it has beyond those its pattern fixes.
+constexpr double strafeJeBuchstabe = 2.0;
 // A pattern seen only with roots of other last letters is that much less probable.
 constexpr double beliebigStrafe = 3.0;
 
@@ -99,7 +100,9 @@ constexpr char jederBuchstabe = '*';
 // For every pattern, what its example's pages print after the stem all its forms share,
 // by that ending and the root's last letter; the letters of the root beyond that stem
 // (causa: the a that rosis does not show); the class each pattern's pages name; and how
-// many words follow its tails with a root of any last letter.
+// many words follow its tails with a root of any last letter (a pattern tried beyond the
+// letters it was seen with is weighed by its words, not by how often they occur, which
+// would let a few frequent words speak for roots they do not have).
 struct Verzeichnis {
     std::unordered_map<std::string, std::vector<Fundstelle>> nachEndung;
     std::vector<std::string> klassen;
@@ -174,10 +177,18 @@ struct Kandidat {
     std::vector<Deutung> deutungen;
 };
 
-// How probable an entry is: as common as its pattern, and the less so the longer the stem
-// the pattern leaves, since a long stem most often holds an ending the pattern missed.
+// How probable an entry is, as a logarithm: as common as the words of its pattern are in
+// texts, and the less so the longer its root, since each letter of a root is one more
+// chance (a long root most often holds an ending the pattern missed).
 double gewicht(int anzahl, std::size_t wurzel) {
     return std::log(double(anzahl)) - strafeJeBuchstabe * double(wurzel);
+}
+
+// A pattern by its words and by how often they occur, half each: by occurrences alone a
+// few frequent words (do, dare, dedi) would outweigh a whole class (laudo, laudavi).
+double gewicht(const Muster& m, std::size_t wurzel) {
+    return 0.5 * std::log(double(m.anzahl)) + 0.5 * std::log(double(m.haeufigkeit) + 1) -
+           strafeJeBuchstabe * double(wurzel);
 }
 
 bool nurBuchstaben(std::string_view w) {
@@ -283,8 +294,8 @@ std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Einga
                 Kandidat& c = kandidat(bilden(m, wurzel));
                 if (c.klasse.empty()) c.klasse = v.klassen[f.muster];
                 const double g =
-                    f.beliebig ? gewicht(v.alleBuchstaben[f.muster], stamm.size()) - beliebigStrafe
-                               : gewicht(m.anzahl, stamm.size());
+                    f.beliebig ? gewicht(v.alleBuchstaben[f.muster], wurzel.size()) - beliebigStrafe
+                               : gewicht(m, wurzel.size());
                 c.gewicht = std::max(c.gewicht, g);
                 c.seiten[f.seite] = true;
             }

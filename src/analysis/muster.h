@@ -19,6 +19,7 @@ struct Muster {
     std::string_view befehl; ///< "SUBST", "ADJEKTIV" or "VERBUM"
     char letzter;            ///< the root's last letter; 0 for a word of its own (root empty)
     int anzahl;
+    int haeufigkeit; ///< how often those words occur in the lexicon's texts, all together
     std::string_view beispiel;
     std::array<std::string_view, 4> endungen; ///< as many as the command has prompts
 };

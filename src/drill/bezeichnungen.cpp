@@ -20,8 +20,8 @@ template <typename Ziel> struct Wort {
 };
 
 template <typename E, typename Ziel, typename Feld>
-void alle(std::vector<Wort<Ziel>>& woerter, int anzahl, Feld feld) {
-    for (int i = 0; i < anzahl; ++i) {
+void alle(std::vector<Wort<Ziel>>& woerter, Feld feld) {
+    for (int i = 0; i < anzahl<E>; ++i) {
         const auto wert = static_cast<E>(i);
         woerter.push_back(
             {std::string(name(wert)), [wert, feld](Ziel& z) { return feld(z, wert); }});
@@ -68,14 +68,13 @@ struct Gelesen {
 std::optional<Zelle> zelleAus(std::string_view text) {
     static const auto woerter = [] {
         std::vector<Wort<Gelesen>> w;
-        alle<Kasus>(w, 6, [](Gelesen& g, Kasus k) { return einmal(g.zelle.kasus, k); });
-        alle<Numerus>(w, 2, [](Gelesen& g, Numerus n) { return einmal(g.numerus, n); });
-        alle<Genus>(w, 3, [](Gelesen& g, Genus x) { return einmal(g.zelle.genus, x); });
-        alle<Person>(w, 3, [](Gelesen& g, Person p) { return einmal(g.zelle.person, p); });
-        alle<Tempus>(w, 6, [](Gelesen& g, Tempus t) { return einmal(g.zelle.tempus, t); });
-        alle<Modus>(w, 2, [](Gelesen& g, Modus m) { return einmal(g.zelle.modus, m); });
-        alle<GenusVerbi>(w, 2,
-                         [](Gelesen& g, GenusVerbi v) { return einmal(g.zelle.genusVerbi, v); });
+        alle<Kasus>(w, [](Gelesen& g, Kasus k) { return einmal(g.zelle.kasus, k); });
+        alle<Numerus>(w, [](Gelesen& g, Numerus n) { return einmal(g.numerus, n); });
+        alle<Genus>(w, [](Gelesen& g, Genus x) { return einmal(g.zelle.genus, x); });
+        alle<Person>(w, [](Gelesen& g, Person p) { return einmal(g.zelle.person, p); });
+        alle<Tempus>(w, [](Gelesen& g, Tempus t) { return einmal(g.zelle.tempus, t); });
+        alle<Modus>(w, [](Gelesen& g, Modus m) { return einmal(g.zelle.modus, m); });
+        alle<GenusVerbi>(w, [](Gelesen& g, GenusVerbi v) { return einmal(g.zelle.genusVerbi, v); });
         return w;
     }();
     Gelesen g;
@@ -87,10 +86,10 @@ std::optional<Zelle> zelleAus(std::string_view text) {
 std::optional<Eingrenzung> eingrenzungAus(std::string_view text) {
     static const auto woerter = [] {
         std::vector<Wort<Eingrenzung>> w;
-        alle<Numerus>(w, 2, [](Eingrenzung& e, Numerus n) { return dazu(e.numeri, n); });
-        alle<Tempus>(w, 6, [](Eingrenzung& e, Tempus t) { return dazu(e.tempora, t); });
-        alle<GenusVerbi>(w, 2, [](Eingrenzung& e, GenusVerbi v) { return dazu(e.genera, v); });
-        alle<Modus>(w, 2, [](Eingrenzung& e, Modus m) { return dazu(e.modi, m); });
+        alle<Numerus>(w, [](Eingrenzung& e, Numerus n) { return dazu(e.numeri, n); });
+        alle<Tempus>(w, [](Eingrenzung& e, Tempus t) { return dazu(e.tempora, t); });
+        alle<GenusVerbi>(w, [](Eingrenzung& e, GenusVerbi v) { return dazu(e.genera, v); });
+        alle<Modus>(w, [](Eingrenzung& e, Modus m) { return dazu(e.modi, m); });
         w.push_back({"letztes Wort",
                      [](Eingrenzung& e) { return !std::exchange(e.nurLetztesWort, true); }});
         return w;

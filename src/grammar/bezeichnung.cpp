@@ -8,18 +8,19 @@ namespace {
 
 template <typename Enum, std::size_t N>
 std::string_view aus(const std::array<std::string_view, N>& namen, Enum wert) {
+    static_assert(N == anzahl<Enum>, "one name for each value, in the order declared");
     return namen.at(static_cast<std::size_t>(wert));
 }
 
-constexpr std::array<std::string_view, 6> kasus{"Nominativ", "Genitiv", "Dativ",
-                                                "Akkusativ", "Vokativ", "Ablativ"};
-constexpr std::array<std::string_view, 2> numeri{"Singular", "Plural"};
-constexpr std::array<std::string_view, 3> genera{"Maskulinum", "Femininum", "Neutrum"};
-constexpr std::array<std::string_view, 3> personen{"1. Person", "2. Person", "3. Person"};
-constexpr std::array<std::string_view, 6> tempora{"Präsens", "Imperfekt",       "Futur I",
-                                                  "Perfekt", "Plusquamperfekt", "Futur II"};
-constexpr std::array<std::string_view, 2> modi{"Indikativ", "Konjunktiv"};
-constexpr std::array<std::string_view, 2> genera_verbi{"Aktiv", "Passiv"};
+constexpr auto kasus = std::to_array<std::string_view>(
+    {"Nominativ", "Genitiv", "Dativ", "Akkusativ", "Vokativ", "Ablativ"});
+constexpr auto numeri = std::to_array<std::string_view>({"Singular", "Plural"});
+constexpr auto genera = std::to_array<std::string_view>({"Maskulinum", "Femininum", "Neutrum"});
+constexpr auto personen = std::to_array<std::string_view>({"1. Person", "2. Person", "3. Person"});
+constexpr auto tempora = std::to_array<std::string_view>(
+    {"Präsens", "Imperfekt", "Futur I", "Perfekt", "Plusquamperfekt", "Futur II"});
+constexpr auto modi = std::to_array<std::string_view>({"Indikativ", "Konjunktiv"});
+constexpr auto genera_verbi = std::to_array<std::string_view>({"Aktiv", "Passiv"});
 
 void anhaengen(std::string& text, std::string_view wort) {
     if (!text.empty()) text += ' ';

@@ -14,6 +14,25 @@ enum class Tempus { praesens, imperfekt, futur1, perfekt, plusquamperfekt, futur
 enum class Modus { indikativ, konjunktiv };
 enum class GenusVerbi { aktiv, passiv };
 
+/// How many values each of these enumerations has. Their values count from 0 in the order
+/// declared, which the tables of German names and the rows of a declension or conjugation
+/// table follow: every table indexed by one of them asserts its size against this.
+template <typename E> inline constexpr int anzahl = 0;
+template <> inline constexpr int anzahl<Kasus> = 6;
+template <> inline constexpr int anzahl<Numerus> = 2;
+template <> inline constexpr int anzahl<Genus> = 3;
+template <> inline constexpr int anzahl<Person> = 3;
+template <> inline constexpr int anzahl<Tempus> = 6;
+template <> inline constexpr int anzahl<Modus> = 2;
+template <> inline constexpr int anzahl<GenusVerbi> = 2;
+static_assert(static_cast<int>(Kasus::ablativ) + 1 == anzahl<Kasus>);
+static_assert(static_cast<int>(Numerus::plural) + 1 == anzahl<Numerus>);
+static_assert(static_cast<int>(Genus::neutrum) + 1 == anzahl<Genus>);
+static_assert(static_cast<int>(Person::dritte) + 1 == anzahl<Person>);
+static_assert(static_cast<int>(Tempus::futur2) + 1 == anzahl<Tempus>);
+static_assert(static_cast<int>(Modus::konjunktiv) + 1 == anzahl<Modus>);
+static_assert(static_cast<int>(GenusVerbi::passiv) + 1 == anzahl<GenusVerbi>);
+
 struct Zelle {
     std::optional<Genus> genus; ///< adjectives only
     std::optional<Kasus> kasus; ///< nouns and adjectives
@@ -39,6 +58,10 @@ inline Zelle verbZelle(Person person, Numerus numerus, Tempus tempus, Modus modu
 /// Row 1 to 12 of a declension table: the six cases of the singular, then of the plural,
 /// each in the order nominative, genitive, dative, accusative, vocative, ablative.
 inline Zelle zeilenZelle(int zeile, std::optional<Genus> genus = {}) {
+    static_assert(static_cast<int>(Kasus::nominativ) == 0 &&
+                  static_cast<int>(Kasus::genitiv) == 1 && static_cast<int>(Kasus::dativ) == 2 &&
+                  static_cast<int>(Kasus::akkusativ) == 3 &&
+                  static_cast<int>(Kasus::vokativ) == 4 && anzahl<Kasus> == 6);
     const int fall = (zeile - 1) % 6;
     return nomenZelle(static_cast<Kasus>(fall), zeile <= 6 ? Numerus::singular : Numerus::plural,
                       genus);
@@ -46,6 +69,8 @@ inline Zelle zeilenZelle(int zeile, std::optional<Genus> genus = {}) {
 
 /// Person 1 to 6 of a verb table: 1st, 2nd, 3rd singular, then the same of the plural.
 inline Zelle personenZelle(int n, Tempus tempus, Modus modus, GenusVerbi genusVerbi) {
+    static_assert(static_cast<int>(Person::erste) == 0 && static_cast<int>(Person::zweite) == 1 &&
+                  anzahl<Person> == 3);
     return verbZelle(static_cast<Person>((n - 1) % 3), n <= 3 ? Numerus::singular : Numerus::plural,
                      tempus, modus, genusVerbi);
 }

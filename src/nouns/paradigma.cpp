@@ -46,88 +46,95 @@ std::string_view genitivPluralK(std::string_view n, KMarken marken) {
     return endungen::konsonantisch[8];
 }
 
+using Stamm = std::optional<std::string_view>;
+
+// filius: the vocative fili.
+Stamm stammOAufUs(std::string_view n, int zeile, std::string_view& endung) {
+    if (zeile == 5 && text::endsWith(n, "ius")) {
+        endung = "i";
+        return text::less(n, 3);
+    }
+    return text::less(n, 2);
+}
+
+// puer, pueri: the nominative is the stem throughout, and stands alone in rows 1, 5.
+Stamm stammOAufR(std::string_view n, std::string_view g, int zeile, std::string_view& endung) {
+    const bool nomstamm = text::letterCount(n) != text::letterCount(g);
+    if (!istNominativOderVokativ(zeile)) return nomstamm ? n : text::less(g, 1);
+    const Stamm kurz = text::less(n, 2);
+    if (!kurz || !nomstamm) return kurz;
+    endung = "";
+    return n;
+}
+
+// mare, animal: the nominative stands alone in rows 1, 4, 5.
+Stamm stammINeutrum(std::string_view n, std::string_view g, int zeile, std::string_view& endung) {
+    const Stamm stamm = text::less(g, 2);
+    if (!stamm) return std::nullopt;
+    if (zeile == 1 || zeile == 4 || zeile == 5) endung = "";
+    if (zeile == 4 || zeile == 5 || (zeile == 1 && text::endsWith(n, "e"))) return n;
+    return stamm;
+}
+
+// vis, -, -, vim, vis, vi; vires, virium, ...
+Stamm stammIFemininum(std::string_view n, int zeile, std::string_view& endung) {
+    if (n != "vis") return text::less(n, 2);
+    if (zeile == 2 || zeile == 3) {
+        endung = "";
+        return "";
+    }
+    return zeile >= 7 ? "vir" : text::less(n, 2);
+}
+
+// rex, regis; the neuter nomen; the i-stems urbs (urb+s) and civis (civ+is).
+Stamm stammKonsonantisch(std::string_view n, std::string_view g, KMarken marken, int zeile,
+                         std::string_view& endung) {
+    const Stamm stamm = text::less(g, 2);
+    if (!stamm) return std::nullopt;
+    if (marken.neutrum) return zeile == 1 || zeile == 4 || zeile == 5 ? n : stamm;
+    if (zeile == 8) endung = genitivPluralK(n, marken);
+    if (!istNominativOderVokativ(zeile)) return stamm;
+    if (marken.istamm == 1) {
+        endung = text::lastLetters(n, 1);
+        return text::less(n, 1);
+    }
+    if (marken.istamm == 2) {
+        endung = text::lastLetters(n, 2);
+        return text::less(n, 2);
+    }
+    return n;
+}
+
 } // namespace
 
 bool hatPlural(std::string_view g, Typ typ) { return !(typ == Typ::konsonantisch && g == "Iovis"); }
 
 std::optional<Wortform> form(std::string_view n, std::string_view g, Typ typ, KMarken marken,
                              int zeile) {
-    using text::less;
-    std::optional<std::string_view> stamm;
     std::string_view endung = tabelleFuer(typ, marken.neutrum)[zeile];
-
-    switch (typ) {
-    case Typ::a:
-        stamm = less(n, 1);
-        break;
-    case Typ::oAufUs:
-        stamm = less(n, 2);
-        if (zeile == 5 && text::endsWith(n, "ius")) { // filius: fili
-            stamm = less(n, 3);
-            endung = "i";
+    const Stamm stamm = [&]() -> Stamm {
+        switch (typ) {
+        case Typ::a:
+        case Typ::uNeutrum:
+            return text::less(n, 1);
+        case Typ::oAufUs:
+            return stammOAufUs(n, zeile, endung);
+        case Typ::oAufR:
+            return stammOAufR(n, g, zeile, endung);
+        case Typ::oAufUm:
+        case Typ::u:
+            return text::less(n, 2);
+        case Typ::e:
+            return text::less(n, zeile == 6 ? 2 : 1);
+        case Typ::iNeutrum:
+            return stammINeutrum(n, g, zeile, endung);
+        case Typ::iFemininum:
+            return stammIFemininum(n, zeile, endung);
+        case Typ::konsonantisch:
+            return stammKonsonantisch(n, g, marken, zeile, endung);
         }
-        break;
-    case Typ::oAufR: {
-        // puer, pueri: the nominative is the stem throughout, and stands alone in rows 1, 5.
-        const bool nomstamm = text::letterCount(n) != text::letterCount(g);
-        stamm = nomstamm ? n : less(g, 1);
-        if (istNominativOderVokativ(zeile)) {
-            stamm = less(n, 2);
-            if (!stamm) return std::nullopt;
-            if (nomstamm) {
-                stamm = n;
-                endung = "";
-            }
-        }
-        break;
-    }
-    case Typ::oAufUm:
-    case Typ::u:
-        stamm = less(n, 2);
-        break;
-    case Typ::e:
-        stamm = less(n, zeile == 6 ? 2 : 1);
-        break;
-    case Typ::uNeutrum:
-        stamm = less(n, 1);
-        break;
-    case Typ::iNeutrum:
-        stamm = less(g, 2);
-        if (!stamm) return std::nullopt;
-        if (zeile == 1 || zeile == 4 || zeile == 5) endung = "";
-        if (zeile == 4 || zeile == 5 || (zeile == 1 && text::endsWith(n, "e"))) stamm = n;
-        break;
-    case Typ::iFemininum:
-        stamm = less(n, 2);
-        if (n == "vis") { // vis, -, -, vim, vis, vi; vires, virium, ...
-            if (zeile == 2 || zeile == 3) {
-                stamm = "";
-                endung = "";
-            } else if (zeile >= 7) {
-                stamm = "vir";
-            }
-        }
-        break;
-    case Typ::konsonantisch:
-        stamm = less(g, 2);
-        if (!stamm) return std::nullopt;
-        if (marken.neutrum) {
-            if (zeile == 1 || zeile == 4 || zeile == 5) stamm = n;
-            break;
-        }
-        if (zeile == 8) endung = genitivPluralK(n, marken);
-        if (istNominativOderVokativ(zeile)) {
-            stamm = n;
-            if (marken.istamm == 1) { // urbs: urb+s
-                stamm = less(n, 1);
-                endung = text::lastLetters(n, 1);
-            } else if (marken.istamm == 2) { // civis: civ+is
-                stamm = less(n, 2);
-                endung = text::lastLetters(n, 2);
-            }
-        }
-        break;
-    }
+        return std::nullopt;
+    }();
     if (!stamm) return std::nullopt;
     return Wortform{std::string(*stamm), std::string(endung)};
 }

@@ -42,7 +42,7 @@ public:
 
     /// Runs the handler of the control named `control` (`Befehl1`, `Bild1`, ...); false
     /// when no control of that name has a click handler.
-    bool click(std::string_view control);
+    [[nodiscard]] bool click(std::string_view control);
 
     /// Enters a word as the pupil would: runs the command captioned `eingabe.befehl`
     /// ("SUBST", "ADJEKTIV" or "VERBUM") with its prompts answered from

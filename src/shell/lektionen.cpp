@@ -66,7 +66,7 @@ Gebildet bilden(const Eingabe& eingabe) {
     g.meldungen = dialoge.meldungen;
     if (eingabe.befehl == "VERBUM" && g.meldungen.empty())
         for (const std::string_view seite : zeitseiten) {
-            form.click(seite);
+            static_cast<void>(form.click(seite)); // names of the controls table
             if (const auto* p = form.seiten().zuletzt(); p && p->hatFormen() && !g.warnung)
                 g.warnung = hinweis::warnung(*p);
         }

@@ -55,7 +55,7 @@ MainWindow::MainWindow(Dialogs* dialoge)
         button->setGeometry(twipsRect(*this, k.left, k.top, k.width, k.height));
         if (k.arialPunkte) button->setFont(QFont(QStringLiteral("Arial"), k.arialPunkte));
         connect(button, &QPushButton::clicked, this, [this, name = k.name] {
-            form_.click(name);
+            klick(name);
             zeigeMeldung();
         });
         button->installEventFilter(this);
@@ -67,8 +67,8 @@ MainWindow::MainWindow(Dialogs* dialoge)
     const Steuerelement& bild1 = *steuerelement("Bild1");
     bild1_->setGeometry(twipsRect(*this, bild1.left, bild1.top, bild1.width, bild1.height));
     setTabOrder(previous, bild1_);
-    connect(bild1_, &PaneWidget::clicked, this, [this] { form_.click("Bild1"); });
-    dialoge_.onCommand1([this] { form_.click("Command1"); });
+    connect(bild1_, &PaneWidget::clicked, this, [this] { klick("Bild1"); });
+    dialoge_.onCommand1([this] { klick("Command1"); });
     // The keyboard starts on the first control of the tab order, not on the pane.
     findChild<QPushButton*>(QStringLiteral("Befehl1"))->setFocus();
 
@@ -187,7 +187,7 @@ void MainWindow::zeige(const analysis::Deutung& d) {
     // A verb: after its heading, the tense page that prints the reading's cell.
     if (d.eingabe.befehl != "VERBUM") return;
     for (const Steuerelement& k : steuerelemente)
-        if (k.caption == d.seite && k.liestVerb) form_.click(k.name);
+        if (k.caption == d.seite && k.liestVerb) klick(k.name);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -72,6 +72,9 @@ protected:
 
 private:
     void zeigeHinweis();
+    /// Runs a control's handler; every name given comes from the controls table, so each
+    /// has one.
+    void klick(std::string_view name) { static_cast<void>(form_.click(name)); }
     /// Shows the lessons' message (a damaged or read-only database), if there is one.
     void zeigeMeldung();
 

@@ -30,11 +30,20 @@ QString html(std::string_view s) { return qtext(s).toHtmlEscaped(); }
 QString farbe(Rgb c) { return qcolour(c).name(); }
 
 // The dimensions of a cell in the order of the German labels; what a word class is named by.
-enum Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
+enum class Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
+constexpr std::array alleMerkmale{Merkmal::genus,     Merkmal::kasus,  Merkmal::person,
+                                  Merkmal::numerus,   Merkmal::tempus, Merkmal::modus,
+                                  Merkmal::genusVerbi};
+// In the order of `Merkmal`.
 constexpr std::array<const char*, 7> merkmalTitel{
     "&Genus:", "&Kasus:", "Pers&on:", "&Numerus:", "&Tempus:", "&Modus:", "Genus &verbi:"};
+static_assert(alleMerkmale.size() == merkmalTitel.size() &&
+              static_cast<std::size_t>(Merkmal::genusVerbi) + 1 == alleMerkmale.size());
 
-bool gefragt(Wortart wortart, int m) {
+constexpr std::size_t index(Merkmal m) { return static_cast<std::size_t>(m); }
+
+bool gefragt(Wortart wortart, Merkmal m) {
+    using enum Merkmal;
     switch (wortart) {
     case Wortart::substantiv:
         return m == kasus || m == numerus;
@@ -46,9 +55,29 @@ bool gefragt(Wortart wortart, int m) {
     return m != genus && m != kasus;
 }
 
-template <typename E> void fuelle(QComboBox* box, int anzahl) {
-    for (int i = 0; i < anzahl; ++i)
+template <typename E> void fuelle(QComboBox* box) {
+    for (int i = 0; i < anzahl<E>; ++i)
         box->addItem(qtext(name(static_cast<E>(i))));
+}
+
+// The German names of every value of the dimension `m`, in the order declared.
+void fuelle(QComboBox* box, Merkmal m) {
+    switch (m) {
+    case Merkmal::genus:
+        return fuelle<Genus>(box);
+    case Merkmal::kasus:
+        return fuelle<Kasus>(box);
+    case Merkmal::person:
+        return fuelle<Person>(box);
+    case Merkmal::numerus:
+        return fuelle<Numerus>(box);
+    case Merkmal::tempus:
+        return fuelle<Tempus>(box);
+    case Merkmal::modus:
+        return fuelle<Modus>(box);
+    case Merkmal::genusVerbi:
+        return fuelle<GenusVerbi>(box);
+    }
 }
 
 template <typename E> E gewaehlt(const QComboBox* box) {
@@ -76,34 +105,52 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     setWindowTitle(QStringLiteral("Üben"));
     setModal(false);
     auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(umfangZeile());
+    spalte->addLayout(artZeile());
+    spalte->addWidget(eingrenzung());
+    spalte->addLayout(formular());
+    spalte->addLayout(knoepfe());
+    stand_->setText(qtext(uebung_->stand()));
+}
 
-    auto* umfangZeile = new QHBoxLayout;
+QLayout* UebenFenster::umfangZeile() {
+    auto* zeile = new QHBoxLayout;
     umfaenge_ = new QComboBox(this);
     umfaenge_->setAccessibleName(QStringLiteral("Üben über"));
     auto* umfangTitel = new QLabel(QStringLiteral("&Üben über:"), this);
     umfangTitel->setBuddy(umfaenge_);
     faellig_ = new QLabel(this);
     faellig_->setAccessibleName(QStringLiteral("Heute fällig"));
-    umfangZeile->addWidget(umfangTitel);
-    umfangZeile->addWidget(umfaenge_, 1);
-    umfangZeile->addWidget(faellig_);
-    spalte->addLayout(umfangZeile);
+    zeile->addWidget(umfangTitel);
+    zeile->addWidget(umfaenge_, 1);
+    zeile->addWidget(faellig_);
+    connect(umfaenge_, &QComboBox::activated, this, [this] { umfangGewaehlt(); });
+    return zeile;
+}
 
-    auto* artZeile = new QHBoxLayout;
+QLayout* UebenFenster::artZeile() {
+    auto* zeile = new QHBoxLayout;
     art_ = new QComboBox(this);
     art_->addItems(
         {QStringLiteral("Bilden"), QStringLiteral("Bestimmen"), QStringLiteral("gemischt")});
     art_->setAccessibleName(QStringLiteral("Art der Frage"));
     auto* artTitel = new QLabel(QStringLiteral("A&rt der Frage:"), this);
     artTitel->setBuddy(art_);
-    artZeile->addWidget(artTitel);
-    artZeile->addWidget(art_, 1);
-    spalte->addLayout(artZeile);
+    zeile->addWidget(artTitel);
+    zeile->addWidget(art_, 1);
+    connect(art_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        uebung_->setAuswahl(static_cast<drill::Auswahl>(i));
+        uebung_->naechsteFrage();
+        leereUrteil();
+        fragen();
+    });
+    return zeile;
+}
 
+QWidget* UebenFenster::eingrenzung() {
     // The narrowing: the checked labels, read as the drill reads a script's "drill filter".
-    auto* eingrenzen =
-        new QGroupBox(QStringLiteral("E&ingrenzen (nichts angekreuzt: alles)"), this);
-    auto* raster = new QGridLayout(eingrenzen);
+    auto* gruppe = new QGroupBox(QStringLiteral("E&ingrenzen (nichts angekreuzt: alles)"), this);
+    auto* raster = new QGridLayout(gruppe);
     const std::vector<std::vector<std::string_view>> reihen{
         {name(Numerus::singular), name(Numerus::plural)},
         {name(Tempus::praesens), name(Tempus::imperfekt), name(Tempus::futur1)},
@@ -116,72 +163,33 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
             const std::string_view wort = reihen[r][c];
             auto* box = new QCheckBox(wort == "letztes Wort" ? QStringLiteral("nur das letzte Wort")
                                                              : qtext(wort),
-                                      eingrenzen);
+                                      gruppe);
             box->setProperty("bezeichnung", qtext(wort));
             box->setAccessibleName(box->text());
             raster->addWidget(box, r, c);
             filter_.push_back(box);
             connect(box, &QCheckBox::toggled, this, &UebenFenster::eingrenzen);
         }
-    spalte->addWidget(eingrenzen);
+    return gruppe;
+}
 
-    auto* formular = new QGridLayout;
+QLayout* UebenFenster::formular() {
+    auto* raster = new QGridLayout;
     frage_ = lesbar(this);
     frage_->setAccessibleName(QStringLiteral("Frage"));
     auto* frageTitel = new QLabel(QStringLiteral("&Frage:"), this);
     frageTitel->setBuddy(frage_);
-    formular->addWidget(frageTitel, 0, 0);
-    formular->addWidget(frage_, 0, 1);
+    raster->addWidget(frageTitel, 0, 0);
+    raster->addWidget(frage_, 0, 1);
 
     antwort_ = new QLineEdit(this);
     antwort_->setAccessibleName(QStringLiteral("Antwort"));
     auto* antwortTitel = new QLabel(QStringLiteral("&Antwort:"), this);
     antwortTitel->setBuddy(antwort_);
-    formular->addWidget(antwortTitel, 1, 0);
-    formular->addWidget(antwort_, 1, 1);
+    raster->addWidget(antwortTitel, 1, 0);
+    raster->addWidget(antwort_, 1, 1);
 
-    bestimmen_ = new QWidget(this);
-    auto* merkmale = new QGridLayout(bestimmen_);
-    merkmale->setContentsMargins(0, 0, 0, 0);
-    for (int m = 0; m < 7; ++m) {
-        auto* box = new QComboBox(bestimmen_);
-        switch (m) {
-        case genus:
-            fuelle<Genus>(box, 3);
-            break;
-        case kasus:
-            fuelle<Kasus>(box, 6);
-            break;
-        case person:
-            fuelle<Person>(box, 3);
-            break;
-        case numerus:
-            fuelle<Numerus>(box, 2);
-            break;
-        case tempus:
-            fuelle<Tempus>(box, 6);
-            break;
-        case modus:
-            fuelle<Modus>(box, 2);
-            break;
-        default:
-            fuelle<GenusVerbi>(box, 2);
-            break;
-        }
-        auto* titel =
-            new QLabel(QString::fromUtf8(merkmalTitel[static_cast<std::size_t>(m)]), bestimmen_);
-        titel->setBuddy(box);
-        box->setAccessibleName(titel->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-        auto* zeile = new QWidget(bestimmen_);
-        auto* z = new QHBoxLayout(zeile);
-        z->setContentsMargins(0, 0, 0, 0);
-        z->addWidget(titel);
-        z->addWidget(box, 1);
-        merkmale->addWidget(zeile, m / 4, m % 4);
-        merkmale_[static_cast<std::size_t>(m)] = box;
-        merkmalZeilen_[static_cast<std::size_t>(m)] = zeile;
-    }
-    formular->addWidget(bestimmen_, 2, 0, 1, 2);
+    raster->addWidget(merkmalAuswahl(), 2, 0, 1, 2);
 
     urteil_ = lesbar(this);
     urteil_->setTextFormat(Qt::RichText);
@@ -189,16 +197,41 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     urteil_->setAccessibleName(QStringLiteral("Ergebnis"));
     auto* urteilTitel = new QLabel(QStringLiteral("&Ergebnis:"), this);
     urteilTitel->setBuddy(urteil_);
-    formular->addWidget(urteilTitel, 3, 0);
-    formular->addWidget(urteil_, 3, 1);
+    raster->addWidget(urteilTitel, 3, 0);
+    raster->addWidget(urteil_, 3, 1);
 
     stand_ = new QLabel(this);
     stand_->setAccessibleName(QStringLiteral("Stand"));
-    formular->addWidget(new QLabel(QStringLiteral("Stand:"), this), 4, 0);
-    formular->addWidget(stand_, 4, 1);
-    spalte->addLayout(formular);
+    raster->addWidget(new QLabel(QStringLiteral("Stand:"), this), 4, 0);
+    raster->addWidget(stand_, 4, 1);
+    return raster;
+}
 
-    auto* knoepfe = new QHBoxLayout;
+QWidget* UebenFenster::merkmalAuswahl() {
+    bestimmen_ = new QWidget(this);
+    auto* raster = new QGridLayout(bestimmen_);
+    raster->setContentsMargins(0, 0, 0, 0);
+    for (const Merkmal m : alleMerkmale) {
+        auto* box = new QComboBox(bestimmen_);
+        fuelle(box, m);
+        auto* titel = new QLabel(QString::fromUtf8(merkmalTitel[index(m)]), bestimmen_);
+        titel->setBuddy(box);
+        box->setAccessibleName(titel->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        auto* zeile = new QWidget(bestimmen_);
+        auto* z = new QHBoxLayout(zeile);
+        z->setContentsMargins(0, 0, 0, 0);
+        z->addWidget(titel);
+        z->addWidget(box, 1);
+        const int i = static_cast<int>(index(m));
+        raster->addWidget(zeile, i / 4, i % 4);
+        merkmale_[index(m)] = box;
+        merkmalZeilen_[index(m)] = zeile;
+    }
+    return bestimmen_;
+}
+
+QLayout* UebenFenster::knoepfe() {
+    auto* zeile = new QHBoxLayout;
     auto* pruefen = new QPushButton(QStringLiteral("&Prüfen"), this);
     pruefen->setDefault(true);
     auto* loesung = new QPushButton(QStringLiteral("&Lösung zeigen"), this);
@@ -208,27 +241,18 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
     for (QPushButton* b : {pruefen, loesung, weglassen, neu, schliessen}) {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
-        knoepfe->addWidget(b);
+        zeile->addWidget(b);
     }
-    spalte->addLayout(knoepfe);
-
     connect(pruefen, &QPushButton::clicked, this, &UebenFenster::pruefen);
     connect(loesung, &QPushButton::clicked, this, &UebenFenster::loesungZeigen);
     connect(weglassen, &QPushButton::clicked, this, &UebenFenster::weglassen);
-    connect(umfaenge_, &QComboBox::activated, this, [this] { umfangGewaehlt(); });
     connect(neu, &QPushButton::clicked, this, [this] {
         uebung_->neuBeginnen();
         leereUrteil();
         fragen();
     });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
-    connect(art_, &QComboBox::currentIndexChanged, this, [this](int i) {
-        uebung_->setAuswahl(static_cast<drill::Auswahl>(i));
-        uebung_->naechsteFrage();
-        leereUrteil();
-        fragen();
-    });
-    stand_->setText(qtext(uebung_->stand()));
+    return zeile;
 }
 
 void UebenFenster::oeffnen() {
@@ -397,10 +421,10 @@ void UebenFenster::fragen() {
     QWidget* zuerst = antwort_;
     if (bestimmen) {
         zuerst = nullptr;
-        for (int m = 0; m < 7; ++m) {
+        for (const Merkmal m : alleMerkmale) {
             const bool sichtbar = gefragt(f->seite->wortart, m);
-            merkmalZeilen_[static_cast<std::size_t>(m)]->setVisible(sichtbar);
-            if (sichtbar && !zuerst) zuerst = merkmale_[static_cast<std::size_t>(m)];
+            merkmalZeilen_[index(m)]->setVisible(sichtbar);
+            if (sichtbar && !zuerst) zuerst = merkmale_[index(m)];
         }
     }
     if (f && zuerst) zuerst->setFocus();
@@ -413,7 +437,8 @@ void UebenFenster::pruefen() {
     if (f->art == drill::Fragenart::bilden) {
         urteil = uebung_->antworte(antwort_->text().toStdString());
     } else {
-        const auto box = [this](int m) { return merkmale_[static_cast<std::size_t>(m)]; };
+        using enum Merkmal;
+        const auto box = [this](Merkmal m) { return merkmale_[index(m)]; };
         Zelle z;
         const Wortart wortart = f->seite->wortart;
         z.numerus = gewaehlt<Numerus>(box(numerus));

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -49,6 +50,14 @@ public:
     const drill::Uebung& uebung() const { return *uebung_; }
 
 private:
+    // The window's parts, top to bottom; each is made once, by the constructor.
+    QLayout* umfangZeile();
+    QLayout* artZeile();
+    QWidget* eingrenzung();
+    QLayout* formular();
+    QWidget* merkmalAuswahl();
+    QLayout* knoepfe();
+
     void pruefen();
     void loesungZeigen();
     void leereUrteil();

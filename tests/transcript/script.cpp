@@ -44,10 +44,6 @@ std::optional<Rgb> readColour(std::string_view rest) {
     return Rgb{parts[0], parts[1], parts[2]};
 }
 
-struct AnalyseStep {
-    std::string text;
-};
-
 void analyse(const std::string& text, const Seiten& seiten, std::ostream& log) {
     const auto deutungen = analysis::bestimmen(text, analysis::eigeneWoerter(seiten));
     for (const auto& d : deutungen)
@@ -56,17 +52,6 @@ void analyse(const std::string& text, const Seiten& seiten, std::ostream& log) {
             << quoted(d.wortform.endung) << '\n';
     log << "readings " << deutungen.size() << '\n';
 }
-
-// A step of the lessons: fixing the day, importing or exporting a lesson file, the drill
-// over due cells.
-struct LessonStep {
-    enum class Art { today, import, exportieren, due };
-    Art art = Art::today;
-    lektionen::Datum tag{};
-    std::string pfad;
-    std::string name;
-    std::uint32_t seed = 0;
-};
 
 std::optional<LessonStep> readLessonStep(std::string_view word, std::string_view rest) {
     LessonStep s;
@@ -153,6 +138,28 @@ void playLesson(const LessonStep& step, Lektionen& lektionen, DrillPlayer& drill
 
 bool isControl(std::string_view name) { return steuerelement(name) != nullptr; }
 
+std::optional<ScriptLine> readLine(std::string_view line) {
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    const auto blank = line.find(' ');
+    const bool alone = blank == std::string_view::npos;
+    const std::string_view word = line.substr(0, blank);
+    const std::string_view rest = alone ? std::string_view{} : line.substr(blank + 1);
+
+    if (line.empty() || line.front() == '#') return ScriptLine{};
+    if (word == "answer") return ScriptLine{Response{Answer{std::string(rest)}}};
+    if (word == "cancel" && alone) return ScriptLine{Response{Cancel{}}};
+    if (word == "colour")
+        if (const auto colour = readColour(rest))
+            return ScriptLine{Response{ColourChoice{*colour}}};
+    if (word == "hints" && alone) return ScriptLine{Hints{}};
+    if (word == "analyse" && !alone) return ScriptLine{AnalyseStep{std::string(rest)}};
+    if (word == "click" && isControl(rest)) return ScriptLine{Click{std::string(rest)}};
+    if (word == "drill")
+        if (const auto d = readDrillStep(rest)) return ScriptLine{*d};
+    if (const auto l = readLessonStep(word, rest)) return ScriptLine{*l};
+    return std::nullopt;
+}
+
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);
     // Clicks and drill steps run in script order; answers queue apart, whatever stands between.
@@ -161,39 +168,27 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     bool hints = false;
     bool lessons = false;
 
-    std::string line;
-    for (int number = 1; std::getline(script, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::string_view view = line;
-        const auto blank = view.find(' ');
-        const std::string_view word = view.substr(0, blank);
-        const std::string_view rest =
-            blank == std::string_view::npos ? std::string_view{} : view.substr(blank + 1);
-
-        if (view.empty() || view.front() == '#') continue;
-        if (word == "answer") {
-            dialoge.push(Answer{std::string(rest)});
-        } else if (word == "cancel" && blank == std::string_view::npos) {
-            dialoge.push(Cancel{});
-        } else if (const auto colour = word == "colour" ? readColour(rest) : std::nullopt) {
-            dialoge.push(ColourChoice{*colour});
-        } else if (word == "hints" && blank == std::string_view::npos) {
-            hints = true;
-        } else if (word == "analyse" && blank != std::string_view::npos) {
-            steps.emplace_back(AnalyseStep{std::string(rest)});
-        } else if (word == "click" && isControl(rest)) {
-            steps.emplace_back(std::string(rest));
-        } else if (const auto d = word == "drill" ? readDrillStep(rest) : std::nullopt;
-                   d && (drillStarted || d->art == DrillStep::Art::start)) {
+    std::string text;
+    for (int number = 1; std::getline(script, text); ++number) {
+        const auto line = readLine(text);
+        const auto* drill = line ? std::get_if<DrillStep>(&*line) : nullptr;
+        if (!line || (drill && !drillStarted && drill->art != DrillStep::Art::start)) {
+            if (text.ends_with('\r')) text.pop_back();
+            errors << "transcript: line " << number << " is malformed: " << text << '\n';
+            return 2;
+        }
+        if (const auto* r = std::get_if<Response>(&*line)) dialoge.push(*r);
+        if (std::holds_alternative<Hints>(*line)) hints = true;
+        if (const auto* c = std::get_if<Click>(&*line)) steps.emplace_back(c->control);
+        if (const auto* a = std::get_if<AnalyseStep>(&*line)) steps.emplace_back(*a);
+        if (drill) {
             drillStarted = true;
-            steps.emplace_back(*d);
-        } else if (const auto l = readLessonStep(word, rest)) {
+            steps.emplace_back(*drill);
+        }
+        if (const auto* l = std::get_if<LessonStep>(&*line)) {
             drillStarted = drillStarted || l->art == LessonStep::Art::due;
             lessons = true;
             steps.emplace_back(*l);
-        } else {
-            errors << "transcript: line " << number << " is malformed: " << line << '\n';
-            return 2;
         }
     }
 
@@ -220,7 +215,7 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     form.Form_Load();
     for (const auto& step : steps) {
         if (const auto* control = std::get_if<std::string>(&step))
-            form.click(*control);
+            static_cast<void>(form.click(*control)); // read as a control's name
         else if (const auto* a = std::get_if<AnalyseStep>(&step))
             analyse(a->text, form.seiten(), log);
         else if (const auto* d = std::get_if<DrillStep>(&step))

@@ -1,7 +1,15 @@
 #pragma once
 
+#include "drillscript.h"
+#include "lessons/datum.h"
+#include "recorder.h"
+
+#include <cstdint>
 #include <iosfwd>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <variant>
 
 namespace latiflex::testing {
 
@@ -16,6 +24,39 @@ namespace latiflex::testing {
 /// A line `hints` anywhere in the script logs the hint line below the pane as well, a line
 /// `hint "TEXT"` whenever its text changes; without it the log holds the core's lines only.
 int play(std::istream& script, std::ostream& log, std::ostream& errors);
+
+/// A script line "click NAME" with a control's NAME.
+struct Click {
+    std::string control;
+};
+
+/// The script line "hints".
+struct Hints {};
+
+/// A script line "analyse TEXT": the analysis of TEXT is logged.
+struct AnalyseStep {
+    std::string text;
+};
+
+/// A step of the lessons: fixing the day, importing or exporting a lesson file, the drill
+/// over due cells.
+struct LessonStep {
+    enum class Art { today, import, exportieren, due };
+    Art art = Art::today;
+    lektionen::Datum tag{};
+    std::string pfad;
+    std::string name;
+    std::uint32_t seed = 0;
+};
+
+/// One line of a script: nothing (an empty line, a comment "# ..."), a response to a prompt
+/// or dialog ("answer TEXT", "cancel", "colour R G B"), a click, "hints", an analysis, a
+/// drill step ("drill ...") or a step of the lessons.
+using ScriptLine =
+    std::variant<std::monostate, Response, Click, Hints, AnalyseStep, DrillStep, LessonStep>;
+
+/// The line read, without a trailing carriage return; nothing when it is malformed.
+std::optional<ScriptLine> readLine(std::string_view line);
 
 /// Whether a script may click `name`: a button or the pane of the main window, or the
 /// notes window's "ZURÜCK".

@@ -7,8 +7,6 @@
 #include "shell/steuerelemente.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <sstream>
 
 namespace latiflex::testing {
@@ -26,20 +24,6 @@ bool touchesVerb(std::string_view c) {
     return s && s->aendertVerb;
 }
 
-std::optional<Rgb> readColour(std::string_view rest) {
-    std::array<unsigned, 3> v{};
-    for (auto& part : v) {
-        while (!rest.empty() && rest.front() == ' ')
-            rest.remove_prefix(1);
-        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), part);
-        if (error != std::errc{} || part > 255) return std::nullopt;
-        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
-    }
-    if (!rest.empty()) return std::nullopt;
-    return Rgb{static_cast<std::uint8_t>(v[0]), static_cast<std::uint8_t>(v[1]),
-               static_cast<std::uint8_t>(v[2])};
-}
-
 std::vector<std::string> runSteps(const Session& session, const std::vector<std::size_t>& which) {
     std::ostringstream log;
     RecordingPane bild1(log);
@@ -55,7 +39,7 @@ std::vector<std::string> runSteps(const Session& session, const std::vector<std:
         for (const auto& r : step.responses)
             dialoge.push(r);
         log.str({});
-        form.click(step.control);
+        static_cast<void>(form.click(step.control)); // read as a control's name
         logs.push_back(log.str());
         if (dialoge.ended()) break;
     }
@@ -80,27 +64,17 @@ Session readSession(std::string_view bytes, std::size_t maxSteps) {
     std::vector<Response>* responses = &session.startup;
     while (!bytes.empty()) {
         const auto end = std::min(bytes.find('\n'), bytes.size());
-        std::string_view line = bytes.substr(0, end);
+        const std::string_view text = bytes.substr(0, end);
         bytes.remove_prefix(std::min(end + 1, bytes.size()));
-        if (line.starts_with("click ")) {
-            const auto name = line.substr(6);
-            if (isControl(name)) {
-                if (session.steps.size() == maxSteps) break;
-                session.steps.push_back({std::string(name), {}});
-                responses = &session.steps.back().responses;
-                continue;
-            }
-        }
-        // The hint line's log and the lessons' steps answer no prompt.
-        if (line == "hints" || line.starts_with("today ") || line.starts_with("lesson ")) continue;
-        if (line == "cancel") {
-            responses->emplace_back(std::in_place_type<Cancel>);
-        } else if (const auto c =
-                       line.starts_with("colour ") ? readColour(line.substr(7)) : std::nullopt) {
-            responses->emplace_back(std::in_place_type<ColourChoice>, ColourChoice{*c});
-        } else {
-            if (line.starts_with("answer ")) line.remove_prefix(7);
-            responses->emplace_back(std::in_place_type<Answer>, Answer{std::string(line)});
+        const auto line = readLine(text);
+        if (!line) {
+            responses->emplace_back(std::in_place_type<Answer>, Answer{std::string(text)});
+        } else if (const auto* r = std::get_if<Response>(&*line)) {
+            responses->push_back(*r);
+        } else if (const auto* c = std::get_if<Click>(&*line)) {
+            if (session.steps.size() == maxSteps) break;
+            session.steps.push_back({c->control, {}});
+            responses = &session.steps.back().responses;
         }
     }
     return session;

@@ -20,10 +20,11 @@ struct Session {
     std::vector<Step> steps;
 };
 
-/// Reads any bytes as a session, one line a step: "click NAME" with a known NAME clicks,
-/// "cancel" and "colour R G B" respond, "answer TEXT" answers TEXT and any other line is
-/// an answer as it stands. Responses before the first click go to start-up. At most
-/// `maxSteps` clicks are kept. A transcript script reads as the session it describes.
+/// Reads any bytes as a session, line by line as a script reads them (`readLine`): a click
+/// starts a step, a response goes to the step before it (before the first click, to
+/// start-up), and a malformed line is an answer as it stands; comments, "hints" and drill
+/// steps change nothing here. At most `maxSteps` clicks are kept. A transcript script reads
+/// as the session it describes.
 Session readSession(std::string_view bytes, std::size_t maxSteps);
 
 /// Runs the session and returns the log of each step (start-up not included); the list

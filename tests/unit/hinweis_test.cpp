@@ -28,11 +28,11 @@ std::map<std::string, std::string> hinweise(const Wort& w) {
     for (const auto& a : w.antworten)
         dialoge.push(Answer{a});
     std::map<std::string, std::string> h;
-    form.click(w.befehl);
+    EXPECT_TRUE(form.click(w.befehl)) << w.befehl;
     h[w.befehl] = hinweis::text(form.seiten());
     if (w.befehl == "verbum")
         for (const char* seite : {"prakt", "prpass", "perfakt", "perfpass"}) {
-            form.click(seite);
+            EXPECT_TRUE(form.click(seite)) << seite;
             h[seite] = hinweis::text(form.seiten());
         }
     return h;

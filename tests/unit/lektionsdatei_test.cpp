@@ -190,7 +190,7 @@ TEST(Lektionen, AbsichtlichHinzufuegenUndOeffnen) {
     getippt.dialoge.push(Answer{"poema"});
     getippt.dialoge.push(Answer{"poematis"});
     getippt.log.str("");
-    getippt.form.click("Befehl1");
+    ASSERT_TRUE(getippt.form.click("Befehl1"));
     lauf.log.str("");
     ASSERT_TRUE(lektionen.oeffnen(*poema));
     std::string ohnePrompts;

@@ -291,7 +291,7 @@ void AccessibilityTest::hintLineIsReadAndAnnounced() {
     QCOMPARE(hinweis->foregroundRole(), QPalette::WindowText);
     QCOMPARE(hinweis->textFormat(), Qt::PlainText); // a typed "<img src=…>" stays text
 
-    window.form().click("Befehl1");
+    QVERIFY(window.form().click("Befehl1"));
     QAccessible::installUpdateHandler(nullptr);
 
     // One line; the whole warning is its description.
@@ -309,9 +309,9 @@ void AccessibilityTest::hintLineIsReadAndAnnounced() {
         QAccessible::queryAccessibleInterface(window.bild1())->textInterface();
     QVERIFY(text->text(0, text->characterCount()).endsWith(warning));
 
-    window.form().click("Befehl1"); // rosa fits: the warning gives way to the tip
+    QVERIFY(window.form().click("Befehl1")); // rosa fits: the warning gives way to the tip
     QVERIFY(hinweis->accessibleDescription().startsWith("Tipp:"));
-    window.form().click("Befehl1"); // cancelled: no page, no word of an earlier one
+    QVERIFY(window.form().click("Befehl1")); // cancelled: no page, no word of an earlier one
     QCOMPARE(hinweis->text(), QString());
 }
 
@@ -347,7 +347,7 @@ void AccessibilityTest::hintLineFitsWordsOfFifteenLetters() {
         std::vector<std::string> klicks{befehl};
         if (befehl == "verbum") klicks.insert(klicks.end(), seiten.begin(), seiten.end());
         for (const std::string& klick : klicks) {
-            window.form().click(klick);
+            QVERIFY(window.form().click(klick));
             const QString text = hinweis->accessibleDescription();
             if (text.isEmpty() || text.startsWith(QStringLiteral("Tipp:"))) continue;
             ++warnungen;

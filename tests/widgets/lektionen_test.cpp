@@ -153,7 +153,7 @@ private slots:
     void openingAWordPrintsAsTypingIt() {
         QTemporaryDir ordner;
         Fenster getippt({"laudo", "laudare", "laudavi", "laudatus"});
-        getippt.window.form().click("verbum");
+        QVERIFY(getippt.window.form().click("verbum"));
         Fenster f;
         LektionenFenster* l = f.lektionen();
         QVERIFY(l->importieren(datei(ordner, QStringLiteral("v.txt"),
@@ -186,7 +186,7 @@ private slots:
         QFETCH(int, bleiben);
         QTemporaryDir ordner;
         Fenster f({"rosa", "rosae"});
-        f.window.form().click("Befehl1");
+        QVERIFY(f.window.form().click("Befehl1"));
         LektionenFenster* l = f.lektionen();
         QVERIFY(l->importieren(datei(ordner, QStringLiteral("a.txt"), "SUBST amicus, amici\n")));
         auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
@@ -248,7 +248,7 @@ private slots:
             antwort->setText(QStringLiteral("rosis"));
             QTest::keyClick(antwort, Qt::Key_Return);
             genannt<QPushButton>(u, QStringLiteral("Lösung zeigen"))->click();
-            f.window.form().click("Befehl2");
+            QVERIFY(f.window.form().click("Befehl2"));
             QCOMPARE(f.dialoge.calls.back(), std::string("end"));
         }
         Fenster wieder;
@@ -301,7 +301,7 @@ private slots:
         const QString pfad = daten_->filePath(QStringLiteral("lektionen_test/lektionen.sqlite"));
         datei(*daten_, QStringLiteral("lektionen_test/lektionen.sqlite"), "Einkaufsliste: Brot");
         Fenster f({"rosa", "rosae"});
-        f.window.form().click("Befehl1");
+        QVERIFY(f.window.form().click("Befehl1"));
         f.window.findChild<QPushButton*>(QStringLiteral("Befehl1"))->click();
         QVERIFY(!f.dialoge.messages.empty());
         bool gezeigt = false;
@@ -317,7 +317,7 @@ private slots:
     // the page joins no lesson and no drill until the pupil adds it from the pane's menu.
     void aPageThatDoesNotFitJoinsOnlyOnPurpose() {
         Fenster f({"amicus", "amicis"});
-        f.window.form().click("Befehl1");
+        QVERIFY(f.window.form().click("Befehl1"));
         QVERIFY(!f.window.hinweis()->text().isEmpty());
         f.window.ueben();
         UebenFenster* u = f.window.uebenFenster();

@@ -50,7 +50,7 @@ QString gefragteZelle(UebenFenster* u) {
 // The drill opened over rosa in a window whose prompts `dialoge` answers.
 UebenFenster* uebenUeberRosa(MainWindow& w) {
     w.start();
-    w.form().click("Befehl1");
+    if (!w.form().click("Befehl1")) return nullptr;
     w.ueben();
     return w.uebenFenster();
 }
@@ -90,7 +90,7 @@ private slots:
         testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
         MainWindow w(&dialoge);
         w.start();
-        w.form().click("Befehl1");
+        QVERIFY(w.form().click("Befehl1"));
         f5(w);
         UebenFenster* u = w.uebenFenster();
         QVERIFY(u && u->isVisible());
