@@ -119,7 +119,7 @@ void BM_ReadHugeWord(benchmark::State& s) { reading(s, {{"Befehl1", answers({hug
 
 // The clipboard's two formats of a page: building the table, its text and its HTML.
 void copy(benchmark::State& state, const grammar::Paradigma& p) {
-    const print::Farben farben{{0, 0, 255}, {128, 0, 0}};
+    const Farben farben{{0, 0, 255}, {128, 0, 0}};
     for (auto _ : state) {
         const Tabelle t(p);
         benchmark::DoNotOptimize(t.text());

@@ -19,9 +19,9 @@ void drucke(Umgebung& u, const grammar::Paradigma& p) {
     for (std::size_t g = 0; g < p.bloecke.size(); ++g) {
         u.bild1.setBezug({int(g), -1});
         if (g + 1 < p.bloecke.size())
-            print::column(u.bild1, tabs[g], p.bloecke[g].kopf);
+            write::column(u.bild1, tabs[g], p.bloecke[g].kopf);
         else
-            print::columnLine(u.bild1, tabs[g], p.bloecke[g].kopf);
+            write::columnLine(u.bild1, tabs[g], p.bloecke[g].kopf);
     }
     for (std::size_t g = 0; g < p.bloecke.size(); ++g) {
         if (g > 0) u.bild1.setY(spaltenOben);
@@ -29,10 +29,10 @@ void drucke(Umgebung& u, const grammar::Paradigma& p) {
         for (std::size_t zeile = 0; zeile < formen.size(); ++zeile) {
             if (zeile == 6) {
                 u.bild1.setBezug({});
-                print::blankLine(u.bild1);
+                write::blankLine(u.bild1);
             }
             u.bild1.setBezug({int(g), int(zeile)});
-            print::form(u.bild1, u.farben, tabs[g], formen[zeile].wortform);
+            write::form(u.bild1, u.farben, tabs[g], formen[zeile].wortform);
         }
     }
     u.bild1.setBezug({});

@@ -33,9 +33,9 @@ constexpr double strafeJeBuchstabe = 2.0;
 // A pattern seen only with roots of other last letters is that much less probable.
 constexpr double beliebigStrafe = 3.0;
 
-constexpr std::array<verbs::Seite, 4> verbSeiten{
-    verbs::Seite::praesensAktiv, verbs::Seite::praesensPassiv, verbs::Seite::perfektAktiv,
-    verbs::Seite::perfektPassiv};
+constexpr std::array<verbs::Zeitseite, 4> verbSeiten{
+    verbs::Zeitseite::praesensAktiv, verbs::Zeitseite::praesensPassiv,
+    verbs::Zeitseite::perfektAktiv, verbs::Zeitseite::perfektPassiv};
 
 // The pages of an entry: one for a noun or an adjective, the four tense pages of a verb.
 std::size_t seitenZahl(std::string_view befehl) { return befehl == "VERBUM" ? 4 : 1; }

@@ -14,6 +14,12 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+/// The two colours of a word form, chosen at start-up.
+struct Farben {
+    Rgb stammfarbe;
+    Rgb endfarbe;
+};
+
 /// The 16-colour palette of early PC text displays (QBColor): 0 black ... 15 bright white.
 /// Any other number has no colour.
 std::optional<Rgb> qbColor(long number);

@@ -2,8 +2,8 @@
 
 #include "interfaces/dialogs.h"
 #include "interfaces/outputpane.h"
-#include "interfaces/printer.h"
 #include "interfaces/seiten.h"
+#include "interfaces/write.h"
 
 namespace latiflex {
 
@@ -12,7 +12,7 @@ namespace latiflex {
 struct Umgebung {
     OutputPane& bild1;
     Dialogs& dialoge;
-    print::Farben farben;
+    Farben farben;
     Seiten& seiten;
 
     /// Clears the pane: it shows no paradigm any more.

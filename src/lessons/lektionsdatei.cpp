@@ -75,7 +75,8 @@ std::string name(std::string_view roh) {
             ++i;
             continue;
         }
-        const std::string_view teil = steuerzeichen(*cp) ? std::string_view(" ") : roh.substr(von, i - von);
+        const std::string_view teil =
+            steuerzeichen(*cp) ? std::string_view(" ") : roh.substr(von, i - von);
         // Blanks where controls stood run together into one.
         if (teil != " " || !aus.ends_with(' ')) aus += teil;
     }
@@ -93,7 +94,7 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
                                                                     : dateiname.substr(0, punkt));
     if (bytes.size() > hoechstBytes) {
         datei.fehler = "Die Datei ist zu groß für eine Lektion (höchstens " +
-                       std::to_string(hoechstBytes / (1024 * 1024)) + " MB).";
+                       std::to_string(hoechstBytes / (std::size_t{1024} * 1024)) + " MB).";
         return datei;
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);

@@ -20,7 +20,7 @@
 namespace latiflex::lektionen {
 
 /// Largest file read, in bytes: a lesson of thousands of words fits many times over.
-inline constexpr std::size_t hoechstBytes = 4 * 1024 * 1024;
+inline constexpr std::size_t hoechstBytes = std::size_t{4} * 1024 * 1024;
 /// Most words in one file.
 inline constexpr std::size_t hoechstWoerter = 2000;
 /// Longest line read as a word, in bytes.

@@ -14,13 +14,13 @@ constexpr int pluralOben = 250; // twips: the plural starts beside the first sin
 } // namespace
 
 void drucke(Umgebung& u, const grammar::Paradigma& p) {
-    print::line(u.bild1, p.ueberschrift);
+    write::line(u.bild1, p.ueberschrift);
     for (std::size_t b = 0; b < p.bloecke.size(); ++b) {
         const auto& formen = p.bloecke[b].formen;
         if (b == 1 && !formen.empty()) u.bild1.setY(pluralOben);
         for (std::size_t f = 0; f < formen.size(); ++f) {
             u.bild1.setBezug({int(b), int(f)});
-            print::form(u.bild1, u.farben, b == 0 ? spalteSingular : spaltePlural,
+            write::form(u.bild1, u.farben, b == 0 ? spalteSingular : spaltePlural,
                         formen[f].wortform);
         }
     }

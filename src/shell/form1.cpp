@@ -127,7 +127,7 @@ void Form1::cmdfarb_Click() {
     seiten_.leer();
 }
 
-void Form1::Bild1_Click() { print::line(u_.bild1, warnzeile); }
+void Form1::Bild1_Click() { write::line(u_.bild1, warnzeile); }
 
 bool Form1::click(std::string_view control) {
     const Steuerelement* s = steuerelement(control);

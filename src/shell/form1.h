@@ -53,7 +53,7 @@ public:
     /// answers its prompts took; nothing before the first. The lessons keep words so.
     const std::optional<Eingabe>& letzteEingabe() const { return letzteEingabe_; }
 
-    const print::Farben& farben() const { return u_.farben; }
+    const Farben& farben() const { return u_.farben; }
     /// The paradigm on view and the pages printed in this run.
     Seiten& seiten() { return seiten_; }
     const Seiten& seiten() const { return seiten_; }

@@ -5,8 +5,8 @@
 #include "grammar/text.h"
 #include "interfaces/number.h"
 #include "nouns/substantiv.h"
-#include "verbs/seite.h"
 #include "verbs/verb.h"
+#include "verbs/zeitseite.h"
 
 #include <algorithm>
 #include <array>

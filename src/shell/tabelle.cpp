@@ -162,8 +162,7 @@ std::string Tabelle::text() const {
     return out;
 }
 
-std::string Tabelle::htmlTabelle(const print::Farben& farben, Endungen endungen,
-                                 bool seitenbreit) const {
+std::string Tabelle::htmlTabelle(const Farben& farben, Endungen endungen, bool seitenbreit) const {
     // On paper the table spans the page, with room to write the endings in by hand.
     std::string out = seitenbreit ? "<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
                                     "cellpadding=\"8\" style=\"border-collapse: collapse\">\n"
@@ -194,19 +193,19 @@ std::string Tabelle::htmlTabelle(const print::Farben& farben, Endungen endungen,
     return out + "</table>\n";
 }
 
-std::string Tabelle::html(const print::Farben& farben) const {
+std::string Tabelle::html(const Farben& farben) const {
     return std::string(dokumentAnfang) + "</head><body>\n<p><b>" + escaped(woerter_) +
            "</b>: " + escaped(klasse_) + "</p>\n" + htmlTabelle(farben, Endungen::zeigen, false) +
            "</body></html>\n";
 }
 
-std::string Tabelle::druckseite(const print::Farben& farben) const {
+std::string Tabelle::druckseite(const Farben& farben) const {
     return std::string(dokumentAnfang) + kopf("title", woerter_) + "</head><body>\n" +
            kopf("h2", woerter_) + kopf("p", klasse_) + htmlTabelle(farben, Endungen::zeigen, true) +
            "</body></html>\n";
 }
 
-std::string Tabelle::arbeitsblatt(const print::Farben& farben) const {
+std::string Tabelle::arbeitsblatt(const Farben& farben) const {
     return std::string(dokumentAnfang) + kopf("title", "Arbeitsblatt " + woerter_) +
            "</head><body>\n" + kopf("h2", "Arbeitsblatt: " + woerter_) + kopf("p", klasse_) +
            kopf("p", einfarbig_ ? "Trage die Formen ein." : "Trage die Endungen ein.") +
@@ -216,7 +215,7 @@ std::string Tabelle::arbeitsblatt(const print::Farben& farben) const {
 
 std::string Tabelle::lektionsblatt(std::string_view name,
                                    const std::vector<const grammar::Paradigma*>& seiten,
-                                   const print::Farben& farben) {
+                                   const Farben& farben) {
     const std::string titel = gekuerzt(name);
     std::string aufgaben;
     std::string loesung;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grammar/paradigma.h"
-#include "interfaces/printer.h"
+#include "interfaces/write.h"
 
 #include <string>
 #include <string_view>
@@ -55,15 +55,15 @@ public:
     std::string text() const;
 
     /// The title line and the table as an HTML fragment for the clipboard.
-    std::string html(const print::Farben& farben) const;
+    std::string html(const Farben& farben) const;
 
     /// A whole HTML document for an A4 page: the words as heading, the class below, the
     /// table.
-    std::string druckseite(const print::Farben& farben) const;
+    std::string druckseite(const Farben& farben) const;
 
     /// A worksheet of two pages: the table with stems and blank lines for the endings, then
     /// the full table as the answer key.
-    std::string arbeitsblatt(const print::Farben& farben) const;
+    std::string arbeitsblatt(const Farben& farben) const;
 
     /// A lesson as one worksheet (a whole HTML document): its name, a line for the pupil's
     /// name and the date, every page's table with stems and blank lines for the endings, then
@@ -71,10 +71,10 @@ public:
     /// verb's five tenses fit the width of A4.
     static std::string lektionsblatt(std::string_view name,
                                      const std::vector<const grammar::Paradigma*>& seiten,
-                                     const print::Farben& farben);
+                                     const Farben& farben);
 
 private:
-    std::string htmlTabelle(const print::Farben& farben, Endungen endungen, bool seitenbreit) const;
+    std::string htmlTabelle(const Farben& farben, Endungen endungen, bool seitenbreit) const;
 
     std::string woerter_;
     std::string klasse_;

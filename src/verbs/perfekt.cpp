@@ -1,7 +1,7 @@
 #include "grammar/text.h"
 #include "interfaces/prompt.h"
-#include "verbs/seite.h"
 #include "verbs/tempora.h"
+#include "verbs/zeitseite.h"
 
 #include <string>
 
@@ -47,7 +47,7 @@ void perfakt(Umgebung& u, const Verb* verb) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::perfektAktiv, *t);
+    zeigeSeite(u, v, Zeitseite::perfektAktiv, *t);
 }
 
 void perfpass(Umgebung& u, const Verb* verb) {
@@ -67,27 +67,27 @@ void perfpass(Umgebung& u, const Verb* verb) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER ?");
         return;
     }
-    zeigeSeite(u, v, Seite::perfektPassiv, *t);
+    zeigeSeite(u, v, Zeitseite::perfektPassiv, *t);
 }
 
-std::optional<grammar::Paradigma> seitenParadigma(const Verb& v, Seite seite) {
+std::optional<grammar::Paradigma> seitenParadigma(const Verb& v, Zeitseite seite) {
     std::optional<Tempora> t;
     switch (seite) {
-    case Seite::praesensAktiv:
+    case Zeitseite::praesensAktiv:
         if (!v.deponens) t = praesensAktivFormen(v);
         break;
-    case Seite::praesensPassiv:
+    case Zeitseite::praesensPassiv:
         if (!v.istsum) t = praesensPassivFormen(v);
         break;
-    case Seite::perfektAktiv:
+    case Zeitseite::perfektAktiv:
         if (!v.deponens) t = perfektAktivFormen(v);
         break;
-    case Seite::perfektPassiv:
+    case Zeitseite::perfektPassiv:
         if (!istVoloNoloMalo(v.stammformen[1]) && !v.istsum) t = perfektPassivFormen(v);
         break;
     }
     if (!t) return std::nullopt;
-    const bool esse = seite == Seite::praesensAktiv && v.istsum;
+    const bool esse = seite == Zeitseite::praesensAktiv && v.istsum;
     return seitenParadigma(v, seite, *t, esse ? Farbe::ohne : Farbe::wortform);
 }
 

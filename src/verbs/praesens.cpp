@@ -1,8 +1,8 @@
 #include "grammar/text.h"
 #include "grammar/zelle.h"
 #include "interfaces/prompt.h"
-#include "verbs/seite.h"
 #include "verbs/tempora.h"
+#include "verbs/zeitseite.h"
 
 #include <string>
 
@@ -154,7 +154,7 @@ void prakt(Umgebung& u, const Verb* verb) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::praesensAktiv, *tempora, v.istsum ? Farbe::ohne : Farbe::wortform);
+    zeigeSeite(u, v, Zeitseite::praesensAktiv, *tempora, v.istsum ? Farbe::ohne : Farbe::wortform);
 }
 
 void prpass(Umgebung& u, const Verb* verb) {
@@ -170,7 +170,7 @@ void prpass(Umgebung& u, const Verb* verb) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    zeigeSeite(u, v, Seite::praesensPassiv, *tempora);
+    zeigeSeite(u, v, Zeitseite::praesensPassiv, *tempora);
 }
 
 } // namespace latiflex::verbs

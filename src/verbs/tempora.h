@@ -1,8 +1,8 @@
 #pragma once
 
 #include "interfaces/umgebung.h"
-#include "verbs/seite.h"
 #include "verbs/verb.h"
+#include "verbs/zeitseite.h"
 
 #include <optional>
 
@@ -26,6 +26,6 @@ std::optional<Tempora> perfektPassivFormen(const Verb& v);
 /// The page `seite` of the verb exactly as its command prints it, or nothing where the
 /// command prints none (a deponent's active, the passive of *sum*, the perfect passive of
 /// *volo*, stems that cannot be cut). Pure: no pane, no dialog.
-std::optional<grammar::Paradigma> seitenParadigma(const Verb& v, Seite seite);
+std::optional<grammar::Paradigma> seitenParadigma(const Verb& v, Zeitseite seite);
 
 } // namespace latiflex::verbs

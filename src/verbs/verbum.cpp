@@ -29,8 +29,8 @@ std::optional<Stammformen> frageStammformen(Dialogs& d) {
 }
 
 void drucke(Umgebung& u, const grammar::Paradigma& p) {
-    print::blankLine(u.bild1);
-    print::line(u.bild1, p.ueberschrift);
+    write::blankLine(u.bild1);
+    write::line(u.bild1, p.ueberschrift);
 }
 
 } // namespace

@@ -4,13 +4,13 @@
 #include "shell/hinweis.h"
 #include "shell/lektionen.h"
 #include "shell/steuerelemente.h"
-#include "widgets/bestimmenfenster.h"
-#include "widgets/lektionenfenster.h"
+#include "widgets/bestimmenwindow.h"
+#include "widgets/lektionenwindow.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
-#include "widgets/uebenfenster.h"
+#include "widgets/uebenwindow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -124,8 +124,8 @@ void MainWindow::zeigeMeldung() {
 
 void MainWindow::lektionenZeigen() {
     if (!lektionenFenster_) {
-        lektionenFenster_ = new LektionenFenster(*lektionen_, form_.farben(), meldungen_, this);
-        connect(lektionenFenster_, &LektionenFenster::geoeffnet, this, [this] {
+        lektionenFenster_ = new LektionenWindow(*lektionen_, form_.farben(), meldungen_, this);
+        connect(lektionenFenster_, &LektionenWindow::geoeffnet, this, [this] {
             raise();
             activateWindow();
         });
@@ -166,7 +166,7 @@ void MainWindow::ueben() {
         const char* seed = std::getenv("LATIFLEX_UEBEN_SEED");
         const auto zahl = seed ? static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10))
                                : std::random_device{}();
-        ueben_ = new UebenFenster(form_.seiten(), zahl, form_.farben(), this, lektionen_.get());
+        ueben_ = new UebenWindow(form_.seiten(), zahl, form_.farben(), this, lektionen_.get());
     }
     ueben_->setHintergrund(bild1_->background());
     ueben_->oeffnen();
@@ -175,7 +175,7 @@ void MainWindow::ueben() {
 
 void MainWindow::bestimmen() {
     if (!bestimmen_)
-        bestimmen_ = new BestimmenFenster(
+        bestimmen_ = new BestimmenWindow(
             form_.farben(), [this] { return analysis::eigeneWoerter(form_.seiten()); },
             [this](const analysis::Deutung& d) { zeige(d); }, this);
     bestimmen_->setHintergrund(bild1_->background());

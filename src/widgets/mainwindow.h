@@ -13,11 +13,11 @@ class QLabel;
 namespace latiflex {
 
 class Lektionen;
-class LektionenFenster;
+class LektionenWindow;
 class PaneMenu;
 class PaneWidget;
-class BestimmenFenster;
-class UebenFenster;
+class BestimmenWindow;
+class UebenWindow;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
 /// places, each button wired to its handler, and the hint line in the free band below them.
@@ -46,12 +46,12 @@ public:
     /// there is none yet.
     void ueben();
     /// The window "Üben" once opened, else nullptr.
-    UebenFenster* uebenFenster() const { return ueben_; }
+    UebenWindow* uebenWindow() const { return ueben_; }
 
     /// Ctrl+L or "Lektionen…": opens the window "Lektionen".
     void lektionenZeigen();
     /// The window "Lektionen" once opened, else nullptr.
-    LektionenFenster* lektionenFenster() const { return lektionenFenster_; }
+    LektionenWindow* lektionenWindow() const { return lektionenFenster_; }
     /// The pupil's lessons, kept in the data folder (`QStandardPaths::AppDataLocation`); the
     /// database is opened on its first use, never while the program starts.
     Lektionen& lektionen() { return *lektionen_; }
@@ -61,7 +61,7 @@ public:
     /// F7 or "Bestimmen…": opens the window "Bestimmen", also before the first word.
     void bestimmen();
     /// The window "Bestimmen" once opened, else nullptr.
-    BestimmenFenster* bestimmenFenster() const { return bestimmen_; }
+    BestimmenWindow* bestimmenWindow() const { return bestimmen_; }
     /// Prints the paradigm of a reading as typing its dictionary forms would: the word's
     /// command, and for a verb the tense page that shows the cell.
     void zeige(const analysis::Deutung& d);
@@ -85,9 +85,9 @@ private:
     Dialogs& meldungen_; // the dialogs the commands use
     PaneMenu* paneMenu_;
     std::unique_ptr<Lektionen> lektionen_;
-    UebenFenster* ueben_ = nullptr;
-    LektionenFenster* lektionenFenster_ = nullptr;
-    BestimmenFenster* bestimmen_ = nullptr;
+    UebenWindow* ueben_ = nullptr;
+    LektionenWindow* lektionenFenster_ = nullptr;
+    BestimmenWindow* bestimmen_ = nullptr;
 };
 
 } // namespace latiflex

@@ -3,8 +3,8 @@
 #include "interfaces/prompt.h"
 #include "shell/form1.h"
 #include "shell/tabelle.h"
-#include "widgets/drucker.h"
 #include "widgets/panewidget.h"
+#include "widgets/printer.h"
 #include "widgets/qtext.h"
 
 #include <QAction>
@@ -102,7 +102,7 @@ void PaneMenu::drucken() {
     if (!p) return;
     const QString html = qtext(Tabelle(*p).druckseite(form_.farben()));
     QString fehler;
-    if (!Drucker::mitDialog(fenster_, html, dokumentName(*p, {}), &fehler) && !fehler.isEmpty())
+    if (!Printer::mitDialog(fenster_, html, dokumentName(*p, {}), &fehler) && !fehler.isEmpty())
         melden(dialoge_, fehler.toStdString(), "DRUCKEN");
 }
 
@@ -111,7 +111,7 @@ void PaneMenu::arbeitsblattDrucken() {
     if (!p) return;
     const QString html = qtext(Tabelle(*p).arbeitsblatt(form_.farben()));
     QString fehler;
-    if (!Drucker::mitDialog(fenster_, html, dokumentName(*p, QStringLiteral("-arbeitsblatt")),
+    if (!Printer::mitDialog(fenster_, html, dokumentName(*p, QStringLiteral("-arbeitsblatt")),
                             &fehler) &&
         !fehler.isEmpty())
         melden(dialoge_, fehler.toStdString(), "DRUCKEN");

@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                            "Ablativ\tro sa\tro sis\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-const print::Farben farben{{0x00, 0xff, 0xff}, {0x80, 0x00, 0x00}};
+const Farben farben{{0x00, 0xff, 0xff}, {0x80, 0x00, 0x00}};
 
 struct Html {
     const char* name;

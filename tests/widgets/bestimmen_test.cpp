@@ -1,5 +1,5 @@
 #include "fakedialogs.h"
-#include "widgets/bestimmenfenster.h"
+#include "widgets/bestimmenwindow.h"
 #include "widgets/mainwindow.h"
 
 #include <QAction>
@@ -13,11 +13,11 @@ using namespace latiflex;
 namespace {
 
 // F7 as the window's shortcut (the real key is pressed in the end-to-end run).
-BestimmenFenster* f7(MainWindow& w) {
+BestimmenWindow* f7(MainWindow& w) {
     auto* aktion = w.findChild<QAction*>(QStringLiteral("bestimmenAktion"));
     if (!aktion || aktion->shortcut() != QKeySequence(Qt::Key_F7)) return nullptr;
     aktion->trigger();
-    return w.bestimmenFenster();
+    return w.bestimmenWindow();
 }
 
 } // namespace
@@ -31,7 +31,7 @@ private slots:
         MainWindow w(&dialoge);
         w.start();
         const std::size_t meldungen = dialoge.messages.size();
-        BestimmenFenster* b = f7(w);
+        BestimmenWindow* b = f7(w);
         QVERIFY(b);
         QVERIFY(b->isVisible());
         QCOMPARE(b->focusWidget(), b->feld());
@@ -46,7 +46,7 @@ private slots:
         testing::FakeDialogs dialoge({"0", "12"});
         MainWindow w(&dialoge);
         w.start();
-        BestimmenFenster* b = f7(w);
+        BestimmenWindow* b = f7(w);
         QVERIFY(b);
         QTest::keyClicks(b->feld(), QStringLiteral("rosam"));
         QVERIFY(!b->deutungen().empty());
@@ -71,7 +71,7 @@ private slots:
         testing::FakeDialogs dialoge({"0", "12"});
         MainWindow w(&dialoge);
         w.start();
-        BestimmenFenster* b = f7(w);
+        BestimmenWindow* b = f7(w);
         QVERIFY(b);
         b->feld()->setText(QStringLiteral("laudabimini"));
         QTest::keyClick(b->feld(), Qt::Key_Down);

@@ -1,11 +1,11 @@
 #include "fakedialogs.h"
 #include "modal.h"
 #include "shell/lektionen.h"
-#include "widgets/lektionenfenster.h"
+#include "widgets/lektionenwindow.h"
 #include "widgets/mainwindow.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
-#include "widgets/uebenfenster.h"
+#include "widgets/uebenwindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -64,9 +64,9 @@ struct Fenster {
         qputenv("LATIFLEX_UEBEN_SEED", "4");
         window.start();
     }
-    LektionenFenster* lektionen() {
+    LektionenWindow* lektionen() {
         window.lektionenZeigen();
-        return window.lektionenFenster();
+        return window.lektionenWindow();
     }
     testing::FakeDialogs dialoge;
     MainWindow window{&dialoge};
@@ -98,7 +98,7 @@ private slots:
         QVERIFY(aktion);
         QCOMPARE(aktion->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         aktion->trigger();
-        LektionenFenster* l = f.window.lektionenFenster();
+        LektionenWindow* l = f.window.lektionenWindow();
         QVERIFY(l && l->isVisible());
         QCOMPARE(l->windowTitle(), QStringLiteral("Lektionen"));
         // Every control the keyboard reaches has a name, and no two share their Alt letter.
@@ -131,7 +131,7 @@ private slots:
         QFETCH(QStringList, lektionen);
         QTemporaryDir ordner;
         Fenster f;
-        LektionenFenster* l = f.lektionen();
+        LektionenWindow* l = f.lektionen();
         QString frage;
         testing::answerNext<QMessageBox>([&](QMessageBox& box) {
             frage = box.text();
@@ -155,7 +155,7 @@ private slots:
         Fenster getippt({"laudo", "laudare", "laudavi", "laudatus"});
         QVERIFY(getippt.window.form().click("verbum"));
         Fenster f;
-        LektionenFenster* l = f.lektionen();
+        LektionenWindow* l = f.lektionen();
         QVERIFY(l->importieren(datei(ordner, QStringLiteral("v.txt"),
                                      "# Verben\nVERBUM laudo, laudare, laudavi, laudatus\n")));
         auto* woerter = genannt<QListWidget>(l, QStringLiteral("Wörter der Lektion"));
@@ -187,7 +187,7 @@ private slots:
         QTemporaryDir ordner;
         Fenster f({"rosa", "rosae"});
         QVERIFY(f.window.form().click("Befehl1"));
-        LektionenFenster* l = f.lektionen();
+        LektionenWindow* l = f.lektionen();
         QVERIFY(l->importieren(datei(ordner, QStringLiteral("a.txt"), "SUBST amicus, amici\n")));
         auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
         QCOMPARE(liste->count(), 2);
@@ -210,7 +210,7 @@ private slots:
     void worksheetHoldsEveryPageThenTheKey() {
         QTemporaryDir ordner;
         Fenster f;
-        LektionenFenster* l = f.lektionen();
+        LektionenWindow* l = f.lektionen();
         QVERIFY(l->importieren(datei(ordner, QStringLiteral("v.txt"),
                                      "# Verben\nVERBUM laudo, laudare, laudavi, laudatus\n")));
         const QString blatt = l->arbeitsblatt();
@@ -231,11 +231,11 @@ private slots:
         QTemporaryDir ordner;
         {
             Fenster f;
-            LektionenFenster* l = f.lektionen();
+            LektionenWindow* l = f.lektionen();
             QVERIFY(l->importieren(
                 datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
             f.window.ueben();
-            UebenFenster* u = f.window.uebenFenster();
+            UebenWindow* u = f.window.uebenWindow();
             QVERIFY(u);
             QCOMPARE(genannt<QComboBox>(u, QStringLiteral("Üben über"))->currentText(),
                      QStringLiteral("was heute fällig ist"));
@@ -252,7 +252,7 @@ private slots:
             QCOMPARE(f.dialoge.calls.back(), std::string("end"));
         }
         Fenster wieder;
-        LektionenFenster* l = wieder.lektionen();
+        LektionenWindow* l = wieder.lektionen();
         auto* tage = genannt<QTreeWidget>(l, QStringLiteral("Geübt"));
         auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
         QCOMPARE(liste->item(1)->text(),
@@ -266,7 +266,7 @@ private slots:
     void exportWritesTheLessonFileAndTheCards() {
         QTemporaryDir ordner;
         Fenster f;
-        LektionenFenster* l = f.lektionen();
+        LektionenWindow* l = f.lektionen();
         QVERIFY(
             l->importieren(datei(ordner, QStringLiteral("r.txt"),
                                  "# Rosen\n\nSUBST rosa, rosae\nADJEKTIV bonus, bona, bonum\n")));
@@ -320,7 +320,7 @@ private slots:
         QVERIFY(f.window.form().click("Befehl1"));
         QVERIFY(!f.window.hinweis()->text().isEmpty());
         f.window.ueben();
-        UebenFenster* u = f.window.uebenFenster();
+        UebenWindow* u = f.window.uebenWindow();
         QVERIFY(u);
         QVERIFY(!u->uebung().frage());
         QVERIFY(f.window.lektionen().lektionen().empty());
@@ -340,11 +340,11 @@ private slots:
     void aWordLeftOutOfTheDrillStaysInItsLesson() {
         QTemporaryDir ordner;
         Fenster f;
-        LektionenFenster* l = f.lektionen();
+        LektionenWindow* l = f.lektionen();
         QVERIFY(
             l->importieren(datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
         f.window.ueben();
-        UebenFenster* u = f.window.uebenFenster();
+        UebenWindow* u = f.window.uebenWindow();
         genannt<QPushButton>(u, QStringLiteral("Wort weglassen"))->click();
         QVERIFY(!u->uebung().frage());
         l->aktualisieren();

@@ -1,6 +1,6 @@
 #include "fakedialogs.h"
 #include "widgets/mainwindow.h"
-#include "widgets/uebenfenster.h"
+#include "widgets/uebenwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,20 +42,20 @@ const std::map<QString, QString> rosa{
     {"Akkusativ Plural", "rosas"},   {"Vokativ Plural", "rosae"},   {"Ablativ Plural", "rosis"}};
 
 // The cell the open question "Bilde CELL: ..." asks for.
-QString gefragteZelle(UebenFenster* u) {
+QString gefragteZelle(UebenWindow* u) {
     const QString text = genannt<QLabel>(u, QStringLiteral("Frage"))->text();
     return text.mid(6, text.indexOf(':') - 6);
 }
 
 // The drill opened over rosa in a window whose prompts `dialoge` answers.
-UebenFenster* uebenUeberRosa(MainWindow& w) {
+UebenWindow* uebenUeberRosa(MainWindow& w) {
     w.start();
     if (!w.form().click("Befehl1")) return nullptr;
     w.ueben();
-    return w.uebenFenster();
+    return w.uebenWindow();
 }
 
-void antworte(UebenFenster* u, const QString& text) {
+void antworte(UebenWindow* u, const QString& text) {
     auto* antwort = genannt<QLineEdit>(u, QStringLiteral("Antwort"));
     antwort->setText(text);
     QTest::keyClick(antwort, Qt::Key_Return);
@@ -80,7 +80,7 @@ private slots:
         MainWindow w(&dialoge);
         w.start();
         f5(w);
-        QVERIFY(!w.uebenFenster());
+        QVERIFY(!w.uebenWindow());
         QCOMPARE(dialoge.messages.back(),
                  "Noch kein Wort: erst ein Wort deklinieren oder konjugieren, dann üben.");
     }
@@ -92,7 +92,7 @@ private slots:
         w.start();
         QVERIFY(w.form().click("Befehl1"));
         f5(w);
-        UebenFenster* u = w.uebenFenster();
+        UebenWindow* u = w.uebenWindow();
         QVERIFY(u && u->isVisible());
         QCOMPARE(u->windowTitle(), QStringLiteral("Üben"));
         QVERIFY(!u->isModal());
@@ -143,7 +143,7 @@ private slots:
         qputenv("LATIFLEX_UEBEN_SEED", "5");
         testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
         MainWindow w(&dialoge);
-        UebenFenster* u = uebenUeberRosa(w);
+        UebenWindow* u = uebenUeberRosa(w);
         antworte(u, rosa.at(gefragteZelle(u)));
         antworte(u, QStringLiteral("rosxyz"));
         auto* urteil = genannt<QLabel>(u, QStringLiteral("Ergebnis"));
@@ -164,7 +164,7 @@ private slots:
         qputenv("LATIFLEX_UEBEN_SEED", "3");
         testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
         MainWindow w(&dialoge);
-        UebenFenster* u = uebenUeberRosa(w);
+        UebenWindow* u = uebenUeberRosa(w);
         const QString zelle = gefragteZelle(u);
         auto* loesung = genannt<QPushButton>(u, QStringLiteral("Lösung zeigen"));
         QVERIFY(loesung);
@@ -190,7 +190,7 @@ private slots:
     void opensOffTheButtons() {
         testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
         MainWindow w(&dialoge);
-        UebenFenster* u = uebenUeberRosa(w);
+        UebenWindow* u = uebenUeberRosa(w);
         const QRect drill(u->pos(), u->frameGeometry().size());
         for (const QPushButton* b : w.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
             const QRect knopf(b->mapToGlobal(QPoint(0, 0)), b->size());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/bestimmung.h"
-#include "interfaces/printer.h"
+#include "interfaces/write.h"
 
 #include <QColor>
 #include <QDialog>
@@ -25,15 +25,15 @@ namespace latiflex {
  * on a reading (or on the field, for the first) chooses it, which prints that paradigm in
  * the main pane exactly as typing its dictionary forms would.
  */
-class BestimmenFenster final : public QDialog {
+class BestimmenWindow final : public QDialog {
     Q_OBJECT
 
 public:
     /// `eigene` gives the pupil's own words whenever the readings are formed; `waehlen`
     /// prints the paradigm of a chosen reading.
-    BestimmenFenster(const print::Farben& farben, std::function<std::vector<Eingabe>()> eigene,
-                     std::function<void(const analysis::Deutung&)> waehlen,
-                     QWidget* parent = nullptr);
+    BestimmenWindow(const Farben& farben, std::function<std::vector<Eingabe>()> eigene,
+                    std::function<void(const analysis::Deutung&)> waehlen,
+                    QWidget* parent = nullptr);
 
     /// Shows the window with the field focused and its text selected.
     void oeffnen();
@@ -49,7 +49,7 @@ private:
     void bestimmen();
     void waehle(QTreeWidgetItem* item);
 
-    const print::Farben& farben_;
+    const Farben& farben_;
     QColor hintergrund_{Qt::white};
     std::function<std::vector<Eingabe>()> eigene_;
     std::function<void(const analysis::Deutung&)> waehlen_;

@@ -1,6 +1,6 @@
-#include "interfaces/printer.h"
+#include "interfaces/write.h"
 
-namespace latiflex::print {
+namespace latiflex::write {
 
 void line(OutputPane& pane, std::string_view text) {
     pane.text(text);
@@ -13,7 +13,7 @@ void column(OutputPane& pane, int column, std::string_view text) {
 }
 
 void columnLine(OutputPane& pane, int column, std::string_view text) {
-    print::column(pane, column, text);
+    write::column(pane, column, text);
     pane.newline();
 }
 
@@ -21,9 +21,9 @@ void blankLine(OutputPane& pane) { line(pane, " "); }
 
 void form(OutputPane& pane, const Farben& farben, int column, const Wortform& form) {
     pane.setForeground(farben.stammfarbe);
-    print::column(pane, column, form.stamm);
+    write::column(pane, column, form.stamm);
     pane.setForeground(farben.endfarbe);
     line(pane, form.endung);
 }
 
-} // namespace latiflex::print
+} // namespace latiflex::write

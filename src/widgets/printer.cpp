@@ -1,4 +1,4 @@
-#include "widgets/drucker.h"
+#include "widgets/printer.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
@@ -49,7 +49,7 @@ bool fehlt(const Modul& m, QString* fehler) {
 
 } // namespace
 
-bool Drucker::mitDialog(QWidget* parent, const QString& html, const QString& name,
+bool Printer::mitDialog(QWidget* parent, const QString& html, const QString& name,
                         QString* fehler) {
     const Modul& m = modul();
     if (fehlt(m, fehler)) return false;

@@ -25,7 +25,7 @@ inline constexpr std::array<const Personen*, 5> esseTabellen{&esse_praes, &esse_
                                                              &esse_konj, &esse_impfkonj};
 
 /// The four tense pages, each named after its button.
-enum class Seite { praesensAktiv, praesensPassiv, perfektAktiv, perfektPassiv };
+enum class Zeitseite { praesensAktiv, praesensPassiv, perfektAktiv, perfektPassiv };
 
 /// The captions of the four tense pages' buttons, in the order of `Seite`.
 inline constexpr std::array<std::string_view, 4> seitenKnoepfe{
@@ -38,7 +38,7 @@ enum class Farbe { wortform, ohne };
 /// The page's paradigm: its five tenses in the order they are printed (present or perfect,
 /// imperfect or pluperfect, future or future perfect indicative, then the two subjunctive
 /// tenses), each with its heading as printed and every form with its cell.
-grammar::Paradigma seitenParadigma(const Verb& v, Seite seite, const Tempora& tempora,
+grammar::Paradigma seitenParadigma(const Verb& v, Zeitseite seite, const Tempora& tempora,
                                    Farbe farbe = Farbe::wortform);
 
 /**
@@ -56,7 +56,7 @@ std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>
 void druckeSeite(Umgebung& u, const grammar::Paradigma& p);
 
 /// Forms the page's paradigm, prints it and records it as the page on view.
-void zeigeSeite(Umgebung& u, const Verb& v, Seite seite, const Tempora& tempora,
+void zeigeSeite(Umgebung& u, const Verb& v, Zeitseite seite, const Tempora& tempora,
                 Farbe farbe = Farbe::wortform);
 
 /// The first guard of every tense command: without a verb entered through "VERBUM" (`v`

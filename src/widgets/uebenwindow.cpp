@@ -1,4 +1,4 @@
-#include "widgets/uebenfenster.h"
+#include "widgets/uebenwindow.h"
 
 #include "drill/bezeichnungen.h"
 #include "grammar/bezeichnung.h"
@@ -97,8 +97,8 @@ QLabel* lesbar(QWidget* parent) {
 
 } // namespace
 
-UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print::Farben& farben,
-                           QWidget* parent, Lektionen* lektionen)
+UebenWindow::UebenWindow(const Seiten& seiten, std::uint32_t seed, const Farben& farben,
+                         QWidget* parent, Lektionen* lektionen)
     : QDialog(parent), seiten_(seiten), seed_(seed), lektionen_(lektionen),
       uebung_(std::make_unique<drill::Uebung>(seiten, seed)), farben_(farben) {
     setObjectName(QStringLiteral("Ueben"));
@@ -113,7 +113,7 @@ UebenFenster::UebenFenster(const Seiten& seiten, std::uint32_t seed, const print
     stand_->setText(qtext(uebung_->stand()));
 }
 
-QLayout* UebenFenster::umfangZeile() {
+QLayout* UebenWindow::umfangZeile() {
     auto* zeile = new QHBoxLayout;
     umfaenge_ = new QComboBox(this);
     umfaenge_->setAccessibleName(QStringLiteral("Üben über"));
@@ -128,7 +128,7 @@ QLayout* UebenFenster::umfangZeile() {
     return zeile;
 }
 
-QLayout* UebenFenster::artZeile() {
+QLayout* UebenWindow::artZeile() {
     auto* zeile = new QHBoxLayout;
     art_ = new QComboBox(this);
     art_->addItems(
@@ -147,7 +147,7 @@ QLayout* UebenFenster::artZeile() {
     return zeile;
 }
 
-QWidget* UebenFenster::eingrenzung() {
+QWidget* UebenWindow::eingrenzung() {
     // The narrowing: the checked labels, read as the drill reads a script's "drill filter".
     auto* gruppe = new QGroupBox(QStringLiteral("E&ingrenzen (nichts angekreuzt: alles)"), this);
     auto* raster = new QGridLayout(gruppe);
@@ -168,12 +168,12 @@ QWidget* UebenFenster::eingrenzung() {
             box->setAccessibleName(box->text());
             raster->addWidget(box, r, c);
             filter_.push_back(box);
-            connect(box, &QCheckBox::toggled, this, &UebenFenster::eingrenzen);
+            connect(box, &QCheckBox::toggled, this, &UebenWindow::eingrenzen);
         }
     return gruppe;
 }
 
-QLayout* UebenFenster::formular() {
+QLayout* UebenWindow::formular() {
     auto* raster = new QGridLayout;
     frage_ = lesbar(this);
     frage_->setAccessibleName(QStringLiteral("Frage"));
@@ -207,7 +207,7 @@ QLayout* UebenFenster::formular() {
     return raster;
 }
 
-QWidget* UebenFenster::merkmalAuswahl() {
+QWidget* UebenWindow::merkmalAuswahl() {
     bestimmen_ = new QWidget(this);
     auto* raster = new QGridLayout(bestimmen_);
     raster->setContentsMargins(0, 0, 0, 0);
@@ -230,7 +230,7 @@ QWidget* UebenFenster::merkmalAuswahl() {
     return bestimmen_;
 }
 
-QLayout* UebenFenster::knoepfe() {
+QLayout* UebenWindow::knoepfe() {
     auto* zeile = new QHBoxLayout;
     auto* pruefen = new QPushButton(QStringLiteral("&Prüfen"), this);
     pruefen->setDefault(true);
@@ -243,9 +243,9 @@ QLayout* UebenFenster::knoepfe() {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
         zeile->addWidget(b);
     }
-    connect(pruefen, &QPushButton::clicked, this, &UebenFenster::pruefen);
-    connect(loesung, &QPushButton::clicked, this, &UebenFenster::loesungZeigen);
-    connect(weglassen, &QPushButton::clicked, this, &UebenFenster::weglassen);
+    connect(pruefen, &QPushButton::clicked, this, &UebenWindow::pruefen);
+    connect(loesung, &QPushButton::clicked, this, &UebenWindow::loesungZeigen);
+    connect(weglassen, &QPushButton::clicked, this, &UebenWindow::weglassen);
     connect(neu, &QPushButton::clicked, this, [this] {
         uebung_->neuBeginnen();
         leereUrteil();
@@ -255,7 +255,7 @@ QLayout* UebenFenster::knoepfe() {
     return zeile;
 }
 
-void UebenFenster::oeffnen() {
+void UebenWindow::oeffnen() {
     fuelleUmfaenge();
     if (!geoeffnet_) {
         geoeffnet_ = true;
@@ -269,9 +269,9 @@ void UebenFenster::oeffnen() {
     activateWindow();
 }
 
-void UebenFenster::setHintergrund(QColor farbe) { hintergrund_ = farbe; }
+void UebenWindow::setHintergrund(QColor farbe) { hintergrund_ = farbe; }
 
-void UebenFenster::fuelleUmfaenge() {
+void UebenWindow::fuelleUmfaenge() {
     const QSignalBlocker still(umfaenge_);
     umfaenge_->clear();
     const auto eintrag = [this](const QString& text, Lektionen::Umfang u,
@@ -292,7 +292,7 @@ void UebenFenster::fuelleUmfaenge() {
     umfaenge_->setEnabled(umfaenge_->count() > 1);
 }
 
-void UebenFenster::umfangGewaehlt() {
+void UebenWindow::umfangGewaehlt() {
     const QVariantList daten = umfaenge_->currentData().toList();
     if (daten.size() != 2) return;
     const auto umfang = static_cast<Lektionen::Umfang>(daten[0].toInt());
@@ -301,8 +301,7 @@ void UebenFenster::umfangGewaehlt() {
     setUmfang(umfang, lektion);
 }
 
-void UebenFenster::setUmfang(Lektionen::Umfang umfang,
-                             std::optional<Lektionen::LektionId> lektion) {
+void UebenWindow::setUmfang(Lektionen::Umfang umfang, std::optional<Lektionen::LektionId> lektion) {
     umfang_ = lektionen_ ? umfang : Lektionen::Umfang::lauf;
     lektion_ = umfang_ == Lektionen::Umfang::lektion ? lektion : std::nullopt;
     uebung_ = lektionen_ ? lektionen_->uebung(umfang_, lektion_, seed_)
@@ -322,7 +321,7 @@ void UebenFenster::setUmfang(Lektionen::Umfang umfang,
     zeigeFaellig();
 }
 
-void UebenFenster::zeigeEingrenzung(const drill::Eingrenzung& e) {
+void UebenWindow::zeigeEingrenzung(const drill::Eingrenzung& e) {
     std::vector<std::string_view> namen;
     for (const auto n : e.numeri)
         namen.push_back(name(n));
@@ -340,13 +339,13 @@ void UebenFenster::zeigeEingrenzung(const drill::Eingrenzung& e) {
     }
 }
 
-void UebenFenster::zeigeFaellig() {
+void UebenWindow::zeigeFaellig() {
     const bool zeigen = lektionen_ && umfaenge_->count() > 1;
     faellig_->setVisible(zeigen);
     if (zeigen) faellig_->setText(qtext(lektionen_->faelligText()));
 }
 
-void UebenFenster::weglassen() {
+void UebenWindow::weglassen() {
     const drill::Frage* f = uebung_->frage();
     if (!f) return;
     const std::string wort = f->wort();
@@ -366,7 +365,7 @@ void UebenFenster::weglassen() {
     zeigeFaellig();
 }
 
-void UebenFenster::eingrenzen() {
+void UebenWindow::eingrenzen() {
     QStringList woerter;
     for (const QCheckBox* box : filter_)
         if (box->isChecked()) woerter << box->property("bezeichnung").toString();
@@ -379,12 +378,12 @@ void UebenFenster::eingrenzen() {
     fragen();
 }
 
-void UebenFenster::leereUrteil() {
+void UebenWindow::leereUrteil() {
     urteil_->clear();
     urteil_->setAccessibleDescription({});
 }
 
-void UebenFenster::platziereNeben(const QWidget& haupt) {
+void UebenWindow::platziereNeben(const QWidget& haupt) {
     adjustSize();
     const QRect h = haupt.frameGeometry();
     const QScreen* bildschirm = haupt.screen();
@@ -410,7 +409,7 @@ void UebenFenster::platziereNeben(const QWidget& haupt) {
     move(p);
 }
 
-void UebenFenster::fragen() {
+void UebenWindow::fragen() {
     const drill::Frage* f = uebung_->frage();
     frage_->setText(qtext(uebung_->frageText()));
     stand_->setText(qtext(uebung_->stand()));
@@ -430,7 +429,7 @@ void UebenFenster::fragen() {
     if (f && zuerst) zuerst->setFocus();
 }
 
-void UebenFenster::pruefen() {
+void UebenWindow::pruefen() {
     const drill::Frage* f = uebung_->frage();
     if (!f) return;
     std::optional<drill::Urteil> urteil;
@@ -458,14 +457,14 @@ void UebenFenster::pruefen() {
     zeigeFaellig();
 }
 
-void UebenFenster::loesungZeigen() {
+void UebenWindow::loesungZeigen() {
     if (const auto urteil = uebung_->loesung()) zeigeUrteil(*urteil);
     uebung_->naechsteFrage();
     fragen();
     zeigeFaellig();
 }
 
-void UebenFenster::zeigeUrteil(const drill::Urteil& u) {
+void UebenWindow::zeigeUrteil(const drill::Urteil& u) {
     QString text = QStringLiteral("<b>%1</b> ").arg(html(u.ergebnis()));
     text += QStringLiteral("<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>")
                 .arg(farbe(farben_.stammfarbe), html(text::kurz(u.form.stamm)),

@@ -25,15 +25,15 @@ class Dialogs;
  * opens it, Del deletes, F2 renames. Everything it shows and changes goes through
  * `Lektionen`; typed names and words are shown as text, never as markup.
  */
-class LektionenFenster final : public QDialog {
+class LektionenWindow final : public QDialog {
     Q_OBJECT
 
 public:
     /// The window over `lektionen`; the database's messages and refusals are shown through
     /// `dialoge` (message boxes titled "LEKTIONEN"); the worksheet's key is printed in
     /// `farben`.
-    LektionenFenster(Lektionen& lektionen, const print::Farben& farben, Dialogs& dialoge,
-                     QWidget* parent = nullptr);
+    LektionenWindow(Lektionen& lektionen, const Farben& farben, Dialogs& dialoge,
+                    QWidget* parent = nullptr);
 
     /// Reads the lessons afresh, shows the window and brings it to the front.
     void oeffnen();
@@ -82,7 +82,7 @@ private:
     void aktiviere();
 
     Lektionen& lektionen_;
-    const print::Farben& farben_;
+    const Farben& farben_;
     Dialogs& dialoge_;
     QListWidget* liste_;
     QListWidget* woerter_;

@@ -10,7 +10,7 @@ namespace latiflex {
  * Printing a page of HTML on A4 through Qt's print support. Qt's print library is loaded
  * only on the first print, so the program starts as fast as without it.
  */
-class Drucker {
+class Printer {
 public:
     /// Shows Qt's print dialog for a document named `name` and prints `html` where the pupil
     /// chose (with no printer installed: a PDF file). False when cancelled or when printing

@@ -1,5 +1,5 @@
 // Qt's print support, in a module of its own that the program loads on the first print
-// (see Drucker): linked into the program, it would be loaded at every start.
+// (see Printer): linked into the program, it would be loaded at every start.
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>

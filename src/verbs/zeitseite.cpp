@@ -1,4 +1,4 @@
-#include "verbs/seite.h"
+#include "verbs/zeitseite.h"
 
 #include "grammar/bezeichnung.h"
 #include "interfaces/prompt.h"
@@ -74,7 +74,7 @@ Tempora nachTabellen(const std::array<const Personen*, 5>& tabellen,
     return t;
 }
 
-grammar::Paradigma seitenParadigma(const Verb& v, Seite seite, const Tempora& tempora,
+grammar::Paradigma seitenParadigma(const Verb& v, Zeitseite seite, const Tempora& tempora,
                                    Farbe farbe) {
     const Seitenart& art = seitenarten[static_cast<std::size_t>(seite)];
     grammar::Paradigma p;
@@ -113,7 +113,7 @@ std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>
     const Verb v = verb(eingegeben);
     if (knopf == "VERBUM") return kopfseite(v);
     for (std::size_t i = 0; i < seitenKnoepfe.size(); ++i)
-        if (seitenKnoepfe[i] == knopf) return seitenParadigma(v, static_cast<Seite>(i));
+        if (seitenKnoepfe[i] == knopf) return seitenParadigma(v, static_cast<Zeitseite>(i));
     return std::nullopt;
 }
 
@@ -122,21 +122,21 @@ void druckeSeite(Umgebung& u, const grammar::Paradigma& p) {
         const auto [spalte, oben] = plaetze[t];
         if (oben >= 0) u.bild1.setY(oben);
         u.bild1.setBezug({int(t), -1});
-        print::columnLine(u.bild1, spalte, p.bloecke[t].kopf);
+        write::columnLine(u.bild1, spalte, p.bloecke[t].kopf);
         const auto& formen = p.bloecke[t].formen;
         for (std::size_t f = 0; f < formen.size(); ++f) {
             u.bild1.setBezug({int(t), int(f)});
             const Wortform& form = formen[f].wortform;
             if (p.einfarbig)
-                print::columnLine(u.bild1, spalte, form.ganz());
+                write::columnLine(u.bild1, spalte, form.ganz());
             else
-                print::form(u.bild1, u.farben, spalte, form);
+                write::form(u.bild1, u.farben, spalte, form);
         }
     }
     u.bild1.setBezug({});
 }
 
-void zeigeSeite(Umgebung& u, const Verb& v, Seite seite, const Tempora& tempora, Farbe farbe) {
+void zeigeSeite(Umgebung& u, const Verb& v, Zeitseite seite, const Tempora& tempora, Farbe farbe) {
     grammar::Paradigma p = seitenParadigma(v, seite, tempora, farbe);
     druckeSeite(u, p);
     u.seiten.zeige(std::move(p));

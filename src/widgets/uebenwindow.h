@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drill/uebung.h"
-#include "interfaces/printer.h"
+#include "interfaces/write.h"
 #include "shell/lektionen.h"
 
 #include <QColor>
@@ -28,15 +28,15 @@ namespace latiflex {
  * name. The verdict shows the right form in the run's stem and ending colours. Over a
  * lesson, the narrowing is the lesson's own and is kept with it.
  */
-class UebenFenster final : public QDialog {
+class UebenWindow final : public QDialog {
     Q_OBJECT
 
 public:
     /// The drill over `seiten`, its chance fixed by `seed`; `farben` and `hintergrund` give
     /// the colours of the verdict's form. With `lektionen` it can also run over the lessons,
     /// and every answer is stored there.
-    UebenFenster(const Seiten& seiten, std::uint32_t seed, const print::Farben& farben,
-                 QWidget* parent = nullptr, Lektionen* lektionen = nullptr);
+    UebenWindow(const Seiten& seiten, std::uint32_t seed, const Farben& farben,
+                QWidget* parent = nullptr, Lektionen* lektionen = nullptr);
 
     /// Shows the window and, the first time, asks the first question; the list of what to
     /// practise is read afresh.
@@ -78,7 +78,7 @@ private:
     std::unique_ptr<drill::Uebung> uebung_;
     Lektionen::Umfang umfang_ = Lektionen::Umfang::lauf;
     std::optional<Lektionen::LektionId> lektion_;
-    const print::Farben& farben_;
+    const Farben& farben_;
     QColor hintergrund_{Qt::white};
     bool geoeffnet_ = false;
 

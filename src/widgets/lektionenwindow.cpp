@@ -1,10 +1,10 @@
-#include "widgets/lektionenfenster.h"
+#include "widgets/lektionenwindow.h"
 
 #include "grammar/text.h"
 #include "interfaces/prompt.h"
 #include "lessons/lektionsdatei.h"
 #include "shell/tabelle.h"
-#include "widgets/drucker.h"
+#include "widgets/printer.h"
 #include "widgets/qtext.h"
 
 #include <QDir>
@@ -73,8 +73,8 @@ QLabel* titelFuer(const QString& text, QWidget* buddy, QWidget* parent) {
 
 } // namespace
 
-LektionenFenster::LektionenFenster(Lektionen& lektionen, const print::Farben& farben,
-                                   Dialogs& dialoge, QWidget* parent)
+LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dialogs& dialoge,
+                                 QWidget* parent)
     : QDialog(parent), lektionen_(lektionen), farben_(farben), dialoge_(dialoge) {
     setObjectName(QStringLiteral("Lektionen"));
     setWindowTitle(QStringLiteral("Lektionen"));
@@ -145,29 +145,29 @@ LektionenFenster::LektionenFenster(Lektionen& lektionen, const print::Farben& fa
     connect(liste_, &QListWidget::currentRowChanged, this, [this] { zeigeWoerter(); });
     connect(woerter_, &QListWidget::currentRowChanged, this, [this] { aktiviere(); });
     connect(woerter_, &QListWidget::itemActivated, this, [this] { oeffneWort(); });
-    connect(neuKnopf, &QPushButton::clicked, this, &LektionenFenster::neu);
-    connect(umbenennen_, &QPushButton::clicked, this, &LektionenFenster::umbenennen);
-    connect(loeschen_, &QPushButton::clicked, this, &LektionenFenster::loeschen);
-    connect(aktuelle_, &QPushButton::clicked, this, &LektionenFenster::alsAktuelle);
-    connect(oeffnen_, &QPushButton::clicked, this, &LektionenFenster::oeffneWort);
-    connect(verschieben_, &QPushButton::clicked, this, &LektionenFenster::verschieben);
-    connect(entfernen_, &QPushButton::clicked, this, &LektionenFenster::entfernen);
-    connect(imDrill_, &QPushButton::clicked, this, &LektionenFenster::imDrillUmschalten);
-    connect(importieren, &QPushButton::clicked, this, &LektionenFenster::importierenFragen);
-    connect(exportieren_, &QPushButton::clicked, this, &LektionenFenster::exportierenFragen);
-    connect(anki_, &QPushButton::clicked, this, &LektionenFenster::ankiFragen);
-    connect(drucken_, &QPushButton::clicked, this, &LektionenFenster::druckeArbeitsblatt);
+    connect(neuKnopf, &QPushButton::clicked, this, &LektionenWindow::neu);
+    connect(umbenennen_, &QPushButton::clicked, this, &LektionenWindow::umbenennen);
+    connect(loeschen_, &QPushButton::clicked, this, &LektionenWindow::loeschen);
+    connect(aktuelle_, &QPushButton::clicked, this, &LektionenWindow::alsAktuelle);
+    connect(oeffnen_, &QPushButton::clicked, this, &LektionenWindow::oeffneWort);
+    connect(verschieben_, &QPushButton::clicked, this, &LektionenWindow::verschieben);
+    connect(entfernen_, &QPushButton::clicked, this, &LektionenWindow::entfernen);
+    connect(imDrill_, &QPushButton::clicked, this, &LektionenWindow::imDrillUmschalten);
+    connect(importieren, &QPushButton::clicked, this, &LektionenWindow::importierenFragen);
+    connect(exportieren_, &QPushButton::clicked, this, &LektionenWindow::exportierenFragen);
+    connect(anki_, &QPushButton::clicked, this, &LektionenWindow::ankiFragen);
+    connect(drucken_, &QPushButton::clicked, this, &LektionenWindow::druckeArbeitsblatt);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
 
     // Del deletes what the list in focus holds, F2 renames a lesson.
     auto* entf = new QShortcut(QKeySequence::Delete, liste_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(entf, &QShortcut::activated, this, &LektionenFenster::loeschen);
+    connect(entf, &QShortcut::activated, this, &LektionenWindow::loeschen);
     auto* wortEntf =
         new QShortcut(QKeySequence::Delete, woerter_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(wortEntf, &QShortcut::activated, this, &LektionenFenster::entfernen);
+    connect(wortEntf, &QShortcut::activated, this, &LektionenWindow::entfernen);
     auto* f2 =
         new QShortcut(QKeySequence(Qt::Key_F2), liste_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(f2, &QShortcut::activated, this, &LektionenFenster::umbenennen);
+    connect(f2, &QShortcut::activated, this, &LektionenWindow::umbenennen);
 
     lektionen_.beiAenderung([this] {
         if (isVisible()) aktualisieren();
@@ -175,7 +175,7 @@ LektionenFenster::LektionenFenster(Lektionen& lektionen, const print::Farben& fa
     resize(760, 520);
 }
 
-void LektionenFenster::oeffnen() {
+void LektionenWindow::oeffnen() {
     aktualisieren();
     show();
     raise();
@@ -183,7 +183,7 @@ void LektionenFenster::oeffnen() {
     liste_->setFocus();
 }
 
-void LektionenFenster::aktualisieren() {
+void LektionenWindow::aktualisieren() {
     const auto gewaehlt = gewaehlteLektion();
     const auto aktuelle = lektionen_.aktuelle();
     const QSignalBlocker still(liste_);
@@ -213,31 +213,31 @@ void LektionenFenster::aktualisieren() {
     melde();
 }
 
-std::optional<Lektionen::LektionId> LektionenFenster::gewaehlteLektion() const {
+std::optional<Lektionen::LektionId> LektionenWindow::gewaehlteLektion() const {
     const QListWidgetItem* item = liste_->currentItem();
     if (!item) return std::nullopt;
     return item->data(Qt::UserRole).value<qint64>();
 }
 
-std::optional<Lektionen::WortId> LektionenFenster::gewaehltesWort() const {
+std::optional<Lektionen::WortId> LektionenWindow::gewaehltesWort() const {
     const QListWidgetItem* item = woerter_->currentItem();
     if (!item) return std::nullopt;
     return item->data(Qt::UserRole).value<qint64>();
 }
 
-void LektionenFenster::waehle(Lektionen::LektionId lektion) {
+void LektionenWindow::waehle(Lektionen::LektionId lektion) {
     for (int i = 0; i < liste_->count(); ++i)
         if (liste_->item(i)->data(Qt::UserRole).value<qint64>() == lektion)
             liste_->setCurrentRow(i);
 }
 
-QString LektionenFenster::lektionsName(Lektionen::LektionId lektion) {
+QString LektionenWindow::lektionsName(Lektionen::LektionId lektion) {
     for (const lektionen::Lektion& l : lektionen_.lektionen())
         if (l.id == lektion) return qtext(l.name);
     return {};
 }
 
-void LektionenFenster::zeigeWoerter() {
+void LektionenWindow::zeigeWoerter() {
     const auto lektion = gewaehlteLektion();
     const auto wort = gewaehltesWort();
     woerter_->clear();
@@ -262,7 +262,7 @@ void LektionenFenster::zeigeWoerter() {
     aktiviere();
 }
 
-void LektionenFenster::aktiviere() {
+void LektionenWindow::aktiviere() {
     const bool lektion = gewaehlteLektion().has_value();
     const QListWidgetItem* wort = woerter_->currentItem();
     for (QPushButton* b : {umbenennen_, loeschen_, aktuelle_, exportieren_, anki_, drucken_})
@@ -274,7 +274,7 @@ void LektionenFenster::aktiviere() {
     imDrill_->setChecked(wort && wort->data(Qt::UserRole + 1).toBool());
 }
 
-void LektionenFenster::melde(const QString& erfolg) {
+void LektionenWindow::melde(const QString& erfolg) {
     if (const auto meldung = lektionen_.meldung()) {
         status_->setText(qtext(*meldung));
         melden(dialoge_, *meldung, titel);
@@ -283,7 +283,7 @@ void LektionenFenster::melde(const QString& erfolg) {
     }
 }
 
-void LektionenFenster::neu() {
+void LektionenWindow::neu() {
     bool ok = false;
     const QString name =
         QInputDialog::getText(this, QStringLiteral("Neue Lektion"),
@@ -296,7 +296,7 @@ void LektionenFenster::neu() {
     melde(id ? QStringLiteral("Lektion „%1“ angelegt.").arg(kurz(name.toStdString())) : QString());
 }
 
-void LektionenFenster::umbenennen() {
+void LektionenWindow::umbenennen() {
     const auto lektion = gewaehlteLektion();
     if (!lektion) return;
     bool ok = false;
@@ -310,7 +310,7 @@ void LektionenFenster::umbenennen() {
     melde();
 }
 
-void LektionenFenster::loeschen() {
+void LektionenWindow::loeschen() {
     const auto lektion = gewaehlteLektion();
     if (!lektion || liste_->count() < 2) return;
     const QString name = kurz(lektionsName(*lektion).toStdString());
@@ -328,7 +328,7 @@ void LektionenFenster::loeschen() {
     melde(geloescht ? QStringLiteral("Lektion „%1“ gelöscht.").arg(name) : QString());
 }
 
-void LektionenFenster::alsAktuelle() {
+void LektionenWindow::alsAktuelle() {
     const auto lektion = gewaehlteLektion();
     if (!lektion) return;
     lektionen_.setAktuelle(*lektion);
@@ -337,7 +337,7 @@ void LektionenFenster::alsAktuelle() {
               .arg(kurz(lektionsName(*lektion).toStdString())));
 }
 
-void LektionenFenster::oeffneWort() {
+void LektionenWindow::oeffneWort() {
     const auto wort = gewaehltesWort();
     if (!wort) return;
     lektionen_.oeffnen(*wort);
@@ -345,7 +345,7 @@ void LektionenFenster::oeffneWort() {
     emit geoeffnet();
 }
 
-void LektionenFenster::verschieben() {
+void LektionenWindow::verschieben() {
     const auto wort = gewaehltesWort();
     const auto von = gewaehlteLektion();
     if (!wort || !von) return;
@@ -368,7 +368,7 @@ void LektionenFenster::verschieben() {
     melde();
 }
 
-void LektionenFenster::entfernen() {
+void LektionenWindow::entfernen() {
     const auto wort = gewaehltesWort();
     if (!wort) return;
     const QString text = woerter_->currentItem()->text();
@@ -379,7 +379,7 @@ void LektionenFenster::entfernen() {
     melde(QStringLiteral("Entfernt: %1").arg(text));
 }
 
-void LektionenFenster::imDrillUmschalten(bool imDrill) {
+void LektionenWindow::imDrillUmschalten(bool imDrill) {
     const auto wort = gewaehltesWort();
     if (!wort) return;
     lektionen_.setImDrill(*wort, imDrill);
@@ -388,7 +388,7 @@ void LektionenFenster::imDrillUmschalten(bool imDrill) {
                   : QStringLiteral("Das Wort bleibt in der Lektion, wird aber nicht geübt."));
 }
 
-bool LektionenFenster::importieren(const QString& pfad) {
+bool LektionenWindow::importieren(const QString& pfad) {
     const Lektionen::Import import = lektionen_.pruefen(pfadAus(pfad));
     if (!import.fehler.empty()) {
         status_->setText(qtext(import.fehler));
@@ -443,7 +443,7 @@ bool LektionenFenster::importieren(const QString& pfad) {
     return lektion.has_value();
 }
 
-bool LektionenFenster::exportieren(const QString& pfad) {
+bool LektionenWindow::exportieren(const QString& pfad) {
     const auto lektion = gewaehlteLektion();
     if (!lektion) return false;
     const auto n = lektionen_.exportieren(*lektion, pfadAus(pfad));
@@ -454,7 +454,7 @@ bool LektionenFenster::exportieren(const QString& pfad) {
     return n.has_value();
 }
 
-bool LektionenFenster::ankiExportieren(const QString& pfad) {
+bool LektionenWindow::ankiExportieren(const QString& pfad) {
     const auto lektion = gewaehlteLektion();
     if (!lektion) return false;
     const std::string text = lektionen_.ankiText(*lektion);
@@ -475,7 +475,7 @@ bool LektionenFenster::ankiExportieren(const QString& pfad) {
     return true;
 }
 
-QString LektionenFenster::arbeitsblatt() {
+QString LektionenWindow::arbeitsblatt() {
     const auto lektion = gewaehlteLektion();
     if (!lektion) return {};
     std::vector<Seiten::Zeiger> seiten;
@@ -489,14 +489,14 @@ QString LektionenFenster::arbeitsblatt() {
     return qtext(Tabelle::lektionsblatt(lektionsName(*lektion).toStdString(), blaetter, farben_));
 }
 
-void LektionenFenster::importierenFragen() {
+void LektionenWindow::importierenFragen() {
     const QString pfad =
         QFileDialog::getOpenFileName(this, QStringLiteral("Lektion importieren"), dokumente(),
                                      QStringLiteral("Lektionsdateien (*.txt);;Alle Dateien (*)"));
     if (!pfad.isEmpty()) importieren(pfad);
 }
 
-void LektionenFenster::exportierenFragen() {
+void LektionenWindow::exportierenFragen() {
     const auto lektion = gewaehlteLektion();
     if (!lektion) return;
     const QString pfad = QFileDialog::getSaveFileName(
@@ -506,7 +506,7 @@ void LektionenFenster::exportierenFragen() {
     if (!pfad.isEmpty()) exportieren(pfad);
 }
 
-void LektionenFenster::ankiFragen() {
+void LektionenWindow::ankiFragen() {
     const auto lektion = gewaehlteLektion();
     if (!lektion) return;
     const QString pfad = QFileDialog::getSaveFileName(
@@ -516,12 +516,12 @@ void LektionenFenster::ankiFragen() {
     if (!pfad.isEmpty()) ankiExportieren(pfad);
 }
 
-void LektionenFenster::druckeArbeitsblatt() {
+void LektionenWindow::druckeArbeitsblatt() {
     const auto lektion = gewaehlteLektion();
     if (!lektion) return;
     const QString html = arbeitsblatt();
     QString fehler;
-    if (!Drucker::mitDialog(this, html,
+    if (!Printer::mitDialog(this, html,
                             dateiName(lektionsName(*lektion), QStringLiteral("-arbeitsblatt")),
                             &fehler) &&
         !fehler.isEmpty())

@@ -6,17 +6,11 @@
 
 #include <string_view>
 
-/// The print statements every command uses, built on the pane's primitives. An empty
+/// The write statements every command uses, built on the pane's primitives. An empty
 /// text prints nothing but still moves to its column and, for a line print, ends the line.
-namespace latiflex::print {
+namespace latiflex::write {
 
-/// The two colours of a word form, chosen at start-up.
-struct Farben {
-    Rgb stammfarbe;
-    Rgb endfarbe;
-};
-
-/// Prints `text` at the print position and ends the line.
+/// Writes `text` at the write position and ends the line.
 void line(OutputPane& pane, std::string_view text);
 
 /// Prints `text` at `column`, staying on the line.
@@ -32,4 +26,4 @@ void blankLine(OutputPane& pane);
 /// after it in `endfarbe`.
 void form(OutputPane& pane, const Farben& farben, int column, const Wortform& form);
 
-} // namespace latiflex::print
+} // namespace latiflex::write

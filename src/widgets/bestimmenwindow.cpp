@@ -1,4 +1,4 @@
-#include "widgets/bestimmenfenster.h"
+#include "widgets/bestimmenwindow.h"
 
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
@@ -59,10 +59,9 @@ private:
 
 } // namespace
 
-BestimmenFenster::BestimmenFenster(const print::Farben& farben,
-                                   std::function<std::vector<Eingabe>()> eigene,
-                                   std::function<void(const analysis::Deutung&)> waehlen,
-                                   QWidget* parent)
+BestimmenWindow::BestimmenWindow(const Farben& farben, std::function<std::vector<Eingabe>()> eigene,
+                                 std::function<void(const analysis::Deutung&)> waehlen,
+                                 QWidget* parent)
     : QDialog(parent), farben_(farben), eigene_(std::move(eigene)), waehlen_(std::move(waehlen)) {
     setObjectName(QStringLiteral("Bestimmen"));
     setWindowTitle(QStringLiteral("Bestimmen"));
@@ -117,12 +116,12 @@ BestimmenFenster::BestimmenFenster(const print::Farben& farben,
     standZeile->addWidget(stand_, 1);
     spalte->addLayout(standZeile);
 
-    connect(feld_, &QLineEdit::textChanged, this, &BestimmenFenster::bestimmen);
+    connect(feld_, &QLineEdit::textChanged, this, &BestimmenWindow::bestimmen);
     resize(640, 420);
     bestimmen();
 }
 
-void BestimmenFenster::oeffnen() {
+void BestimmenWindow::oeffnen() {
     show();
     raise();
     activateWindow();
@@ -131,12 +130,12 @@ void BestimmenFenster::oeffnen() {
     bestimmen(); // the pupil's own words may have changed since
 }
 
-void BestimmenFenster::setHintergrund(QColor farbe) {
+void BestimmenWindow::setHintergrund(QColor farbe) {
     hintergrund_ = farbe;
     bestimmen();
 }
 
-void BestimmenFenster::bestimmen() {
+void BestimmenWindow::bestimmen() {
     const std::string text = feld_->text().toStdString();
     deutungen_ = analysis::bestimmen(text, eigene_());
     liste_->clear();
@@ -176,7 +175,7 @@ void BestimmenFenster::bestimmen() {
     stand_->setAccessibleDescription(stand_->text());
 }
 
-void BestimmenFenster::waehle(QTreeWidgetItem* item) {
+void BestimmenWindow::waehle(QTreeWidgetItem* item) {
     if (!item) return;
     const auto i = item->data(spalteZelle, rolleDeutung).toULongLong();
     if (i >= deutungen_.size()) return;
