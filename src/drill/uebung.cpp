@@ -128,6 +128,7 @@ const Frage* Uebung::naechsteFrage() {
 
 std::string Uebung::frageText() const {
     if (frage_) return frage_->text();
+    if (!nichtsZuFragen_.empty() && (!hatWoerter() || vorrat_.empty())) return nichtsZuFragen_;
     if (!hatWoerter()) return std::string(keinWort);
     return "Keine Frage: zu dieser Auswahl gibt es keine Form.";
 }

@@ -65,6 +65,9 @@ public:
     const Frage* frage() const { return frage_ ? &*frage_ : nullptr; }
     /// The open question as the pupil reads it, or why there is none.
     std::string frageText() const;
+    /// What `frageText` says when there is nothing to ask at all (the drill over due cells:
+    /// "Heute ist nichts fällig.").
+    void setNichtsZuFragen(std::string text) { nichtsZuFragen_ = std::move(text); }
 
     /// Judges a typed answer: a form for Bilden, German labels ("Genitiv Plural") for
     /// Bestimmen. Nothing when no question is open or it was answered already.
@@ -113,6 +116,7 @@ private:
     const Seiten& seiten_;
     Zufall zufall_;
     Zulassung zulassung_;
+    std::string nichtsZuFragen_;
     std::vector<std::function<void(const Frage&, const Urteil&)>> beiAntwort_;
     Auswahl auswahl_ = Auswahl::bilden;
     Eingrenzung eingrenzung_;

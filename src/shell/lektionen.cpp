@@ -428,6 +428,7 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
     auto u =
         std::make_unique<drill::Uebung>(std::shared_ptr<const Seiten>(r, r->seiten.get()), seed);
     if (umfang == Umfang::lektion && lektion) u->setEingrenzung(eingrenzung(*lektion));
+    if (umfang == Umfang::faellig) u->setNichtsZuFragen("Heute ist nichts fällig.");
     if (!r->eingrenzungen.empty() || r->nurFaellige)
         u->setZulassung([r](const drill::Frage& f) { return r->passt(f); });
     u->beiAntwort([this, r](const drill::Frage& f, const drill::Urteil& urteil) {

@@ -41,33 +41,18 @@ std::optional<Tempora> perfektPassivFormen(const Verb& v) {
 
 void perfakt(Umgebung& u, const Verb* verb) {
     if (!leerenFuerAktiv(u, verb)) return;
-    const Verb& v = *verb;
-    const auto t = perfektAktivFormen(v);
-    if (!t) {
-        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
-        return;
-    }
-    zeigeSeite(u, v, Zeitseite::perfektAktiv, *t);
+    zeigeOderMelde(u, *verb, Zeitseite::perfektAktiv, perfektAktivFormen(*verb));
 }
 
 void perfpass(Umgebung& u, const Verb* verb) {
     if (!verbGewaehlt(u, verb)) return;
-    const Verb& v = *verb;
-    if (istVoloNoloMalo(v.stammformen[1])) {
+    if (istVoloNoloMalo(verb->stammformen[1])) {
         melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
         return;
     }
-    if (v.istsum) {
-        melden(u.dialoge, "Nicht vorhanden", "LEER");
-        return;
-    }
-    u.leeren();
-    const auto t = perfektPassivFormen(v);
-    if (!t) {
-        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER ?");
-        return;
-    }
-    zeigeSeite(u, v, Zeitseite::perfektPassiv, *t);
+    if (!leerenFuerPassiv(u, verb)) return;
+    zeigeOderMelde(u, *verb, Zeitseite::perfektPassiv, perfektPassivFormen(*verb), Farbe::wortform,
+                   "EINGABEFEHLER ?");
 }
 
 std::optional<grammar::Paradigma> seitenParadigma(const Verb& v, Zeitseite seite) {

@@ -148,29 +148,13 @@ std::optional<Tempora> praesensPassivFormen(const Verb& v) {
 
 void prakt(Umgebung& u, const Verb* verb) {
     if (!leerenFuerAktiv(u, verb)) return;
-    const Verb& v = *verb;
-    const auto tempora = praesensAktivFormen(v);
-    if (!tempora) {
-        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
-        return;
-    }
-    zeigeSeite(u, v, Zeitseite::praesensAktiv, *tempora, v.istsum ? Farbe::ohne : Farbe::wortform);
+    zeigeOderMelde(u, *verb, Zeitseite::praesensAktiv, praesensAktivFormen(*verb),
+                   verb->istsum ? Farbe::ohne : Farbe::wortform);
 }
 
 void prpass(Umgebung& u, const Verb* verb) {
-    if (!verbGewaehlt(u, verb)) return;
-    const Verb& v = *verb;
-    if (v.istsum) {
-        melden(u.dialoge, "Nicht vorhanden", "LEER");
-        return;
-    }
-    u.leeren();
-    const auto tempora = praesensPassivFormen(v);
-    if (!tempora) {
-        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
-        return;
-    }
-    zeigeSeite(u, v, Zeitseite::praesensPassiv, *tempora);
+    if (!leerenFuerPassiv(u, verb)) return;
+    zeigeOderMelde(u, *verb, Zeitseite::praesensPassiv, praesensPassivFormen(*verb));
 }
 
 } // namespace latiflex::verbs

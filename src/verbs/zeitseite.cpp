@@ -142,6 +142,24 @@ void zeigeSeite(Umgebung& u, const Verb& v, Zeitseite seite, const Tempora& temp
     u.seiten.zeige(std::move(p));
 }
 
+void zeigeOderMelde(Umgebung& u, const Verb& v, Zeitseite seite,
+                    const std::optional<Tempora>& tempora, Farbe farbe, std::string_view titel) {
+    if (tempora)
+        zeigeSeite(u, v, seite, *tempora, farbe);
+    else
+        melden(u.dialoge, "Keine Formen vorhanden", titel);
+}
+
+bool leerenFuerPassiv(Umgebung& u, const Verb* v) {
+    if (!verbGewaehlt(u, v)) return false;
+    if (v->istsum) {
+        melden(u.dialoge, "Nicht vorhanden", "LEER");
+        return false;
+    }
+    u.leeren();
+    return true;
+}
+
 bool verbGewaehlt(Umgebung& u, const Verb* v) {
     if (v) return true;
     melden(u.dialoge, "Zuerst VERBUM wählen", "FEHLER");

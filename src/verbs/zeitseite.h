@@ -59,6 +59,12 @@ void druckeSeite(Umgebung& u, const grammar::Paradigma& p);
 void zeigeSeite(Umgebung& u, const Verb& v, Zeitseite seite, const Tempora& tempora,
                 Farbe farbe = Farbe::wortform);
 
+/// Shows the page of `tempora` as `zeigeSeite` does, or, where the rules formed none, says
+/// "Keine Formen vorhanden" under `titel`.
+void zeigeOderMelde(Umgebung& u, const Verb& v, Zeitseite seite,
+                    const std::optional<Tempora>& tempora, Farbe farbe = Farbe::wortform,
+                    std::string_view titel = "EINGABEFEHLER");
+
 /// The first guard of every tense command: without a verb entered through "VERBUM" (`v`
 /// null) it says "Zuerst VERBUM wählen" and the pane keeps what it shows.
 bool verbGewaehlt(Umgebung& u, const Verb* v);
@@ -67,5 +73,9 @@ bool verbGewaehlt(Umgebung& u, const Verb* v);
 /// entered (else the pane keeps what it shows); then the pane is cleared, and a deponent,
 /// which has no active forms, is refused with "Kein Eintrag".
 bool leerenFuerAktiv(Umgebung& u, const Verb* v);
+
+/// The guards the two passive commands share, with the pane cleared after them: a verb
+/// entered, and not "sum", which has no passive ("Nicht vorhanden").
+bool leerenFuerPassiv(Umgebung& u, const Verb* v);
 
 } // namespace latiflex::verbs
