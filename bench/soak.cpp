@@ -5,8 +5,8 @@
 #include "widgets/mainwindow.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <fstream>

@@ -36,9 +36,7 @@ constexpr std::size_t gezeigteZeilen = 12;
 
 QString kurz(std::string_view s) { return qtext(text::kurz(s, hoechstens)); }
 
-std::filesystem::path pfadAus(const QString& pfad) {
-    return std::filesystem::path(pfad.toStdU16String());
-}
+std::filesystem::path pfadAus(const QString& pfad) { return {pfad.toStdU16String()}; }
 
 // A file name from a lesson's name: its letters and digits, so no typed slash leaves the folder.
 QString dateiName(const QString& name, const QString& anhang) {
@@ -485,6 +483,7 @@ QString LektionenWindow::arbeitsblatt() {
         for (Seiten::Zeiger& s : lektionen_.seiten(w.eingabe))
             seiten.push_back(std::move(s));
     std::vector<const grammar::Paradigma*> blaetter;
+    blaetter.reserve(seiten.size());
     for (const Seiten::Zeiger& s : seiten)
         blaetter.push_back(s.get());
     return qtext(Tabelle::lektionsblatt(lektionsName(*lektion).toStdString(), blaetter, farben_));
