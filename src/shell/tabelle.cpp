@@ -226,7 +226,8 @@ std::string Tabelle::lektionsblatt(std::string_view name,
         loesung += ueber + t.htmlTabelle(farben, Endungen::zeigen, true);
     }
     return std::string(dokumentAnfang) + kopf("title", "Arbeitsblatt " + titel) +
-           "<style>th { font-size: 9pt; } h3 { font-size: 11pt; }</style></head><body>\n" +
+           "<style>th { font-size: 9pt; } td { font-size: 9pt; } h3 { font-size: 11pt; "
+           "}</style></head><body>\n" +
            kopf("h2", "Arbeitsblatt: " + titel) +
            kopf("p", "Name: " + std::string(lueckeWort) + std::string(lueckeWort) +
                          "    Datum: " + std::string(lueckeWort)) +

@@ -93,6 +93,8 @@ MainWindow::MainWindow(Dialogs* dialoge)
     hinweis_->setTextFormat(Qt::PlainText);
     hinweis_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     form_.seiten().beiAenderung([this] { zeigeHinweis(); });
+    form_.seiten().beiAenderung([this] { eigene_.reset(); });
+    lektionen_->beiAenderung([this] { eigene_.reset(); });
 }
 
 MainWindow::~MainWindow() {
@@ -170,10 +172,21 @@ void MainWindow::ueben() {
 void MainWindow::bestimmen() {
     if (!bestimmen_)
         bestimmen_ = new BestimmenWindow(
-            form_.farben(), [this] { return analysis::eigeneWoerter(form_.seiten()); },
+            form_.farben(), [this] { return eigeneWoerter(); },
             [this](const analysis::Deutung& d) { zeige(d); }, this);
     bestimmen_->setHintergrund(bild1_->background());
     bestimmen_->oeffnen();
+}
+
+const std::vector<Eingabe>& MainWindow::eigeneWoerter() {
+    if (eigene_) return *eigene_;
+    // This run's words first, then those of every lesson, each once.
+    std::vector<Eingabe> woerter = analysis::eigeneWoerter(form_.seiten());
+    for (const auto& lektion : lektionen_->lektionen())
+        for (const auto& wort : lektionen_->woerter(lektion.id))
+            if (std::find(woerter.begin(), woerter.end(), wort.eingabe) == woerter.end())
+                woerter.push_back(wort.eingabe);
+    return eigene_.emplace(std::move(woerter));
 }
 
 void MainWindow::zeige(const analysis::Deutung& d) {

@@ -6,6 +6,9 @@
 
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
 #include <memory>
 
 class QKeySequence;
@@ -66,6 +69,8 @@ public:
     /// Prints the paradigm of a reading as typing its dictionary forms would: the word's
     /// command, and for a verb the tense page that shows the cell.
     void zeige(const analysis::Deutung& d);
+    /// The pupil's own words: those of this run's pages and of every lesson.
+    const std::vector<Eingabe>& eigeneWoerter();
 
 protected:
     /// Enter on a focused button presses it, as Space does.
@@ -92,6 +97,7 @@ private:
     UebenWindow* ueben_ = nullptr;
     LektionenWindow* lektionenFenster_ = nullptr;
     BestimmenWindow* bestimmen_ = nullptr;
+    std::optional<std::vector<Eingabe>> eigene_; // formed again after a change of either
 };
 
 } // namespace latiflex

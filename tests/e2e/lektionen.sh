@@ -143,6 +143,18 @@ xdotool key F5
 ueben=$(window "Üben")
 xdotool windowactivate --sync "$ueben"
 sleep 0.3
+# The drill covers none of the main window's buttons: 7800 to 10095 twips across, 240 to
+# 5775 down (520 to 673 and 16 to 385 pixels).
+absolut() { # x y width height of window $1 ($2: -frame for its frame)
+    xwininfo -id "$1" ${2:+"$2"} | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width/ {w=$2} /Height/ {h=$2} END {print x, y, w, h}'
+}
+read -r mx my _ _ <<<"$(absolut "$main")"
+read -r ux uy uw uh <<<"$(absolut "$ueben" -frame)"
+if ((ux < mx + 673 && ux + uw > mx + 520 && uy < my + 385 && uy + uh > my + 16)); then
+    fail "the drill ($ux,$uy ${uw}x$uh) covers the buttons of the main window at $mx,$my"
+fi
+echo "drill at $ux,$uy ${uw}x$uh, main window at $mx,$my"
 frage=$(copied f)
 echo "question: $frage"
 wort=${frage#*: }
@@ -181,10 +193,7 @@ xdotool windowactivate --sync "$lektionen"
 xdotool key Down
 sleep 0.5
 if [ -n "$picture" ]; then
-    # The window with its frame, as openbox draws it.
-    frame=$(xwininfo -id "$lektionen" -frame 2>/dev/null | awk '/Absolute upper-left X/ {x=$4}
-        /Absolute upper-left Y/ {y=$4} /Width/ {w=$2} /Height/ {h=$2} END {print x, y, w, h}')
-    read -r X Y WIDTH HEIGHT <<<"$frame"
+    read -r X Y WIDTH HEIGHT <<<"$(absolut "$lektionen")"
     "$shot" "$picture" "$X" "$Y" "$WIDTH" "$HEIGHT" 1
 fi
 woerter=$(sqlite3 "file:$db?mode=ro" "SELECT count(*) FROM wort")

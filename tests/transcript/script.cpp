@@ -44,8 +44,17 @@ std::optional<Rgb> readColour(std::string_view rest) {
     return Rgb{parts[0], parts[1], parts[2]};
 }
 
-void analyse(const std::string& text, const Seiten& seiten, std::ostream& log) {
-    const auto deutungen = analysis::bestimmen(text, analysis::eigeneWoerter(seiten));
+// The window "Bestimmen" with the pupil's words of this run and, where a script keeps
+// lessons, of every lesson.
+void analyse(const std::string& text, const Seiten& seiten, Lektionen* lektionen,
+             std::ostream& log) {
+    std::vector<Eingabe> eigene = analysis::eigeneWoerter(seiten);
+    if (lektionen)
+        for (const auto& lektion : lektionen->lektionen())
+            for (const auto& wort : lektionen->woerter(lektion.id))
+                if (std::find(eigene.begin(), eigene.end(), wort.eingabe) == eigene.end())
+                    eigene.push_back(wort.eingabe);
+    const auto deutungen = analysis::bestimmen(text, eigene);
     for (const auto& d : deutungen)
         log << "reading " << quoted(d.klasse) << ' ' << quoted(analysis::woerter(d.eingabe)) << ' '
             << quoted(grammar::bezeichnung(d.zelle)) << ' ' << quoted(d.wortform.stamm) << ' '
@@ -217,7 +226,7 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
         if (const auto* control = std::get_if<std::string>(&step))
             static_cast<void>(form.click(*control)); // read as a control's name
         else if (const auto* a = std::get_if<AnalyseStep>(&step))
-            analyse(a->text, form.seiten(), log);
+            analyse(a->text, form.seiten(), lektionen ? &*lektionen : nullptr, log);
         else if (const auto* d = std::get_if<DrillStep>(&step))
             drill.play(*d, laufUebung);
         else
