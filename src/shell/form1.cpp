@@ -1,6 +1,7 @@
 #include "shell/form1.h"
 
 #include "adjectives/adjektiv.h"
+#include "interfaces/forwardingdialogs.h"
 #include "interfaces/number.h"
 #include "interfaces/prompt.h"
 #include "nouns/substantiv.h"
@@ -32,29 +33,17 @@ std::optional<Rgb> farbeAus(std::string_view antwort) {
 
 // Dialogs that pass everything on and write down the answers the prompts took, each as soon
 // as it is given: the page's listeners read the word while the command shows it.
-class Mitschrift final : public Dialogs {
+class Mitschrift final : public ForwardingDialogs {
 public:
     Mitschrift(Dialogs& wrapped, std::vector<std::string>& antworten)
-        : antworten(antworten), wrapped_(wrapped) {}
+        : ForwardingDialogs(wrapped), antworten(antworten) {}
 
-    void setOuterSize(int w, int h) override { wrapped_.setOuterSize(w, h); }
     std::string inputBox(std::string_view message, std::string_view title) override {
-        antworten.push_back(wrapped_.inputBox(message, title));
+        antworten.push_back(ForwardingDialogs::inputBox(message, title));
         return antworten.back();
     }
-    void messageBox(std::string_view text, int style, std::string_view title) override {
-        wrapped_.messageBox(text, style, title);
-    }
-    std::optional<Rgb> chooseColour(Rgb initial) override { return wrapped_.chooseColour(initial); }
-    void showNotes() override { wrapped_.showNotes(); }
-    void setNotesText(std::string_view text) override { wrapped_.setNotesText(text); }
-    void hideNotes() override { wrapped_.hideNotes(); }
-    void end() override { wrapped_.end(); }
 
     std::vector<std::string>& antworten;
-
-private:
-    Dialogs& wrapped_;
 };
 
 } // namespace
