@@ -5,7 +5,7 @@
 # UndefinedBehaviorSanitizer, and a short fuzzing run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh clang libclang-rt-14-dev clang-tidy cppcheck valgrind xvfb xdotool \
+scripts/install-deps.sh clang libclang-rt-14-dev clang-tidy clang-format cppcheck valgrind xvfb xdotool \
     xclip openbox x11-utils sqlite3 poppler-utils tesseract-ocr tesseract-ocr-eng desktop-file-utils \
     appstream dpkg-dev
 export QT_QPA_PLATFORM=offscreen LATIFLEX_E2E_REQUIRED=1
