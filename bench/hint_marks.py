@@ -18,12 +18,13 @@ Usage: python3 bench/hint_marks.py [path/to/transcript]
   HINT_EXAMPLES     how many examples of each kind to print (default 5)
 """
 
-import importlib.util
+import importlib.machinery
 import os
 import pathlib
 import subprocess
 import sys
 import tempfile
+import types
 import unicodedata
 
 REPO = pathlib.Path(__file__).resolve().parent.parent
@@ -47,9 +48,10 @@ def collatinus_data():
 def reference():
     path = os.environ.get("LATIFLEX_REFERENCE",
                           str(REPO.parent / "shared/reference/collatinus_forms.py"))
-    spec = importlib.util.spec_from_file_location("collatinus_forms", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    loader = importlib.machinery.SourceFileLoader("collatinus_forms", path)
+    module = types.ModuleType(loader.name)
+    module.__file__ = path
+    loader.exec_module(module)
     return module
 
 

@@ -21,22 +21,6 @@ start_xvfb "$out" 1600x1200x24
 export XDG_RUNTIME_DIR=$runtime XDG_DATA_HOME=$out/data QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 
-window() { # the visible window named exactly $1
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return; }
-        sleep 0.1
-    done
-    echo "no window named \"$1\"" >&2
-    exit 1
-}
-gone() { for _ in $(seq 100); do xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0; sleep 0.1; done; echo "\"$1\" stays" >&2; exit 1; }
-reply() { # answers the dialog named $1 with $2 (a message box with nothing)
-    xdotool windowfocus --sync "$(window "$1")"
-    [ -n "${2:-}" ] && xdotool type --delay 1 "$2"
-    xdotool key Return
-    gone "$1"
-}
 clipboard() { sleep 0.3; xclip -o -selection clipboard; }
 typed() { # types $1 into the field (Alt+F) and reads the result back (Alt+E)
     xdotool key alt+f ctrl+a BackSpace

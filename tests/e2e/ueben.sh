@@ -29,22 +29,6 @@ declare -A rosa=(
     ["Nominativ Plural"]=rosae ["Genitiv Plural"]=rosarum ["Dativ Plural"]=rosis
     ["Akkusativ Plural"]=rosas ["Vokativ Plural"]=rosae ["Ablativ Plural"]=rosis)
 
-window() { # the visible window named exactly $1
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return; }
-        sleep 0.1
-    done
-    echo "no window named \"$1\"" >&2
-    exit 1
-}
-gone() { for _ in $(seq 100); do xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0; sleep 0.1; done; echo "\"$1\" stays" >&2; exit 1; }
-reply() { # answers the dialog named $1 with $2 (a message box with nothing)
-    xdotool windowfocus --sync "$(window "$1")"
-    [ -n "${2:-}" ] && xdotool type --delay 1 "$2"
-    xdotool key Return
-    gone "$1"
-}
 copied() { # the text of the drill's control reached with Alt+$1, as the keyboard copies it
     xdotool key "alt+$1" ctrl+a ctrl+c
     sleep 0.3

@@ -24,3 +24,30 @@ start_xvfb() {
     DISPLAY=:$(cat "$1/display")
     export DISPLAY
 }
+
+# Waiting on the windows of the program under xdotool: `window NAME` prints the id of the
+# visible window named exactly NAME, `gone NAME` waits until none is, `reply NAME [TEXT]`
+# types TEXT into that dialog and presses Enter. Each gives up after 10 seconds.
+window() {
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return; }
+        sleep 0.1
+    done
+    echo "no window named \"$1\"" >&2
+    exit 1
+}
+gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    echo "\"$1\" stays" >&2
+    exit 1
+}
+reply() {
+    xdotool windowfocus --sync "$(window "$1")"
+    [ -n "${2:-}" ] && xdotool type --delay 1 "$2"
+    xdotool key Return
+    gone "$1"
+}
