@@ -29,11 +29,9 @@ QString html(std::string_view s) { return qtext(s).toHtmlEscaped(); }
 
 QString farbe(Rgb c) { return qcolour(c).name(); }
 
-// The dimensions of a cell in the order of the German labels; what a word class is named by.
-enum class Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
-constexpr std::array alleMerkmale{Merkmal::genus,     Merkmal::kasus,  Merkmal::person,
-                                  Merkmal::numerus,   Merkmal::tempus, Merkmal::modus,
-                                  Merkmal::genusVerbi};
+using drill::alleMerkmale;
+using drill::gefragt;
+using drill::Merkmal;
 
 template <typename E> void fuelle(QComboBox* box) {
     for (int i = 0; i < anzahl<E>; ++i)
@@ -61,19 +59,6 @@ static_assert(alleMerkmale.size() == merkmalFelder.size() &&
               static_cast<std::size_t>(Merkmal::genusVerbi) + 1 == alleMerkmale.size());
 
 constexpr std::size_t index(Merkmal m) { return static_cast<std::size_t>(m); }
-
-bool gefragt(Wortart wortart, Merkmal m) {
-    using enum Merkmal;
-    switch (wortart) {
-    case Wortart::substantiv:
-        return m == kasus || m == numerus;
-    case Wortart::adjektiv:
-        return m == genus || m == kasus || m == numerus;
-    case Wortart::verbum:
-        break;
-    }
-    return m != genus && m != kasus;
-}
 
 template <typename E> E gewaehlt(const QComboBox* box) {
     return static_cast<E>(box->currentIndex());
