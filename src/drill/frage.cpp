@@ -3,6 +3,8 @@
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 
+#include <vector>
+
 namespace latiflex::drill {
 
 namespace {
@@ -11,19 +13,41 @@ const grammar::Form& formDer(const Frage& f) {
     return f.seite->bloecke.at(f.block).formen.at(f.form);
 }
 
-std::string_view wasBestimmen(grammar::Wortart wortart) {
-    switch (wortart) {
-    case grammar::Wortart::substantiv:
-        return "Kasus und Numerus";
-    case grammar::Wortart::adjektiv:
-        return "Genus, Kasus und Numerus";
-    case grammar::Wortart::verbum:
-        break;
+// The dimensions asked of a form of `wortart`, the last joined by "und": "Kasus und Numerus".
+std::string wasBestimmen(grammar::Wortart wortart) {
+    std::vector<std::string_view> namen;
+    for (const Merkmal m : alleMerkmale)
+        if (gefragt(wortart, m)) namen.push_back(name(m));
+    std::string text;
+    for (std::size_t i = 0; i < namen.size(); ++i) {
+        if (i > 0) text += i + 1 == namen.size() ? " und " : ", ";
+        text += namen[i];
     }
-    return "Person, Numerus, Tempus, Modus und Genus verbi";
+    return text;
 }
 
 } // namespace
+
+std::string_view name(Merkmal merkmal) {
+    // In the order of `Merkmal`.
+    constexpr std::array<std::string_view, alleMerkmale.size()> namen{
+        "Genus", "Kasus", "Person", "Numerus", "Tempus", "Modus", "Genus verbi"};
+    static_assert(static_cast<std::size_t>(Merkmal::genusVerbi) + 1 == alleMerkmale.size());
+    return namen.at(static_cast<std::size_t>(merkmal));
+}
+
+bool gefragt(grammar::Wortart wortart, Merkmal merkmal) {
+    using enum Merkmal;
+    switch (wortart) {
+    case grammar::Wortart::substantiv:
+        return merkmal == kasus || merkmal == numerus;
+    case grammar::Wortart::adjektiv:
+        return merkmal == genus || merkmal == kasus || merkmal == numerus;
+    case grammar::Wortart::verbum:
+        break;
+    }
+    return merkmal != genus && merkmal != kasus;
+}
 
 Wortform Frage::wortform() const {
     const Wortform& w = formDer(*this).wortform;
@@ -46,8 +70,8 @@ std::string Frage::wort() const {
 std::string Frage::text() const {
     if (art == Fragenart::bilden) return "Bilde " + grammar::bezeichnung(zelle()) + ": " + wort();
     const Wortform w = wortform();
-    return "Bestimme " + std::string(wasBestimmen(seite->wortart)) + ": " + text::kurz(w.ganz()) +
-           " – " + wort();
+    return "Bestimme " + wasBestimmen(seite->wortart) + ": " + text::kurz(w.ganz()) + " – " +
+           wort();
 }
 
 } // namespace latiflex::drill

@@ -3,14 +3,31 @@
 #include "grammar/paradigma.h"
 #include "grammar/wortform.h"
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace latiflex::drill {
 
 /// The two kinds of question: form the form of a cell, or name the cell of a form.
 enum class Fragenart { bilden, bestimmen };
+
+/// The dimensions of a cell, in the order of the German labels.
+enum class Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
+/// Every dimension, in that order.
+inline constexpr std::array alleMerkmale{Merkmal::genus,     Merkmal::kasus,  Merkmal::person,
+                                         Merkmal::numerus,   Merkmal::tempus, Merkmal::modus,
+                                         Merkmal::genusVerbi};
+
+/// The dimension's German name: "Genus", "Kasus", ..., "Genus verbi".
+std::string_view name(Merkmal merkmal);
+
+/// Whether a question to name the cell of a form of `wortart` asks for `merkmal`: case and
+/// number of a noun, gender too of an adjective; person, number, tense, mood and voice of a
+/// verb.
+bool gefragt(grammar::Wortart wortart, Merkmal merkmal);
 
 /// One question of the drill: a form of a printed page and how it is asked.
 struct Frage {

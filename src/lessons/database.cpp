@@ -142,6 +142,12 @@ void ausfuehren(sqlite3* db, const char* sql) {
     pruefe(sqlite3_exec(db, sql, nullptr, nullptr, nullptr));
 }
 
+// Binds `werte` to the statement's parameters 1, 2, ... in order.
+template <class... W> void binde(Anweisung& a, const W&... werte) {
+    int i = 0;
+    (a.bind(++i, werte), ...);
+}
+
 std::int64_t einzeln(sqlite3* db, std::string_view sql) {
     Anweisung a(db, sql);
     return a.zeile() ? a.zahl(0) : 0;
@@ -352,6 +358,11 @@ template <class F> bool Database::aendern(F&& f) {
     return false;
 }
 
+template <class F> bool Database::aendernOb(F&& f) {
+    bool geaendert = false;
+    return aendern([&] { geaendert = f(); }) && geaendert;
+}
+
 template <class F> auto Database::lesen(F&& f, decltype(f()) sonst) -> decltype(f()) {
     if (!offen(Zugang::lesen)) return sonst;
     try {
@@ -365,18 +376,27 @@ template <class F> auto Database::lesen(F&& f, decltype(f()) sonst) -> decltype(
     }
 }
 
-std::vector<Lektion> Database::lektionen() {
+template <class Lies, class... W>
+auto Database::alle(std::string_view sql, Lies lies, const W&... werte) {
     return lesen(
         [&] {
-            std::vector<Lektion> aus;
-            Anweisung a(db_, "SELECT l.id, l.name, count(w.id), coalesce(sum(w.zellen), 0), "
-                             "coalesce(sum(w.gelernt), 0) FROM lektion l "
-                             "LEFT JOIN wort w ON w.lektion = l.id GROUP BY l.id ORDER BY l.id");
+            std::vector<decltype(lies(std::declval<const Anweisung&>()))> aus;
+            Anweisung a(db_, sql);
+            binde(a, werte...);
             while (a.zeile())
-                aus.push_back({a.zahl(0), a.text(1), a.klein(2), a.klein(3), a.klein(4)});
+                aus.push_back(lies(a));
             return aus;
         },
         {});
+}
+
+std::vector<Lektion> Database::lektionen() {
+    return alle("SELECT l.id, l.name, count(w.id), coalesce(sum(w.zellen), 0), "
+                "coalesce(sum(w.gelernt), 0) FROM lektion l "
+                "LEFT JOIN wort w ON w.lektion = l.id GROUP BY l.id ORDER BY l.id",
+                [](const Anweisung& a) {
+                    return Lektion{a.zahl(0), a.text(1), a.klein(2), a.klein(3), a.klein(4)};
+                });
 }
 
 std::optional<LektionId> Database::aktuelleLektion() {
@@ -405,28 +425,11 @@ Wort wortAus(const Anweisung& a) {
 } // namespace
 
 std::vector<Wort> Database::woerter(LektionId lektion) {
-    return lesen(
-        [&] {
-            std::vector<Wort> aus;
-            Anweisung a(db_, std::string(wortSpalten) + "WHERE lektion = ? ORDER BY id");
-            a.bind(1, lektion);
-            while (a.zeile())
-                aus.push_back(wortAus(a));
-            return aus;
-        },
-        {});
+    return alle(std::string(wortSpalten) + "WHERE lektion = ? ORDER BY id", wortAus, lektion);
 }
 
 std::vector<Wort> Database::alleWoerter() {
-    return lesen(
-        [&] {
-            std::vector<Wort> aus;
-            Anweisung a(db_, std::string(wortSpalten) + "ORDER BY lektion, id");
-            while (a.zeile())
-                aus.push_back(wortAus(a));
-            return aus;
-        },
-        {});
+    return alle(std::string(wortSpalten) + "ORDER BY lektion, id", wortAus);
 }
 
 std::optional<Wort> Database::wort(WortId wort) {
@@ -453,49 +456,37 @@ std::optional<WortId> Database::finde(const Eingabe& eingabe) {
 }
 
 std::vector<Zellenstand> Database::zellen(WortId wort) {
-    return lesen(
-        [&] {
-            std::vector<Zellenstand> aus;
-            Anweisung a(db_, "SELECT schluessel, kasten, faellig FROM zelle WHERE wort = ?");
-            a.bind(1, wort);
-            while (a.zeile())
-                aus.push_back({a.text(0), {a.klein(1), a.datum(2)}});
-            return aus;
+    return alle(
+        "SELECT schluessel, kasten, faellig FROM zelle WHERE wort = ?",
+        [](const Anweisung& a) {
+            return Zellenstand{a.text(0), {a.klein(1), a.datum(2)}};
         },
-        {});
+        wort);
 }
 
 std::vector<FaelligeZelle> Database::faellig(Datum heute) {
-    return lesen(
-        [&] {
-            std::vector<FaelligeZelle> aus;
-            Anweisung a(db_, "SELECT z.wort, z.schluessel FROM zelle z JOIN wort w "
-                             "ON w.id = z.wort WHERE z.faellig <= ? AND w.im_drill "
-                             "ORDER BY z.faellig, z.wort, z.schluessel");
-            a.bind(1, text(heute));
-            while (a.zeile())
-                aus.push_back({a.zahl(0), a.text(1)});
-            return aus;
+    return alle(
+        "SELECT z.wort, z.schluessel FROM zelle z JOIN wort w "
+        "ON w.id = z.wort WHERE z.faellig <= ? AND w.im_drill "
+        "ORDER BY z.faellig, z.wort, z.schluessel",
+        [](const Anweisung& a) {
+            return FaelligeZelle{a.zahl(0), a.text(1)};
         },
-        {});
+        text(heute));
 }
 
 std::vector<FaelligeZelle> Database::faellig(Datum heute, int hoechstWoerter) {
-    return lesen(
-        [&] {
-            std::vector<FaelligeZelle> aus;
-            Anweisung a(db_, "WITH erste AS (SELECT z.wort, min(z.faellig) AS ab FROM zelle z "
-                             "JOIN wort w ON w.id = z.wort WHERE z.faellig <= ?1 AND w.im_drill "
-                             "GROUP BY z.wort ORDER BY ab, z.wort LIMIT ?2) "
-                             "SELECT z.wort, z.schluessel FROM erste e JOIN zelle z "
-                             "ON z.wort = e.wort WHERE z.faellig <= ?1 "
-                             "ORDER BY e.ab, z.wort, z.faellig, z.schluessel");
-            a.bind(1, text(heute)).bind(2, std::int64_t{hoechstWoerter});
-            while (a.zeile())
-                aus.push_back({a.zahl(0), a.text(1)});
-            return aus;
+    return alle(
+        "WITH erste AS (SELECT z.wort, min(z.faellig) AS ab FROM zelle z "
+        "JOIN wort w ON w.id = z.wort WHERE z.faellig <= ?1 AND w.im_drill "
+        "GROUP BY z.wort ORDER BY ab, z.wort LIMIT ?2) "
+        "SELECT z.wort, z.schluessel FROM erste e JOIN zelle z "
+        "ON z.wort = e.wort WHERE z.faellig <= ?1 "
+        "ORDER BY e.ab, z.wort, z.faellig, z.schluessel",
+        [](const Anweisung& a) {
+            return FaelligeZelle{a.zahl(0), a.text(1)};
         },
-        {});
+        text(heute), std::int64_t{hoechstWoerter});
 }
 
 int Database::anzahlFaellig(Datum heute) {
@@ -529,31 +520,23 @@ int Database::neueZellen() {
 }
 
 std::vector<Antwort> Database::antworten(WortId wort) {
-    return lesen(
-        [&] {
-            std::vector<Antwort> aus;
-            Anweisung a(db_, "SELECT wort, schluessel, datum, richtig FROM antwort "
-                             "WHERE wort = ? ORDER BY id");
-            a.bind(1, wort);
-            while (a.zeile())
-                aus.push_back({a.zahl(0), a.text(1), a.datum(2), a.klein(3) != 0});
-            return aus;
+    return alle(
+        "SELECT wort, schluessel, datum, richtig FROM antwort "
+        "WHERE wort = ? ORDER BY id",
+        [](const Anweisung& a) {
+            return Antwort{a.zahl(0), a.text(1), a.datum(2), a.klein(3) != 0};
         },
-        {});
+        wort);
 }
 
 std::vector<Uebungstag> Database::uebungstage(LektionId lektion) {
-    return lesen(
-        [&] {
-            std::vector<Uebungstag> aus;
-            Anweisung a(db_, "SELECT datum, richtig, falsch FROM uebungstag WHERE lektion = ? "
-                             "ORDER BY datum DESC");
-            a.bind(1, lektion);
-            while (a.zeile())
-                aus.push_back({a.datum(0), a.klein(1), a.klein(2)});
-            return aus;
+    return alle(
+        "SELECT datum, richtig, falsch FROM uebungstag WHERE lektion = ? "
+        "ORDER BY datum DESC",
+        [](const Anweisung& a) {
+            return Uebungstag{a.datum(0), a.klein(1), a.klein(2)};
         },
-        {});
+        lektion);
 }
 
 std::string Database::eingrenzung(LektionId lektion) {
@@ -587,6 +570,14 @@ LektionId neueLektion(sqlite3* db, std::string_view name) {
     return sqlite3_last_insert_rowid(db);
 }
 
+// Runs one UPDATE or DELETE; whether it changed a row.
+template <class... T> bool eineZeile(sqlite3* db, std::string_view sql, const T&... werte) {
+    Anweisung a(db, sql);
+    binde(a, werte...);
+    a.ausfuehren();
+    return sqlite3_changes(db) > 0;
+}
+
 bool gibtLektion(sqlite3* db, LektionId lektion) {
     Anweisung a(db, "SELECT 1 FROM lektion WHERE id = ?");
     a.bind(1, lektion);
@@ -602,36 +593,27 @@ std::optional<LektionId> Database::anlegen(std::string_view name) {
 }
 
 bool Database::umbenennen(LektionId lektion, std::string_view name) {
-    bool da = false;
-    return aendern([&] {
-               Anweisung a(db_, "UPDATE lektion SET name = ? WHERE id = ?");
-               a.bind(1, freierName(db_, name.empty() ? "Lektion" : name, lektion));
-               a.bind(2, lektion).ausfuehren();
-               da = sqlite3_changes(db_) > 0;
-           }) &&
-           da;
+    return aendernOb([&] {
+        return eineZeile(db_, "UPDATE lektion SET name = ? WHERE id = ?",
+                         freierName(db_, name.empty() ? "Lektion" : name, lektion), lektion);
+    });
 }
 
 bool Database::loeschen(LektionId lektion) {
-    bool geloescht = false;
-    return aendern([&] {
-               if (einzeln(db_, "SELECT count(*) FROM lektion") < 2) return;
-               Anweisung a(db_, "DELETE FROM lektion WHERE id = ?");
-               a.bind(1, lektion).ausfuehren();
-               geloescht = sqlite3_changes(db_) > 0;
-           }) &&
-           geloescht;
+    return aendernOb([&] {
+        return einzeln(db_, "SELECT count(*) FROM lektion") >= 2 &&
+               eineZeile(db_, "DELETE FROM lektion WHERE id = ?", lektion);
+    });
 }
 
 bool Database::setAktuelleLektion(LektionId lektion) {
-    bool da = false;
-    return aendern([&] {
-               if (!(da = gibtLektion(db_, lektion))) return;
-               Anweisung a(db_, "INSERT OR REPLACE INTO einstellung(name, wert) "
-                                "VALUES('aktuelle_lektion', ?)");
-               a.bind(1, lektion).ausfuehren();
-           }) &&
-           da;
+    return aendernOb([&] {
+        if (!gibtLektion(db_, lektion)) return false;
+        Anweisung a(db_, "INSERT OR REPLACE INTO einstellung(name, wert) "
+                         "VALUES('aktuelle_lektion', ?)");
+        a.bind(1, lektion).ausfuehren();
+        return true;
+    });
 }
 
 std::optional<WortId> Database::hinzufuegen(const Eingabe& eingabe,
@@ -684,58 +666,36 @@ std::optional<LektionId> Database::lektionMit(std::string_view name,
     return ok ? std::optional(id) : std::nullopt;
 }
 
-namespace {
-
-// Runs one UPDATE or DELETE of a word; whether it changed a row.
-template <class... T> bool einWort(sqlite3* db, std::string_view sql, T... werte) {
-    Anweisung a(db, sql);
-    int i = 0;
-    (a.bind(++i, werte), ...);
-    a.ausfuehren();
-    return sqlite3_changes(db) > 0;
-}
-
-} // namespace
-
 bool Database::verschieben(WortId wort, LektionId lektion) {
-    bool ok = false;
-    return aendern([&] {
-               ok = gibtLektion(db_, lektion) &&
-                    einWort(db_, "UPDATE wort SET lektion = ? WHERE id = ?", lektion, wort);
-           }) &&
-           ok;
+    return aendernOb([&] {
+        return gibtLektion(db_, lektion) &&
+               eineZeile(db_, "UPDATE wort SET lektion = ? WHERE id = ?", lektion, wort);
+    });
 }
 
 bool Database::entfernen(WortId wort) {
-    bool ok = false;
-    return aendern([&] { ok = einWort(db_, "DELETE FROM wort WHERE id = ?", wort); }) && ok;
+    return aendernOb([&] { return eineZeile(db_, "DELETE FROM wort WHERE id = ?", wort); });
 }
 
 bool Database::setImDrill(WortId wort, bool imDrill) {
-    bool ok = false;
-    return aendern([&] {
-               ok = einWort(db_, "UPDATE wort SET im_drill = ? WHERE id = ?", std::int64_t{imDrill},
-                            wort);
-           }) &&
-           ok;
+    return aendernOb([&] {
+        return eineZeile(db_, "UPDATE wort SET im_drill = ? WHERE id = ?", std::int64_t{imDrill},
+                         wort);
+    });
 }
 
 bool Database::setZellenzahl(WortId wort, int zellen) {
-    bool ok = false;
-    return aendern([&] {
-               ok = einWort(db_, "UPDATE wort SET zellen = ? WHERE id = ?", std::int64_t{zellen},
-                            wort);
-           }) &&
-           ok;
+    return aendernOb([&] {
+        return eineZeile(db_, "UPDATE wort SET zellen = ? WHERE id = ?", std::int64_t{zellen},
+                         wort);
+    });
 }
 
 bool Database::setEingrenzung(LektionId lektion, std::string_view eingrenzung) {
-    bool ok = false;
-    return aendern([&] {
-               ok = einWort(db_, "UPDATE lektion SET eingrenzung = ? WHERE id = ?", eingrenzung,
-                            lektion);
-           }) &&
-           ok;
+    return aendernOb([&] {
+        return eineZeile(db_, "UPDATE lektion SET eingrenzung = ? WHERE id = ?", eingrenzung,
+                         lektion);
+    });
 }
 
 std::optional<Kasten> Database::antworte(WortId wort, std::string_view schluessel, bool richtig,

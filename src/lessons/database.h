@@ -194,7 +194,13 @@ private:
     /// Runs `f` (which returns false on an SQLite error) in one immediate transaction;
     /// a damaged file is put aside and `f` tried once more on a fresh one.
     template <class F> bool aendern(F&& f);
+    /// `aendern` for an `f` that says whether it changed what it was asked to: true when it
+    /// did and the transaction is stored.
+    template <class F> bool aendernOb(F&& f);
     template <class F> auto lesen(F&& f, decltype(f()) sonst) -> decltype(f());
+    /// Every row of the query `sql`, with `werte` bound to its parameters in order, each read
+    /// by `lies`; none when the lessons cannot be read.
+    template <class Lies, class... W> auto alle(std::string_view sql, Lies lies, const W&... werte);
 
     std::filesystem::path datei_;
     sqlite3* db_ = nullptr;

@@ -4,37 +4,14 @@
 #include "grammar/kasusendungen.h"
 #include "grammar/text.h"
 
+#include <algorithm>
+#include <array>
+
 namespace latiflex::nouns {
 
 namespace {
 
 namespace endungen = grammar::endungen;
-
-const grammar::Kasusendungen& tabelleFuer(Typ typ, bool neutrum) {
-    switch (typ) {
-    case Typ::iNeutrum:
-        return endungen::iNeutrum;
-    case Typ::a:
-        return endungen::a;
-    case Typ::oAufUs:
-        return endungen::oUs;
-    case Typ::oAufR:
-        return endungen::oEr;
-    case Typ::oAufUm:
-        return endungen::oUm;
-    case Typ::e:
-        return endungen::e;
-    case Typ::u:
-        return endungen::u;
-    case Typ::uNeutrum:
-        return endungen::uNeutrum;
-    case Typ::iFemininum:
-        return endungen::iFemininum;
-    case Typ::konsonantisch:
-        break;
-    }
-    return neutrum ? endungen::konsonantischNeutrum : endungen::konsonantisch;
-}
 
 bool istNominativOderVokativ(int zeile) { return zeile == 1 || zeile == 5; }
 
@@ -48,8 +25,32 @@ std::string_view genitivPluralK(std::string_view n, KMarken marken) {
 
 using Stamm = std::optional<std::string_view>;
 
+/// The word a row is formed of.
+struct Wort {
+    std::string_view n;
+    std::string_view g;
+    KMarken marken;
+};
+
+/// Where a declension cuts the stem for row `zeile`; it may change the row's ending.
+using Stammregel = Stamm (*)(const Wort& wort, int zeile, std::string_view& endung);
+
+Stamm ohneEinen(const Wort& wort, int /*zeile*/, std::string_view& /*endung*/) {
+    return text::less(wort.n, 1);
+}
+
+Stamm ohneZwei(const Wort& wort, int /*zeile*/, std::string_view& /*endung*/) {
+    return text::less(wort.n, 2);
+}
+
+// res: the stem re-, but the ablative cuts r+e, its ending being the e.
+Stamm stammE(const Wort& wort, int zeile, std::string_view& /*endung*/) {
+    return text::less(wort.n, zeile == 6 ? 2 : 1);
+}
+
 // filius: the vocative fili.
-Stamm stammOAufUs(std::string_view n, int zeile, std::string_view& endung) {
+Stamm stammOAufUs(const Wort& wort, int zeile, std::string_view& endung) {
+    const std::string_view n = wort.n;
     if (zeile == 5 && text::endsWith(n, "ius")) {
         endung = "i";
         return text::less(n, 3);
@@ -58,7 +59,9 @@ Stamm stammOAufUs(std::string_view n, int zeile, std::string_view& endung) {
 }
 
 // puer, pueri: the nominative is the stem throughout, and stands alone in rows 1, 5.
-Stamm stammOAufR(std::string_view n, std::string_view g, int zeile, std::string_view& endung) {
+Stamm stammOAufR(const Wort& wort, int zeile, std::string_view& endung) {
+    const std::string_view n = wort.n;
+    const std::string_view g = wort.g;
     const bool nomstamm = text::letterCount(n) != text::letterCount(g);
     if (!istNominativOderVokativ(zeile)) return nomstamm ? n : text::less(g, 1);
     const Stamm kurz = text::less(n, 2);
@@ -68,7 +71,9 @@ Stamm stammOAufR(std::string_view n, std::string_view g, int zeile, std::string_
 }
 
 // mare, animal: the nominative stands alone in rows 1, 4, 5.
-Stamm stammINeutrum(std::string_view n, std::string_view g, int zeile, std::string_view& endung) {
+Stamm stammINeutrum(const Wort& wort, int zeile, std::string_view& endung) {
+    const std::string_view n = wort.n;
+    const std::string_view g = wort.g;
     const Stamm stamm = text::less(g, 2);
     if (!stamm) return std::nullopt;
     if (zeile == 1 || zeile == 4 || zeile == 5) endung = "";
@@ -77,7 +82,8 @@ Stamm stammINeutrum(std::string_view n, std::string_view g, int zeile, std::stri
 }
 
 // vis, -, -, vim, vis, vi; vires, virium, ...
-Stamm stammIFemininum(std::string_view n, int zeile, std::string_view& endung) {
+Stamm stammIFemininum(const Wort& wort, int zeile, std::string_view& endung) {
+    const std::string_view n = wort.n;
     if (n != "vis") return text::less(n, 2);
     if (zeile == 2 || zeile == 3) {
         endung = "";
@@ -87,8 +93,8 @@ Stamm stammIFemininum(std::string_view n, int zeile, std::string_view& endung) {
 }
 
 // rex, regis; the neuter nomen; the i-stems urbs (urb+s) and civis (civ+is).
-Stamm stammKonsonantisch(std::string_view n, std::string_view g, KMarken marken, int zeile,
-                         std::string_view& endung) {
+Stamm stammKonsonantisch(const Wort& wort, int zeile, std::string_view& endung) {
+    const auto [n, g, marken] = wort;
     const Stamm stamm = text::less(g, 2);
     if (!stamm) return std::nullopt;
     if (marken.neutrum) return zeile == 1 || zeile == 4 || zeile == 5 ? n : stamm;
@@ -105,36 +111,40 @@ Stamm stammKonsonantisch(std::string_view n, std::string_view g, KMarken marken,
     return n;
 }
 
+/// What sets a declension apart: its endings and where it cuts the stem.
+struct Deklination {
+    Typ typ;
+    const grammar::Kasusendungen* endungen;
+    Stammregel stamm;
+};
+
+constexpr std::array deklinationen{
+    Deklination{Typ::iNeutrum, &endungen::iNeutrum, stammINeutrum},
+    Deklination{Typ::a, &endungen::a, ohneEinen},
+    Deklination{Typ::oAufUs, &endungen::oUs, stammOAufUs},
+    Deklination{Typ::oAufR, &endungen::oEr, stammOAufR},
+    Deklination{Typ::oAufUm, &endungen::oUm, ohneZwei},
+    Deklination{Typ::e, &endungen::e, stammE},
+    Deklination{Typ::u, &endungen::u, ohneZwei},
+    Deklination{Typ::uNeutrum, &endungen::uNeutrum, ohneEinen},
+    Deklination{Typ::iFemininum, &endungen::iFemininum, stammIFemininum},
+    Deklination{Typ::konsonantisch, &endungen::konsonantisch, stammKonsonantisch},
+};
+
+const Deklination& deklination(Typ typ) {
+    return *std::ranges::find(deklinationen, typ, &Deklination::typ);
+}
+
 } // namespace
 
 bool hatPlural(std::string_view g, Typ typ) { return !(typ == Typ::konsonantisch && g == "Iovis"); }
 
 std::optional<Wortform> form(std::string_view n, std::string_view g, Typ typ, KMarken marken,
                              int zeile) {
-    std::string_view endung = tabelleFuer(typ, marken.neutrum)[zeile];
-    const Stamm stamm = [&]() -> Stamm {
-        switch (typ) {
-        case Typ::a:
-        case Typ::uNeutrum:
-            return text::less(n, 1);
-        case Typ::oAufUs:
-            return stammOAufUs(n, zeile, endung);
-        case Typ::oAufR:
-            return stammOAufR(n, g, zeile, endung);
-        case Typ::oAufUm:
-        case Typ::u:
-            return text::less(n, 2);
-        case Typ::e:
-            return text::less(n, zeile == 6 ? 2 : 1);
-        case Typ::iNeutrum:
-            return stammINeutrum(n, g, zeile, endung);
-        case Typ::iFemininum:
-            return stammIFemininum(n, zeile, endung);
-        case Typ::konsonantisch:
-            return stammKonsonantisch(n, g, marken, zeile, endung);
-        }
-        return std::nullopt;
-    }();
+    const Deklination& d = deklination(typ);
+    const bool kNeutrum = typ == Typ::konsonantisch && marken.neutrum;
+    std::string_view endung = (kNeutrum ? endungen::konsonantischNeutrum : *d.endungen)[zeile];
+    const Stamm stamm = d.stamm({n, g, marken}, zeile, endung);
     if (!stamm) return std::nullopt;
     return Wortform{std::string(*stamm), std::string(endung)};
 }

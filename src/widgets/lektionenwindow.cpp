@@ -58,11 +58,21 @@ QString dokumente() {
     return QDir(ordner).exists() ? ordner : QDir::homePath();
 }
 
-QPushButton* knopf(const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
+/// A button of `fenster` that runs `wenn` when clicked.
+template <typename Handler>
+QPushButton* knopf(const QString& text, LektionenWindow* fenster, Handler wenn) {
+    auto* b = new QPushButton(text, fenster);
     b->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
     b->setAutoDefault(false);
+    QObject::connect(b, &QPushButton::clicked, fenster, wenn);
     return b;
+}
+
+/// A shortcut of the widget `ziel` alone that runs `wenn` in `fenster`.
+template <typename Handler>
+void kuerzel(const QKeySequence& taste, QWidget* ziel, LektionenWindow* fenster, Handler wenn) {
+    auto* k = new QShortcut(taste, ziel, nullptr, nullptr, Qt::WidgetShortcut);
+    QObject::connect(k, &QShortcut::activated, fenster, wenn);
 }
 
 QLabel* titelFuer(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -92,21 +102,21 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     raster->addWidget(woerter_, 1, 1);
 
     auto* lektionKnoepfe = new QHBoxLayout;
-    auto* neuKnopf = knopf(QStringLiteral("&Neu…"), this);
-    umbenennen_ = knopf(QStringLiteral("&Umbenennen…"), this);
-    loeschen_ = knopf(QStringLiteral("&Löschen…"), this);
-    aktuelle_ = knopf(QStringLiteral("Als &aktuelle Lektion"), this);
+    auto* neuKnopf = knopf(QStringLiteral("&Neu…"), this, &LektionenWindow::neu);
+    umbenennen_ = knopf(QStringLiteral("&Umbenennen…"), this, &LektionenWindow::umbenennen);
+    loeschen_ = knopf(QStringLiteral("&Löschen…"), this, &LektionenWindow::loeschen);
+    aktuelle_ = knopf(QStringLiteral("Als &aktuelle Lektion"), this, &LektionenWindow::alsAktuelle);
     aktuelle_->setToolTip(QStringLiteral("Jedes neue Wort kommt in die aktuelle Lektion."));
     for (QPushButton* b : {neuKnopf, umbenennen_, loeschen_, aktuelle_})
         lektionKnoepfe->addWidget(b);
     raster->addLayout(lektionKnoepfe, 2, 0);
 
     auto* wortKnoepfe = new QHBoxLayout;
-    oeffnen_ = knopf(QStringLiteral("Ö&ffnen"), this);
+    oeffnen_ = knopf(QStringLiteral("Ö&ffnen"), this, &LektionenWindow::oeffneWort);
     oeffnen_->setToolTip(QStringLiteral("Zeigt das Wort im Hauptfenster, wie Eintippen es zeigt."));
-    verschieben_ = knopf(QStringLiteral("&Verschieben…"), this);
-    entfernen_ = knopf(QStringLiteral("&Entfernen"), this);
-    imDrill_ = knopf(QStringLiteral("&Üben"), this);
+    verschieben_ = knopf(QStringLiteral("&Verschieben…"), this, &LektionenWindow::verschieben);
+    entfernen_ = knopf(QStringLiteral("&Entfernen"), this, &LektionenWindow::entfernen);
+    imDrill_ = knopf(QStringLiteral("&Üben"), this, &LektionenWindow::imDrillUmschalten);
     imDrill_->setCheckable(true);
     imDrill_->setToolTip(QStringLiteral("Eingedrückt: das Wort wird geübt."));
     for (QPushButton* b : {oeffnen_, verschieben_, entfernen_, imDrill_})
@@ -129,11 +139,14 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     raster->addWidget(status_, 5, 0, 1, 2);
 
     auto* dateiKnoepfe = new QHBoxLayout;
-    auto* importieren = knopf(QStringLiteral("&Importieren…"), this);
-    exportieren_ = knopf(QStringLiteral("E&xportieren…"), this);
-    anki_ = knopf(QStringLiteral("Anki-Kar&ten…"), this);
-    drucken_ = knopf(QStringLiteral("Arbeits&blatt drucken…"), this);
-    auto* schliessen = knopf(QStringLiteral("&Schließen"), this);
+    auto* importieren =
+        knopf(QStringLiteral("&Importieren…"), this, &LektionenWindow::importierenFragen);
+    exportieren_ =
+        knopf(QStringLiteral("E&xportieren…"), this, &LektionenWindow::exportierenFragen);
+    anki_ = knopf(QStringLiteral("Anki-Kar&ten…"), this, &LektionenWindow::ankiFragen);
+    drucken_ =
+        knopf(QStringLiteral("Arbeits&blatt drucken…"), this, &LektionenWindow::druckeArbeitsblatt);
+    auto* schliessen = knopf(QStringLiteral("&Schließen"), this, &QDialog::close);
     for (QPushButton* b : {importieren, exportieren_, anki_, drucken_, schliessen})
         dateiKnoepfe->addWidget(b);
     raster->addLayout(dateiKnoepfe, 6, 0, 1, 2);
@@ -145,29 +158,11 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     connect(liste_, &QListWidget::currentRowChanged, this, [this] { zeigeWoerter(); });
     connect(woerter_, &QListWidget::currentRowChanged, this, [this] { aktiviere(); });
     connect(woerter_, &QListWidget::itemActivated, this, [this] { oeffneWort(); });
-    connect(neuKnopf, &QPushButton::clicked, this, &LektionenWindow::neu);
-    connect(umbenennen_, &QPushButton::clicked, this, &LektionenWindow::umbenennen);
-    connect(loeschen_, &QPushButton::clicked, this, &LektionenWindow::loeschen);
-    connect(aktuelle_, &QPushButton::clicked, this, &LektionenWindow::alsAktuelle);
-    connect(oeffnen_, &QPushButton::clicked, this, &LektionenWindow::oeffneWort);
-    connect(verschieben_, &QPushButton::clicked, this, &LektionenWindow::verschieben);
-    connect(entfernen_, &QPushButton::clicked, this, &LektionenWindow::entfernen);
-    connect(imDrill_, &QPushButton::clicked, this, &LektionenWindow::imDrillUmschalten);
-    connect(importieren, &QPushButton::clicked, this, &LektionenWindow::importierenFragen);
-    connect(exportieren_, &QPushButton::clicked, this, &LektionenWindow::exportierenFragen);
-    connect(anki_, &QPushButton::clicked, this, &LektionenWindow::ankiFragen);
-    connect(drucken_, &QPushButton::clicked, this, &LektionenWindow::druckeArbeitsblatt);
-    connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
 
     // Del deletes what the list in focus holds, F2 renames a lesson.
-    auto* entf = new QShortcut(QKeySequence::Delete, liste_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(entf, &QShortcut::activated, this, &LektionenWindow::loeschen);
-    auto* wortEntf =
-        new QShortcut(QKeySequence::Delete, woerter_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(wortEntf, &QShortcut::activated, this, &LektionenWindow::entfernen);
-    auto* f2 =
-        new QShortcut(QKeySequence(Qt::Key_F2), liste_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(f2, &QShortcut::activated, this, &LektionenWindow::umbenennen);
+    kuerzel(QKeySequence::Delete, liste_, this, &LektionenWindow::loeschen);
+    kuerzel(QKeySequence::Delete, woerter_, this, &LektionenWindow::entfernen);
+    kuerzel(QKeySequence(Qt::Key_F2), liste_, this, &LektionenWindow::umbenennen);
 
     lektionen_.beiAenderung([this] {
         if (isVisible()) aktualisieren();
@@ -496,23 +491,25 @@ void LektionenWindow::importierenFragen() {
     if (!pfad.isEmpty()) importieren(pfad);
 }
 
-void LektionenWindow::exportierenFragen() {
+QString LektionenWindow::zielFragen(const QString& titel, const QString& dateiende,
+                                    const QString& filter) {
     const auto lektion = gewaehlteLektion();
-    if (!lektion) return;
-    const QString pfad = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Lektion exportieren"),
-        QDir(dokumente()).filePath(dateiName(lektionsName(*lektion), QStringLiteral(".txt"))),
-        QStringLiteral("Lektionsdateien (*.txt)"));
+    if (!lektion) return {};
+    return QFileDialog::getSaveFileName(
+        this, titel, QDir(dokumente()).filePath(dateiName(lektionsName(*lektion), dateiende)),
+        filter);
+}
+
+void LektionenWindow::exportierenFragen() {
+    const QString pfad = zielFragen(QStringLiteral("Lektion exportieren"), QStringLiteral(".txt"),
+                                    QStringLiteral("Lektionsdateien (*.txt)"));
     if (!pfad.isEmpty()) exportieren(pfad);
 }
 
 void LektionenWindow::ankiFragen() {
-    const auto lektion = gewaehlteLektion();
-    if (!lektion) return;
-    const QString pfad = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Anki-Karten exportieren"),
-        QDir(dokumente()).filePath(dateiName(lektionsName(*lektion), QStringLiteral("-anki.txt"))),
-        QStringLiteral("Textdateien für Anki (*.txt)"));
+    const QString pfad =
+        zielFragen(QStringLiteral("Anki-Karten exportieren"), QStringLiteral("-anki.txt"),
+                   QStringLiteral("Textdateien für Anki (*.txt)"));
     if (!pfad.isEmpty()) ankiExportieren(pfad);
 }
 

@@ -72,6 +72,9 @@ private:
     void entfernen();
     void imDrillUmschalten(bool imDrill);
     void importierenFragen();
+    /// Asks where to write the selected lesson, offering its name with `dateiende` in the
+    /// documents folder; empty when no lesson is selected or the pupil cancels.
+    QString zielFragen(const QString& titel, const QString& dateiende, const QString& filter);
     void exportierenFragen();
     void ankiFragen();
     void druckeArbeitsblatt();

@@ -29,56 +29,36 @@ QString html(std::string_view s) { return qtext(s).toHtmlEscaped(); }
 
 QString farbe(Rgb c) { return qcolour(c).name(); }
 
-// The dimensions of a cell in the order of the German labels; what a word class is named by.
-enum class Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
-constexpr std::array alleMerkmale{Merkmal::genus,     Merkmal::kasus,  Merkmal::person,
-                                  Merkmal::numerus,   Merkmal::tempus, Merkmal::modus,
-                                  Merkmal::genusVerbi};
-// In the order of `Merkmal`.
-constexpr std::array<const char*, 7> merkmalTitel{
-    "&Genus:", "&Kasus:", "Pers&on:", "&Numerus:", "&Tempus:", "&Modus:", "Genus &verbi:"};
-static_assert(alleMerkmale.size() == merkmalTitel.size() &&
-              static_cast<std::size_t>(Merkmal::genusVerbi) + 1 == alleMerkmale.size());
-
-constexpr std::size_t index(Merkmal m) { return static_cast<std::size_t>(m); }
-
-bool gefragt(Wortart wortart, Merkmal m) {
-    using enum Merkmal;
-    switch (wortart) {
-    case Wortart::substantiv:
-        return m == kasus || m == numerus;
-    case Wortart::adjektiv:
-        return m == genus || m == kasus || m == numerus;
-    case Wortart::verbum:
-        break;
-    }
-    return m != genus && m != kasus;
-}
+using drill::alleMerkmale;
+using drill::gefragt;
+using drill::Merkmal;
 
 template <typename E> void fuelle(QComboBox* box) {
     for (int i = 0; i < anzahl<E>; ++i)
         box->addItem(qtext(name(static_cast<E>(i))));
 }
 
-// The German names of every value of the dimension `m`, in the order declared.
-void fuelle(QComboBox* box, Merkmal m) {
-    switch (m) {
-    case Merkmal::genus:
-        return fuelle<Genus>(box);
-    case Merkmal::kasus:
-        return fuelle<Kasus>(box);
-    case Merkmal::person:
-        return fuelle<Person>(box);
-    case Merkmal::numerus:
-        return fuelle<Numerus>(box);
-    case Merkmal::tempus:
-        return fuelle<Tempus>(box);
-    case Merkmal::modus:
-        return fuelle<Modus>(box);
-    case Merkmal::genusVerbi:
-        return fuelle<GenusVerbi>(box);
-    }
-}
+// A dimension's title in the form, and what fills its box with the German names of every
+// value, in the order declared.
+struct MerkmalFeld {
+    const char* titel;
+    void (*fuelle)(QComboBox* box);
+};
+
+// In the order of `Merkmal`.
+constexpr std::array<MerkmalFeld, 7> merkmalFelder{{
+    {"&Genus:", fuelle<Genus>},
+    {"&Kasus:", fuelle<Kasus>},
+    {"Pers&on:", fuelle<Person>},
+    {"&Numerus:", fuelle<Numerus>},
+    {"&Tempus:", fuelle<Tempus>},
+    {"&Modus:", fuelle<Modus>},
+    {"Genus &verbi:", fuelle<GenusVerbi>},
+}};
+static_assert(alleMerkmale.size() == merkmalFelder.size() &&
+              static_cast<std::size_t>(Merkmal::genusVerbi) + 1 == alleMerkmale.size());
+
+constexpr std::size_t index(Merkmal m) { return static_cast<std::size_t>(m); }
 
 template <typename E> E gewaehlt(const QComboBox* box) {
     return static_cast<E>(box->currentIndex());
@@ -93,6 +73,16 @@ QLabel* lesbar(QWidget* parent) {
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     label->setFocusPolicy(Qt::StrongFocus);
     return label;
+}
+
+// `feld` in row `zeile` of `raster` behind its title, which Alt with the title's letter
+// reaches and a screen reader reads as the field's name.
+void betitelt(QGridLayout* raster, int zeile, const QString& titel, QWidget* feld) {
+    feld->setAccessibleName(QString(titel).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    auto* label = new QLabel(titel, feld->parentWidget());
+    label->setBuddy(feld);
+    raster->addWidget(label, zeile, 0);
+    raster->addWidget(feld, zeile, 1);
 }
 
 } // namespace
@@ -176,29 +166,14 @@ QWidget* UebenWindow::eingrenzung() {
 QLayout* UebenWindow::formular() {
     auto* raster = new QGridLayout;
     frage_ = lesbar(this);
-    frage_->setAccessibleName(QStringLiteral("Frage"));
-    auto* frageTitel = new QLabel(QStringLiteral("&Frage:"), this);
-    frageTitel->setBuddy(frage_);
-    raster->addWidget(frageTitel, 0, 0);
-    raster->addWidget(frage_, 0, 1);
-
+    betitelt(raster, 0, QStringLiteral("&Frage:"), frage_);
     antwort_ = new QLineEdit(this);
-    antwort_->setAccessibleName(QStringLiteral("Antwort"));
-    auto* antwortTitel = new QLabel(QStringLiteral("&Antwort:"), this);
-    antwortTitel->setBuddy(antwort_);
-    raster->addWidget(antwortTitel, 1, 0);
-    raster->addWidget(antwort_, 1, 1);
-
+    betitelt(raster, 1, QStringLiteral("&Antwort:"), antwort_);
     raster->addWidget(merkmalAuswahl(), 2, 0, 1, 2);
-
     urteil_ = lesbar(this);
     urteil_->setTextFormat(Qt::RichText);
     urteil_->setAutoFillBackground(true);
-    urteil_->setAccessibleName(QStringLiteral("Ergebnis"));
-    auto* urteilTitel = new QLabel(QStringLiteral("&Ergebnis:"), this);
-    urteilTitel->setBuddy(urteil_);
-    raster->addWidget(urteilTitel, 3, 0);
-    raster->addWidget(urteil_, 3, 1);
+    betitelt(raster, 3, QStringLiteral("&Ergebnis:"), urteil_);
 
     stand_ = new QLabel(this);
     stand_->setAccessibleName(QStringLiteral("Stand"));
@@ -213,8 +188,8 @@ QWidget* UebenWindow::merkmalAuswahl() {
     raster->setContentsMargins(0, 0, 0, 0);
     for (const Merkmal m : alleMerkmale) {
         auto* box = new QComboBox(bestimmen_);
-        fuelle(box, m);
-        auto* titel = new QLabel(QString::fromUtf8(merkmalTitel[index(m)]), bestimmen_);
+        merkmalFelder[index(m)].fuelle(box);
+        auto* titel = new QLabel(QString::fromUtf8(merkmalFelder[index(m)].titel), bestimmen_);
         titel->setBuddy(box);
         box->setAccessibleName(titel->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
         auto* zeile = new QWidget(bestimmen_);
