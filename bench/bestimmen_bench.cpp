@@ -13,6 +13,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace latiflex;
@@ -59,6 +60,30 @@ std::optional<Zelle> zelle(const std::string& befehl, const std::string& key, bo
                          t[1] == "ind" ? Modus::indikativ : Modus::konjunktiv, gv);
 }
 
+// How well any ranking could place the true class first that decides by a form's last
+// letters alone, even one fitted to these very forms: for each ending of `n` letters, the
+// class most of the forms ending so belong to is the best it can name first.
+void grenze(const std::vector<std::tuple<std::string, std::string, std::string>>& gesehen,
+            std::size_t n) {
+    std::map<std::string, std::map<std::string, std::size_t>> nachEnde;
+    for (const auto& [ganz, befehl, klasse] : gesehen)
+        ++nachEnde[std::string(text::lastLetters(ganz, n))][klasse];
+    std::map<std::string, std::pair<std::size_t, std::size_t>> richtig; // by command
+    for (const auto& [ganz, befehl, klasse] : gesehen) {
+        const auto& klassen = nachEnde[std::string(text::lastLetters(ganz, n))];
+        const auto haeufigste =
+            std::max_element(klassen.begin(), klassen.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
+        auto& [ja, alle] = richtig[befehl];
+        ja += klassen.at(klasse) == haeufigste->second; // a tie counts for every class in it
+        ++alle;
+    }
+    std::printf("class first, deciding by the last %zu letters at best:", n);
+    for (const auto& [befehl, z] : richtig)
+        std::printf("  %s %.1f%%", befehl.c_str(), 100.0 * double(z.first) / double(z.second));
+    std::printf("\n");
+}
+
 struct Zahlen {
     std::size_t formen = 0, zelleUndKlasse = 0, woerter = 0, ersterRichtig = 0;
     std::vector<std::size_t> eintraege;
@@ -89,6 +114,7 @@ int main(int argc, char** argv) {
     }
 
     std::map<std::string, Zahlen> klassen;
+    std::vector<std::tuple<std::string, std::string, std::string>> gesehen;
     for (const auto& key : reihenfolge) {
         const Eingabe wahr{key.first, teile(key.second, '|')};
         const bool deponens = wahr.befehl == "VERBUM" && wahr.antworten[0].ends_with("r");
@@ -107,6 +133,7 @@ int main(int argc, char** argv) {
                     if (r == referenz.end() ||
                         std::find(r->second.begin(), r->second.end(), ganz) == r->second.end())
                         continue; // the program prints this cell otherwise than the reference
+                    gesehen.emplace_back(ganz, wahr.befehl, seite.klasse);
                     const auto start = std::chrono::steady_clock::now();
                     const auto deutungen = analysis::bestimmen(ganz, {}, alle);
                     zahlen.zeiten.push_back(std::chrono::duration<double, std::milli>(
@@ -168,5 +195,7 @@ int main(int argc, char** argv) {
                     summe / n, median(e), 100.0 * z.ersterRichtig / n, median(z.zeiten));
     }
     std::printf("slowest hostile input: %.3f ms\n", langsamste);
+    for (const std::size_t n : {4, 5, 6, 7})
+        grenze(gesehen, n);
     return 0;
 }
