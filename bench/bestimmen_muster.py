@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-"""Derives the pattern table of the form analysis (src/analysis/muster.cpp) from the
+"""Derives the pattern table of the form analysis (src/analysis/muster.tsv) from the
 Collatinus lexicon: every lemma's dictionary forms, as the program's prompts take them,
 are cut into the longest root they share and the tails after it ("rex regis": root "re",
 tails "x", "gis"); each tuple of tails is a pattern, weighted by the number of lemmas that
-follow it. Prints the C++ rows of the patterns that at least MIN lemmas follow.
+follow it. Prints the tab-separated rows of the patterns that at least MIN lemmas follow.
 
   python3 bestimmen_muster.py [--min MIN] [--data DIR]
 
@@ -26,7 +26,7 @@ def root_and_tails(words):
 
 
 def main(argv):
-    minimum = 3
+    minimum = 2
     data = os.environ.get("COLLATINUS_DATA", cf.DEFAULT_DATA)
     args = list(argv)
     while args:
@@ -61,9 +61,8 @@ def main(argv):
         for (tails, last), n in sorted(counts.items(), key=lambda kv: (-kv[1], kv[0])):
             if n < minimum:
                 break
-            print('    {"%s", \'%s\', %d, %d, "%s", {%s}},' % (
-                befehl, last, n, tokens[(tails, last)], example[(tails, last)][1],
-                ", ".join('"%s"' % t for t in tails)))
+            print("\t".join([befehl, last, str(n), str(tokens[(tails, last)]),
+                             example[(tails, last)][1], *tails]))
 
 
 if __name__ == "__main__":
