@@ -6,48 +6,32 @@
 # main pane, which Ctrl+C there copies as a table holding the form.
 # Usage: bestimmen.sh LATIFLEX OUT
 set -euo pipefail
-latiflex=$1 out=$2
+latiflex=$1 out=$(realpath -m "$2")
 
 source "$(dirname "$0")/xvfb.sh"
 require_tools Xvfb xdotool xclip
 
-rm -rf "$out"
-mkdir -p "$out"
-runtime=$(mktemp -d)
-xvfb=
-app=
-trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
-start_xvfb "$out" 1600x1200x24
-export XDG_RUNTIME_DIR=$runtime XDG_DATA_HOME=$out/data QT_QPA_PLATFORM=xcb
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
+open_display "$out" 1600x1200x24
 
 clipboard() { sleep 0.3; xclip -o -selection clipboard; }
 typed() { # types $1 into the field (Alt+F) and reads the result back (Alt+E)
     xdotool key alt+f ctrl+a BackSpace
     xdotool type --delay 1 "$1"
     sleep 0.3
-    xdotool key alt+e ctrl+a ctrl+c
-    clipboard
+    copied e
 }
 
-"$latiflex" >"$out/latiflex.log" 2>&1 &
-app=$!
-reply ADRESSE
-reply WORTSTAMM 0
-reply ENDUNG 12
-reply WARNUNG
-main=$(window "LATIFLEX 1 ")
-xdotool windowfocus --sync "$main"
+start_latiflex "$latiflex" "$out/latiflex.log"
 xdotool key F7
 bestimmen=$(window "Bestimmen")
 xdotool windowfocus --sync "$bestimmen"
 
 result=$(typed 12345)
 echo "12345: $result"
-[ "$result" = "Keine Deutung" ] || { echo "expected Keine Deutung" >&2; exit 1; }
+[ "$result" = "Keine Deutung" ] || fail "expected Keine Deutung"
 result=$(typed "laudati sunt")
 echo "laudati sunt: $result"
-[[ $result == *Deutungen* ]] || { echo "expected readings" >&2; exit 1; }
+[[ $result == *Deutungen* ]] || fail "expected readings"
 
 # Enter in the field chooses the first reading: the verb's perfect passive page.
 xdotool key alt+f Return
@@ -56,5 +40,5 @@ xdotool windowfocus --sync "$main"
 xdotool key ctrl+c
 table=$(clipboard)
 echo "$table" | head -3
-[[ $table == *laudati*sunt* ]] || { echo "the pane shows no page with laudati sunt" >&2; exit 1; }
+[[ $table == *laudati*sunt* ]] || fail "the pane shows no page with laudati sunt"
 rm -rf "$out"

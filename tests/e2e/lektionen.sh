@@ -8,85 +8,20 @@
 # answers of today and the window "Lektionen" lists the lesson.
 # Usage: lektionen.sh LATIFLEX SHOT OUT [--picture FILE]   (FILE: the window "Lektionen", PNG)
 set -euo pipefail
-latiflex=$(realpath "$1") shot=$(realpath "$2") out=$3
-shift 3
-picture=
-if [ "${1:-}" = --picture ]; then picture=$(realpath -m "$2"); fi
-
 source "$(dirname "$0")/xvfb.sh"
-require_tools Xvfb xdpyinfo xprop xwininfo xdotool openbox xclip sqlite3 tesseract
+screen_arguments "$@"
+require_tools Xvfb xprop xwininfo xdotool openbox xclip sqlite3 tesseract
 
-rm -rf "$out"
-mkdir -p "$out/home" "$out/daten"
-mkdir -m 700 "$out/run"
-out=$(realpath "$out")
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-start_xvfb "$out/run" 1600x1200x24
-pids=("$xvfb")
-export HOME=$out/home XDG_DATA_HOME=$out/daten XDG_RUNTIME_DIR=$out/run QT_QPA_PLATFORM=xcb
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
+open_desktop "$out" 1600x1200x24
 export LATIFLEX_UEBEN_SEED=3
-cd "$HOME"
-openbox --sm-disable >"$out/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
 
-fail() {
-    echo "FAILED: $*" >&2
-    for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-        echo "window $w: $(xdotool getwindowname "$w" 2>/dev/null)" >&2
-    done
-    echo "kept in $out" >&2
-    exit 1
-}
-window() { # the visible window named exactly $1 (a regular expression)
-    for _ in $(seq 200); do
-        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
-        [ -n "$w" ] && { echo "$w"; return; }
-        sleep 0.1
-    done
-    fail "no window named $1"
-}
-gone() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "window $1 stays"
-}
-answer() { # confirms the box or prompt named $1, typing $2 first when given
-    local w
-    w=$(window "$1")
-    xdotool windowactivate --sync "$w"
-    [ -n "${2:-}" ] && xdotool type --delay 1 "$2"
-    xdotool key Return
-    gone "$1"
-}
-copied() { # the text of the control reached with Alt+$1, as the keyboard copies it
-    xdotool key "alt+$1" ctrl+a ctrl+c
-    sleep 0.3
-    xclip -o -selection clipboard
-}
-start() {
-    "$latiflex" >>"$out/latiflex.log" 2>&1 &
-    app=$!
-    answer ADRESSE
-    answer WORTSTAMM 0
-    answer ENDUNG 12
-    answer WARNUNG
-    main=$(window "LATIFLEX 1 ")
-    xdotool windowactivate --sync "$main"
-}
 ende() { # ENDE (9240, 5280 twips: 616, 352 pixels) with whatever is open, then the exit
     xdotool windowactivate --sync "$main"
     xdotool mousemove --window "$main" 644 368 click 1
     for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$app" 2>/dev/null && fail "ENDE left the program running"
     wait "$app" || fail "the program ended with $?"
+    app=
 }
 
 # A teacher's lesson, as textbooks print the words; line 5 is refused by the rules.
@@ -112,7 +47,7 @@ declare -A formen=(
     ["amicus, amici/Dativ Plural"]=amicis ["amicus, amici/Akkusativ Plural"]=amicos
     ["amicus, amici/Vokativ Plural"]=amici ["amicus, amici/Ablativ Plural"]=amicis)
 
-start
+start_latiflex "$latiflex" "$out/latiflex.log"
 xdotool key ctrl+l
 lektionen=$(window Lektionen)
 xdotool windowactivate --sync "$lektionen"
@@ -185,7 +120,7 @@ ende
 
 db=$XDG_DATA_HOME/latiflex/lektionen.sqlite
 [ -f "$db" ] || fail "no database in $XDG_DATA_HOME/latiflex"
-start
+start_latiflex "$latiflex" "$out/latiflex.log"
 xdotool key ctrl+l
 lektionen=$(window Lektionen)
 xdotool windowactivate --sync "$lektionen"

@@ -5,7 +5,7 @@
 # OUT for inspection; a passing run removes them.
 # Usage: run.sh LATIFLEX TRANSCRIPT TOUR OUT [--screenshot FILE]
 set -euo pipefail
-latiflex=$1 transcript=$2 tour=$3 out=$4
+latiflex=$1 transcript=$2 tour=$3 out=$(realpath -m "$4")
 shift 4
 screenshot=
 if [ "${1:-}" = --screenshot ]; then screenshot=$2; fi
@@ -14,16 +14,8 @@ golden=$(cd "$(dirname "$0")/../golden" && pwd)
 source "$(dirname "$0")/xvfb.sh"
 require_tools Xvfb xdotool xwininfo openbox xprop
 
-rm -rf "$out"
-mkdir -p "$out"
-runtime=$(mktemp -d)
-xvfb=
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
-start_xvfb "$out" 2560x1600x24
+open_display "$out" 2560x1600x24
 
-# The lessons of this run lie in its own folder, never in the user's.
-export XDG_RUNTIME_DIR=$runtime XDG_DATA_HOME=$runtime/daten QT_QPA_PLATFORM=xcb
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 play() {
     local name=$1
     shift
@@ -32,16 +24,12 @@ play() {
 }
 # A window manager on the same display, for the titles; it is gone when this returns.
 with_openbox() {
-    openbox --sm-disable >"$out/openbox.log" 2>&1 &
-    local wm=$!
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
+    start_openbox "$out/openbox.log"
     local status=0
     "$@" || status=$?
-    kill $wm 2>/dev/null || true
-    wait $wm 2>/dev/null || true
+    kill "$wm" 2>/dev/null || true
+    wait "$wm" 2>/dev/null || true
+    wm=
     return $status
 }
 if play tour --shots "$out/scale1" &&

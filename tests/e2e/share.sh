@@ -7,76 +7,13 @@
 # the menu must hide the endings on page 1 and show them on page 2.
 # Usage: share.sh LATIFLEX SHOT OUT [--picture FILE]   (FILE: page 1 of the worksheet, PNG)
 set -euo pipefail
-latiflex=$(realpath "$1") shot=$(realpath "$2") out=$3
-shift 3
-picture=
-if [ "${1:-}" = --picture ]; then picture=$(realpath -m "$2"); fi
-
 source "$(dirname "$0")/xvfb.sh"
-require_tools Xvfb xdpyinfo xprop xdotool openbox xclip pdftotext pdftoppm tesseract
-
-rm -rf "$out"
-mkdir -p "$out/home"
-mkdir -m 700 "$out/run"
-out=$(realpath "$out")
-# A display of its own, away from :0, which other programs on a shared machine may take.
-# It is ours when its lock file names our Xvfb.
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-ours() { [ "$({ tr -d ' \n' <"/tmp/.X$display-lock"; } 2>/dev/null)" = "${pids[0]}" ]; }
-for _ in $(seq 10); do
-    display=$((200 + RANDOM % 700))
-    [ -e "/tmp/.X$display-lock" ] && continue
-    [ ${#pids[@]} -eq 0 ] || kill "${pids[0]}" 2>/dev/null || true
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$out/xvfb.log" &
-    pids=($!)
-    for _ in $(seq 50); do
-        ours && xdpyinfo -display ":$display" >/dev/null 2>&1 && break 2
-        kill -0 "${pids[0]}" 2>/dev/null || break
-        sleep 0.1
-    done
-done
-ours && xdpyinfo -display ":$display" >/dev/null 2>&1 || { echo "Xvfb did not start"; exit 1; }
+screen_arguments "$@"
+require_tools Xvfb xprop xdotool openbox xclip pdftotext pdftoppm tesseract
 
 # The print dialog offers its PDF in the home folder: a fresh one, as on a new machine.
-export DISPLAY=:$display HOME=$out/home XDG_RUNTIME_DIR=$out/run QT_QPA_PLATFORM=xcb
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
-cd "$HOME"
-openbox --sm-disable >"$out/openbox.log" 2>&1 &
-pids+=($!)
-# Windows mapped while openbox is still taking over the display may be lost with it.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+open_desktop "$out" 1280x1024x24
 
-fail() {
-    echo "FAILED: $*" >&2
-    for p in "${pids[@]}"; do
-        echo "process $p: $(ps -o args= -p "$p" 2>/dev/null || echo gone)" >&2
-    done
-    for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-        echo "window $w: $(xdotool getwindowname "$w" 2>/dev/null)" >&2
-    done
-    echo "kept in $out" >&2
-    exit 1
-}
-# The visible window named exactly $1 (a regular expression), once it is there.
-window() {
-    for _ in $(seq 200); do
-        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
-        [ -n "$w" ] && { echo "$w"; return; }
-        sleep 0.1
-    done
-    fail "no window named $1"
-}
-answer() { # confirms the box or prompt named $1, typing $2 first when given
-    local w
-    w=$(window "$1")
-    xdotool windowactivate --sync "$w"
-    [ -n "${2:-}" ] && xdotool type --delay 1 "$2"
-    xdotool key Return
-}
 # Waits until the file $1 is written whole.
 written() {
     for _ in $(seq 100); do
@@ -86,18 +23,8 @@ written() {
     fail "no PDF $1"
 }
 
-"$latiflex" >"$out/latiflex.log" 2>&1 &
-pids+=($!)
-answer ADRESSE
-answer WORTSTAMM 9
-answer ENDUNG 4
-answer WARNUNG
-main=$(window "LATIFLEX 1 ")
-xdotool windowactivate --sync "$main"
-# Twips at 96 dots per inch: SUBST at (8880, 240, 1215, 495), the pane at (840, 360, ...).
-xdotool mousemove --window "$main" 632 32 click 1
-answer '1\.Sg\.' rosa
-answer '2\.Sg\.' rosae
+start_latiflex "$latiflex" "$out/latiflex.log" 9 4
+decline rosa rosae
 sleep 0.3
 
 # The context menu, read from the screen.

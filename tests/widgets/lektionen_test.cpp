@@ -1,4 +1,5 @@
 #include "fakedialogs.h"
+#include "freshdatahome.h"
 #include "modal.h"
 #include "shell/lektionen.h"
 #include "widgets/lektionenwindow.h"
@@ -22,7 +23,6 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <memory>
 #include <set>
 
 using namespace latiflex;
@@ -84,13 +84,10 @@ QStringList zeilen(const QListWidget* liste) {
 class LektionenTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> daten_;
+    testing::FreshDataHome daten_;
 
 private slots:
-    void init() {
-        daten_ = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", daten_->path().toLocal8Bit());
-    }
+    void init() { daten_.renew(); }
 
     void shortcutOpensTheWindowForTheKeyboard() {
         Fenster f;
@@ -114,8 +111,8 @@ private slots:
             QVERIFY2(buchstaben.insert(text.at(i + 1).toLower()).second, qPrintable(text));
         }
         // Nothing is stored before the first word.
-        QVERIFY(
-            !QFile::exists(daten_->filePath(QStringLiteral("lektionen_test/lektionen.sqlite"))));
+        QVERIFY(!QFile::exists(
+            daten_.dir().filePath(QStringLiteral("lektionen_test/lektionen.sqlite"))));
     }
 
     // The pupil decides: the valid lines, or nothing; each refused line named with its number.
@@ -297,9 +294,11 @@ private slots:
     // A file in the data folder that is not this program's: the pupil reads why in a box,
     // the file is kept aside and the word is stored in a fresh database.
     void aForeignFileIsShownAndKeptAside() {
-        QDir().mkpath(daten_->filePath(QStringLiteral("lektionen_test")));
-        const QString pfad = daten_->filePath(QStringLiteral("lektionen_test/lektionen.sqlite"));
-        datei(*daten_, QStringLiteral("lektionen_test/lektionen.sqlite"), "Einkaufsliste: Brot");
+        QDir().mkpath(daten_.dir().filePath(QStringLiteral("lektionen_test")));
+        const QString pfad =
+            daten_.dir().filePath(QStringLiteral("lektionen_test/lektionen.sqlite"));
+        datei(daten_.dir(), QStringLiteral("lektionen_test/lektionen.sqlite"),
+              "Einkaufsliste: Brot");
         Fenster f({"rosa", "rosae"});
         QVERIFY(f.window.form().click("Befehl1"));
         f.window.findChild<QPushButton*>(QStringLiteral("Befehl1"))->click();
@@ -308,7 +307,7 @@ private slots:
         for (const std::string& m : f.dialoge.messages)
             gezeigt = gezeigt || m.starts_with("Die Datei der Lektionen war beschädigt");
         QVERIFY(gezeigt);
-        QStringList beiseite = QDir(daten_->filePath(QStringLiteral("lektionen_test")))
+        QStringList beiseite = QDir(daten_.dir().filePath(QStringLiteral("lektionen_test")))
                                    .entryList({QStringLiteral("lektionen.sqlite.*")});
         QVERIFY2(!beiseite.isEmpty(), qPrintable(QFileInfo(pfad).absolutePath()));
     }

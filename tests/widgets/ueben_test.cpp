@@ -1,4 +1,5 @@
 #include "fakedialogs.h"
+#include "freshdatahome.h"
 #include "widgets/mainwindow.h"
 #include "widgets/uebenwindow.h"
 
@@ -8,11 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
-#include <memory>
 
 using namespace latiflex;
 
@@ -66,14 +65,11 @@ void antworte(UebenWindow* u, const QString& text) {
 class UebenTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> daten_;
+    testing::FreshDataHome daten_;
 
 private slots:
     // Each test starts without lessons: the words it types are the first ever.
-    void init() {
-        daten_ = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", daten_->path().toLocal8Bit());
-    }
+    void init() { daten_.renew(); }
 
     void f5WithoutWordSaysSo() {
         testing::FakeDialogs dialoge({"0", "12"});
