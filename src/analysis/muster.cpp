@@ -38,8 +38,8 @@ std::vector<Muster> lesen() {
         const auto f = felder(zeile);
         if (f.size() < 6) continue;
         Muster m{f[0], f[1].empty() ? char(0) : f[1].front(), zahl(f[2]), zahl(f[3]), f[4], {}};
-        std::copy(f.begin() + 5, f.begin() + std::min<std::ptrdiff_t>(f.size(), 9),
-                  m.endungen.begin());
+        for (std::size_t i = 5; i < f.size() && i - 5 < m.endungen.size(); ++i)
+            m.endungen[i - 5] = f[i];
         muster.push_back(m);
     }
     return muster;

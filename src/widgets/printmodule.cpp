@@ -1,24 +1,20 @@
 // Qt's print support, in a module of its own that the program loads on the first print
 // (see Printer): linked into the program, it would be loaded at every start.
+#include "widgets/druckdokument.h"
+
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
-#include <QTextOption>
 
 namespace {
 
 // Whether the pages reached the printer or the file.
 bool drucke(const QString& html, QPrinter& printer) {
     QTextDocument dokument;
-    dokument.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
-    // A narrow column breaks its heading between words, never inside one.
-    QTextOption umbruch;
-    umbruch.setWrapMode(QTextOption::WordWrap);
-    dokument.setDefaultTextOption(umbruch);
-    dokument.setHtml(html);
+    latiflex::druckfertig(dokument, html, printer);
     dokument.print(&printer);
     if (printer.outputFormat() == QPrinter::PdfFormat)
         return QFileInfo(printer.outputFileName()).size() > 0;

@@ -1,5 +1,7 @@
+#include "analysis/bestimmung.h"
 #include "fakedialogs.h"
 #include "shell/tabelle.h"
+#include "widgets/druckdokument.h"
 #include "widgets/mainwindow.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
@@ -61,7 +63,7 @@ bool alsPdf(const QString& html, const QString& pfad) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pfad);
     QTextDocument dokument;
-    dokument.setHtml(html);
+    druckfertig(dokument, html, printer);
     dokument.print(&printer);
     return QFileInfo(pfad).size() > 0;
 }
@@ -116,6 +118,7 @@ private slots:
     void copyOfAHugeWordIsCut();
     void printedTableHoldsLabelsFormsAndColours();
     void worksheetHidesEndingsOnPageOne();
+    void lessonWorksheetKeepsHeadingsWithTheirTables();
 };
 
 void PaneMenuTest::initTestCase() {
@@ -282,6 +285,70 @@ void PaneMenuTest::worksheetHidesEndingsOnPageOne() {
     QVERIFY(loesung.contains(QStringLiteral("Lösung")));
     QVERIFY(loesung.contains(QStringLiteral("rosarum")));
     QVERIFY(hatFarbe(seitenBild(pdf, 2), endfarbe));
+}
+
+namespace {
+
+// Whether the last line of text on some page of the PDF (its page number left out) is set
+// larger than the smallest text on that page: a heading.
+bool ueberschriftUnten(const QString& pdf) {
+    static const QRegularExpression wort(QStringLiteral(
+        R"re(<word xMin="[^"]*" yMin="([^"]*)" xMax="[^"]*" yMax="([^"]*)">([^<]*)</word>)re"));
+    const QStringList seiten =
+        ausfuehren(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")})
+            .split(QStringLiteral("<page "));
+    for (const QString& seite : seiten.mid(1)) {
+        QMap<double, double> hoeheNachZeile; // the tallest word of each line, by its top
+        QMap<double, QString> textNachZeile;
+        for (auto it = wort.globalMatch(seite); it.hasNext();) {
+            const auto m = it.next();
+            const double oben = std::round(m.captured(1).toDouble());
+            double& hoehe = hoeheNachZeile[oben];
+            hoehe = std::max(hoehe, m.captured(2).toDouble() - m.captured(1).toDouble());
+            textNachZeile[oben] += m.captured(3);
+        }
+        if (!textNachZeile.isEmpty() && textNachZeile.last().toInt() > 0) {
+            hoeheNachZeile.remove(hoeheNachZeile.lastKey());
+            textNachZeile.remove(textNachZeile.lastKey());
+        }
+        if (hoeheNachZeile.isEmpty()) continue;
+        const auto hoehen = hoeheNachZeile.values();
+        if (hoeheNachZeile.last() > 1.15 * *std::min_element(hoehen.begin(), hoehen.end()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// A word's heading never stands last on a page with its table on the next: with these
+// words (a lesson of a class's first weeks) some headings would without care.
+void PaneMenuTest::lessonWorksheetKeepsHeadingsWithTheirTables() {
+    const std::vector<Eingabe> woerter{{"SUBST", {"nauta", "nautae"}},
+                                       {"SUBST", {"servus", "servi"}},
+                                       {"SUBST", {"puella", "puellae"}},
+                                       {"SUBST", {"rosa", "rosae"}},
+                                       {"SUBST", {"dominus", "domini"}},
+                                       {"ADJEKTIV", {"bonus", "bona", "bonum"}},
+                                       {"SUBST", {"rex", "regis"}},
+                                       {"VERBUM", {"amo", "amare", "amavi", "amatus"}},
+                                       {"SUBST", {"templum", "templi"}},
+                                       {"ADJEKTIV", {"acer", "acris", "acre"}},
+                                       {"SUBST", {"res", "rei"}},
+                                       {"SUBST", {"manus", "manus"}},
+                                       {"VERBUM", {"moneo", "monere", "monui", "monitus"}}};
+    std::vector<grammar::Paradigma> seiten;
+    for (const Eingabe& e : woerter)
+        for (grammar::Paradigma& p : analysis::seiten(e))
+            seiten.push_back(std::move(p));
+    std::vector<const grammar::Paradigma*> blaetter;
+    for (const grammar::Paradigma& p : seiten)
+        blaetter.push_back(&p);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("lektion.pdf"));
+    QVERIFY(
+        alsPdf(QString::fromStdString(Tabelle::lektionsblatt("Woche 1", blaetter, Farben{})), pdf));
+    QVERIFY(!ueberschriftUnten(pdf));
 }
 
 QTEST_MAIN(PaneMenuTest)
