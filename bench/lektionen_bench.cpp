@@ -7,6 +7,7 @@
 // a pupil's older program left it; opening it migrates it.
 #include "lauf.h"
 #include "lessons/database.h"
+#include "lessons/lektionsdatei.h"
 #include "shell/lektionen.h"
 
 #include <benchmark/benchmark.h>
@@ -25,21 +26,29 @@ constexpr int woerter = 10'000;
 constexpr int antworten = 1'000'000;
 constexpr int lektionen = 20;
 
+// The words the lessons are filled with, as a teacher's lesson file lists them.
+constexpr std::string_view vorratsdatei = R"(# Vorrat
+SUBST rosa, rosae
+SUBST dominus, domini
+SUBST templum, templi
+SUBST rex, regis
+SUBST senatus, senatus
+SUBST res, rei
+ADJEKTIV bonus, bona, bonum
+ADJEKTIV acer, acris, acre
+VERBUM laudo, laudare, laudavi, laudatus
+VERBUM moneo, monere, monui, monitus
+VERBUM rego, regere, rexi, rectus
+VERBUM audio, audire, audivi, auditus
+)";
+
 const std::vector<Eingabe>& vorrat() {
-    static const std::vector<Eingabe> v{
-        {"SUBST", {"rosa", "rosae"}},
-        {"SUBST", {"dominus", "domini"}},
-        {"SUBST", {"templum", "templi"}},
-        {"SUBST", {"rex", "regis"}},
-        {"SUBST", {"senatus", "senatus"}},
-        {"SUBST", {"res", "rei"}},
-        {"ADJEKTIV", {"bonus", "bona", "bonum"}},
-        {"ADJEKTIV", {"acer", "acris", "acre"}},
-        {"VERBUM", {"laudo", "laudare", "laudavi", "laudatus"}},
-        {"VERBUM", {"moneo", "monere", "monui", "monitus"}},
-        {"VERBUM", {"rego", "regere", "rexi", "rectus"}},
-        {"VERBUM", {"audio", "audire", "audivi", "auditus"}},
-    };
+    static const std::vector<Eingabe> v = [] {
+        std::vector<Eingabe> woerter;
+        for (const lektionen::Dateizeile& z : lektionen::lesen(vorratsdatei, "Vorrat").woerter)
+            woerter.push_back(z.eingabe);
+        return woerter;
+    }();
     return v;
 }
 

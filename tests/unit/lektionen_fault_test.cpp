@@ -9,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <sys/resource.h>
@@ -57,6 +58,36 @@ const Eingabe rosa{"SUBST", {"rosa", "rosae"}};
     ::_exit(0);
 }
 
+// A child process drilling: its id, and the pipe it writes each confirmed answer to.
+struct Kind {
+    pid_t pid;
+    int lesen;
+};
+
+// A child process running `drille` on `datei`; nothing when the pipe or the fork fails.
+std::optional<Kind> drillendesKind(const fs::path& datei, int antworten, std::uint32_t seed) {
+    int rohr[2];
+    if (::pipe(rohr) != 0) return std::nullopt;
+    const pid_t pid = ::fork();
+    if (pid < 0) return std::nullopt;
+    if (pid == 0) {
+        ::close(rohr[0]);
+        drille(datei, antworten, rohr[1], seed);
+    }
+    ::close(rohr[1]);
+    return Kind{pid, rohr[0]};
+}
+
+// All a child wrote, read up to its end; the pipe is closed then.
+std::string alles(int fd) {
+    std::string aus;
+    char puffer[4096];
+    for (ssize_t n; (n = ::read(fd, puffer, sizeof puffer)) > 0;)
+        aus.append(puffer, static_cast<std::size_t>(n));
+    ::close(fd);
+    return aus;
+}
+
 std::string integritaet(const fs::path& datei) {
     sqlite3* db = nullptr;
     sqlite3_open(datei.c_str(), &db);
@@ -88,24 +119,14 @@ TEST(Fehler, AbgebrochenAnZufaelligenStellen) {
     std::mt19937 zufall(20261209);
     std::string bestaetigt;
     for (int lauf = 0; lauf < 30; ++lauf) {
-        int rohr[2];
-        ASSERT_EQ(::pipe(rohr), 0);
-        const pid_t kind = ::fork();
-        ASSERT_GE(kind, 0);
-        if (kind == 0) {
-            ::close(rohr[0]);
-            drille(o.datei(), 1'000'000, rohr[1], static_cast<std::uint32_t>(lauf));
-        }
-        ::close(rohr[1]);
+        const auto kind = drillendesKind(o.datei(), 1'000'000, static_cast<std::uint32_t>(lauf));
+        ASSERT_TRUE(kind);
         ::usleep(std::uniform_int_distribution<useconds_t>(0, 40'000)(zufall));
-        ::kill(kind, SIGKILL);
+        ::kill(kind->pid, SIGKILL);
         int status = 0;
-        ::waitpid(kind, &status, 0);
+        ::waitpid(kind->pid, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended by itself: " << status;
-        char puffer[4096];
-        for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;)
-            bestaetigt.append(puffer, static_cast<std::size_t>(n));
-        ::close(rohr[0]);
+        bestaetigt += alles(kind->lesen);
 
         ASSERT_EQ(integritaet(o.datei()), "ok") << "run " << lauf;
         const std::string da = gespeichert(o.datei());
@@ -123,29 +144,17 @@ TEST(Fehler, ZweiProzesseZugleich) {
     for (int runde = 0; runde < 5; ++runde) {
         Ordner o("zwei" + std::to_string(runde));
         constexpr int jeder = 150;
-        std::vector<pid_t> kinder;
-        std::vector<int> lesen;
-        for (int k = 0; k < 2; ++k) {
-            int rohr[2];
-            ASSERT_EQ(::pipe(rohr), 0);
-            const pid_t kind = ::fork();
-            ASSERT_GE(kind, 0);
-            if (kind == 0) {
-                ::close(rohr[0]);
-                drille(o.datei(), jeder, rohr[1], static_cast<std::uint32_t>(k));
-            }
-            ::close(rohr[1]);
-            kinder.push_back(kind);
-            lesen.push_back(rohr[0]);
+        std::vector<Kind> kinder;
+        for (std::uint32_t k = 0; k < 2; ++k) {
+            const auto kind = drillendesKind(o.datei(), jeder, k);
+            ASSERT_TRUE(kind);
+            kinder.push_back(*kind);
         }
         std::size_t bestaetigt = 0;
         for (std::size_t k = 0; k < 2; ++k) {
-            char puffer[512];
-            for (ssize_t n; (n = ::read(lesen[k], puffer, sizeof puffer)) > 0;)
-                bestaetigt += static_cast<std::size_t>(n);
-            ::close(lesen[k]);
+            bestaetigt += alles(kinder[k].lesen).size();
             int status = 0;
-            ::waitpid(kinder[k], &status, 0);
+            ::waitpid(kinder[k].pid, &status, 0);
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
                 << "child " << k << ": " << status;
         }

@@ -1,10 +1,13 @@
-// The paradigm values of hard words, formed through the real commands: a form found by its
-// cell, with its stem, ending and German label. Expected forms are those of the Latin
-// grammar the program follows, not read off the code.
+// The paradigm values of hard words (harte_woerter.tsv), formed through the real commands: a
+// form found by its cell, named in German as the drill reads it, with its stem, ending and
+// label. Expected forms are those of the Latin grammar the program follows, not read off the
+// code.
+#include "drill/bezeichnungen.h"
 #include "grammar/bezeichnung.h"
 #include "lauf.h"
 #include "shell/beschriftung.h"
 #include "shell/form1.h"
+#include "tabellenzeilen.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +19,8 @@ namespace {
 using namespace grammar;
 
 struct Klick {
-    const char* control;
-    std::vector<const char*> antworten;
+    std::string control;
+    std::vector<std::string> antworten;
 };
 
 // Runs the clicks after a start-up with colours 0 and 12 and returns the page on view.
@@ -25,7 +28,7 @@ std::optional<Paradigma> seiteNach(const std::vector<Klick>& klicks) {
     Lauf lauf;
     auto& [log, pane, dialoge, form] = lauf;
     for (const Klick& k : klicks) {
-        for (const char* a : k.antworten)
+        for (const std::string& a : k.antworten)
             dialoge.push(Answer{a});
         EXPECT_TRUE(form.click(k.control)) << k.control;
     }
@@ -34,13 +37,48 @@ std::optional<Paradigma> seiteNach(const std::vector<Klick>& klicks) {
 }
 
 struct Fall {
-    const char* name;
+    std::string name;
     std::vector<Klick> klicks;
-    Zelle zelle;
-    const char* stamm;
-    const char* endung;
-    const char* bezeichnung;
+    std::string stamm;
+    std::string endung;
+    std::string bezeichnung;
 };
+
+// `text` cut at each `trenner`.
+std::vector<std::string> geteilt(const std::string& text, std::string_view trenner) {
+    std::vector<std::string> teile;
+    std::size_t von = 0;
+    for (std::size_t bis; (bis = text.find(trenner, von)) != std::string::npos;
+         von = bis + trenner.size())
+        teile.push_back(text.substr(von, bis - von));
+    teile.push_back(text.substr(von));
+    return teile;
+}
+
+// One click of the table: "verbum: laudo, laudare, laudavi, laudatus", or "prpass" alone.
+Klick klickAus(const std::string& text) {
+    const std::size_t doppelpunkt = text.find(": ");
+    if (doppelpunkt == std::string::npos) return {text, {}};
+    return {text.substr(0, doppelpunkt), geteilt(text.substr(doppelpunkt + 2), ", ")};
+}
+
+// The hard words of harte_woerter.tsv; a row that does not read stops the list there.
+std::vector<Fall> harteWoerter() {
+    std::vector<Fall> faelle;
+    for (const std::string& zeile : tabellenzeilen(UNIT_DIR "/harte_woerter.tsv")) {
+        std::istringstream in(zeile);
+        Fall f;
+        std::string klicks;
+        if (!(std::getline(in, f.name, '\t') && std::getline(in, klicks, '\t') &&
+              std::getline(in, f.stamm, '\t') && std::getline(in, f.endung, '\t') &&
+              std::getline(in, f.bezeichnung)))
+            break;
+        for (const std::string& klick : geteilt(klicks, " | "))
+            f.klicks.push_back(klickAus(klick));
+        faelle.push_back(std::move(f));
+    }
+    return faelle;
+}
 
 class FormInZelleTest : public ::testing::TestWithParam<Fall> {};
 
@@ -48,7 +86,9 @@ TEST_P(FormInZelleTest, StemEndingAndLabel) {
     const Fall& f = GetParam();
     const auto seite = seiteNach(f.klicks);
     ASSERT_TRUE(seite);
-    const auto formen = seite->formenIn(f.zelle);
+    const auto zelle = drill::zelleAus(f.bezeichnung);
+    ASSERT_TRUE(zelle) << f.bezeichnung;
+    const auto formen = seite->formenIn(*zelle);
     ASSERT_EQ(formen.size(), 1u);
     EXPECT_EQ(formen[0]->wortform, (Wortform{f.stamm, f.endung}));
     // The label the page gives the form under the pointer, found by its place on the page.
@@ -61,92 +101,9 @@ TEST_P(FormInZelleTest, StemEndingAndLabel) {
     EXPECT_EQ(label->bedeutung, f.bezeichnung);
 }
 
-const Zelle genPl = nomenZelle(Kasus::genitiv, Numerus::plural);
-const Zelle vokSg = nomenZelle(Kasus::vokativ, Numerus::singular);
-const Zelle nomSg = nomenZelle(Kasus::nominativ, Numerus::singular);
+TEST(ParadigmValue, EveryHardWordRead) { EXPECT_EQ(harteWoerter().size(), 16u); }
 
-const std::vector<Fall> harteWoerter{
-    Fall{"rosarum", {{"Befehl1", {"rosa", "rosae"}}}, genPl, "ros", "arum", "Genitiv Plural"},
-    Fall{"filiVocative", {{"Befehl1", {"filius", "filii"}}}, vokSg, "fil", "i", "Vokativ Singular"},
-    Fall{
-        "agerNominative", {{"Befehl1", {"ager", "agri"}}}, nomSg, "ag", "er", "Nominativ Singular"},
-    Fall{"urbiumIStem", {{"Befehl1", {"urbs", "urbis"}}}, genPl, "urb", "ium", "Genitiv Plural"},
-    Fall{"iuvenumNotIum",
-         {{"Befehl1", {"iuvenis", "iuvenis"}}},
-         genPl,
-         "iuven",
-         "um",
-         "Genitiv Plural"},
-    Fall{"mareWhole", {{"Befehl1", {"mare", "maris"}}}, nomSg, "mare", "", "Nominativ Singular"},
-    Fall{"acrisFeminine",
-         {{"Befehl4", {"acer", "acris", "acre"}}},
-         nomenZelle(Kasus::nominativ, Numerus::singular, Genus::femininum),
-         "acr",
-         "is",
-         "Femininum Nominativ Singular"},
-    Fall{"longaeFeminineGenitive",
-         {{"Befehl4", {"longus", "longa", "longum"}}},
-         nomenZelle(Kasus::genitiv, Numerus::singular, Genus::femininum),
-         "long",
-         "ae",
-         "Femininum Genitiv Singular"},
-    Fall{"miVocative",
-         {{"Befehl4", {"meus", "mea", "meum"}}},
-         nomenZelle(Kasus::vokativ, Numerus::singular, Genus::maskulinum),
-         "mi",
-         "",
-         "Maskulinum Vokativ Singular"},
-    Fall{"laudabimini",
-         {{"verbum", {"laudo", "laudare", "laudavi", "laudatus"}}, {"prpass", {}}},
-         verbZelle(Person::zweite, Numerus::plural, Tempus::futur1, Modus::indikativ,
-                   GenusVerbi::passiv),
-         "laudabi",
-         "mini",
-         "2. Person Plural Futur I Indikativ Passiv"},
-    Fall{"amatusEroIsFuturII",
-         {{"verbum", {"amo", "amare", "amavi", "amatus"}}, {"perfpass", {}}},
-         verbZelle(Person::erste, Numerus::singular, Tempus::futur2, Modus::indikativ,
-                   GenusVerbi::passiv),
-         "amatus ",
-         "ero",
-         "1. Person Singular Futur II Indikativ Passiv"},
-    Fall{"amaverintFuturII",
-         {{"verbum", {"amo", "amare", "amavi", "amatus"}}, {"perfakt", {}}},
-         verbZelle(Person::dritte, Numerus::plural, Tempus::futur2, Modus::indikativ,
-                   GenusVerbi::aktiv),
-         "amav",
-         "erint",
-         "3. Person Plural Futur II Indikativ Aktiv"},
-    Fall{"nonVisStemWithBlank",
-         {{"verbum", {"nolo", "nolle", "nolui", ""}}, {"prakt", {}}},
-         verbZelle(Person::zweite, Numerus::singular, Tempus::praesens, Modus::indikativ,
-                   GenusVerbi::aktiv),
-         "non vi",
-         "s",
-         "2. Person Singular Präsens Indikativ Aktiv"},
-    Fall{"volamConsonantFuture",
-         {{"verbum", {"volo", "velle", "volui", ""}}, {"prakt", {}}},
-         verbZelle(Person::erste, Numerus::singular, Tempus::futur1, Modus::indikativ,
-                   GenusVerbi::aktiv),
-         "vola",
-         "m",
-         "1. Person Singular Futur I Indikativ Aktiv"},
-    Fall{"hortatiDeponentPlural",
-         {{"verbum", {"hortor", "hortari", "hortatus sum"}}, {"perfpass", {}}},
-         verbZelle(Person::erste, Numerus::plural, Tempus::perfekt, Modus::indikativ,
-                   GenusVerbi::passiv),
-         "hortati   ",
-         "sumus",
-         "1. Person Plural Perfekt Indikativ Passiv"},
-    Fall{"sumWhole",
-         {{"verbum", {"sum", "esse", "fui"}}, {"prakt", {}}},
-         verbZelle(Person::dritte, Numerus::plural, Tempus::imperfekt, Modus::konjunktiv,
-                   GenusVerbi::aktiv),
-         "essent",
-         "",
-         "3. Person Plural Imperfekt Konjunktiv Aktiv"}};
-
-INSTANTIATE_TEST_SUITE_P(HardWords, FormInZelleTest, ::testing::ValuesIn(harteWoerter),
+INSTANTIATE_TEST_SUITE_P(HardWords, FormInZelleTest, ::testing::ValuesIn(harteWoerter()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A form in several cells is found in each; blank rows and early ends leave cells empty.

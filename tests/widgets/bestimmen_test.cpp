@@ -20,6 +20,19 @@ BestimmenWindow* f7(MainWindow& w) {
     return w.bestimmenWindow();
 }
 
+// The main window after its start-up, and the window "Bestimmen" F7 opened from it.
+struct Geoeffnet {
+    Geoeffnet() {
+        w.start();
+        meldungenVorher = dialoge.messages.size();
+        b = f7(w);
+    }
+    testing::FakeDialogs dialoge{{"0", "12"}};
+    MainWindow w{&dialoge};
+    std::size_t meldungenVorher = 0;
+    BestimmenWindow* b = nullptr;
+};
+
 } // namespace
 
 class BestimmenTest : public QObject {
@@ -27,26 +40,21 @@ class BestimmenTest : public QObject {
 
 private slots:
     void opensBeforeAnyWordWithNamedControls() {
-        testing::FakeDialogs dialoge({"0", "12"});
-        MainWindow w(&dialoge);
-        w.start();
-        const std::size_t meldungen = dialoge.messages.size();
-        BestimmenWindow* b = f7(w);
+        Geoeffnet g;
+        BestimmenWindow* b = g.b;
         QVERIFY(b);
         QVERIFY(b->isVisible());
         QCOMPARE(b->focusWidget(), b->feld());
         for (QWidget* c : b->findChildren<QWidget*>())
             if (c->focusPolicy() != Qt::NoFocus && c->isVisible() && c->parentWidget() == b)
                 QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
-        QCOMPARE(dialoge.messages.size(), meldungen); // no "no word yet" as for the drill
+        QCOMPARE(g.dialoge.messages.size(), g.meldungenVorher); // no "no word yet" as for the drill
     }
 
     // Typing shows the readings at once, grouped by entry; digits get "Keine Deutung".
     void readingsAppearAsThePupilTypes() {
-        testing::FakeDialogs dialoge({"0", "12"});
-        MainWindow w(&dialoge);
-        w.start();
-        BestimmenWindow* b = f7(w);
+        Geoeffnet g;
+        BestimmenWindow* b = g.b;
         QVERIFY(b);
         QTest::keyClicks(b->feld(), QStringLiteral("rosam"));
         QVERIFY(!b->deutungen().empty());
@@ -68,17 +76,15 @@ private slots:
     // Enter on a reading prints its paradigm as typing the dictionary forms would; the word
     // then counts as the pupil's own and comes first.
     void choosingPrintsTheParadigm() {
-        testing::FakeDialogs dialoge({"0", "12"});
-        MainWindow w(&dialoge);
-        w.start();
-        BestimmenWindow* b = f7(w);
+        Geoeffnet g;
+        BestimmenWindow* b = g.b;
         QVERIFY(b);
         b->feld()->setText(QStringLiteral("laudabimini"));
         QTest::keyClick(b->feld(), Qt::Key_Down);
         QCOMPARE(b->focusWidget(), b->liste());
         b->liste()->setCurrentItem(b->liste()->topLevelItem(0)->child(0));
         QTest::keyClick(b->liste(), Qt::Key_Return);
-        const grammar::Paradigma* p = w.form().seiten().aufSicht();
+        const grammar::Paradigma* p = g.w.form().seiten().aufSicht();
         QVERIFY(p);
         QCOMPARE(p->seite, std::string("PR.IMP.F1. PASS."));
         QCOMPARE(p->stichwoerter.front().wort, std::string("laudo"));

@@ -1,4 +1,6 @@
+#include "designedbuttons.h"
 #include "fakedialogs.h"
+#include "pixelcolour.h"
 #include "shell/form1.h"
 #include "widgets/mainwindow.h"
 #include "widgets/panewidget.h"
@@ -16,17 +18,9 @@ QRect twips(const QWidget& w, int left, int top, int width, int height) {
     return twipsRect(w, left, top, width, height);
 }
 
-// Whether some pixel in `area` is clearly of `colour` (glyph edges are blended).
+// Whether some pixel in `area` is clearly of `colour`.
 bool hasPixelOf(const QImage& image, const QRect& area, QColor colour) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor p = image.pixelColor(x, y);
-            if (std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) +
-                    std::abs(p.blue() - colour.blue()) <
-                90)
-                return true;
-        }
-    return false;
+    return testing::hasPixelOf(image, area, colour, 90);
 }
 
 } // namespace
@@ -56,26 +50,8 @@ void MainWindowTest::controls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("designed");
-    QTest::newRow("SUBST") << "Befehl1"
-                           << "SUBST" << QRect(8880, 240, 1215, 495);
-    QTest::newRow("ADJEKTIV") << "Befehl4"
-                              << "ADJEKTIV" << QRect(8880, 960, 1215, 495);
-    QTest::newRow("?") << "Befehl3"
-                       << "?" << QRect(7800, 240, 735, 1215);
-    QTest::newRow("VERBUM") << "verbum"
-                            << "VERBUM" << QRect(7920, 1680, 2175, 495);
-    QTest::newRow("prakt") << "prakt"
-                           << "PR.IMP.F1. AKT." << QRect(7920, 2400, 2175, 375);
-    QTest::newRow("prpass") << "prpass"
-                            << "PR.IMP.F1. PASS." << QRect(7920, 3000, 2175, 375);
-    QTest::newRow("perfakt") << "perfakt"
-                             << "PF.PLQPF.F2. AKT." << QRect(7920, 3600, 2175, 375);
-    QTest::newRow("perfpass") << "perfpass"
-                              << "PF.PLQPF.F2.PASS:" << QRect(7920, 4200, 2175, 375);
-    QTest::newRow("FARBEN") << "cmdfarb"
-                            << "FARBEN" << QRect(7920, 5280, 855, 495);
-    QTest::newRow("ENDE") << "Befehl2"
-                          << "ENDE" << QRect(9240, 5280, 855, 495);
+    for (const testing::DesignedButton& b : testing::designedButtons)
+        QTest::newRow(b.caption) << QString(b.name) << QString(b.caption) << b.twips;
 }
 
 void MainWindowTest::controls() {
@@ -112,8 +88,11 @@ void MainWindowTest::windowAndPane() {
 
 void MainWindowTest::tabOrder() {
     MainWindow window;
-    const QStringList expected{"Befehl1", "Befehl4",  "Befehl3", "verbum",  "prakt", "prpass",
-                               "perfakt", "perfpass", "cmdfarb", "Befehl2", "Bild1", "Befehl1"};
+    QStringList expected;
+    for (const testing::DesignedButton& b : testing::designedButtons)
+        expected << b.name;
+    expected << "Bild1"
+             << "Befehl1"; // the pane, then round to the first button
     auto* w = window.findChild<QWidget*>("Befehl1");
     for (const QString& name : expected) {
         QCOMPARE(w->objectName(), name);

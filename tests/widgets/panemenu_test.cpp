@@ -1,5 +1,6 @@
 #include "analysis/bestimmung.h"
 #include "fakedialogs.h"
+#include "pixelcolour.h"
 #include "shell/tabelle.h"
 #include "widgets/druckdokument.h"
 #include "widgets/mainwindow.h"
@@ -91,17 +92,9 @@ QImage seitenBild(const QString& pdf, int seite) {
     return QImage(stamm + QStringLiteral(".png"));
 }
 
-// Whether some pixel is clearly of `farbe` (glyph edges are blended with the paper).
+// Whether some pixel of the page is clearly of `farbe`.
 bool hatFarbe(const QImage& bild, QColor farbe) {
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x) {
-            const QColor p = bild.pixelColor(x, y);
-            if (std::abs(p.red() - farbe.red()) + std::abs(p.green() - farbe.green()) +
-                    std::abs(p.blue() - farbe.blue()) <
-                40)
-                return true;
-        }
-    return false;
+    return testing::hasPixelOf(bild, bild.rect(), farbe, 40);
 }
 
 } // namespace
