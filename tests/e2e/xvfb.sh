@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the end-to-end scripts (sourced, not run): the tools they need, a display of
 # their own, and the steps every run of the real program takes on it.
 
@@ -16,6 +17,7 @@ require_tools() {
 
 # The arguments of the scripts that read the screen, LATIFLEX SHOT OUT [--picture FILE]:
 # sets `latiflex`, `shot`, `out` and `picture` (empty without --picture), each absolute.
+# shellcheck disable=SC2034 # set for the script that calls it
 screen_arguments() {
     latiflex=$(realpath "$1") shot=$(realpath "$2") out=$(realpath -m "$3")
     picture=
@@ -66,7 +68,7 @@ open_desktop() {
     open_display "$1" "$2"
     mkdir -p "$1/home"
     export HOME=$1/home
-    cd "$HOME"
+    cd "$HOME" || exit 1
     start_openbox "$1/openbox.log"
 }
 
