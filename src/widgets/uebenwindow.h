@@ -63,8 +63,6 @@ private:
     void leereUrteil();
     /// Says in the verdict's place why nothing was judged.
     void zeigeHinweis(const QString& text);
-    /// Beside `haupt` where the screen has room, else over its pane: never over its buttons.
-    void platziereNeben(const QWidget& haupt);
     void fragen();
     void eingrenzen();
     void zeigeUrteil(const drill::Urteil& urteil);
