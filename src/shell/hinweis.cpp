@@ -276,6 +276,14 @@ std::optional<std::string> partizip(const Paradigma& p) {
     return text + (text::endsWith(klein, "um") ? " (nicht das Supinum)." : ".");
 }
 
+// All the dictionary forms typed into one prompt ("amo, amare, amavi"): each prompt takes one.
+std::optional<std::string> mehrereFormen(const Paradigma& p) {
+    for (const auto& s : p.stichwoerter)
+        if (s.wort.find(',') != std::string::npos)
+            return zitat(s.wort) + ": nur eine Form je Eingabe tippen.";
+    return std::nullopt;
+}
+
 // An infinitive from which the rules found no class: every tense page will say only
 // "Keine Formen vorhanden".
 std::optional<std::string> keineKlasse(const Paradigma& p) {
@@ -284,7 +292,10 @@ std::optional<std::string> keineKlasse(const Paradigma& p) {
         return std::nullopt;
     const std::string& praesens = p.stichwoerter[0].wort;
     if (praesens == "sum" || verbs::istVoloNoloMalo(praesens)) return std::nullopt;
-    return zitat(p.stichwoerter[1].wort) + ": keine Konjugation – das Programm kennt " +
+    const std::string& infinitiv = p.stichwoerter[1].wort;
+    return (infinitiv.empty() ? std::string("Kein Infinitiv getippt")
+                              : zitat(infinitiv) + ": keine Konjugation") +
+           " – das Programm kennt " +
            (istDeponens(p) ? "Infinitive auf -ari, -eri, -iri, -i."
                            : "Infinitive auf -are, -ere, -ire.");
 }
@@ -350,6 +361,7 @@ std::optional<std::string> seltenesPaar(const Paradigma& p) {
 } // namespace
 
 std::optional<std::string> warnung(const Paradigma& p) {
+    if (auto m = mehrereFormen(p)) return m;
     if (auto u = ursache(p)) return u;
     if (p.seite == "VERBUM") {
         if (auto k = keineKlasse(p)) return k;

@@ -2,6 +2,7 @@
 
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
+#include "widgets/fensterplatz.h"
 #include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
 
@@ -122,6 +123,11 @@ BestimmenWindow::BestimmenWindow(const Farben& farben, std::function<std::vector
 }
 
 void BestimmenWindow::oeffnen() {
+    // The first time beside the main window, so that a chosen reading shows in its pane.
+    if (!isVisible() && !platziert_ && parentWidget()) {
+        platziert_ = true;
+        platziereNeben(*this, *parentWidget());
+    }
     show();
     raise();
     activateWindow();

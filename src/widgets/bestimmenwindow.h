@@ -54,6 +54,7 @@ private:
     std::function<std::vector<Eingabe>()> eigene_;
     std::function<void(const analysis::Deutung&)> waehlen_;
     std::vector<analysis::Deutung> deutungen_;
+    bool platziert_ = false;
 
     QLineEdit* feld_;
     QTreeWidget* liste_;

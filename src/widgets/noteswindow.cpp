@@ -6,6 +6,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace latiflex {
 
@@ -19,6 +20,8 @@ NotesWindow::NotesWindow() {
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setGeometry(twipsRect(*this, 1680, 840, 7935, 3015));
+    // Tab leaves the notes for the button; Escape goes back as ZURÜCK does.
+    text1_->setTabChangesFocus(true);
 
     const Steuerelement& zurueck = *steuerelement("Command1");
     command1_ = new QPushButton(
@@ -27,6 +30,8 @@ NotesWindow::NotesWindow() {
     command1_->setGeometry(
         twipsRect(*this, zurueck.left, zurueck.top, zurueck.width, zurueck.height));
     setTabOrder(text1_, command1_);
+    auto* zurueckTaste = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(zurueckTaste, &QShortcut::activated, command1_, &QPushButton::click);
 
     // The designed client area (4680 x 3195 twips) hides most of its own controls, so the
     // window opens large enough for both, with the text box's left margin to its right and

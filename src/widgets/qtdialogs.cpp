@@ -1,5 +1,6 @@
 #include "widgets/qtdialogs.h"
 
+#include "widgets/fensterplatz.h"
 #include "widgets/noteswindow.h"
 #include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
@@ -107,6 +108,7 @@ void QtDialogs::showNotes() {
         });
     }
     notes_->show();
+    insBild(*notes_);
     notes_->raise();
     notes_->activateWindow();
 }

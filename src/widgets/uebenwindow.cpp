@@ -3,6 +3,7 @@
 #include "drill/bezeichnungen.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
+#include "widgets/fensterplatz.h"
 #include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
 
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace latiflex {
@@ -236,7 +236,10 @@ void UebenWindow::oeffnen() {
         geoeffnet_ = true;
         // Once lessons exist, the drill starts on what is due today.
         setUmfang(umfaenge_->count() > 1 ? Lektionen::Umfang::faellig : Lektionen::Umfang::lauf);
-        if (parentWidget()) platziereNeben(*parentWidget());
+        if (parentWidget()) {
+            adjustSize();
+            platziereNeben(*this, *parentWidget());
+        }
     }
     zeigeFaellig();
     show();
@@ -356,32 +359,6 @@ void UebenWindow::eingrenzen() {
 void UebenWindow::leereUrteil() {
     urteil_->clear();
     urteil_->setAccessibleDescription({});
-}
-
-void UebenWindow::platziereNeben(const QWidget& haupt) {
-    adjustSize();
-    const QRect h = haupt.frameGeometry();
-    const QScreen* bildschirm = haupt.screen();
-    const QRect frei = bildschirm ? bildschirm->availableGeometry() : QRect();
-    // The window's frame is not known before it is shown: room for a title bar and borders.
-    const QSize rahmen = frameGeometry().size().expandedTo(size() + QSize(8, 32));
-    const int abstand = 8;
-    const std::array<QPoint, 4> stellen{QPoint(h.right() + 1 + abstand, h.top()),
-                                        QPoint(h.left() - abstand - rahmen.width(), h.top()),
-                                        QPoint(h.left(), h.bottom() + 1 + abstand),
-                                        QPoint(h.left(), h.top() - abstand - rahmen.height())};
-    for (const QPoint& p : stellen)
-        if (frei.isEmpty() || frei.contains(QRect(p, rahmen))) {
-            move(p);
-            return;
-        }
-    // No room beside the main window: over its pane, never over its buttons.
-    int knoepfe = h.right();
-    for (const QPushButton* b : haupt.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
-        knoepfe = std::min(knoepfe, b->mapToGlobal(QPoint(0, 0)).x());
-    QPoint p(std::max(frei.left(), knoepfe - rahmen.width() - abstand), h.top());
-    p.setY(std::clamp(p.y(), frei.top(), std::max(frei.top(), frei.bottom() - rahmen.height())));
-    move(p);
 }
 
 void UebenWindow::fragen() {

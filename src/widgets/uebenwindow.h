@@ -61,8 +61,6 @@ private:
     void pruefen();
     void loesungZeigen();
     void leereUrteil();
-    /// Beside `haupt` where the screen has room, else over its pane: never over its buttons.
-    void platziereNeben(const QWidget& haupt);
     void fragen();
     void eingrenzen();
     void zeigeUrteil(const drill::Urteil& urteil);

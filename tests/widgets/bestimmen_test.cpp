@@ -1,4 +1,5 @@
 #include "fakedialogs.h"
+#include "knoepfefrei.h"
 #include "widgets/bestimmenwindow.h"
 #include "widgets/mainwindow.h"
 
@@ -49,6 +50,14 @@ private slots:
             if (c->focusPolicy() != Qt::NoFocus && c->isVisible() && c->parentWidget() == b)
                 QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
         QCOMPARE(g.dialoge.messages.size(), g.meldungenVorher); // no "no word yet" as for the drill
+    }
+
+    // Beside the main window where there is room, never over its buttons, so that a chosen
+    // reading can be seen in the pane.
+    void opensOffTheButtons() {
+        Geoeffnet g;
+        QVERIFY(g.b);
+        QCOMPARE(verdeckteKnoepfe(*g.b, g.w), QStringList());
     }
 
     // Typing shows the readings at once, grouped by entry; digits get "Keine Deutung".

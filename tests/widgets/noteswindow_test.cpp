@@ -18,6 +18,7 @@ private slots:
     void notesShowTheirSevenLinesInOneWindow();
     void mainWindowStaysUsable();
     void zurueckHidesTheNotes();
+    void keyboardReachesZurueckAndEscapeGoesBack();
     void farbenPaintsTheNewBackground();
     void endeClosesBothWindows();
 
@@ -76,6 +77,21 @@ void NotesWindowTest::zurueckHidesTheNotes() {
     click("Befehl3");
     QCOMPARE(window_->dialoge().notes(), notes);
     QVERIFY(notes->isVisible());
+}
+
+// Tab leaves the notes for ZURÜCK instead of typing a tab; Escape goes back as ZURÜCK does.
+void NotesWindowTest::keyboardReachesZurueckAndEscapeGoesBack() {
+    click("Befehl3");
+    NotesWindow* notes = window_->dialoge().notes();
+    const QString text = notes->text1()->toPlainText();
+    notes->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(notes)); // shortcuts reach active windows only
+    notes->text1()->setFocus();
+    QTest::keyClick(notes->text1(), Qt::Key_Tab);
+    QCOMPARE(notes->text1()->toPlainText(), text);
+    QCOMPARE(notes->focusWidget(), notes->command1());
+    QTest::keyClick(notes->command1(), Qt::Key_Escape);
+    QVERIFY(!notes->isVisible());
 }
 
 void NotesWindowTest::farbenPaintsTheNewBackground() {
