@@ -1,6 +1,7 @@
 #include "widgets/uebenwindow.h"
 
 #include "drill/bezeichnungen.h"
+#include "drill/vergleich.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 #include "widgets/fensterplatz.h"
@@ -189,6 +190,9 @@ QWidget* UebenWindow::merkmalAuswahl() {
     for (const Merkmal m : alleMerkmale) {
         auto* box = new QComboBox(bestimmen_);
         merkmalFelder[index(m)].fuelle(box);
+        // Nothing is chosen until the pupil chooses: a list's first entry is no answer.
+        box->setPlaceholderText(QStringLiteral("–"));
+        box->setCurrentIndex(-1);
         auto* titel = new QLabel(QString::fromUtf8(merkmalFelder[index(m)].titel), bestimmen_);
         titel->setBuddy(box);
         box->setAccessibleName(titel->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
@@ -361,6 +365,11 @@ void UebenWindow::leereUrteil() {
     urteil_->setAccessibleDescription({});
 }
 
+void UebenWindow::zeigeHinweis(const QString& text) {
+    urteil_->setText(text.toHtmlEscaped());
+    urteil_->setAccessibleDescription(text);
+}
+
 void UebenWindow::fragen() {
     const drill::Frage* f = uebung_->frage();
     frage_->setText(qtext(uebung_->frageText()));
@@ -370,6 +379,8 @@ void UebenWindow::fragen() {
     antwort_->setEnabled(f && !bestimmen);
     bestimmen_->setVisible(bestimmen);
     QWidget* zuerst = antwort_;
+    for (QComboBox* box : merkmale_)
+        box->setCurrentIndex(-1);
     if (bestimmen) {
         zuerst = nullptr;
         for (const Merkmal m : alleMerkmale) {
@@ -386,12 +397,27 @@ void UebenWindow::pruefen() {
     if (!f) return;
     std::optional<drill::Urteil> urteil;
     if (f->art == drill::Fragenart::bilden) {
-        urteil = uebung_->antworte(antwort_->text().toStdString());
+        const std::string text = antwort_->text().toStdString();
+        // Return in an empty field is no answer: nothing is judged, counted or stored.
+        if (drill::normiert(text).empty()) {
+            zeigeHinweis(QStringLiteral("Bitte eine Form eingeben."));
+            antwort_->setFocus();
+            return;
+        }
+        urteil = uebung_->antworte(text);
     } else {
         using enum Merkmal;
         const auto box = [this](Merkmal m) { return merkmale_[index(m)]; };
-        Zelle z;
         const Wortart wortart = f->seite->wortart;
+        std::vector<Merkmal> leer;
+        for (const Merkmal m : alleMerkmale)
+            if (gefragt(wortart, m) && box(m)->currentIndex() < 0) leer.push_back(m);
+        if (!leer.empty()) {
+            zeigeHinweis(QStringLiteral("Bitte %1 wählen.").arg(qtext(drill::namen(leer))));
+            box(leer.front())->setFocus();
+            return;
+        }
+        Zelle z;
         z.numerus = gewaehlt<Numerus>(box(numerus));
         if (gefragt(wortart, genus)) z.genus = gewaehlt<Genus>(box(genus));
         if (gefragt(wortart, kasus)) z.kasus = gewaehlt<Kasus>(box(kasus));
