@@ -13,17 +13,12 @@ const grammar::Form& formDer(const Frage& f) {
     return f.seite->bloecke.at(f.block).formen.at(f.form);
 }
 
-// The dimensions asked of a form of `wortart`, the last joined by "und": "Kasus und Numerus".
+// The dimensions asked of a form of `wortart`: "Kasus und Numerus".
 std::string wasBestimmen(grammar::Wortart wortart) {
-    std::vector<std::string_view> namen;
+    std::vector<Merkmal> gesucht;
     for (const Merkmal m : alleMerkmale)
-        if (gefragt(wortart, m)) namen.push_back(name(m));
-    std::string text;
-    for (std::size_t i = 0; i < namen.size(); ++i) {
-        if (i > 0) text += i + 1 == namen.size() ? " und " : ", ";
-        text += namen[i];
-    }
-    return text;
+        if (gefragt(wortart, m)) gesucht.push_back(m);
+    return namen(gesucht);
 }
 
 } // namespace
@@ -34,6 +29,15 @@ std::string_view name(Merkmal merkmal) {
         "Genus", "Kasus", "Person", "Numerus", "Tempus", "Modus", "Genus verbi"};
     static_assert(static_cast<std::size_t>(Merkmal::genusVerbi) + 1 == alleMerkmale.size());
     return namen.at(static_cast<std::size_t>(merkmal));
+}
+
+std::string namen(const std::vector<Merkmal>& merkmale) {
+    std::string text;
+    for (std::size_t i = 0; i < merkmale.size(); ++i) {
+        if (i > 0) text += i + 1 == merkmale.size() ? " und " : ", ";
+        text += name(merkmale[i]);
+    }
+    return text;
 }
 
 bool gefragt(grammar::Wortart wortart, Merkmal merkmal) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace latiflex::drill {
 
@@ -23,6 +24,9 @@ inline constexpr std::array alleMerkmale{Merkmal::genus,     Merkmal::kasus,  Me
 
 /// The dimension's German name: "Genus", "Kasus", ..., "Genus verbi".
 std::string_view name(Merkmal merkmal);
+
+/// The dimensions' names in the order given, the last joined by "und": "Kasus und Numerus".
+std::string namen(const std::vector<Merkmal>& merkmale);
 
 /// Whether a question to name the cell of a form of `wortart` asks for `merkmal`: case and
 /// number of a noun, gender too of an adjective; person, number, tense, mood and voice of a

@@ -189,6 +189,9 @@ QWidget* UebenWindow::merkmalAuswahl() {
     for (const Merkmal m : alleMerkmale) {
         auto* box = new QComboBox(bestimmen_);
         merkmalFelder[index(m)].fuelle(box);
+        // Nothing is chosen until the pupil chooses: a list's first entry is no answer.
+        box->setPlaceholderText(QStringLiteral("–"));
+        box->setCurrentIndex(-1);
         auto* titel = new QLabel(QString::fromUtf8(merkmalFelder[index(m)].titel), bestimmen_);
         titel->setBuddy(box);
         box->setAccessibleName(titel->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
@@ -361,6 +364,11 @@ void UebenWindow::leereUrteil() {
     urteil_->setAccessibleDescription({});
 }
 
+void UebenWindow::zeigeHinweis(const QString& text) {
+    urteil_->setText(text.toHtmlEscaped());
+    urteil_->setAccessibleDescription(text);
+}
+
 void UebenWindow::fragen() {
     const drill::Frage* f = uebung_->frage();
     frage_->setText(qtext(uebung_->frageText()));
@@ -370,6 +378,8 @@ void UebenWindow::fragen() {
     antwort_->setEnabled(f && !bestimmen);
     bestimmen_->setVisible(bestimmen);
     QWidget* zuerst = antwort_;
+    for (QComboBox* box : merkmale_)
+        box->setCurrentIndex(-1);
     if (bestimmen) {
         zuerst = nullptr;
         for (const Merkmal m : alleMerkmale) {
@@ -390,8 +400,16 @@ void UebenWindow::pruefen() {
     } else {
         using enum Merkmal;
         const auto box = [this](Merkmal m) { return merkmale_[index(m)]; };
-        Zelle z;
         const Wortart wortart = f->seite->wortart;
+        std::vector<Merkmal> leer;
+        for (const Merkmal m : alleMerkmale)
+            if (gefragt(wortart, m) && box(m)->currentIndex() < 0) leer.push_back(m);
+        if (!leer.empty()) {
+            zeigeHinweis(QStringLiteral("Bitte %1 wählen.").arg(qtext(drill::namen(leer))));
+            box(leer.front())->setFocus();
+            return;
+        }
+        Zelle z;
         z.numerus = gewaehlt<Numerus>(box(numerus));
         if (gefragt(wortart, genus)) z.genus = gewaehlt<Genus>(box(genus));
         if (gefragt(wortart, kasus)) z.kasus = gewaehlt<Kasus>(box(kasus));

@@ -61,6 +61,8 @@ private:
     void pruefen();
     void loesungZeigen();
     void leereUrteil();
+    /// Says in the verdict's place why nothing was judged.
+    void zeigeHinweis(const QString& text);
     void fragen();
     void eingrenzen();
     void zeigeUrteil(const drill::Urteil& urteil);

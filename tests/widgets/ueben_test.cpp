@@ -55,6 +55,18 @@ UebenWindow* uebenUeberRosa(MainWindow& w) {
     return w.uebenWindow();
 }
 
+// The main window with rosa declined and the drill open over it, its questions chosen by
+// `seed`.
+struct RosaDrill {
+    explicit RosaDrill(const char* seed) { qputenv("LATIFLEX_UEBEN_SEED", seed); }
+    testing::FakeDialogs dialoge{{"0", "12", "rosa", "rosae"}};
+    MainWindow w{&dialoge};
+    UebenWindow* u = uebenUeberRosa(w);
+    template <typename T> T* teil(const char* name) const {
+        return genannt<T>(u, QString::fromUtf8(name));
+    }
+};
+
 void antworte(UebenWindow* u, const QString& text) {
     auto* antwort = genannt<QLineEdit>(u, QStringLiteral("Antwort"));
     antwort->setText(text);
@@ -154,6 +166,50 @@ private slots:
         QCOMPARE(genannt<QLabel>(u, QStringLiteral("Stand"))->text(), stand);
         QVERIFY(urteil->text().isEmpty());
         QVERIFY(urteil->accessibleDescription().isEmpty());
+    }
+
+    // Bestimmen: every list starts empty for each question, and an answer with a list left
+    // empty is not judged but says what is missing.
+    void bestimmenJudgesNothingWhileAListIsEmpty_data() {
+        QTest::addColumn<QString>("kasus");
+        QTest::addColumn<QString>("numerus");
+        QTest::addColumn<QString>("hinweis");
+        QTest::newRow("nothing chosen") << ""
+                                        << ""
+                                        << "Bitte Kasus und Numerus wählen.";
+        QTest::newRow("no number") << "Nominativ"
+                                   << ""
+                                   << "Bitte Numerus wählen.";
+        QTest::newRow("no case") << ""
+                                 << "Singular"
+                                 << "Bitte Kasus wählen.";
+    }
+    void bestimmenJudgesNothingWhileAListIsEmpty() {
+        QFETCH(QString, kasus);
+        QFETCH(QString, numerus);
+        QFETCH(QString, hinweis);
+        const RosaDrill d("5");
+        d.teil<QComboBox>("Art der Frage")->setCurrentIndex(1);
+        auto* kasusListe = d.teil<QComboBox>("Kasus");
+        auto* numerusListe = d.teil<QComboBox>("Numerus");
+        auto* stand = d.teil<QLabel>("Stand");
+        auto* urteil = d.teil<QLabel>("Ergebnis");
+        for (int frage = 0; frage < 2; ++frage) {
+            QCOMPARE(kasusListe->currentIndex(), -1);
+            QCOMPARE(numerusListe->currentIndex(), -1);
+            kasusListe->setCurrentIndex(kasusListe->findText(kasus));
+            numerusListe->setCurrentIndex(numerusListe->findText(numerus));
+            const QString vorher = stand->text();
+            QTest::keyClick(kasusListe, Qt::Key_Return);
+            QCOMPARE(stand->text(), vorher);
+            QCOMPARE(urteil->accessibleDescription(), hinweis);
+            QCOMPARE(d.u->focusWidget(), kasus.isEmpty() ? kasusListe : numerusListe);
+            kasusListe->setCurrentIndex(kasusListe->findText(QStringLiteral("Genitiv")));
+            numerusListe->setCurrentIndex(numerusListe->findText(QStringLiteral("Plural")));
+            QTest::keyClick(kasusListe, Qt::Key_Return);
+            QVERIFY2(stand->text().endsWith(QStringLiteral(" von %1 richtig").arg(frage + 1)),
+                     qPrintable(stand->text()));
+        }
     }
 
     // "Lösung zeigen": the right form, counted wrong, and the cell is asked again soon.
