@@ -42,11 +42,30 @@ constexpr int rahmenHoehe = 405;
 
 } // namespace
 
-QtDialogs::QtDialogs(QWidget* mainWindow) : mainWindow_(mainWindow) {}
+QtDialogs::QtDialogs(QWidget* mainWindow) : mainWindow_(mainWindow) {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        fokus_ = QObject::connect(app, &QApplication::focusChanged, mainWindow_,
+                                  [this](QWidget*, QWidget* jetzt) {
+                                      if (jetzt) fokusIn(jetzt->window());
+                                  });
+}
 
-QtDialogs::~QtDialogs() = default;
+QtDialogs::~QtDialogs() { QObject::disconnect(fokus_); }
 
-QWidget* QtDialogs::parent() const { return mainWindow_->isVisible() ? mainWindow_ : nullptr; }
+void QtDialogs::fokusIn(QWidget* fenster) {
+    // A box or prompt is no place to return to; a window of the main window's own is.
+    if (fenster->isModal() || fenster->windowType() == Qt::Popup) return;
+    for (QWidget* w = fenster; w; w = w->parentWidget())
+        if (w == mainWindow_) {
+            arbeitsfenster_ = fenster;
+            return;
+        }
+}
+
+QWidget* QtDialogs::parent() const {
+    if (!mainWindow_->isVisible()) return nullptr;
+    return arbeitsfenster_ && arbeitsfenster_->isVisible() ? arbeitsfenster_.data() : mainWindow_;
+}
 
 void QtDialogs::setOuterSize(int widthTwips, int heightTwips) {
     mainWindow_->resize(twipsToPixels(widthTwips - rahmenBreite, mainWindow_->logicalDpiX()),

@@ -2,16 +2,20 @@
 
 #include "interfaces/dialogs.h"
 
+#include <QMetaObject>
+#include <QPointer>
+#include <QWidget>
+
 #include <functional>
 #include <memory>
-
-class QWidget;
 
 namespace latiflex {
 
 class NotesWindow;
 
-/// The dialogs as real Qt windows, modal to the main window once it is shown.
+/// The dialogs as real Qt windows, modal to the window the pupil works in once the main window
+/// is shown: the main window, or a window of its own ("Lektionen", "Üben") that had the focus
+/// last, so closing a box gives the focus back to where the pupil was.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* mainWindow);
@@ -35,8 +39,12 @@ public:
 private:
     /// Dialogs during start-up have no parent: the main window is not shown yet.
     QWidget* parent() const;
+    /// Remembers `fenster` when it is the main window or a modeless window of its own.
+    void fokusIn(QWidget* fenster);
 
     QWidget* mainWindow_;
+    QPointer<QWidget> arbeitsfenster_;
+    QMetaObject::Connection fokus_;
     std::unique_ptr<NotesWindow> notes_;
     std::function<void()> command1_;
 };

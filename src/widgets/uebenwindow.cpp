@@ -1,6 +1,7 @@
 #include "widgets/uebenwindow.h"
 
 #include "drill/bezeichnungen.h"
+#include "drill/vergleich.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 #include "widgets/fensterplatz.h"
@@ -396,7 +397,14 @@ void UebenWindow::pruefen() {
     if (!f) return;
     std::optional<drill::Urteil> urteil;
     if (f->art == drill::Fragenart::bilden) {
-        urteil = uebung_->antworte(antwort_->text().toStdString());
+        const std::string text = antwort_->text().toStdString();
+        // Return in an empty field is no answer: nothing is judged, counted or stored.
+        if (drill::normiert(text).empty()) {
+            zeigeHinweis(QStringLiteral("Bitte eine Form eingeben."));
+            antwort_->setFocus();
+            return;
+        }
+        urteil = uebung_->antworte(text);
     } else {
         using enum Merkmal;
         const auto box = [this](Merkmal m) { return merkmale_[index(m)]; };

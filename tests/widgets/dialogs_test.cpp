@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,7 @@ private slots:
     void messageBoxShowsTitleTextAndIcon();
     void messageBoxIsWiderThanItsTitle_data();
     void messageBoxIsWiderThanItsTitle();
+    void boxesBelongToTheWindowInFocus();
     void colourDialogStartsWithGivenColour();
     void notesWindowIsCreatedOnce();
 
@@ -124,6 +126,43 @@ void DialogsTest::messageBoxIsWiderThanItsTitle() {
     dialoge_.messageBox("Kein Eintrag", 48, title.toStdString());
     QVERIFY2(width >= metrics.horizontalAdvance(title) + 4 * metrics.height(),
              qPrintable(QString::number(width)));
+}
+
+// A box belongs to the window the pupil works in, so closing it gives that window the focus
+// back: not the main window behind a window of its own ("Lektionen"), not a prompt.
+void DialogsTest::boxesBelongToTheWindowInFocus() {
+    QWidget haupt;
+    QtDialogs dialoge(&haupt);
+    auto* knopf = new QLineEdit(&haupt);
+    QDialog lektionen(&haupt);
+    auto* liste = new QLineEdit(&lektionen);
+    haupt.show();
+    lektionen.show();
+    QWidget* eltern = nullptr;
+    const auto box = [&] {
+        eltern = nullptr;
+        answerNext<QMessageBox>([&](QMessageBox& b) {
+            eltern = b.parentWidget();
+            b.button(QMessageBox::Ok)->click();
+        });
+        dialoge.messageBox("Die Datei enthält kein Wort.", exclamation, "LEKTIONEN");
+        return eltern;
+    };
+    lektionen.activateWindow();
+    liste->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&lektionen));
+    QCOMPARE(box(), &lektionen);
+    // A second box after the first still belongs to the lessons window.
+    QCOMPARE(box(), &lektionen);
+    haupt.activateWindow();
+    knopf->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&haupt));
+    QCOMPARE(box(), &haupt);
+    lektionen.activateWindow();
+    liste->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&lektionen));
+    lektionen.hide();
+    QCOMPARE(box(), &haupt);
 }
 
 void DialogsTest::colourDialogStartsWithGivenColour() {

@@ -212,6 +212,28 @@ private slots:
         }
     }
 
+    // Bilden: Return in an empty field judges, counts and stores nothing; the field keeps
+    // the focus and the question stays.
+    void anEmptyAnswerIsNoAnswer_data() {
+        QTest::addColumn<QString>("antwort");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks") << "   ";
+        QTest::newRow("tab") << "\t";
+    }
+    void anEmptyAnswerIsNoAnswer() {
+        QFETCH(QString, antwort);
+        const RosaDrill d("5");
+        auto* frage = d.teil<QLabel>("Frage");
+        const QString vorher = frage->text();
+        antworte(d.u, antwort);
+        QCOMPARE(d.teil<QLabel>("Ergebnis")->accessibleDescription(),
+                 QStringLiteral("Bitte eine Form eingeben."));
+        QCOMPARE(d.teil<QLabel>("Stand")->text(), QStringLiteral("0 von 0 richtig"));
+        QCOMPARE(d.u->uebung().gestellt(), 0);
+        QCOMPARE(frage->text(), vorher);
+        QCOMPARE(d.u->focusWidget(), d.teil<QLineEdit>("Antwort"));
+    }
+
     // "Lösung zeigen": the right form, counted wrong, and the cell is asked again soon.
     void solutionShowsTheFormAndTheCellComesBack() {
         qputenv("LATIFLEX_UEBEN_SEED", "3");
