@@ -115,7 +115,7 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     oeffnen_ = knopf(QStringLiteral("Ö&ffnen"), this, &LektionenWindow::oeffneWort);
     oeffnen_->setToolTip(QStringLiteral("Zeigt das Wort im Hauptfenster, wie Eintippen es zeigt."));
     verschieben_ = knopf(QStringLiteral("&Verschieben…"), this, &LektionenWindow::verschieben);
-    entfernen_ = knopf(QStringLiteral("&Entfernen"), this, &LektionenWindow::entfernen);
+    entfernen_ = knopf(QStringLiteral("&Entfernen…"), this, &LektionenWindow::entfernen);
     imDrill_ = knopf(QStringLiteral("&Üben"), this, &LektionenWindow::imDrillUmschalten);
     imDrill_->setCheckable(true);
     imDrill_->setToolTip(QStringLiteral("Eingedrückt: das Wort wird geübt."));
@@ -239,13 +239,15 @@ void LektionenWindow::zeigeWoerter() {
     tage_->clear();
     if (lektion) {
         for (const lektionen::Wort& w : lektionen_.woerter(*lektion)) {
-            QString text = kurz(lektionen::zeile(w.eingabe));
+            const QString zeile = kurz(lektionen::zeile(w.eingabe));
+            QString text = zeile;
             if (w.zellen > 0)
                 text += QStringLiteral(" – %1 von %2 gelernt").arg(w.gelernt).arg(w.zellen);
             if (!w.imDrill) text += QStringLiteral(" – wird nicht geübt");
             auto* item = new QListWidgetItem(text, woerter_);
             item->setData(Qt::UserRole, QVariant::fromValue<qint64>(w.id));
             item->setData(Qt::UserRole + 1, w.imDrill);
+            item->setData(Qt::UserRole + 2, zeile);
             if (wort && *wort == w.id) woerter_->setCurrentItem(item);
         }
         if (!woerter_->currentItem() && woerter_->count() > 0) woerter_->setCurrentRow(0);
@@ -305,19 +307,25 @@ void LektionenWindow::umbenennen() {
     melde();
 }
 
+bool LektionenWindow::bestaetigt(const QString& titel, const QString& frage) {
+    QMessageBox box(QMessageBox::Question, titel,
+                    frage + QStringLiteral(" Das lässt sich nicht rückgängig machen."),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void LektionenWindow::loeschen() {
     const auto lektion = gewaehlteLektion();
     if (!lektion || liste_->count() < 2) return;
     const QString name = kurz(lektionsName(*lektion).toStdString());
-    QMessageBox frage(QMessageBox::Question, QStringLiteral("Lektion löschen"),
-                      QStringLiteral("Die Lektion „%1“ mit %2 Wörtern und allen Antworten dazu "
-                                     "löschen? Das lässt sich nicht rückgängig machen.")
-                          .arg(name)
-                          .arg(woerter_->count()),
-                      QMessageBox::Yes | QMessageBox::No, this);
-    frage.setTextFormat(Qt::PlainText);
-    frage.setDefaultButton(QMessageBox::No);
-    if (frage.exec() != QMessageBox::Yes) return;
+    if (!bestaetigt(QStringLiteral("Lektion löschen"),
+                    QStringLiteral("Die Lektion „%1“ mit %2 Wörtern und allen Antworten dazu "
+                                   "löschen?")
+                        .arg(name)
+                        .arg(woerter_->count())))
+        return;
     const bool geloescht = lektionen_.loeschen(*lektion);
     aktualisieren();
     melde(geloescht ? QStringLiteral("Lektion „%1“ gelöscht.").arg(name) : QString());
@@ -366,7 +374,12 @@ void LektionenWindow::verschieben() {
 void LektionenWindow::entfernen() {
     const auto wort = gewaehltesWort();
     if (!wort) return;
-    const QString text = woerter_->currentItem()->text();
+    const QString text = woerter_->currentItem()->data(Qt::UserRole + 2).toString();
+    if (!bestaetigt(QStringLiteral("Wort entfernen"),
+                    QStringLiteral("Das Wort „%1“ mit allen Antworten dazu aus der Lektion "
+                                   "entfernen?")
+                        .arg(text)))
+        return;
     const int zeile = woerter_->currentRow();
     lektionen_.entfernen(*wort);
     aktualisieren();

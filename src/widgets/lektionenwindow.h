@@ -22,8 +22,8 @@ class Dialogs;
  * the drill, opens a word in the main window's pane, imports and exports lesson files,
  * exports cards for Anki and prints a lesson as one worksheet. Modeless and usable with the
  * keyboard alone: Alt with the underlined letter reaches every control, Enter on a word
- * opens it, Del deletes, F2 renames. Everything it shows and changes goes through
- * `Lektionen`; typed names and words are shown as text, never as markup.
+ * opens it, Del deletes a lesson or removes a word (asking first), F2 renames. Everything it shows
+ * and changes goes through `Lektionen`; typed names and words are shown as text, never as markup.
  */
 class LektionenWindow final : public QDialog {
     Q_OBJECT
@@ -65,6 +65,9 @@ private:
     void zeigeWoerter();
     void neu();
     void umbenennen();
+    /// Asks `frage` (ending "Das lässt sich nicht rückgängig machen."); No is the default,
+    /// Escape answers No. True when the pupil answers Yes.
+    bool bestaetigt(const QString& titel, const QString& frage);
     void loeschen();
     void alsAktuelle();
     void oeffneWort();

@@ -202,6 +202,45 @@ private slots:
         QVERIFY(zeilen(liste).join(' ').contains(QStringLiteral("Meine Wörter")));
     }
 
+    // Removing a word asks first, as deleting a lesson does; No and Escape keep it.
+    void removingAWordAsksFirst_data() {
+        QTest::addColumn<int>("antwort"); // 0: Escape
+        QTest::addColumn<QStringList>("bleiben");
+        const QStringList beide{"SUBST rosa, rosae", "SUBST amicus, amici"};
+        QTest::newRow("Nein") << int(QMessageBox::No) << beide;
+        QTest::newRow("Escape") << 0 << beide;
+        QTest::newRow("Ja") << int(QMessageBox::Yes) << QStringList{"SUBST amicus, amici"};
+    }
+    void removingAWordAsksFirst() {
+        QFETCH(int, antwort);
+        QFETCH(QStringList, bleiben);
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenWindow* l = f.lektionen();
+        QVERIFY(l->importieren(datei(ordner, QStringLiteral("a.txt"),
+                                     "# Nomen\nSUBST rosa, rosae\nSUBST amicus, amici\n")));
+        auto* woerter = genannt<QListWidget>(l, QStringLiteral("Wörter der Lektion"));
+        woerter->setCurrentRow(0);
+        QString frage;
+        testing::answerNext<QMessageBox>([&](QMessageBox& box) {
+            frage = box.text();
+            if (antwort == 0)
+                QTest::keyClick(&box, Qt::Key_Escape);
+            else
+                box.button(static_cast<QMessageBox::StandardButton>(antwort))->click();
+        });
+        l->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(l));
+        woerter->setFocus();
+        QTest::keyClick(woerter, Qt::Key_Delete);
+        QVERIFY2(frage.startsWith(QStringLiteral("Das Wort „SUBST rosa, rosae“")),
+                 qPrintable(frage));
+        QStringList woerterDanach;
+        for (const QString& z : zeilen(woerter))
+            woerterDanach << z.section(QStringLiteral(" – "), 0, 0);
+        QCOMPARE(woerterDanach, bleiben);
+    }
+
     // A worksheet of a verb: a line for name and date, the four tense pages with blanks,
     // then the key with every form.
     void worksheetHoldsEveryPageThenTheKey() {
