@@ -22,6 +22,9 @@ using grammar::Stichwort;
 using grammar::Tempus;
 using grammar::Zelle;
 
+// Longer than any Latin word, even a compound of the comedies.
+constexpr std::size_t laengstesWort = 64;
+
 // A typed word as the line quotes it: a huge one shows its beginning and end.
 std::string zitat(std::string_view wort) { return "»" + text::kurz(wort, 40) + "«"; }
 
@@ -223,9 +226,10 @@ std::optional<std::string> ursache(const Paradigma& p) {
         if (sauber[i].wort != p.stichwoerter[i].wort) anders.push_back(i);
     }
     if (anders.empty()) return std::nullopt;
-    // No Latin word is that long; forming a huge word's pages again would only stall the line.
-    if (std::ranges::any_of(p.stichwoerter,
-                            [](const Stichwort& w) { return text::letterCount(w.wort) > 64; }))
+    // Forming a huge word's pages again would only stall the line (zuLang names it first).
+    if (std::ranges::any_of(p.stichwoerter, [](const Stichwort& w) {
+            return text::letterCount(w.wort) > laengstesWort;
+        }))
         return std::nullopt;
     // Whether the rules read `s` into another page than the typed forms; after "VERBUM",
     // into another verb: one of its tense pages differs.
@@ -274,6 +278,15 @@ std::optional<std::string> partizip(const Paradigma& p) {
     std::string text = zitat(typed) + ": gefragt ist das Partizip auf -us";
     if (text::endsWith(klein, "um")) text += ", also " + zitat(text::lessOrEmpty(sauber, 2) + "us");
     return text + (text::endsWith(klein, "um") ? " (nicht das Supinum)." : ".");
+}
+
+// A form longer than any Latin word: pasted text or a finger on a key. The rules form it,
+// but it joins no lesson unless the pupil adds it on purpose.
+std::optional<std::string> zuLang(const Paradigma& p) {
+    for (const auto& s : p.stichwoerter)
+        if (text::letterCount(s.wort) > laengstesWort)
+            return zitat(s.wort) + ": so lang ist kein lateinisches Wort.";
+    return std::nullopt;
 }
 
 // All the dictionary forms typed into one prompt ("amo, amare, amavi"): each prompt takes one.
@@ -362,6 +375,7 @@ std::optional<std::string> seltenesPaar(const Paradigma& p) {
 
 std::optional<std::string> warnung(const Paradigma& p) {
     if (auto m = mehrereFormen(p)) return m;
+    if (auto l = zuLang(p)) return l;
     if (auto u = ursache(p)) return u;
     if (p.seite == "VERBUM") {
         if (auto k = keineKlasse(p)) return k;
