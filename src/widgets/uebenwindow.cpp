@@ -59,6 +59,9 @@ constexpr std::array<MerkmalFeld, 7> merkmalFelder{{
 static_assert(alleMerkmale.size() == merkmalFelder.size() &&
               static_cast<std::size_t>(Merkmal::genusVerbi) + 1 == alleMerkmale.size());
 
+// Lines of text the verdict has room for before it grows.
+constexpr int urteilZeilen = 4;
+
 constexpr std::size_t index(Merkmal m) { return static_cast<std::size_t>(m); }
 
 template <typename E> E gewaehlt(const QComboBox* box) {
@@ -174,6 +177,12 @@ QLayout* UebenWindow::formular() {
     urteil_ = lesbar(this);
     urteil_->setTextFormat(Qt::RichText);
     urteil_->setAutoFillBackground(true);
+    urteil_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for the longest verdict, a verb's two cells and where the answer differs, from
+    // the start: the form below it does not move from one verdict to the next.
+    const QMargins rand = urteil_->contentsMargins();
+    urteil_->setFixedHeight(urteilZeilen * urteil_->fontMetrics().lineSpacing() + rand.top() +
+                            rand.bottom() + 2 * urteil_->margin());
     betitelt(raster, 3, QStringLiteral("&Ergebnis:"), urteil_);
 
     stand_ = new QLabel(this);
@@ -343,6 +352,7 @@ void UebenWindow::weglassen() {
     leereUrteil();
     urteil_->setText(html(text::kurz(wort, 80)) + QStringLiteral(" wird nicht mehr geübt."));
     urteil_->setAccessibleDescription(qtext(wort) + QStringLiteral(" wird nicht mehr geübt."));
+    passeUrteilAn();
     fragen();
     zeigeFaellig();
 }
@@ -368,6 +378,13 @@ void UebenWindow::leereUrteil() {
 void UebenWindow::zeigeHinweis(const QString& text) {
     urteil_->setText(text.toHtmlEscaped());
     urteil_->setAccessibleDescription(text);
+    passeUrteilAn();
+}
+
+void UebenWindow::passeUrteilAn() {
+    // A verdict longer than the room reserved (a narrow window) makes the room taller for good.
+    const int noetig = urteil_->heightForWidth(urteil_->width());
+    if (noetig > urteil_->height()) urteil_->setFixedHeight(noetig);
 }
 
 void UebenWindow::fragen() {
@@ -455,6 +472,7 @@ void UebenWindow::zeigeUrteil(const drill::Urteil& u) {
     urteil_->setPalette(p);
     urteil_->setAccessibleDescription(qtext(u.text()));
     stand_->setText(qtext(uebung_->stand()));
+    passeUrteilAn();
 }
 
 } // namespace latiflex

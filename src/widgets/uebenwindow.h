@@ -63,6 +63,8 @@ private:
     void leereUrteil();
     /// Says in the verdict's place why nothing was judged.
     void zeigeHinweis(const QString& text);
+    /// Makes the verdict's room tall enough for its text; it never shrinks.
+    void passeUrteilAn();
     void fragen();
     void eingrenzen();
     void zeigeUrteil(const drill::Urteil& urteil);

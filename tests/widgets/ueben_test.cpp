@@ -234,6 +234,34 @@ private slots:
         QCOMPARE(d.u->focusWidget(), d.teil<QLineEdit>("Antwort"));
     }
 
+    // Every verdict shows whole, and the verdict's room keeps its height from one to the
+    // next, so nothing below it moves.
+    void everyVerdictShowsWholeInTheSameRoom() {
+        const RosaDrill d("5");
+        auto* urteil = d.teil<QLabel>("Ergebnis");
+        QTest::qWait(20);
+        const int hoehe = urteil->height();
+        const auto ganz = [&](const char* schritt) {
+            QTest::qWait(20);
+            QVERIFY2(!urteil->text().isEmpty(), schritt);
+            QVERIFY2(urteil->heightForWidth(urteil->width()) <= urteil->height(), schritt);
+            QVERIFY2(urteil->height() == hoehe, schritt);
+        };
+        antworte(d.u, rosa.at(gefragteZelle(d.u)));
+        ganz("right");
+        antworte(d.u, QStringLiteral("rosxyz"));
+        ganz("wrong");
+        d.teil<QPushButton>("Lösung zeigen")->click();
+        ganz("solution");
+        antworte(d.u, QString());
+        ganz("no answer");
+        d.teil<QComboBox>("Art der Frage")->setCurrentIndex(1);
+        d.teil<QComboBox>("Kasus")->setCurrentIndex(0);
+        d.teil<QComboBox>("Numerus")->setCurrentIndex(0);
+        d.teil<QPushButton>("Prüfen")->click();
+        ganz("named");
+    }
+
     // "Lösung zeigen": the right form, counted wrong, and the cell is asked again soon.
     void solutionShowsTheFormAndTheCellComesBack() {
         qputenv("LATIFLEX_UEBEN_SEED", "3");
