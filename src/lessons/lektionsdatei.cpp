@@ -137,12 +137,19 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
         }
         const auto blank = inhalt.find(' ');
         const std::string_view befehl = inhalt.substr(0, blank);
-        if (std::find(befehle.begin(), befehle.end(), befehl) == befehle.end()) {
+        // A teacher may write the command as a word of the text: "Subst".
+        const auto gefunden = std::find_if(befehle.begin(), befehle.end(), [&](auto b) {
+            return std::equal(
+                b.begin(), b.end(), befehl.begin(), befehl.end(), [](char gross, char c) {
+                    return c == gross || (c >= 'a' && c <= 'z' && c - 'a' + 'A' == gross);
+                });
+        });
+        if (gefunden == befehle.end()) {
             ablehnen("„" + anfang(befehl, 20) +
                      "“ ist kein Befehl; eine Zeile beginnt mit SUBST, ADJEKTIV oder VERBUM.");
             continue;
         }
-        Eingabe eingabe{std::string(befehl), {}};
+        Eingabe eingabe{std::string(*gefunden), {}};
         std::string_view rest =
             blank == std::string_view::npos ? std::string_view{} : inhalt.substr(blank + 1);
         bool leer = rest.empty();

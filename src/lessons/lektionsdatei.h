@@ -14,9 +14,9 @@
 ///     ADJEKTIV bonus, bona, bonum
 ///     VERBUM laudo, laudare, laudavi, laudatus
 ///
-/// One word a line: the caption of its command, a blank, and the answers as typed at the
-/// command's prompts joined by ", ". The first `#` line names the lesson (else the file's
-/// name without its ending); other `#` lines and empty lines are ignored.
+/// One word a line: the caption of its command (in any case), a blank, and the answers as
+/// typed at the command's prompts joined by ", ". The first `#` line names the lesson (else
+/// the file's name without its ending); other `#` lines and empty lines are ignored.
 namespace latiflex::lektionen {
 
 /// Largest file read, in bytes: a lesson of thousands of words fits many times over.
@@ -58,8 +58,8 @@ struct Lektionsdatei {
 /**
  * Reads a lesson file's bytes. `dateiname` names the lesson when no comment does. A line
  * that is not valid UTF-8, holds control or direction-changing characters, is too long,
- * names no command ("SUBST", "ADJEKTIV", "VERBUM") or holds an empty answer is refused with
- * its number. Whether the rules accept the word is not checked here.
+ * names no command ("SUBST", "ADJEKTIV", "VERBUM", in any case) or holds an empty answer is refused
+ * with its number. Whether the rules accept the word is not checked here.
  */
 Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname);
 

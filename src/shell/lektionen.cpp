@@ -1,6 +1,7 @@
 #include "shell/lektionen.h"
 
 #include "drill/bezeichnungen.h"
+#include "drill/vergleich.h"
 #include "grammar/bezeichnung.h"
 #include "lessons/anki.h"
 #include "shell/hinweis.h"
@@ -479,7 +480,11 @@ Lektionen::Import Lektionen::pruefen(const std::filesystem::path& pfad) {
 Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_view dateiname) {
     const lektionen::Lektionsdatei datei = lektionen::lesen(bytes, dateiname);
     Import import{datei.name, {}, datei.abgelehnt, datei.fehler};
-    for (const auto& z : datei.woerter) {
+    for (auto z : datei.woerter) {
+        // Vowel marks and stray blanks as a textbook prints them are read as the drill reads
+        // a typed form; the lesson keeps the cleaned word.
+        for (std::string& antwort : z.eingabe.antworten)
+            antwort = drill::bereinigt(antwort);
         const Gebildet g = bilden(z.eingabe);
         std::optional<std::string> grund;
         if (!g.meldungen.empty())

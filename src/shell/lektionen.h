@@ -132,8 +132,10 @@ public:
         std::vector<lektionen::Ablehnung> abgelehnt;
         std::string fehler; ///< set when the whole file is refused
     };
-    /// Reads and checks the file `pfad`: every word is run through its command as typing it
-    /// would, and a line the rules refuse carries the program's own message.
+    /// Reads and checks the file `pfad`: every word, its vowel marks and stray blanks
+    /// cleaned as the drill cleans a typed form (`drill::bereinigt`), is run through its
+    /// command as typing it would, and a line the rules refuse carries the program's own
+    /// message.
     Import pruefen(const std::filesystem::path& pfad);
     /// The same for a file's bytes.
     Import pruefenText(std::string_view bytes, std::string_view dateiname);
