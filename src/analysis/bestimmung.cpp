@@ -238,19 +238,14 @@ std::vector<Paradigma> seiten(const Eingabe& eingabe) {
     return ergebnis;
 }
 
-std::vector<Eingabe> eigeneWoerter(const Seiten& seiten) {
-    std::vector<Eingabe> woerter;
-    for (const auto& p : seiten.alle()) {
-        Eingabe e{p->wortart == grammar::Wortart::substantiv ? "SUBST"
-                  : p->wortart == grammar::Wortart::adjektiv ? "ADJEKTIV"
-                                                             : "VERBUM",
-                  {}};
-        for (const auto& s : p->stichwoerter)
-            e.antworten.push_back(s.wort);
-        if (std::find(woerter.begin(), woerter.end(), e) == woerter.end())
-            woerter.push_back(std::move(e));
-    }
-    return woerter;
+Eingabe eingabe(const Paradigma& seite) {
+    Eingabe e{seite.wortart == grammar::Wortart::substantiv ? "SUBST"
+              : seite.wortart == grammar::Wortart::adjektiv ? "ADJEKTIV"
+                                                            : "VERBUM",
+              {}};
+    for (const auto& s : seite.stichwoerter)
+        e.antworten.push_back(s.wort);
+    return e;
 }
 
 std::string woerter(const Eingabe& eingabe) {

@@ -4,7 +4,6 @@
 #include "grammar/paradigma.h"
 #include "grammar/wortform.h"
 #include "grammar/zelle.h"
-#include "interfaces/seiten.h"
 
 #include <string>
 #include <string_view>
@@ -44,8 +43,8 @@ std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Einga
 /// a page a command refuses is left out.
 std::vector<grammar::Paradigma> seiten(const Eingabe& eingabe);
 
-/// The words of the run's pages as the pupil entered them, each once, oldest first.
-std::vector<Eingabe> eigeneWoerter(const Seiten& seiten);
+/// The word of a page as the pupil entered it: its command and typed dictionary forms.
+Eingabe eingabe(const grammar::Paradigma& seite);
 
 /// The dictionary forms as the pupil would type them, joined by ", " ("rosa, rosae"); a
 /// prompt left empty at the end is left out.

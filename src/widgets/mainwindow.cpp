@@ -1,6 +1,7 @@
 #include "widgets/mainwindow.h"
 
 #include "interfaces/prompt.h"
+#include "shell/eigenewoerter.h"
 #include "shell/hinweis.h"
 #include "shell/lektionen.h"
 #include "shell/steuerelemente.h"
@@ -180,13 +181,7 @@ void MainWindow::bestimmen() {
 
 const std::vector<Eingabe>& MainWindow::eigeneWoerter() {
     if (eigene_) return *eigene_;
-    // This run's words first, then those of every lesson, each once.
-    std::vector<Eingabe> woerter = analysis::eigeneWoerter(form_.seiten());
-    for (const auto& lektion : lektionen_->lektionen())
-        for (const auto& wort : lektionen_->woerter(lektion.id))
-            if (std::find(woerter.begin(), woerter.end(), wort.eingabe) == woerter.end())
-                woerter.push_back(wort.eingabe);
-    return eigene_.emplace(std::move(woerter));
+    return eigene_.emplace(latiflex::eigeneWoerter(form_.seiten(), lektionen_.get()));
 }
 
 void MainWindow::zeige(const analysis::Deutung& d) {

@@ -134,6 +134,7 @@ QLayout* UebenWindow::artZeile() {
     zeile->addWidget(art_, 1);
     connect(art_, &QComboBox::currentIndexChanged, this, [this](int i) {
         uebung_->setAuswahl(static_cast<drill::Auswahl>(i));
+        uebung_->leereStand();
         uebung_->naechsteFrage();
         leereUrteil();
         fragen();
@@ -365,6 +366,7 @@ void UebenWindow::eingrenzen() {
         drill::eingrenzungAus(woerter.join(' ').toStdString()).value_or(drill::Eingrenzung{});
     uebung_->setEingrenzung(e);
     if (lektionen_ && lektion_) lektionen_->setEingrenzung(*lektion_, e);
+    uebung_->leereStand();
     uebung_->naechsteFrage();
     leereUrteil();
     fragen();

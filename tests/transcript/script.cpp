@@ -5,6 +5,7 @@
 #include "grammar/bezeichnung.h"
 #include "lessons/datum.h"
 #include "recorder.h"
+#include "shell/eigenewoerter.h"
 #include "shell/form1.h"
 #include "shell/hinweis.h"
 #include "shell/lektionen.h"
@@ -48,12 +49,7 @@ std::optional<Rgb> readColour(std::string_view rest) {
 // lessons, of every lesson.
 void analyse(const std::string& text, const Seiten& seiten, Lektionen* lektionen,
              std::ostream& log) {
-    std::vector<Eingabe> eigene = analysis::eigeneWoerter(seiten);
-    if (lektionen)
-        for (const auto& lektion : lektionen->lektionen())
-            for (const auto& wort : lektionen->woerter(lektion.id))
-                if (std::find(eigene.begin(), eigene.end(), wort.eingabe) == eigene.end())
-                    eigene.push_back(wort.eingabe);
+    const std::vector<Eingabe> eigene = eigeneWoerter(seiten, lektionen);
     const auto deutungen = analysis::bestimmen(text, eigene);
     for (const auto& d : deutungen)
         log << "reading " << quoted(d.klasse) << ' ' << quoted(analysis::woerter(d.eingabe)) << ' '
