@@ -290,7 +290,9 @@ void LektionenWindow::neu() {
     const auto id = lektionen_.anlegen(name.toStdString());
     aktualisieren();
     if (id) waehle(*id);
-    melde(id ? QStringLiteral("Lektion „%1“ angelegt.").arg(kurz(name.toStdString())) : QString());
+    // The store makes a name that is taken unique ("Meine Wörter (2)"): say the one it keeps.
+    melde(id ? QStringLiteral("Lektion „%1“ angelegt.").arg(kurz(lektionsName(*id).toStdString()))
+             : QString());
 }
 
 void LektionenWindow::umbenennen() {
@@ -302,9 +304,12 @@ void LektionenWindow::umbenennen() {
                                                lektionsName(*lektion), &ok)
                              .trimmed();
     if (!ok || name.isEmpty()) return;
-    lektionen_.umbenennen(*lektion, name.toStdString());
+    const QString alt = kurz(lektionsName(*lektion).toStdString());
+    const bool umbenannt = lektionen_.umbenennen(*lektion, name.toStdString());
     aktualisieren();
-    melde();
+    melde(umbenannt ? QStringLiteral("Lektion „%1“ heißt jetzt „%2“.")
+                          .arg(alt, kurz(lektionsName(*lektion).toStdString()))
+                    : QString());
 }
 
 bool LektionenWindow::bestaetigt(const QString& titel, const QString& frage) {
