@@ -163,6 +163,26 @@ private slots:
         QVERIFY(urteil->accessibleDescription().isEmpty());
     }
 
+    // The arrow keys step through the lists above the question: each step may ask anew,
+    // but the focus stays in the list.
+    void arrowsStepThroughTheLists_data() {
+        QTest::addColumn<QString>("liste");
+        QTest::newRow("Üben über") << "Üben über";
+        QTest::newRow("Art der Frage") << "Art der Frage";
+    }
+    void arrowsStepThroughTheLists() {
+        QFETCH(QString, liste);
+        const RosaDrill d("5");
+        auto* box = genannt<QComboBox>(d.u, liste);
+        box->setFocus();
+        const int von = box->currentIndex();
+        QVERIFY(box->count() >= von + 3);
+        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentIndex(), von + 2);
+        QCOMPARE(d.u->focusWidget(), box);
+    }
+
     // Bestimmen: every list starts empty for each question, and an answer with a list left
     // empty is not judged but says what is missing.
     void bestimmenJudgesNothingWhileAListIsEmpty_data() {
