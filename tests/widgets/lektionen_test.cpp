@@ -242,7 +242,10 @@ private slots:
         QCOMPARE(woerterDanach, bleiben);
     }
 
-    // The status line names the lesson as the store keeps it, and a rename says so.
+    // The status line names the lesson as the store keeps it, and a rename says so. Each
+    // prompt is wide enough for its whole title: the title in bold and room for an icon and
+    // three buttons with their margins, six times the height of a line of text (at four, the
+    // window manager cut "Lektion umbenennen" to "Lektio… ennen").
     void statusNamesTheLessonAsKept_data() {
         QTest::addColumn<QString>("neu");
         QTest::addColumn<QString>("angelegt");
@@ -262,8 +265,14 @@ private slots:
         QVERIFY(f.window.form().click("Befehl1"));
         LektionenWindow* l = f.lektionen();
         auto* meldung = genannt<QLabel>(l, QStringLiteral("Meldung"));
-        const auto tippe = [](const QString& text) {
-            testing::answerNext<QInputDialog>([text](QInputDialog& d) {
+        QFont fett = QApplication::font();
+        fett.setBold(true);
+        const QFontMetrics metrik(fett);
+        QStringList zuSchmal;
+        const auto tippe = [&](const QString& text) {
+            testing::answerNext<QInputDialog>([&, text](QInputDialog& d) {
+                if (d.width() < metrik.horizontalAdvance(d.windowTitle()) + 6 * metrik.height())
+                    zuSchmal << d.windowTitle();
                 d.setTextValue(text);
                 d.accept();
             });
@@ -274,6 +283,14 @@ private slots:
         tippe(QStringLiteral("Wiederholung"));
         genannt<QPushButton>(l, QStringLiteral("Umbenennen"))->click();
         QCOMPARE(meldung->text(), umbenannt);
+        auto* woerter = genannt<QListWidget>(l, QStringLiteral("Wörter der Lektion"));
+        genannt<QListWidget>(l, QStringLiteral("Lektionen"))->setCurrentRow(0);
+        QCOMPARE(woerter->count(), 1);
+        woerter->setCurrentRow(0);
+        tippe(QStringLiteral("Wiederholung"));
+        genannt<QPushButton>(l, QStringLiteral("Verschieben"))->click();
+        QCOMPARE(woerter->count(), 0);
+        QCOMPARE(zuSchmal, QStringList());
     }
 
     // A worksheet of a verb: a line for name and date, the four tense pages with blanks,
