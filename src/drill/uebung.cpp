@@ -228,9 +228,13 @@ void Uebung::weglassen() {
     naechsteFrage();
 }
 
-void Uebung::neuBeginnen() {
+void Uebung::leereStand() {
     richtig_ = 0;
     gestellt_ = 0;
+}
+
+void Uebung::neuBeginnen() {
+    leereStand();
     nummer_ = 0;
     wiederholungen_.clear();
     vorige_.reset();

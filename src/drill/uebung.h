@@ -85,6 +85,8 @@ public:
 
     /// Starts again: score and loop emptied, a new first question.
     void neuBeginnen();
+    /// Empties the score ("0 von 0 richtig"); the cells answered wrong still come back.
+    void leereStand();
 
     int richtig() const { return richtig_; }
     int gestellt() const { return gestellt_; }

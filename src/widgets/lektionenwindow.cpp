@@ -5,6 +5,7 @@
 #include "lessons/lektionsdatei.h"
 #include "shell/tabelle.h"
 #include "widgets/printer.h"
+#include "widgets/qtdialogs.h"
 #include "widgets/qtext.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -73,6 +75,29 @@ template <typename Handler>
 void kuerzel(const QKeySequence& taste, QWidget* ziel, LektionenWindow* fenster, Handler wenn) {
     auto* k = new QShortcut(taste, ziel, nullptr, nullptr, Qt::WidgetShortcut);
     QObject::connect(k, &QShortcut::activated, fenster, wenn);
+}
+
+/// The text typed, or the entry chosen from `auswahl`, in a prompt of `parent` wide enough
+/// for the window manager to show its whole title; nothing when the pupil cancels.
+std::optional<QString> fragen(QWidget* parent, const QString& titel, const QString& frage,
+                              const QString& vorgabe, const QStringList& auswahl = {}) {
+    QInputDialog prompt(parent);
+    prompt.setWindowTitle(titel);
+    prompt.setLabelText(frage);
+    if (auswahl.isEmpty()) {
+        prompt.setInputMode(QInputDialog::TextInput);
+        prompt.setTextValue(vorgabe);
+    } else {
+        prompt.setComboBoxItems(auswahl);
+        prompt.setComboBoxEditable(false);
+    }
+    // The prompt sizes itself to its field (asking its size lays it out); a layout item no
+    // narrower than the title keeps it wide enough for the window manager to show the title.
+    static_cast<void>(prompt.sizeHint());
+    if (QLayout* layout = prompt.layout())
+        layout->addItem(new QSpacerItem(titleBarWidth(titel), 0));
+    if (prompt.exec() != QDialog::Accepted) return std::nullopt;
+    return prompt.textValue();
 }
 
 QLabel* titelFuer(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -281,30 +306,33 @@ void LektionenWindow::melde(const QString& erfolg) {
 }
 
 void LektionenWindow::neu() {
-    bool ok = false;
     const QString name =
-        QInputDialog::getText(this, QStringLiteral("Neue Lektion"),
-                              QStringLiteral("Name der neuen Lektion:"), QLineEdit::Normal, {}, &ok)
+        fragen(this, QStringLiteral("Neue Lektion"), QStringLiteral("Name der neuen Lektion:"), {})
+            .value_or(QString())
             .trimmed();
-    if (!ok || name.isEmpty()) return;
+    if (name.isEmpty()) return;
     const auto id = lektionen_.anlegen(name.toStdString());
     aktualisieren();
     if (id) waehle(*id);
-    melde(id ? QStringLiteral("Lektion „%1“ angelegt.").arg(kurz(name.toStdString())) : QString());
+    // The store makes a name that is taken unique ("Meine Wörter (2)"): say the one it keeps.
+    melde(id ? QStringLiteral("Lektion „%1“ angelegt.").arg(kurz(lektionsName(*id).toStdString()))
+             : QString());
 }
 
 void LektionenWindow::umbenennen() {
     const auto lektion = gewaehlteLektion();
     if (!lektion) return;
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("Lektion umbenennen"),
-                                               QStringLiteral("Neuer Name:"), QLineEdit::Normal,
-                                               lektionsName(*lektion), &ok)
+    const QString name = fragen(this, QStringLiteral("Lektion umbenennen"),
+                                QStringLiteral("Neuer Name:"), lektionsName(*lektion))
+                             .value_or(QString())
                              .trimmed();
-    if (!ok || name.isEmpty()) return;
-    lektionen_.umbenennen(*lektion, name.toStdString());
+    if (name.isEmpty()) return;
+    const QString alt = kurz(lektionsName(*lektion).toStdString());
+    const bool umbenannt = lektionen_.umbenennen(*lektion, name.toStdString());
     aktualisieren();
-    melde();
+    melde(umbenannt ? QStringLiteral("Lektion „%1“ heißt jetzt „%2“.")
+                          .arg(alt, kurz(lektionsName(*lektion).toStdString()))
+                    : QString());
 }
 
 bool LektionenWindow::bestaetigt(const QString& titel, const QString& frage) {
@@ -360,12 +388,10 @@ void LektionenWindow::verschieben() {
             ids.push_back(l.id);
         }
     if (ids.empty()) return;
-    bool ok = false;
-    const QString ziel =
-        QInputDialog::getItem(this, QStringLiteral("Wort verschieben"),
-                              QStringLiteral("In die Lektion:"), namen, 0, false, &ok);
-    const auto i = namen.indexOf(ziel);
-    if (!ok || i < 0) return;
+    const auto i = namen.indexOf(fragen(this, QStringLiteral("Wort verschieben"),
+                                        QStringLiteral("In die Lektion:"), {}, namen)
+                                     .value_or(QString()));
+    if (i < 0) return;
     lektionen_.verschieben(*wort, ids[static_cast<std::size_t>(i)]);
     aktualisieren();
     melde();

@@ -25,9 +25,14 @@ QMessageBox::Icon iconFor(int style) {
     return style == exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
 }
 
-// How wide a window must be for a window manager to show `title` whole: the title in a bold
-// title-bar font, and room for the window's icon and three frame buttons, each about as wide
-// as the bar is high, with their margins.
+// The frame and title bar the outer size allows for; the window platform draws its own.
+constexpr int rahmenBreite = 120;
+constexpr int rahmenHoehe = 405;
+
+} // namespace
+
+// The title in a bold title-bar font, and room for the window's icon and three frame buttons,
+// each about as wide as the bar is high, with their margins.
 int titleBarWidth(const QString& title) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     font.setPointSizeF(std::max(font.pointSizeF(), QApplication::font().pointSizeF()));
@@ -35,12 +40,6 @@ int titleBarWidth(const QString& title) {
     const QFontMetrics metrics(font);
     return metrics.horizontalAdvance(title) + 6 * metrics.height();
 }
-
-// The frame and title bar the outer size allows for; the window platform draws its own.
-constexpr int rahmenBreite = 120;
-constexpr int rahmenHoehe = 405;
-
-} // namespace
 
 QtDialogs::QtDialogs(QWidget* mainWindow) : mainWindow_(mainWindow) {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))

@@ -13,6 +13,9 @@ namespace latiflex {
 
 class NotesWindow;
 
+/// How wide a window must be for a window manager to show `title` whole.
+int titleBarWidth(const QString& title);
+
 /// The dialogs as real Qt windows, modal to the window the pupil works in once the main window
 /// is shown: the main window, or a window of its own ("Lektionen", "Üben") that had the focus
 /// last, so closing a box gives the focus back to where the pupil was.

@@ -134,6 +134,7 @@ QLayout* UebenWindow::artZeile() {
     zeile->addWidget(art_, 1);
     connect(art_, &QComboBox::currentIndexChanged, this, [this](int i) {
         uebung_->setAuswahl(static_cast<drill::Auswahl>(i));
+        uebung_->leereStand();
         uebung_->naechsteFrage();
         leereUrteil();
         fragen();
@@ -238,6 +239,7 @@ QLayout* UebenWindow::knoepfe() {
         uebung_->neuBeginnen();
         leereUrteil();
         fragen();
+        zurAntwort();
     });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
     return zeile;
@@ -249,6 +251,7 @@ void UebenWindow::oeffnen() {
         geoeffnet_ = true;
         // Once lessons exist, the drill starts on what is due today.
         setUmfang(umfaenge_->count() > 1 ? Lektionen::Umfang::faellig : Lektionen::Umfang::lauf);
+        zurAntwort();
         if (parentWidget()) {
             adjustSize();
             platziereNeben(*this, *parentWidget());
@@ -354,6 +357,7 @@ void UebenWindow::weglassen() {
     urteil_->setAccessibleDescription(qtext(wort) + QStringLiteral(" wird nicht mehr geübt."));
     passeUrteilAn();
     fragen();
+    zurAntwort();
     zeigeFaellig();
 }
 
@@ -365,6 +369,7 @@ void UebenWindow::eingrenzen() {
         drill::eingrenzungAus(woerter.join(' ').toStdString()).value_or(drill::Eingrenzung{});
     uebung_->setEingrenzung(e);
     if (lektionen_ && lektion_) lektionen_->setEingrenzung(*lektion_, e);
+    uebung_->leereStand();
     uebung_->naechsteFrage();
     leereUrteil();
     fragen();
@@ -395,18 +400,25 @@ void UebenWindow::fragen() {
     antwort_->clear();
     antwort_->setEnabled(f && !bestimmen);
     bestimmen_->setVisible(bestimmen);
-    QWidget* zuerst = antwort_;
     for (QComboBox* box : merkmale_)
         box->setCurrentIndex(-1);
-    if (bestimmen) {
-        zuerst = nullptr;
-        for (const Merkmal m : alleMerkmale) {
-            const bool sichtbar = gefragt(f->seite->wortart, m);
-            merkmalZeilen_[index(m)]->setVisible(sichtbar);
-            if (sichtbar && !zuerst) zuerst = merkmale_[index(m)];
-        }
+    if (bestimmen)
+        for (const Merkmal m : alleMerkmale)
+            merkmalZeilen_[index(m)]->setVisible(gefragt(f->seite->wortart, m));
+}
+
+void UebenWindow::zurAntwort() {
+    const drill::Frage* f = uebung_->frage();
+    if (!f) return;
+    if (f->art == drill::Fragenart::bilden) {
+        antwort_->setFocus();
+        return;
     }
-    if (f && zuerst) zuerst->setFocus();
+    for (const Merkmal m : alleMerkmale)
+        if (gefragt(f->seite->wortart, m)) {
+            merkmale_[index(m)]->setFocus();
+            return;
+        }
 }
 
 void UebenWindow::pruefen() {
@@ -449,6 +461,7 @@ void UebenWindow::pruefen() {
     if (urteil) zeigeUrteil(*urteil);
     uebung_->naechsteFrage();
     fragen();
+    zurAntwort();
     zeigeFaellig();
 }
 
@@ -456,6 +469,7 @@ void UebenWindow::loesungZeigen() {
     if (const auto urteil = uebung_->loesung()) zeigeUrteil(*urteil);
     uebung_->naechsteFrage();
     fragen();
+    zurAntwort();
     zeigeFaellig();
 }
 

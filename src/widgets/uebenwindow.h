@@ -65,7 +65,11 @@ private:
     void zeigeHinweis(const QString& text);
     /// Makes the verdict's room tall enough for its text; it never shrinks.
     void passeUrteilAn();
+    /// Shows the open question; the focus stays where it is, so the lists above can be
+    /// stepped through with the arrow keys.
     void fragen();
+    /// Gives the focus to where the open question is answered.
+    void zurAntwort();
     void eingrenzen();
     void zeigeUrteil(const drill::Urteil& urteil);
     void fuelleUmfaenge();

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -239,6 +240,57 @@ private slots:
         for (const QString& z : zeilen(woerter))
             woerterDanach << z.section(QStringLiteral(" – "), 0, 0);
         QCOMPARE(woerterDanach, bleiben);
+    }
+
+    // The status line names the lesson as the store keeps it, and a rename says so. Each
+    // prompt is wide enough for its whole title: the title in bold and room for an icon and
+    // three buttons with their margins, six times the height of a line of text (at four, the
+    // window manager cut "Lektion umbenennen" to "Lektio… ennen").
+    void statusNamesTheLessonAsKept_data() {
+        QTest::addColumn<QString>("neu");
+        QTest::addColumn<QString>("angelegt");
+        QTest::addColumn<QString>("umbenannt");
+        QTest::newRow("Name vergeben") << "Meine Wörter"
+                                       << "Lektion „Meine Wörter (2)“ angelegt."
+                                       << "Lektion „Meine Wörter (2)“ heißt jetzt „Wiederholung“.";
+        QTest::newRow("Name frei") << "Lektion 5"
+                                   << "Lektion „Lektion 5“ angelegt."
+                                   << "Lektion „Lektion 5“ heißt jetzt „Wiederholung“.";
+    }
+    void statusNamesTheLessonAsKept() {
+        QFETCH(QString, neu);
+        QFETCH(QString, angelegt);
+        QFETCH(QString, umbenannt);
+        Fenster f({"rosa", "rosae"});
+        QVERIFY(f.window.form().click("Befehl1"));
+        LektionenWindow* l = f.lektionen();
+        auto* meldung = genannt<QLabel>(l, QStringLiteral("Meldung"));
+        QFont fett = QApplication::font();
+        fett.setBold(true);
+        const QFontMetrics metrik(fett);
+        QStringList zuSchmal;
+        const auto tippe = [&](const QString& text) {
+            testing::answerNext<QInputDialog>([&, text](QInputDialog& d) {
+                if (d.width() < metrik.horizontalAdvance(d.windowTitle()) + 6 * metrik.height())
+                    zuSchmal << d.windowTitle();
+                d.setTextValue(text);
+                d.accept();
+            });
+        };
+        tippe(neu);
+        genannt<QPushButton>(l, QStringLiteral("Neu"))->click();
+        QCOMPARE(meldung->text(), angelegt);
+        tippe(QStringLiteral("Wiederholung"));
+        genannt<QPushButton>(l, QStringLiteral("Umbenennen"))->click();
+        QCOMPARE(meldung->text(), umbenannt);
+        auto* woerter = genannt<QListWidget>(l, QStringLiteral("Wörter der Lektion"));
+        genannt<QListWidget>(l, QStringLiteral("Lektionen"))->setCurrentRow(0);
+        QCOMPARE(woerter->count(), 1);
+        woerter->setCurrentRow(0);
+        tippe(QStringLiteral("Wiederholung"));
+        genannt<QPushButton>(l, QStringLiteral("Verschieben"))->click();
+        QCOMPARE(woerter->count(), 0);
+        QCOMPARE(zuSchmal, QStringList());
     }
 
     // A worksheet of a verb: a line for name and date, the four tense pages with blanks,

@@ -135,37 +135,52 @@ private slots:
         }
     }
 
-    // What the window shows after a step that asks a new question without an answer.
+    // Each step that starts the drill afresh empties the verdict and the score.
     void stepsLeaveNoOldScoreOrVerdict_data() {
         QTest::addColumn<QString>("schritt");
-        QTest::addColumn<QString>("stand");
-        QTest::newRow("Neu beginnen") << "Neu beginnen"
-                                      << "0 von 0 richtig";
-        QTest::newRow("Art der Frage") << "Art der Frage"
-                                       << "1 von 2 richtig";
-        QTest::newRow("Eingrenzen") << "Plural"
-                                    << "1 von 2 richtig";
+        QTest::newRow("Neu beginnen") << "Neu beginnen";
+        QTest::newRow("Art der Frage") << "Art der Frage";
+        QTest::newRow("Eingrenzen") << "Plural";
+        QTest::newRow("Üben über") << "Üben über";
     }
     void stepsLeaveNoOldScoreOrVerdict() {
         QFETCH(QString, schritt);
-        QFETCH(QString, stand);
-        qputenv("LATIFLEX_UEBEN_SEED", "5");
-        testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
-        MainWindow w(&dialoge);
-        UebenWindow* u = uebenUeberRosa(w);
-        antworte(u, rosa.at(gefragteZelle(u)));
-        antworte(u, QStringLiteral("rosxyz"));
-        auto* urteil = genannt<QLabel>(u, QStringLiteral("Ergebnis"));
+        const RosaDrill d("5");
+        antworte(d.u, rosa.at(gefragteZelle(d.u)));
+        antworte(d.u, QStringLiteral("rosxyz"));
+        auto* urteil = d.teil<QLabel>("Ergebnis");
+        auto* stand = d.teil<QLabel>("Stand");
         QVERIFY(!urteil->text().isEmpty());
-        if (schritt == QStringLiteral("Neu beginnen"))
-            genannt<QPushButton>(u, schritt)->click();
-        else if (schritt == QStringLiteral("Art der Frage"))
-            genannt<QComboBox>(u, schritt)->setCurrentIndex(1);
+        QCOMPARE(stand->text(), QStringLiteral("1 von 2 richtig"));
+        if (auto* knopf = genannt<QPushButton>(d.u, schritt))
+            knopf->click();
+        else if (auto* liste = genannt<QComboBox>(d.u, schritt))
+            QTest::keyClick(liste, Qt::Key_Down);
         else
-            genannt<QCheckBox>(u, schritt)->click();
-        QCOMPARE(genannt<QLabel>(u, QStringLiteral("Stand"))->text(), stand);
+            genannt<QCheckBox>(d.u, schritt)->click();
+        QCOMPARE(stand->text(), QStringLiteral("0 von 0 richtig"));
         QVERIFY(urteil->text().isEmpty());
         QVERIFY(urteil->accessibleDescription().isEmpty());
+    }
+
+    // The arrow keys step through the lists above the question: each step may ask anew,
+    // but the focus stays in the list.
+    void arrowsStepThroughTheLists_data() {
+        QTest::addColumn<QString>("liste");
+        QTest::newRow("Üben über") << "Üben über";
+        QTest::newRow("Art der Frage") << "Art der Frage";
+    }
+    void arrowsStepThroughTheLists() {
+        QFETCH(QString, liste);
+        const RosaDrill d("5");
+        auto* box = genannt<QComboBox>(d.u, liste);
+        box->setFocus();
+        const int von = box->currentIndex();
+        QVERIFY(box->count() >= von + 3);
+        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentIndex(), von + 2);
+        QCOMPARE(d.u->focusWidget(), box);
     }
 
     // Bestimmen: every list starts empty for each question, and an answer with a list left
