@@ -440,29 +440,36 @@ bool LektionenWindow::importieren(const QString& pfad) {
         if (import.abgelehnt.size() > gezeigteZeilen)
             liste += QStringLiteral("… und %1 weitere (siehe Details)\n")
                          .arg(import.abgelehnt.size() - gezeigteZeilen);
+        const bool keine = import.woerter.empty();
         QMessageBox frage(
-            QMessageBox::Question, QStringLiteral("Zeilen abgelehnt"),
-            QStringLiteral("„%1“: %2 nicht übernommen werden:\n\n%3\n%4 "
-                           "importieren oder nichts?")
+            keine ? QMessageBox::Warning : QMessageBox::Question,
+            QStringLiteral("Zeilen abgelehnt"),
+            QStringLiteral("„%1“: %2 nicht übernommen werden:\n\n%3\n%4")
                 .arg(kurz(import.name),
                      import.abgelehnt.size() == 1
                          ? QStringLiteral("1 Zeile kann")
                          : QStringLiteral("%1 Zeilen können").arg(import.abgelehnt.size()),
                      liste,
-                     import.woerter.size() == 1
-                         ? QStringLiteral("Das gültige Wort")
-                         : QStringLiteral("Die %1 gültigen Wörter").arg(import.woerter.size())),
+                     keine ? QStringLiteral("Keine Zeile der Datei ist gültig; nichts wird "
+                                            "importiert.")
+                     : import.woerter.size() == 1
+                         ? QStringLiteral("Das gültige Wort importieren oder nichts?")
+                         : QStringLiteral("Die %1 gültigen Wörter importieren oder nichts?")
+                               .arg(import.woerter.size())),
             QMessageBox::NoButton, this);
         frage.setTextFormat(Qt::PlainText);
         frage.setDetailedText(alle);
-        auto* gueltige =
-            frage.addButton(QStringLiteral("&Gültige Zeilen importieren"), QMessageBox::AcceptRole);
-        auto* nichts =
-            frage.addButton(QStringLiteral("&Nichts importieren"), QMessageBox::RejectRole);
-        gueltige->setEnabled(!import.woerter.empty());
+        // With no valid line there is nothing to choose: the box only closes.
+        QPushButton* gueltige = keine
+                                    ? nullptr
+                                    : frage.addButton(QStringLiteral("&Gültige Zeilen importieren"),
+                                                      QMessageBox::AcceptRole);
+        auto* nichts = frage.addButton(keine ? QStringLiteral("&Schließen")
+                                             : QStringLiteral("&Nichts importieren"),
+                                       QMessageBox::RejectRole);
         frage.setDefaultButton(nichts);
         frage.exec();
-        if (frage.clickedButton() != gueltige) {
+        if (!gueltige || frage.clickedButton() != gueltige) {
             status_->setText(QStringLiteral("Nichts importiert."));
             return false;
         }

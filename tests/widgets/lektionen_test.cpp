@@ -147,6 +147,32 @@ private slots:
         QCOMPARE(namen, lektionen);
     }
 
+    // With no valid line the box says so and only closes; nothing is imported.
+    void importWithNoValidLineOnlyCloses() {
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenWindow* l = f.lektionen();
+        QString frage;
+        QStringList knoepfe;
+        testing::answerNext<QMessageBox>([&](QMessageBox& box) {
+            frage = box.text();
+            // The details button shows the refused lines; it answers nothing.
+            for (QAbstractButton* b : box.buttons())
+                if (box.buttonRole(b) != QMessageBox::ActionRole) knoepfe << b->text();
+            QTest::keyClick(&box, Qt::Key_Return);
+        });
+        QVERIFY(!l->importieren(datei(ordner, QStringLiteral("z.txt"),
+                                      "# Zahlen\nSUBST 12, 13\nSUBST poema, poematis\n")));
+        QVERIFY2(frage.contains(QStringLiteral("Zeile 2: Keine Zahlen, Du...")), qPrintable(frage));
+        QVERIFY2(frage.endsWith(QStringLiteral("Keine Zeile der Datei ist gültig; nichts wird "
+                                               "importiert.")),
+                 qPrintable(frage));
+        QCOMPARE(knoepfe, QStringList{QStringLiteral("&Schließen")});
+        QVERIFY(f.window.lektionen().lektionen().empty());
+        QCOMPARE(genannt<QLabel>(l, QStringLiteral("Meldung"))->text(),
+                 QStringLiteral("Nichts importiert."));
+    }
+
     // Opening a word prints exactly what typing it prints.
     void openingAWordPrintsAsTypingIt() {
         QTemporaryDir ordner;
