@@ -494,7 +494,7 @@ void UebenWindow::loesungZeigen() {
 void UebenWindow::zeigeUrteil(const drill::Urteil& u) {
     QString text = QStringLiteral("<b>%1</b> ").arg(html(u.ergebnis()));
     text += QStringLiteral("<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>")
-                .arg(farbe(farben_.stammfarbe), html(text::kurz(u.form.stamm)),
+                .arg(farbe(farben_.stammfarbe), html(text::kurz(text::einBlank(u.form.stamm))),
                      farbe(farben_.endfarbe), html(text::kurz(u.form.endung)));
     text += QStringLiteral(" (%1)").arg(html(u.zellenText()));
     if (!u.abweichung.empty()) text += QStringLiteral("<br>") + html(u.abweichung);
