@@ -74,8 +74,9 @@ std::string Frage::wort() const {
 std::string Frage::text() const {
     if (art == Fragenart::bilden) return "Bilde " + grammar::bezeichnung(zelle()) + ": " + wort();
     const Wortform w = wortform();
-    return "Bestimme " + wasBestimmen(seite->wortart) + ": " + text::kurz(w.ganz()) + " – " +
-           wort();
+    // The blanks that align the page's columns ("laudati   sumus") are one in a line of text.
+    return "Bestimme " + wasBestimmen(seite->wortart) + ": " +
+           text::kurz(text::einBlank(w.ganz())) + " – " + wort();
 }
 
 } // namespace latiflex::drill

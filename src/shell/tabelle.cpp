@@ -173,7 +173,10 @@ std::string Tabelle::htmlTabelle(const Farben& farben, Endungen endungen, bool s
         out += "<th>" + escaped(k) + "</th>";
     out += "</tr>\n";
     for (const Zeile& z : zeilen_) {
-        out += "<tr><th align=\"left\">" + escaped(z.bezeichnung) + "</th>";
+        // On paper a row's label stays on one line, so that no row breaks across two pages.
+        out += seitenbreit ? "<tr><th align=\"left\" style=\"white-space: nowrap\">"
+                           : "<tr><th align=\"left\">";
+        out += escaped(z.bezeichnung) + "</th>";
         for (const Feld& f : z.felder) {
             out += "<td>";
             const Wortform& w = f.wortform;

@@ -15,7 +15,7 @@ namespace {
 bool drucke(const QString& html, QPrinter& printer) {
     QTextDocument dokument;
     latiflex::druckfertig(dokument, html, printer);
-    dokument.print(&printer);
+    if (!latiflex::drucken(dokument, printer)) return false;
     if (printer.outputFormat() == QPrinter::PdfFormat)
         return QFileInfo(printer.outputFileName()).size() > 0;
     return printer.printerState() != QPrinter::Error;

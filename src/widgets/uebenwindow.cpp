@@ -185,6 +185,8 @@ QLayout* UebenWindow::formular() {
     urteil_->setFixedHeight(urteilZeilen * urteil_->fontMetrics().lineSpacing() + rand.top() +
                             rand.bottom() + 2 * urteil_->margin());
     betitelt(raster, 3, QStringLiteral("&Ergebnis:"), urteil_);
+    // The title stands beside the verdict's first line, whatever room is left below it.
+    raster->itemAtPosition(3, 0)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     stand_ = new QLabel(this);
     stand_->setAccessibleName(QStringLiteral("Stand"));
@@ -211,8 +213,7 @@ QWidget* UebenWindow::merkmalAuswahl() {
         z->setContentsMargins(0, 0, 0, 0);
         z->addWidget(titel);
         z->addWidget(box, 1);
-        const int i = static_cast<int>(index(m));
-        raster->addWidget(zeile, i / 4, i % 4);
+        raster->addWidget(zeile, 0, 0);
         merkmale_[index(m)] = box;
         merkmalZeilen_[index(m)] = zeile;
     }
@@ -255,6 +256,9 @@ void UebenWindow::oeffnen() {
         if (parentWidget()) {
             adjustSize();
             platziereNeben(*this, *parentWidget());
+            // A size of its own: a longer question or the lists of Bestimmen no longer widen
+            // the window over the main window's buttons or off the screen.
+            resize(size());
         }
     }
     zeigeFaellig();
@@ -402,9 +406,23 @@ void UebenWindow::fragen() {
     bestimmen_->setVisible(bestimmen);
     for (QComboBox* box : merkmale_)
         box->setCurrentIndex(-1);
-    if (bestimmen)
-        for (const Merkmal m : alleMerkmale)
-            merkmalZeilen_[index(m)]->setVisible(gefragt(f->seite->wortart, m));
+    if (bestimmen) zeigeMerkmale(f->seite->wortart);
+}
+
+void UebenWindow::zeigeMerkmale(grammar::Wortart wortart) {
+    // Two lists a row, the asked ones only: a verb's five lists fit the window's width.
+    auto* raster = static_cast<QGridLayout*>(bestimmen_->layout());
+    int n = 0;
+    for (const Merkmal m : alleMerkmale) {
+        QWidget* zeile = merkmalZeilen_[index(m)];
+        raster->removeWidget(zeile);
+        const bool sichtbar = gefragt(wortart, m);
+        zeile->setVisible(sichtbar);
+        if (sichtbar) {
+            raster->addWidget(zeile, n / 2, n % 2);
+            ++n;
+        }
+    }
 }
 
 void UebenWindow::zurAntwort() {
@@ -476,7 +494,7 @@ void UebenWindow::loesungZeigen() {
 void UebenWindow::zeigeUrteil(const drill::Urteil& u) {
     QString text = QStringLiteral("<b>%1</b> ").arg(html(u.ergebnis()));
     text += QStringLiteral("<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>")
-                .arg(farbe(farben_.stammfarbe), html(text::kurz(u.form.stamm)),
+                .arg(farbe(farben_.stammfarbe), html(text::kurz(text::einBlank(u.form.stamm))),
                      farbe(farben_.endfarbe), html(text::kurz(u.form.endung)));
     text += QStringLiteral(" (%1)").arg(html(u.zellenText()));
     if (!u.abweichung.empty()) text += QStringLiteral("<br>") + html(u.abweichung);

@@ -70,6 +70,8 @@ private:
     void fragen();
     /// Gives the focus to where the open question is answered.
     void zurAntwort();
+    /// Shows the lists a question about a form of `wortart` asks, two a row.
+    void zeigeMerkmale(grammar::Wortart wortart);
     void eingrenzen();
     void zeigeUrteil(const drill::Urteil& urteil);
     void fuelleUmfaenge();

@@ -65,7 +65,7 @@ bool alsPdf(const QString& html, const QString& pfad) {
     printer.setOutputFileName(pfad);
     QTextDocument dokument;
     druckfertig(dokument, html, printer);
-    dokument.print(&printer);
+    drucken(dokument, printer);
     return QFileInfo(pfad).size() > 0;
 }
 

@@ -304,12 +304,41 @@ private slots:
         QVERIFY(wieder);
     }
 
-    // The drill stands beside the main window, or at least off its ten buttons.
-    void opensOffTheButtons() {
-        testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
+    // The drill stands beside the main window, or at least off its ten buttons, and keeps
+    // its width whatever it asks: a verb's five lists in Bestimmen widen it no more than
+    // Bilden.
+    void staysOffTheButtons_data() {
+        QTest::addColumn<int>("art");
+        QTest::newRow("Bilden") << 0;
+        QTest::newRow("Bestimmen") << 1;
+        QTest::newRow("gemischt") << 2;
+    }
+    void staysOffTheButtons() {
+        QFETCH(int, art);
+        qputenv("LATIFLEX_UEBEN_SEED", "5");
+        testing::FakeDialogs dialoge(
+            {"0", "12", "rosa", "rosae", "laudo", "laudare", "laudavi", "laudatus"});
         MainWindow w(&dialoge);
-        UebenWindow* u = uebenUeberRosa(w);
-        QCOMPARE(verdeckteKnoepfe(*u, w), QStringList());
+        w.start();
+        QVERIFY(w.form().click("Befehl1"));
+        QVERIFY(w.form().click("verbum"));
+        QVERIFY(w.form().click("perfpass"));
+        w.ueben();
+        UebenWindow* u = w.uebenWindow();
+        u->setUmfang(Lektionen::Umfang::lauf);
+        const int breite = u->width();
+        genannt<QComboBox>(u, QStringLiteral("Art der Frage"))->setCurrentIndex(art);
+        auto* loesung = genannt<QPushButton>(u, QStringLiteral("Lösung zeigen"));
+        for (int frage = 0; frage < 6; ++frage) {
+            QTest::qWait(10);
+            const QRect drill(u->pos(), u->frameGeometry().size());
+            for (const QPushButton* b : w.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+                const QRect knopf(b->mapToGlobal(QPoint(0, 0)), b->size());
+                QVERIFY2(!drill.intersects(knopf), qPrintable(b->text()));
+            }
+            QCOMPARE(u->width(), breite);
+            loesung->click();
+        }
     }
 };
 
