@@ -3,6 +3,7 @@
 #include "drill/bezeichnungen.h"
 #include "drill/vergleich.h"
 #include "grammar/bezeichnung.h"
+#include "grammar/text.h"
 #include "lessons/anki.h"
 #include "shell/hinweis.h"
 
@@ -541,9 +542,13 @@ std::string Lektionen::ankiText(LektionId lektion) {
                     if (form.leer()) continue;
                     const drill::Frage frage{drill::Fragenart::bilden, s, b, f};
                     const Wortform gezeigt = frage.wortform();
+                    // The blanks that set the pane's columns apart are one blank on a card.
+                    const std::string stamm = text::einBlank(gezeigt.stamm);
+                    std::string endung = text::einBlank(gezeigt.endung);
+                    if (stamm.ends_with(' ') && endung.starts_with(' ')) endung.erase(0, 1);
                     karten.push_back({woerterText(w.eingabe) + ": " +
                                           grammar::bezeichnung(s->bloecke[b].formen[f].zelle),
-                                      gezeigt.stamm, gezeigt.endung});
+                                      stamm, endung});
                 }
     return lektionen::ankiText(karten, hex(form_.farben().stammfarbe),
                                hex(form_.farben().endfarbe));

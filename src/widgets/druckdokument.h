@@ -42,11 +42,11 @@ inline int seite(const QTextDocument& d, qreal y) { return int(y / d.pageSize().
 
 namespace druck {
 
-// The first heading of the paged `dokument` that stands last on a page, its table or
-// paragraph on the next; none when every heading stands with what it names.
-inline QTextBlock ueberschriftAllein(const QTextDocument& dokument) {
+// The first heading of the paged `dokument` from `ab` on that stands last on a page, its
+// table or paragraph on the next; none when every heading stands with what it names.
+inline QTextBlock ueberschriftAllein(const QTextDocument& dokument, QTextBlock ab) {
     QAbstractTextDocumentLayout* layout = dokument.documentLayout();
-    for (QTextBlock b = dokument.begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = ab; b.isValid(); b = b.next()) {
         if (b.blockFormat().headingLevel() == 0 || !b.next().isValid() || !b.previous().isValid())
             continue;
         const QRectF kopf = layout->blockBoundingRect(b);
@@ -71,17 +71,20 @@ inline QTextBlock ueberschriftAllein(const QTextDocument& dokument) {
 
 /**
  * Moves every heading of the paged `dokument` that would stand last on a page, its table
- * or paragraph on the next, to the top of the next page. Each move is measured on the
- * whole document laid out again, since a layout changed in place can differ from it.
+ * or paragraph on the next, to the top of the next page.
  */
 inline void ueberschriftenHalten(QTextDocument& dokument) {
-    for (;;) {
-        dokument.markContentsDirty(0, dokument.characterCount());
-        const QTextBlock b = druck::ueberschriftAllein(dokument);
-        if (!b.isValid()) return;
+    const auto rest = [&dokument](const QTextBlock& b) {
+        dokument.markContentsDirty(b.position(), dokument.characterCount() - b.position());
+    };
+    dokument.markContentsDirty(0, dokument.characterCount());
+    for (QTextBlock b = druck::ueberschriftAllein(dokument, dokument.begin()); b.isValid();
+         b = druck::ueberschriftAllein(dokument, b.next())) {
         QTextBlockFormat format = b.blockFormat();
         format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(b).setBlockFormat(format);
+        // What follows is laid out again from here: a layout changed in place can differ.
+        rest(b);
     }
 }
 

@@ -227,6 +227,27 @@ TEST(Lektionen, AbsichtlichHinzufuegenUndOeffnen) {
     EXPECT_EQ(lektionen.woerter(*lektionen.aktuelle()).size(), 1u) << "opening adds nothing";
 }
 
+// The cards show a form as the pupil types it: one blank between the words of a form, not the
+// blanks that set the pane's columns apart.
+TEST(Lektionen, AnkiKartenMitEinemBlank) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    ASSERT_TRUE(lektionen.hinzufuegen({"VERBUM", {"laudo", "laudare", "laudavi", "laudatus"}}));
+    const std::string karten = lektionen.ankiText(*lektionen.aktuelle());
+    std::string ohneHtml;
+    bool inTag = false;
+    for (const char c : karten) {
+        if (c == '<') inTag = true;
+        if (!inTag) ohneHtml += c;
+        if (c == '>') inTag = false;
+    }
+    EXPECT_NE(ohneHtml.find("\tlaudati sumus\n"), std::string::npos);
+    EXPECT_NE(ohneHtml.find("\tlaudatus sum\n"), std::string::npos);
+    EXPECT_NE(ohneHtml.find("\tlaudati eramus\n"), std::string::npos);
+    EXPECT_EQ(ohneHtml.find("  "), std::string::npos) << "two blanks in a row";
+}
+
 // The narrowing kept per lesson leaves its cells out of the drill and of the count due.
 TEST(Lektionen, EingrenzungJeLektion) {
     Speicher s;
