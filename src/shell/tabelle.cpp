@@ -174,8 +174,8 @@ std::string Tabelle::htmlTabelle(const Farben& farben, Endungen endungen, bool s
     out += "</tr>\n";
     for (const Zeile& z : zeilen_) {
         // On paper a row's label stays on one line, so that no row breaks across two pages.
-        out += seitenbreit ? "<tr><th align=\"left\" style=\"white-space: nowrap\">"
-                           : "<tr><th align=\"left\">";
+        out += seitenbreit ? R"(<tr><th align="left" style="white-space: nowrap">)"
+                           : R"(<tr><th align="left">)";
         out += escaped(z.bezeichnung) + "</th>";
         for (const Feld& f : z.felder) {
             out += "<td>";
