@@ -44,7 +44,7 @@ namespace druck {
 
 // The first heading of the paged `dokument` from `ab` on that stands last on a page, its
 // table or paragraph on the next; none when every heading stands with what it names.
-inline QTextBlock ueberschriftAllein(const QTextDocument& dokument, QTextBlock ab) {
+inline QTextBlock ueberschriftAllein(const QTextDocument& dokument, const QTextBlock& ab) {
     QAbstractTextDocumentLayout* layout = dokument.documentLayout();
     for (QTextBlock b = ab; b.isValid(); b = b.next()) {
         if (b.blockFormat().headingLevel() == 0 || !b.next().isValid() || !b.previous().isValid())
