@@ -38,10 +38,6 @@ inline qreal rand(bool waagrecht) {
 // The page of the document a height falls on.
 inline int seite(const QTextDocument& d, qreal y) { return int(y / d.pageSize().height()); }
 
-} // namespace druck
-
-namespace druck {
-
 // The first heading of the paged `dokument` from `ab` on that stands last on a page, its
 // table or paragraph on the next; none when every heading stands with what it names.
 inline QTextBlock ueberschriftAllein(const QTextDocument& dokument, const QTextBlock& ab) {

@@ -49,8 +49,9 @@ void platziereNeben(QWidget& fenster, QWidget& haupt) {
         h = haupt.frameGeometry();
         fenster.resize(breite, fenster.height());
         r = rahmen(fenster);
-        fenster.move(h.right() + 1 + abstand,
-                     std::clamp(h.top(), platz.top(), platz.bottom() - r.height()));
+        fenster.move(
+            h.right() + 1 + abstand,
+            std::clamp(h.top(), platz.top(), std::max(platz.top(), platz.bottom() - r.height())));
         return;
     }
     // No room beside the main window: over its pane, never over its buttons.
