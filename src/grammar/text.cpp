@@ -88,6 +88,12 @@ std::string einBlank(std::string_view s) {
     return t;
 }
 
+Wortform einBlank(const Wortform& w) {
+    Wortform gelesen{einBlank(w.stamm), einBlank(w.endung)};
+    if (gelesen.stamm.ends_with(' ') && gelesen.endung.starts_with(' ')) gelesen.endung.erase(0, 1);
+    return gelesen;
+}
+
 char32_t nextCodePoint(std::string_view s, std::size_t& i) {
     utf8proc_int32_t c = 0;
     const auto n = schritt(s.substr(i), c);

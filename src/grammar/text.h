@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grammar/wortform.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -48,6 +50,9 @@ bool isValidUtf8(std::string_view s);
 /// s with every run of blanks as one blank: the columns of the perfect passive stand apart
 /// by three ("amati   sumus"), a typed form by one.
 std::string einBlank(std::string_view s);
+/// A printed form as it reads outside the pane: one blank between its words, also where
+/// the stem's padding meets a blank at the start of the ending.
+Wortform einBlank(const Wortform& w);
 
 /// s without the blanks at its start and end.
 std::string_view trimmed(std::string_view s);

@@ -541,14 +541,11 @@ std::string Lektionen::ankiText(LektionId lektion) {
                     const Wortform& form = s->bloecke[b].formen[f].wortform;
                     if (form.leer()) continue;
                     const drill::Frage frage{drill::Fragenart::bilden, s, b, f};
-                    const Wortform gezeigt = frage.wortform();
                     // The blanks that set the pane's columns apart are one blank on a card.
-                    const std::string stamm = text::einBlank(gezeigt.stamm);
-                    std::string endung = text::einBlank(gezeigt.endung);
-                    if (stamm.ends_with(' ') && endung.starts_with(' ')) endung.erase(0, 1);
+                    const Wortform gezeigt = text::einBlank(frage.wortform());
                     karten.push_back({woerterText(w.eingabe) + ": " +
                                           grammar::bezeichnung(s->bloecke[b].formen[f].zelle),
-                                      stamm, endung});
+                                      gezeigt.stamm, gezeigt.endung});
                 }
     return lektionen::ankiText(karten, hex(form_.farben().stammfarbe),
                                hex(form_.farben().endfarbe));

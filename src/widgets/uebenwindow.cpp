@@ -493,9 +493,10 @@ void UebenWindow::loesungZeigen() {
 
 void UebenWindow::zeigeUrteil(const drill::Urteil& u) {
     QString text = QStringLiteral("<b>%1</b> ").arg(html(u.ergebnis()));
+    const Wortform gelesen = text::einBlank(u.form);
     text += QStringLiteral("<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>")
-                .arg(farbe(farben_.stammfarbe), html(text::kurz(text::einBlank(u.form.stamm))),
-                     farbe(farben_.endfarbe), html(text::kurz(u.form.endung)));
+                .arg(farbe(farben_.stammfarbe), html(text::kurz(gelesen.stamm)),
+                     farbe(farben_.endfarbe), html(text::kurz(gelesen.endung)));
     text += QStringLiteral(" (%1)").arg(html(u.zellenText()));
     if (!u.abweichung.empty()) text += QStringLiteral("<br>") + html(u.abweichung);
     urteil_->setText(text);
