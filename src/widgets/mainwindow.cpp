@@ -10,6 +10,7 @@
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
 #include "widgets/qtext.h"
+#include "widgets/textlesenwindow.h"
 #include "widgets/twips.h"
 #include "widgets/uebenwindow.h"
 
@@ -77,6 +78,8 @@ MainWindow::MainWindow(Dialogs* dialoge)
                   &MainWindow::ueben);
     fensterAktion(QStringLiteral("Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
                   &MainWindow::bestimmen);
+    fensterAktion(QStringLiteral("Text lesen…"), QStringLiteral("textLesenAktion"), Qt::Key_F8,
+                  &MainWindow::textLesen);
     fensterAktion(QStringLiteral("Lektionen…"), QStringLiteral("lektionenAktion"),
                   QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::lektionenZeigen);
     paneMenu_->eintrag(QStringLiteral("Zur Lektion hinzufügen"),
@@ -99,6 +102,7 @@ MainWindow::MainWindow(Dialogs* dialoge)
 }
 
 MainWindow::~MainWindow() {
+    delete textLesen_;
     delete bestimmen_;
     delete ueben_;
     delete lektionenFenster_;
@@ -177,6 +181,34 @@ void MainWindow::bestimmen() {
             [this](const analysis::Deutung& d) { zeige(d); }, this);
     bestimmen_->setHintergrund(bild1_->background());
     bestimmen_->oeffnen();
+}
+
+void MainWindow::textLesen() {
+    if (!textLesen_) {
+        TextLesenWindow::Anbindung a;
+        a.eigene = [this] { return eigeneWoerter(); };
+        a.lektionsWoerter = [this] {
+            std::vector<Eingabe> woerter;
+            for (const auto& l : lektionen_->lektionen())
+                for (auto& w : lektionen_->woerter(l.id))
+                    woerter.push_back(std::move(w.eingabe));
+            return woerter;
+        };
+        a.zeigen = [this](const analysis::Deutung& d) { zeige(d); };
+        a.speichern = [this](const std::string& name, const std::vector<Eingabe>& woerter) {
+            const auto id = lektionen_->anlegen(name);
+            std::size_t n = 0;
+            if (id)
+                for (const auto& e : woerter)
+                    n += lektionen_->hinzufuegen(e, *id) ? 1 : 0;
+            zeigeMeldung();
+            if (!id)
+                return "Die Lektion „" + name + "“ ließ sich nicht anlegen (gibt es sie schon?).";
+            return "Lektion „" + name + "“ mit " + std::to_string(n) + " Wörtern gespeichert.";
+        };
+        textLesen_ = new TextLesenWindow(form_.farben(), std::move(a), this);
+    }
+    textLesen_->oeffnen();
 }
 
 const std::vector<Eingabe>& MainWindow::eigeneWoerter() {

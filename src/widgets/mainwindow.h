@@ -21,6 +21,7 @@ class LektionenWindow;
 class PaneMenu;
 class PaneWidget;
 class BestimmenWindow;
+class TextLesenWindow;
 class UebenWindow;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
@@ -66,6 +67,10 @@ public:
     void bestimmen();
     /// The window "Bestimmen" once opened, else nullptr.
     BestimmenWindow* bestimmenWindow() const { return bestimmen_; }
+    /// F8 or "Text lesen…": opens the window "Text lesen".
+    void textLesen();
+    /// The window "Text lesen" once opened, else nullptr.
+    TextLesenWindow* textLesenWindow() const { return textLesen_; }
     /// Prints the paradigm of a reading as typing its dictionary forms would: the word's
     /// command, and for a verb the tense page that shows the cell.
     void zeige(const analysis::Deutung& d);
@@ -97,6 +102,7 @@ private:
     UebenWindow* ueben_ = nullptr;
     LektionenWindow* lektionenFenster_ = nullptr;
     BestimmenWindow* bestimmen_ = nullptr;
+    TextLesenWindow* textLesen_ = nullptr;
     std::optional<std::vector<Eingabe>> eigene_; // formed again after a change of either
 };
 
