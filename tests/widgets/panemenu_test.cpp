@@ -126,10 +126,10 @@ void PaneMenuTest::entriesWithTheirShortcuts() {
     const auto e = f.eintraege();
     QCOMPARE(e.size(), 3);
     const auto alle = f.window.paneMenu()->menu()->actions();
-    // A separator, then the drill's "Üben…"; another, then "Bestimmen…": always enabled;
-    // another, then "Lektionen…", always enabled, and the entry that adds the word on view to
-    // a lesson, enabled only with a paradigm on view.
-    QCOMPARE(alle.size(), 10);
+    // A separator, then the drill's "Üben…"; another, then "Bestimmen…", another, then
+    // "Text lesen…": always enabled; another, then "Lektionen…", always enabled, and the entry
+    // that adds the word on view to a lesson, enabled only with a paradigm on view.
+    QCOMPARE(alle.size(), 12);
     QVERIFY(alle[3]->isSeparator());
     QCOMPARE(alle[4]->text(), QStringLiteral("Üben…"));
     QVERIFY(alle[4]->isEnabled());
@@ -138,11 +138,15 @@ void PaneMenuTest::entriesWithTheirShortcuts() {
     QCOMPARE(alle[6]->shortcut(), QKeySequence(Qt::Key_F7));
     QVERIFY(alle[6]->isEnabled());
     QVERIFY(alle[7]->isSeparator());
-    QCOMPARE(alle[8]->text(), QStringLiteral("Lektionen…"));
-    QCOMPARE(alle[8]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    QCOMPARE(alle[8]->text(), QStringLiteral("Text lesen…"));
+    QCOMPARE(alle[8]->shortcut(), QKeySequence(Qt::Key_F8));
     QVERIFY(alle[8]->isEnabled());
-    QCOMPARE(alle[9]->text(), QStringLiteral("Zur Lektion hinzufügen"));
-    QVERIFY(!alle[9]->isEnabled());
+    QVERIFY(alle[9]->isSeparator());
+    QCOMPARE(alle[10]->text(), QStringLiteral("Lektionen…"));
+    QCOMPARE(alle[10]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    QVERIFY(alle[10]->isEnabled());
+    QCOMPARE(alle[11]->text(), QStringLiteral("Zur Lektion hinzufügen"));
+    QVERIFY(!alle[11]->isEnabled());
     QCOMPARE(e[0]->text(), QStringLiteral("Kopieren"));
     QCOMPARE(e[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
     QCOMPARE(e[1]->text(), QStringLiteral("Drucken…"));
