@@ -2,6 +2,7 @@
 
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
+#include "widgets/enterliste.h"
 #include "widgets/fensterplatz.h"
 #include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
@@ -41,23 +42,6 @@ private:
     std::function<void()> runter_, enter_;
 };
 
-// Enter on a reading chooses it.
-class Liste final : public QTreeWidget {
-public:
-    Liste(QWidget* parent, std::function<void(QTreeWidgetItem*)> enter)
-        : QTreeWidget(parent), enter_(std::move(enter)) {}
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override {
-        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && currentItem())
-            return enter_(currentItem());
-        QTreeWidget::keyPressEvent(e);
-    }
-
-private:
-    std::function<void(QTreeWidgetItem*)> enter_;
-};
-
 } // namespace
 
 BestimmenWindow::BestimmenWindow(const Farben& farben, std::function<std::vector<Eingabe>()> eigene,
@@ -88,7 +72,7 @@ BestimmenWindow::BestimmenWindow(const Farben& farben, std::function<std::vector
 
     auto* listenTitel = new QLabel(QStringLiteral("&Deutungen:"), this);
     spalte->addWidget(listenTitel);
-    liste_ = new Liste(this, [this](QTreeWidgetItem* item) { waehle(item); });
+    liste_ = new EnterListe(this, [this](QTreeWidgetItem* item) { waehle(item); });
     liste_->setObjectName(QStringLiteral("deutungen"));
     liste_->setAccessibleName(QStringLiteral("Deutungen"));
     liste_->setColumnCount(3);

@@ -4,6 +4,7 @@
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 #include "lesen/zerlegung.h"
+#include "widgets/enterliste.h"
 #include "widgets/fensterplatz.h"
 #include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
@@ -50,23 +51,6 @@ QLabel* titelFuer(const QString& text, QWidget* buddy, QWidget* parent) {
     label->setBuddy(buddy);
     return label;
 }
-
-// Enter on a reading picks it.
-class DeutungenListe final : public QTreeWidget {
-public:
-    DeutungenListe(QWidget* parent, std::function<void(QTreeWidgetItem*)> enter)
-        : QTreeWidget(parent), enter_(std::move(enter)) {}
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override {
-        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && currentItem())
-            return enter_(currentItem());
-        QTreeWidget::keyPressEvent(e);
-    }
-
-private:
-    std::function<void(QTreeWidgetItem*)> enter_;
-};
 
 analysis::Deutung deutung(const lesen::Lesart& l) {
     return {l.eingabe, l.seite, l.klasse, *l.zelle, l.wortform, l.eigen, 0};
@@ -154,7 +138,7 @@ TextLesenWindow::TextLesenWindow(const Farben& farben, Anbindung anbindung, QWid
     auto* rechtsSpalte = new QVBoxLayout(rechts);
     rechtsSpalte->setContentsMargins(0, 0, 0, 0);
 
-    deutungen_ = new DeutungenListe(rechts, [this](QTreeWidgetItem* item) { waehle(item); });
+    deutungen_ = new EnterListe(rechts, [this](QTreeWidgetItem* item) { waehle(item); });
     deutungen_->setObjectName(QStringLiteral("deutungen"));
     deutungen_->setAccessibleName(QStringLiteral("Deutungen"));
     deutungen_->setHeaderLabels({QStringLiteral("Wörterbuchformen / Zelle"),

@@ -61,10 +61,7 @@ frage=$(window "Zeilen abgelehnt")
 xdotool windowactivate --sync "$frage"
 sleep 0.5
 # The box, read from the screen.
-eval "$(xdotool getwindowgeometry --shell "$frage")"
-"$shot" "$out/frage.png" "$X" "$Y" "$WIDTH" "$HEIGHT" 3
-tesseract "$out/frage.png" "$out/frage" --psm 6 >/dev/null 2>&1
-text=$(tr '\n' ' ' <"$out/frage.txt")
+text=$(read_window "$frage" frage 3)
 echo "import asks: $text"
 grep -q 'Zeile 5: Keine Zahlen' <<<"$text" || fail "refused line not named: $text"
 xdotool key alt+g

@@ -23,10 +23,7 @@ sleep 0.3
 xdotool type --delay 1 "Puella cum agricola ambulat."
 sleep 1.5
 
-eval "$(xdotool getwindowgeometry --shell "$lesen")"
-"$shot" "$out/lesen.png" "$X" "$Y" "$WIDTH" "$HEIGHT" 2
-tesseract "$out/lesen.png" "$out/lesen" --psm 6 >/dev/null 2>&1
-text=$(tr '\n' ' ' <"$out/lesen.txt")
+text=$(read_window "$lesen" lesen 2)
 echo "the window shows: $text"
 for erwartet in "puellae" "agricola, agricolae" "zusammen mit" "Ablativ"; do
     grep -qF "$erwartet" <<<"$text" || fail "\"$erwartet\" not on view"

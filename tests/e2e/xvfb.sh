@@ -118,6 +118,15 @@ reply() {
     gone "$1"
 }
 
+# read_window ID NAME SCALE: the text of window ID as OCR reads it from a shot SCALE times
+# enlarged (kept as $out/NAME.png and .txt), on one line.
+read_window() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    "$shot" "$out/$2.png" "$X" "$Y" "$WIDTH" "$HEIGHT" "$3"
+    tesseract "$out/$2.png" "$out/$2" --psm 6 >/dev/null 2>&1
+    tr '\n' ' ' <"$out/$2.txt"
+}
+
 # start_latiflex LATIFLEX LOG [STEM END]: starts the program (its output added to LOG),
 # answers its start-up with the colours STEM and END (0 and 12 unless given) and gives its
 # main window the keyboard; sets `app` to its process and `main` to that window.
