@@ -4,8 +4,8 @@
 #include "interfaces/prompt.h"
 #include "lessons/lektionsdatei.h"
 #include "shell/tabelle.h"
+#include "widgets/lektionsfragen.h"
 #include "widgets/printer.h"
-#include "widgets/qtdialogs.h"
 #include "widgets/qtext.h"
 
 #include <QDir>
@@ -13,16 +13,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
-#include <QSpacerItem>
-#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -30,35 +26,14 @@ namespace latiflex {
 
 namespace {
 
+using namespace lektionsfragen;
+
 constexpr std::string_view titel = "LEKTIONEN";
 // Longest name or word shown in a list, in letters: its beginning and end stay visible.
 constexpr std::size_t hoechstens = 60;
-// Refused lines listed in the box; the rest are counted, and all stand in its details.
-constexpr std::size_t gezeigteZeilen = 12;
-
 QString kurz(std::string_view s) { return qtext(text::kurz(s, hoechstens)); }
 
 std::filesystem::path pfadAus(const QString& pfad) { return {pfad.toStdU16String()}; }
-
-// A file name from a lesson's name: its letters and digits, so no typed slash leaves the folder.
-QString dateiName(const QString& name, const QString& anhang) {
-    QString aus;
-    for (QChar c : name) {
-        if (aus.size() >= 40) break;
-        if (c.isLetterOrNumber() && !c.isSurrogate())
-            aus += c;
-        else if (!aus.isEmpty() && !aus.endsWith(QLatin1Char('-')))
-            aus += QLatin1Char('-');
-    }
-    while (aus.endsWith(QLatin1Char('-')))
-        aus.chop(1);
-    return (aus.isEmpty() ? QStringLiteral("lektion") : aus) + anhang;
-}
-
-QString dokumente() {
-    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(ordner).exists() ? ordner : QDir::homePath();
-}
 
 /// A button of `fenster` that runs `wenn` when clicked.
 template <typename Handler>
@@ -75,29 +50,6 @@ template <typename Handler>
 void kuerzel(const QKeySequence& taste, QWidget* ziel, LektionenWindow* fenster, Handler wenn) {
     auto* k = new QShortcut(taste, ziel, nullptr, nullptr, Qt::WidgetShortcut);
     QObject::connect(k, &QShortcut::activated, fenster, wenn);
-}
-
-/// The text typed, or the entry chosen from `auswahl`, in a prompt of `parent` wide enough
-/// for the window manager to show its whole title; nothing when the pupil cancels.
-std::optional<QString> fragen(QWidget* parent, const QString& titel, const QString& frage,
-                              const QString& vorgabe, const QStringList& auswahl = {}) {
-    QInputDialog prompt(parent);
-    prompt.setWindowTitle(titel);
-    prompt.setLabelText(frage);
-    if (auswahl.isEmpty()) {
-        prompt.setInputMode(QInputDialog::TextInput);
-        prompt.setTextValue(vorgabe);
-    } else {
-        prompt.setComboBoxItems(auswahl);
-        prompt.setComboBoxEditable(false);
-    }
-    // The prompt sizes itself to its field (asking its size lays it out); a layout item no
-    // narrower than the title keeps it wide enough for the window manager to show the title.
-    static_cast<void>(prompt.sizeHint());
-    if (QLayout* layout = prompt.layout())
-        layout->addItem(new QSpacerItem(titleBarWidth(titel), 0));
-    if (prompt.exec() != QDialog::Accepted) return std::nullopt;
-    return prompt.textValue();
 }
 
 QLabel* titelFuer(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -335,20 +287,11 @@ void LektionenWindow::umbenennen() {
                     : QString());
 }
 
-bool LektionenWindow::bestaetigt(const QString& titel, const QString& frage) {
-    QMessageBox box(QMessageBox::Question, titel,
-                    frage + QStringLiteral(" Das lässt sich nicht rückgängig machen."),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
-
 void LektionenWindow::loeschen() {
     const auto lektion = gewaehlteLektion();
     if (!lektion || liste_->count() < 2) return;
     const QString name = kurz(lektionsName(*lektion).toStdString());
-    if (!bestaetigt(QStringLiteral("Lektion löschen"),
+    if (!bestaetigt(this, QStringLiteral("Lektion löschen"),
                     QStringLiteral("Die Lektion „%1“ mit %2 Wörtern und allen Antworten dazu "
                                    "löschen?")
                         .arg(name)
@@ -401,7 +344,7 @@ void LektionenWindow::entfernen() {
     const auto wort = gewaehltesWort();
     if (!wort) return;
     const QString text = woerter_->currentItem()->data(Qt::UserRole + 2).toString();
-    if (!bestaetigt(QStringLiteral("Wort entfernen"),
+    if (!bestaetigt(this, QStringLiteral("Wort entfernen"),
                     QStringLiteral("Das Wort „%1“ mit allen Antworten dazu aus der Lektion "
                                    "entfernen?")
                         .arg(text)))
@@ -429,50 +372,9 @@ bool LektionenWindow::importieren(const QString& pfad) {
         melden(dialoge_, import.fehler, titel);
         return false;
     }
-    if (!import.abgelehnt.empty()) {
-        QString liste;
-        QString alle;
-        for (std::size_t i = 0; i < import.abgelehnt.size(); ++i) {
-            const QString zeile = qtext(text::kurz(import.abgelehnt[i].text(), 120));
-            alle += zeile + QLatin1Char('\n');
-            if (i < gezeigteZeilen) liste += zeile + QLatin1Char('\n');
-        }
-        if (import.abgelehnt.size() > gezeigteZeilen)
-            liste += QStringLiteral("… und %1 weitere (siehe Details)\n")
-                         .arg(import.abgelehnt.size() - gezeigteZeilen);
-        const bool keine = import.woerter.empty();
-        QMessageBox frage(
-            keine ? QMessageBox::Warning : QMessageBox::Question,
-            QStringLiteral("Zeilen abgelehnt"),
-            QStringLiteral("„%1“: %2 nicht übernommen werden:\n\n%3\n%4")
-                .arg(kurz(import.name),
-                     import.abgelehnt.size() == 1
-                         ? QStringLiteral("1 Zeile kann")
-                         : QStringLiteral("%1 Zeilen können").arg(import.abgelehnt.size()),
-                     liste,
-                     keine ? QStringLiteral("Keine Zeile der Datei ist gültig; nichts wird "
-                                            "importiert.")
-                     : import.woerter.size() == 1
-                         ? QStringLiteral("Das gültige Wort importieren oder nichts?")
-                         : QStringLiteral("Die %1 gültigen Wörter importieren oder nichts?")
-                               .arg(import.woerter.size())),
-            QMessageBox::NoButton, this);
-        frage.setTextFormat(Qt::PlainText);
-        frage.setDetailedText(alle);
-        // With no valid line there is nothing to choose: the box only closes.
-        QPushButton* gueltige = keine
-                                    ? nullptr
-                                    : frage.addButton(QStringLiteral("&Gültige Zeilen importieren"),
-                                                      QMessageBox::AcceptRole);
-        auto* nichts = frage.addButton(keine ? QStringLiteral("&Schließen")
-                                             : QStringLiteral("&Nichts importieren"),
-                                       QMessageBox::RejectRole);
-        frage.setDefaultButton(nichts);
-        frage.exec();
-        if (!gueltige || frage.clickedButton() != gueltige) {
-            status_->setText(QStringLiteral("Nichts importiert."));
-            return false;
-        }
+    if (!import.abgelehnt.empty() && !gueltigeImportieren(this, import)) {
+        status_->setText(QStringLiteral("Nichts importiert."));
+        return false;
     }
     const auto lektion = lektionen_.importieren(import);
     aktualisieren();
