@@ -66,6 +66,8 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     setObjectName(QStringLiteral("Lektionen"));
     setWindowTitle(QStringLiteral("Lektionen"));
     setModal(false);
+    // One column of lists, each with its buttons stacked beside it: narrow enough to stand
+    // right of the main window's pane on a small screen, so that "Öffnen" shows the word.
     auto* raster = new QGridLayout(this);
 
     liste_ = new QListWidget(this);
@@ -75,10 +77,12 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
 
     woerter_ = new QListWidget(this);
     woerter_->setAccessibleName(QStringLiteral("Wörter der Lektion"));
-    raster->addWidget(titelFuer(QStringLiteral("Wö&rter der Lektion:"), woerter_, this), 0, 1);
-    raster->addWidget(woerter_, 1, 1);
+    raster->addWidget(titelFuer(QStringLiteral("Wö&rter der Lektion:"), woerter_, this), 2, 0);
+    raster->addWidget(woerter_, 3, 0);
+    for (QListWidget* l : {liste_, woerter_})
+        l->setWordWrap(true);
 
-    auto* lektionKnoepfe = new QHBoxLayout;
+    auto* lektionKnoepfe = new QVBoxLayout;
     auto* neuKnopf = knopf(QStringLiteral("&Neu…"), this, &LektionenWindow::neu);
     umbenennen_ = knopf(QStringLiteral("&Umbenennen…"), this, &LektionenWindow::umbenennen);
     loeschen_ = knopf(QStringLiteral("&Löschen…"), this, &LektionenWindow::loeschen);
@@ -86,9 +90,10 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     aktuelle_->setToolTip(QStringLiteral("Jedes neue Wort kommt in die aktuelle Lektion."));
     for (QPushButton* b : {neuKnopf, umbenennen_, loeschen_, aktuelle_})
         lektionKnoepfe->addWidget(b);
-    raster->addLayout(lektionKnoepfe, 2, 0);
+    lektionKnoepfe->addStretch();
+    raster->addLayout(lektionKnoepfe, 1, 1);
 
-    auto* wortKnoepfe = new QHBoxLayout;
+    auto* wortKnoepfe = new QVBoxLayout;
     oeffnen_ = knopf(QStringLiteral("Ö&ffnen"), this, &LektionenWindow::oeffneWort);
     oeffnen_->setToolTip(QStringLiteral("Zeigt das Wort im Hauptfenster, wie Eintippen es zeigt."));
     verschieben_ = knopf(QStringLiteral("&Verschieben…"), this, &LektionenWindow::verschieben);
@@ -98,7 +103,8 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     imDrill_->setToolTip(QStringLiteral("Eingedrückt: das Wort wird geübt."));
     for (QPushButton* b : {oeffnen_, verschieben_, entfernen_, imDrill_})
         wortKnoepfe->addWidget(b);
-    raster->addLayout(wortKnoepfe, 2, 1);
+    wortKnoepfe->addStretch();
+    raster->addLayout(wortKnoepfe, 3, 1);
 
     tage_ = new QTreeWidget(this);
     tage_->setAccessibleName(QStringLiteral("Geübt"));
@@ -106,16 +112,16 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     tage_->setHeaderLabels({QStringLiteral("Tag"), QStringLiteral("Antworten"),
                             QStringLiteral("richtig"), QStringLiteral("falsch")});
     tage_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    raster->addWidget(titelFuer(QStringLiteral("&Geübt:"), tage_, this), 3, 0, 1, 2);
-    raster->addWidget(tage_, 4, 0, 1, 2);
+    raster->addWidget(titelFuer(QStringLiteral("&Geübt:"), tage_, this), 4, 0);
+    raster->addWidget(tage_, 5, 0);
 
     status_ = new QLabel(this);
     status_->setAccessibleName(QStringLiteral("Meldung"));
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
-    raster->addWidget(status_, 5, 0, 1, 2);
+    raster->addWidget(status_, 6, 0);
 
-    auto* dateiKnoepfe = new QHBoxLayout;
+    auto* dateiKnoepfe = new QVBoxLayout;
     auto* importieren =
         knopf(QStringLiteral("&Importieren…"), this, &LektionenWindow::importierenFragen);
     exportieren_ =
@@ -126,11 +132,12 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     auto* schliessen = knopf(QStringLiteral("&Schließen"), this, &QDialog::close);
     for (QPushButton* b : {importieren, exportieren_, anki_, drucken_, schliessen})
         dateiKnoepfe->addWidget(b);
-    raster->addLayout(dateiKnoepfe, 6, 0, 1, 2);
+    dateiKnoepfe->addStretch();
+    raster->addLayout(dateiKnoepfe, 5, 1, 2, 1);
     raster->setColumnStretch(0, 1);
-    raster->setColumnStretch(1, 2);
-    raster->setRowStretch(1, 2);
-    raster->setRowStretch(4, 1);
+    raster->setRowStretch(1, 1);
+    raster->setRowStretch(3, 2);
+    raster->setRowStretch(5, 1);
 
     connect(liste_, &QListWidget::currentRowChanged, this, [this] { zeigeWoerter(); });
     connect(woerter_, &QListWidget::currentRowChanged, this, [this] { aktiviere(); });
@@ -144,7 +151,7 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     lektionen_.beiAenderung([this] {
         if (isVisible()) aktualisieren();
     });
-    resize(760, 520);
+    resize(600, 520);
 }
 
 void LektionenWindow::oeffnen() {

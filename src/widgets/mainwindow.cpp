@@ -6,6 +6,7 @@
 #include "shell/lektionen.h"
 #include "shell/steuerelemente.h"
 #include "widgets/bestimmenwindow.h"
+#include "widgets/fensterplatz.h"
 #include "widgets/lektionenwindow.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
@@ -126,6 +127,7 @@ void MainWindow::lektionenZeigen() {
             raise();
             activateWindow();
         });
+        platziereNebenBild(*lektionenFenster_, *this);
     }
     lektionenFenster_->oeffnen();
 }

@@ -1,5 +1,6 @@
 #include "fakedialogs.h"
 #include "freshdatahome.h"
+#include "knoepfefrei.h"
 #include "modal.h"
 #include "shell/lektionen.h"
 #include "widgets/lektionenwindow.h"
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -111,6 +113,9 @@ private slots:
             if (i < 0) continue;
             QVERIFY2(buchstaben.insert(text.at(i + 1).toLower()).second, qPrintable(text));
         }
+        // On the screen whole, and off the pane, where "Öffnen" prints the word.
+        QVERIFY(l->screen()->availableGeometry().contains(l->frameGeometry()));
+        QVERIFY(!bedeckt(*l, *f.window.bild1()));
         // Nothing is stored before the first word.
         QVERIFY(!QFile::exists(
             daten_.dir().filePath(QStringLiteral("lektionen_test/lektionen.sqlite"))));
