@@ -74,13 +74,13 @@ MainWindow::MainWindow(Dialogs* dialoge)
     // The keyboard starts on the first control of the tab order, not on the pane.
     findChild<QPushButton*>(QStringLiteral("Befehl1"))->setFocus();
 
-    fensterAktion(QStringLiteral("Üben…"), QStringLiteral("uebenAktion"), Qt::Key_F5,
+    fensterAktion(QStringLiteral("&Üben…"), QStringLiteral("uebenAktion"), Qt::Key_F5,
                   &MainWindow::ueben);
-    fensterAktion(QStringLiteral("Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
+    fensterAktion(QStringLiteral("&Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
                   &MainWindow::bestimmen);
-    fensterAktion(QStringLiteral("Lektionen…"), QStringLiteral("lektionenAktion"),
+    fensterAktion(QStringLiteral("&Lektionen…"), QStringLiteral("lektionenAktion"),
                   QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::lektionenZeigen);
-    paneMenu_->eintrag(QStringLiteral("Zur Lektion hinzufügen"),
+    paneMenu_->eintrag(QStringLiteral("&Zur Lektion hinzufügen"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { hinzufuegen(); });
 
     bild1_->zeigtSeiten(&form_.seiten());

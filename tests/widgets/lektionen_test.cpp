@@ -447,7 +447,7 @@ private slots:
         QVERIFY(f.window.lektionen().lektionen().empty());
         QAction* hinzufuegen = nullptr;
         for (QAction* a : f.window.paneMenu()->menu()->actions())
-            if (a->text() == QStringLiteral("Zur Lektion hinzufügen")) hinzufuegen = a;
+            if (a->text() == QStringLiteral("&Zur Lektion hinzufügen")) hinzufuegen = a;
         QVERIFY(hinzufuegen && hinzufuegen->isEnabled());
         hinzufuegen->trigger();
         QCOMPARE(f.dialoge.messages.back(),
