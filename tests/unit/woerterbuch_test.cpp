@@ -3,6 +3,7 @@
 // dictionary errs), the credits, and files that are missing or damaged.
 #include "dictionary/dictd.h"
 #include "dictionary/woerterbuch.h"
+#include "shell/ueber.h"
 #include "testwoerterbuch.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 
 namespace latiflex::woerterbuch {
 namespace {
+
+using latiflex::ueberText;
 
 TEST(Dictd, ZahlenInBasis64) {
     EXPECT_EQ(dictd::zahl("A"), 0u);
@@ -384,6 +387,17 @@ TEST_F(Testwoerterbuch, FehlendeOderBeschaedigteDateien) {
     std::filesystem::copy_file(ordner_ / "lat-deu.dict.dz", fern.string() + ".dict.dz");
     std::ofstream(fern.string() + ".index") << "rex\tBAAAA\tBA\n";
     EXPECT_EQ(Woerterbuch::oeffnen(fern), nullptr);
+}
+
+TEST_F(Testwoerterbuch, UeberNenntLizenzUndVerfasser) {
+    const std::string mit = ueberText(w_);
+    EXPECT_NE(mit.find("GPL-3.0-or-later"), std::string::npos);
+    EXPECT_NE(mit.find("\nWörterbuch: Test-Wörterbuch Latein-Deutsch ver. 0.1\n"
+                       "Verfasst von: Gaius Iulius, Marcus Tullius\n© 2020-2021 Gaius Iulius\n"),
+              std::string::npos);
+    const std::string ohne = ueberText(nullptr);
+    EXPECT_NE(ohne.find("sudo apt install dict-freedict-lat-deu"), std::string::npos);
+    EXPECT_EQ(ohne.find("Verfasst"), std::string::npos);
 }
 
 TEST(Woerterbuch, PfadAusDerUmgebung) {
