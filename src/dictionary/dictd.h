@@ -18,7 +18,9 @@ struct Stelle {
     std::uint64_t laenge = 0;
 
     friend bool operator==(const Stelle&, const Stelle&) = default;
-    friend auto operator<=>(const Stelle&, const Stelle&) = default;
+    friend bool operator<(const Stelle& a, const Stelle& b) {
+        return a.anfang != b.anfang ? a.anfang < b.anfang : a.laenge < b.laenge;
+    }
 };
 
 /// One line of the index: "abacus TAB CKf TAB BT".

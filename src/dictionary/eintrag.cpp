@@ -59,36 +59,35 @@ std::pair<std::string, std::vector<std::string>> ohneMarken(std::string_view s) 
     return {rest, marken};
 }
 
-Formart formart(std::string_view marke) {
-    static constexpr std::array<std::pair<std::string_view, Formart>, 6> arten{{
-        {"gen", Formart::genitiv},
-        {"dat", Formart::dativ},
-        {"akk", Formart::akkusativ},
-        {"abl", Formart::ablativ},
-        {"f", Formart::femininum},
-        {"n", Formart::neutrum},
-    }};
-    for (const auto& [m, art] : arten)
-        if (m == marke) return art;
-    return Formart::unbestimmt;
-}
-
-std::optional<Wortart> wortart(std::string_view marke) {
-    static constexpr std::array<std::pair<std::string_view, Wortart>, 9> arten{{
-        {"n", Wortart::substantiv},
-        {"adj", Wortart::adjektiv},
-        {"v", Wortart::verb},
-        {"adv", Wortart::adverb},
-        {"prep", Wortart::praeposition},
-        {"conj", Wortart::konjunktion},
-        {"pron", Wortart::pronomen},
-        {"num", Wortart::numerale},
-        {"int", Wortart::interjektion},
-    }};
-    for (const auto& [m, art] : arten)
-        if (m == marke) return art;
+// The value a tag names in `tabelle`, if any.
+template <typename T, std::size_t n>
+std::optional<T> nachMarke(const std::array<std::pair<std::string_view, T>, n>& tabelle,
+                           std::string_view marke) {
+    for (const auto& [m, wert] : tabelle)
+        if (m == marke) return wert;
     return std::nullopt;
 }
+
+constexpr std::array<std::pair<std::string_view, Formart>, 6> formarten{{
+    {"gen", Formart::genitiv},
+    {"dat", Formart::dativ},
+    {"akk", Formart::akkusativ},
+    {"abl", Formart::ablativ},
+    {"f", Formart::femininum},
+    {"n", Formart::neutrum},
+}};
+
+constexpr std::array<std::pair<std::string_view, Wortart>, 9> wortarten{{
+    {"n", Wortart::substantiv},
+    {"adj", Wortart::adjektiv},
+    {"v", Wortart::verb},
+    {"adv", Wortart::adverb},
+    {"prep", Wortart::praeposition},
+    {"conj", Wortart::konjunktion},
+    {"pron", Wortart::pronomen},
+    {"num", Wortart::numerale},
+    {"int", Wortart::interjektion},
+}};
 
 Genus mitGenus(Genus bisher, Genus neu) {
     if (bisher == Genus::keins || bisher == neu) return neu;
@@ -100,7 +99,7 @@ Genus mitGenus(Genus bisher, Genus neu) {
 void markenLesen(const std::vector<std::string>& marken, Eintrag& e) {
     for (std::size_t i = 0; i < marken.size(); ++i) {
         const std::string& m = marken[i];
-        if (const auto art = wortart(m);
+        if (const auto art = nachMarke(wortarten, m);
             art && e.wortart == Wortart::unbekannt && (m != "n" || i == 0)) {
             e.wortart = *art;
         } else if (m == "pl") {
@@ -132,7 +131,7 @@ void formenLesen(std::string_view klammer, Eintrag& e) {
         Form f{gekuerzt(text), Formart::unbestimmt};
         if (f.text.empty()) continue;
         if (!marken.empty())
-            f.art = formart(marken.front());
+            f.art = nachMarke(formarten, marken.front()).value_or(Formart::unbestimmt);
         else if (e.wortart == Wortart::verb)
             f.art = stammform(stelle, f.text);
         ++stelle;

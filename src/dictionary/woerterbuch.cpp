@@ -41,7 +41,7 @@ std::optional<Wortart> wortartDes(std::string_view befehl) {
 // a deponent's perfect ("hortatus sum") by its participle.
 std::string partizipStamm(std::string_view form) {
     std::string s = schluessel(form);
-    s = s.substr(0, s.find(' '));
+    if (const auto blank = s.find(' '); blank != std::string::npos) s.resize(blank);
     if (text::endsWith(s, "us") || text::endsWith(s, "um")) s.resize(s.size() - 2);
     return s;
 }
