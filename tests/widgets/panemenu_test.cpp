@@ -316,70 +316,6 @@ void PaneMenuTest::worksheetHidesEndingsOnPageOne() {
 
 namespace {
 
-// Whether the last line of text on some page of the PDF (its page number left out) is set
-// larger than the smallest text on that page: a heading.
-bool ueberschriftUnten(const QString& pdf) {
-    static const QRegularExpression wort(QStringLiteral(
-        R"re(<word xMin="[^"]*" yMin="([^"]*)" xMax="[^"]*" yMax="([^"]*)">([^<]*)</word>)re"));
-    const QStringList seiten =
-        ausfuehren(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")})
-            .split(QStringLiteral("<page "));
-    for (const QString& seite : seiten.mid(1)) {
-        QMap<double, double> hoeheNachZeile; // the tallest word of each line, by its top
-        QMap<double, QString> textNachZeile;
-        for (auto it = wort.globalMatch(seite); it.hasNext();) {
-            const auto m = it.next();
-            const double oben = std::round(m.captured(1).toDouble());
-            double& hoehe = hoeheNachZeile[oben];
-            hoehe = std::max(hoehe, m.captured(2).toDouble() - m.captured(1).toDouble());
-            textNachZeile[oben] += m.captured(3);
-        }
-        if (!textNachZeile.isEmpty() && textNachZeile.last().toInt() > 0) {
-            hoeheNachZeile.remove(hoeheNachZeile.lastKey());
-            textNachZeile.remove(textNachZeile.lastKey());
-        }
-        if (hoeheNachZeile.isEmpty()) continue;
-        const auto hoehen = hoeheNachZeile.values();
-        if (hoeheNachZeile.last() > 1.15 * *std::min_element(hoehen.begin(), hoehen.end()))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
-// A word's heading never stands last on a page with its table on the next: with these
-// words (a lesson of a class's first weeks) some headings would without care.
-void PaneMenuTest::lessonWorksheetKeepsHeadingsWithTheirTables() {
-    const std::vector<Eingabe> woerter{{"SUBST", {"nauta", "nautae"}},
-                                       {"SUBST", {"servus", "servi"}},
-                                       {"SUBST", {"puella", "puellae"}},
-                                       {"SUBST", {"rosa", "rosae"}},
-                                       {"SUBST", {"dominus", "domini"}},
-                                       {"ADJEKTIV", {"bonus", "bona", "bonum"}},
-                                       {"SUBST", {"rex", "regis"}},
-                                       {"VERBUM", {"amo", "amare", "amavi", "amatus"}},
-                                       {"SUBST", {"templum", "templi"}},
-                                       {"ADJEKTIV", {"acer", "acris", "acre"}},
-                                       {"SUBST", {"res", "rei"}},
-                                       {"SUBST", {"manus", "manus"}},
-                                       {"VERBUM", {"moneo", "monere", "monui", "monitus"}}};
-    std::vector<grammar::Paradigma> seiten;
-    for (const Eingabe& e : woerter)
-        for (const auto& p : engine::seiten(e))
-            seiten.push_back(*p);
-    std::vector<const grammar::Paradigma*> blaetter;
-    for (const grammar::Paradigma& p : seiten)
-        blaetter.push_back(&p);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("lektion.pdf"));
-    QVERIFY(
-        alsPdf(QString::fromStdString(Tabelle::lektionsblatt("Woche 1", blaetter, Farben{})), pdf));
-    QVERIFY(!ueberschriftUnten(pdf));
-}
-
-namespace {
-
 // A word of a PDF page as pdftotext -bbox gives it.
 struct PdfWort {
     double links, oben, rechts, unten;
@@ -406,7 +342,66 @@ QList<QList<PdfWort>> pdfWoerter(const QString& pdf) {
     return seiten;
 }
 
+// Whether the last line of text on some page of the PDF (its page number left out) is set
+// larger than the smallest text on that page: a heading.
+bool ueberschriftUnten(const QString& pdf) {
+    for (const auto& seite : pdfWoerter(pdf)) {
+        QMap<double, double> hoeheNachZeile; // the tallest word of each line, by its top
+        QMap<double, QString> textNachZeile;
+        for (const PdfWort& w : seite) {
+            const double oben = std::round(w.oben);
+            double& hoehe = hoeheNachZeile[oben];
+            hoehe = std::max(hoehe, w.unten - w.oben);
+            textNachZeile[oben] += w.text;
+        }
+        if (!textNachZeile.isEmpty() && textNachZeile.last().toInt() > 0) {
+            hoeheNachZeile.remove(hoeheNachZeile.lastKey());
+            textNachZeile.remove(textNachZeile.lastKey());
+        }
+        if (hoeheNachZeile.isEmpty()) continue;
+        const auto hoehen = hoeheNachZeile.values();
+        if (hoeheNachZeile.last() > 1.15 * *std::min_element(hoehen.begin(), hoehen.end()))
+            return true;
+    }
+    return false;
+}
+
+// The lesson of `woerter` as one worksheet, written into the PDF file `pdf`.
+bool lektionAlsPdf(const std::vector<Eingabe>& woerter, const QString& pdf) {
+    std::vector<grammar::Paradigma> seiten;
+    for (const Eingabe& e : woerter)
+        for (const auto& p : engine::seiten(e))
+            seiten.push_back(*p);
+    std::vector<const grammar::Paradigma*> blaetter;
+    for (const grammar::Paradigma& p : seiten)
+        blaetter.push_back(&p);
+    return alsPdf(QString::fromStdString(Tabelle::lektionsblatt("Woche 1", blaetter, Farben{})),
+                  pdf);
+}
+
 } // namespace
+
+// A word's heading never stands last on a page with its table on the next: with these
+// words (a lesson of a class's first weeks) some headings would without care.
+void PaneMenuTest::lessonWorksheetKeepsHeadingsWithTheirTables() {
+    const std::vector<Eingabe> woerter{{"SUBST", {"nauta", "nautae"}},
+                                       {"SUBST", {"servus", "servi"}},
+                                       {"SUBST", {"puella", "puellae"}},
+                                       {"SUBST", {"rosa", "rosae"}},
+                                       {"SUBST", {"dominus", "domini"}},
+                                       {"ADJEKTIV", {"bonus", "bona", "bonum"}},
+                                       {"SUBST", {"rex", "regis"}},
+                                       {"VERBUM", {"amo", "amare", "amavi", "amatus"}},
+                                       {"SUBST", {"templum", "templi"}},
+                                       {"ADJEKTIV", {"acer", "acris", "acre"}},
+                                       {"SUBST", {"res", "rei"}},
+                                       {"SUBST", {"manus", "manus"}},
+                                       {"VERBUM", {"moneo", "monere", "monui", "monitus"}}};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("lektion.pdf"));
+    QVERIFY(lektionAlsPdf(woerter, pdf));
+    QVERIFY(!ueberschriftUnten(pdf));
+}
 
 // A lesson of eight words, two of them verbs, as a teacher prints it: few pages; a table
 // that goes on over a page break has its column heads again; no word or blank runs out of
@@ -420,17 +415,9 @@ void PaneMenuTest::lessonWorksheetReads() {
                                        {"SUBST", {"miles", "militis"}},
                                        {"VERBUM", {"laudo", "laudare", "laudavi", "laudatus"}},
                                        {"VERBUM", {"moneo", "monere", "monui", "monitus"}}};
-    std::vector<grammar::Paradigma> seiten;
-    for (const Eingabe& e : woerter)
-        for (const auto& p : engine::seiten(e))
-            seiten.push_back(*p);
-    std::vector<const grammar::Paradigma*> blaetter;
-    for (const grammar::Paradigma& p : seiten)
-        blaetter.push_back(&p);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("lektion.pdf"));
-    QVERIFY(
-        alsPdf(QString::fromStdString(Tabelle::lektionsblatt("Woche 2", blaetter, Farben{})), pdf));
+    QVERIFY(lektionAlsPdf(woerter, pdf));
     if (const QByteArray kopie = qgetenv("LATIFLEX_BLATT_PDF"); !kopie.isEmpty())
         QFile::copy(pdf, QString::fromLocal8Bit(kopie));
     const auto alle = pdfWoerter(pdf);
