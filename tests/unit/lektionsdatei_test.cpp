@@ -292,6 +292,23 @@ TEST(Lektionen, AnkiKartenMitEinemBlank) {
     EXPECT_EQ(ohneHtml.find("  "), std::string::npos) << "two blanks in a row";
 }
 
+// Two cards of meanings for each word the tests' dictionary knows, none for one it lacks.
+TEST(Lektionen, AnkiKartenDerBedeutungen) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    ASSERT_TRUE(lektionen.hinzufuegen({"SUBST", {"rex", "regis"}}));
+    ASSERT_TRUE(lektionen.hinzufuegen({"VERBUM", {"amo", "amare", "amavi", "amatus"}}));
+    ASSERT_TRUE(lektionen.hinzufuegen({"SUBST", {"lupus", "lupi"}}));
+    const std::string karten = lektionen.ankiText(*lektionen.aktuelle());
+    EXPECT_NE(karten.find("\nrex, regis m.\tKönig; Herrscher\nKönig; Herrscher\trex, regis m.\n"
+                          "amo, amare, amavi, amatus\tlieben; gern haben\n"
+                          "lieben; gern haben\tamo, amare, amavi, amatus\n"),
+              std::string::npos)
+        << karten;
+    EXPECT_EQ(karten.find("lupus, lupi\t"), std::string::npos);
+}
+
 // The narrowing kept per lesson leaves its cells out of the drill and of the count due.
 TEST(Lektionen, EingrenzungJeLektion) {
     Speicher s;
