@@ -228,6 +228,7 @@ std::string schreiben(std::string_view name, const std::vector<Vokabel>& woerter
 
 std::string schreiben(std::string_view name, const std::vector<Eingabe>& woerter) {
     std::vector<Vokabel> v;
+    v.reserve(woerter.size());
     for (const Eingabe& e : woerter)
         v.push_back({e, "", ""});
     return schreiben(name, v);
