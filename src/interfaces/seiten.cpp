@@ -12,7 +12,7 @@ void Seiten::zeige(grammar::Paradigma paradigma) {
     zuletzt_ = std::make_shared<const grammar::Paradigma>(std::move(paradigma));
     if (zuletzt_->hatFormen()) {
         aufSicht_ = zuletzt_;
-        alle_.push_back(aufSicht_);
+        if (!nurAnsehen_) alle_.push_back(aufSicht_);
     } else {
         aufSicht_.reset();
     }

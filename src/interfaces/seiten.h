@@ -32,8 +32,12 @@ public:
     /// The pane was cleared or erased: it shows no paradigm now.
     void leer();
 
-    /// The pane now shows `paradigma`; a page with forms joins the run's pages.
+    /// The pane now shows `paradigma`; a page with forms joins the run's pages unless it is
+    /// only viewed (`nurAnsehen`).
     void zeige(grammar::Paradigma paradigma);
+    /// While true, pages shown are on view but do not join the run's pages: a guess of the
+    /// analysis the pupil looks at is not the pupil's word, for the drill or a lesson.
+    void nurAnsehen(bool ja) { nurAnsehen_ = ja; }
 
     /// Adds `f`, called after every change of the page on view (the widgets update what
     /// depends on it: the hint line, the context menu, the drill).
@@ -45,6 +49,7 @@ private:
     Zeiger aufSicht_;
     Zeiger zuletzt_;
     std::vector<Zeiger> alle_;
+    bool nurAnsehen_ = false;
     std::vector<std::function<void()>> beiAenderung_;
 };
 

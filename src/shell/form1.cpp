@@ -125,13 +125,15 @@ bool Form1::click(std::string_view control) {
     return true;
 }
 
-bool Form1::eingeben(const Eingabe& eingabe) {
+bool Form1::eingeben(const Eingabe& eingabe, bool angesehen) {
     if (eingabe.befehl != "SUBST" && eingabe.befehl != "ADJEKTIV" && eingabe.befehl != "VERBUM")
         return false;
     PresetDialogs vorgabe(u_.dialoge, eingabe.antworten);
     Umgebung u{u_.bild1, vorgabe, u_.farben, seiten_};
     letzteEingabe_ = eingabe;
+    seiten_.nurAnsehen(angesehen);
     ausfuehren(eingabe.befehl, u);
+    seiten_.nurAnsehen(false);
     return true;
 }
 

@@ -47,7 +47,9 @@ public:
     /// Enters a word as the pupil would: runs the command captioned `eingabe.befehl`
     /// ("SUBST", "ADJEKTIV" or "VERBUM") with its prompts answered from
     /// `eingabe.antworten`; its message boxes show as usual. False for any other caption.
-    bool eingeben(const Eingabe& eingabe);
+    /// A word only `angesehen` is printed but does not join the run's pages (nor so a
+    /// lesson or the drill): a guess the pupil looks at.
+    bool eingeben(const Eingabe& eingabe, bool angesehen = false);
 
     /// The word of the last "SUBST", "ADJEKTIV" or "VERBUM", typed or entered, with the
     /// answers its prompts took; nothing before the first. The lessons keep words so.
