@@ -4,6 +4,7 @@
 // is offered, how many entries are offered, how often the first is right, and the time.
 #include "analysis/bestimmung.h"
 #include "analysis/festewoerter.h"
+#include "engine/wort.h"
 #include "grammar/text.h"
 
 #include <algorithm>
@@ -149,8 +150,8 @@ int main(int argc, char** argv) {
         for (const auto& [k, formen] : woerter[key])
             if (const auto z = zelle(wahr.befehl, k, deponens)) referenz.push_back({*z, formen});
         Zahlen& zahlen = klassen[wahr.befehl];
-        for (const auto& seite : analysis::seiten(wahr))
-            for (const auto& block : seite.bloecke)
+        for (const auto& zeiger : engine::seiten(wahr))
+            for (const auto& seite = *zeiger; const auto& block : seite.bloecke)
                 for (const auto& form : block.formen) {
                     if (form.wortform.leer()) continue;
                     const std::string ganz = text::einBlank(form.wortform.ganz());
@@ -162,7 +163,7 @@ int main(int argc, char** argv) {
                         continue; // the program prints this cell otherwise than the reference
                     gesehen.emplace_back(ganz, wahr.befehl, seite.klasse);
                     const auto start = std::chrono::steady_clock::now();
-                    const auto deutungen = analysis::bestimmen(ganz, {}, alle);
+                    const auto deutungen = analysis::bestimmen(ganz, {}, {.alle = alle});
                     zahlen.zeiten.push_back(std::chrono::duration<double, std::milli>(
                                                 std::chrono::steady_clock::now() - start)
                                                 .count());

@@ -54,19 +54,20 @@ struct Deutung {
  * `muster.h` and of `eigene`, the pupil's own words; each is kept only where the forward
  * rules, given its dictionary forms, print the typed form in that cell. The program's own
  * table (`festewoerter.h`) adds the pronouns, irregular verbs and words without cells.
- * Ranked by `Herkunft`: the pupil's words, then real words (in `woerterbuch` where one is
+ * Ranked by `Herkunft`: the pupil's words, then real words (in `umfang.woerterbuch` where one is
  * given, or in the frequency table) the most frequent first, then the rules' guesses, the
  * most common patterns first; the readings of one entry stand together, in the order its
  * pages print them. Guesses that differ only in forms the typed one does not show are
- * offered twice at most, and at most twelve guesses, unless `alle` asks for every one.
- * Empty when nothing allows a reading.
+ * offered twice at most, and at most twelve guesses, unless `umfang.alle` asks for every
+ * one. Empty when nothing allows a reading.
  */
+struct Umfang {
+    bool alle = false;     ///< every guess of the rules, not only the twelve most common
+    bool enklitika = true; ///< a form with no real reading is read as word and enclitic
+    const Woerterbuch* woerterbuch = nullptr; ///< the dictionary, where one is at hand
+};
 std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Eingabe>& eigene = {},
-                               bool alle = false, const Woerterbuch* woerterbuch = nullptr);
-
-/// Every page the entry's command and tense commands print, in the order of their buttons;
-/// a page a command refuses is left out.
-std::vector<grammar::Paradigma> seiten(const Eingabe& eingabe);
+                               const Umfang& umfang = {});
 
 /// The word of a page as the pupil entered it: its command and typed dictionary forms.
 Eingabe eingabe(const grammar::Paradigma& seite);

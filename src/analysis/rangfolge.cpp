@@ -197,7 +197,8 @@ bool wirklich(const Eintrag& e) { return kopf(e).herkunft != Herkunft::regeln; }
 } // namespace
 
 std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Eingabe>& eigene,
-                               bool alle, const Woerterbuch* woerterbuch) {
+                               const Umfang& umfang) {
+    const Woerterbuch* woerterbuch = umfang.woerterbuch;
     if (getippt.size() > 4 * laengstesWort) return {};
     const std::string wort = drill::normiert(getippt);
     if (wort.empty() || wort.size() > laengstesWort || !nurBuchstaben(wort)) return {};
@@ -214,7 +215,7 @@ std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Einga
                 if (wirklich(e)) eintraege.push_back(std::move(e));
         }
     }
-    if (std::none_of(eintraege.begin(), eintraege.end(), wirklich)) {
+    if (umfang.enklitika && std::none_of(eintraege.begin(), eintraege.end(), wirklich)) {
         // A word with an enclitic: the real words of the word, then the enclitic.
         for (const auto& [vorn, enklitikon] : enklitika(wort)) {
             auto teil = eintraegeFuer(vorn, eigene, woerterbuch);
@@ -244,7 +245,7 @@ std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Einga
     std::map<std::string, std::size_t> gleiche;
     std::size_t vermutungen = 0;
     for (const Eintrag& e : eintraege) {
-        if (kopf(e).herkunft == Herkunft::regeln && !alle) {
+        if (kopf(e).herkunft == Herkunft::regeln && !umfang.alle) {
             if (vermutungen == vermutungenHoechstens) continue;
             if (++gleiche[aussehen(e)] > gleicheHoechstens) continue;
             ++vermutungen;

@@ -6,6 +6,7 @@
 #include "shell/lektionen.h"
 #include "shell/steuerelemente.h"
 #include "widgets/bestimmenwindow.h"
+#include "widgets/fensterplatz.h"
 #include "widgets/lektionenwindow.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
@@ -73,13 +74,13 @@ MainWindow::MainWindow(Dialogs* dialoge)
     // The keyboard starts on the first control of the tab order, not on the pane.
     findChild<QPushButton*>(QStringLiteral("Befehl1"))->setFocus();
 
-    fensterAktion(QStringLiteral("Üben…"), QStringLiteral("uebenAktion"), Qt::Key_F5,
+    fensterAktion(QStringLiteral("&Üben…"), QStringLiteral("uebenAktion"), Qt::Key_F5,
                   &MainWindow::ueben);
-    fensterAktion(QStringLiteral("Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
+    fensterAktion(QStringLiteral("&Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
                   &MainWindow::bestimmen);
-    fensterAktion(QStringLiteral("Lektionen…"), QStringLiteral("lektionenAktion"),
+    fensterAktion(QStringLiteral("&Lektionen…"), QStringLiteral("lektionenAktion"),
                   QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::lektionenZeigen);
-    paneMenu_->eintrag(QStringLiteral("Zur Lektion hinzufügen"),
+    paneMenu_->eintrag(QStringLiteral("&Zur Lektion hinzufügen"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { hinzufuegen(); });
 
     bild1_->zeigtSeiten(&form_.seiten());
@@ -126,6 +127,7 @@ void MainWindow::lektionenZeigen() {
             raise();
             activateWindow();
         });
+        platziereNebenBild(*lektionenFenster_, *this);
     }
     lektionenFenster_->oeffnen();
 }

@@ -1,4 +1,5 @@
 #include "analysis/bestimmung.h"
+#include "engine/wort.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 #include "tabellenzeilen.h"
@@ -19,7 +20,7 @@ TEST(Bestimmung, OffersTheReadingsOfTheGrammar) {
         ASSERT_TRUE(std::getline(in, getippt, '\t') && std::getline(in, befehl, '\t') &&
                     std::getline(in, woerter, '\t') && std::getline(in, zelle))
             << zeile;
-        const auto deutungen = analysis::bestimmen(getippt, {}, /*alle=*/true);
+        const auto deutungen = analysis::bestimmen(getippt, {}, {.alle = true});
         EXPECT_TRUE(std::any_of(deutungen.begin(), deutungen.end(), [&](const auto& d) {
             return d.eingabe.befehl == befehl && analysis::woerter(d.eingabe) == woerter &&
                    grammar::bezeichnung(d.zelle) == zelle;
@@ -84,11 +85,11 @@ TEST(Bestimmung, EveryPrintedFormFindsItsWord) {
     };
     std::size_t geprueft = 0;
     const auto pruefen = [&geprueft](const Eingabe& e) {
-        for (const auto& seite : analysis::seiten(e))
-            for (const auto& block : seite.bloecke)
+        for (const auto& zeiger : engine::seiten(e))
+            for (const auto& seite = *zeiger; const auto& block : seite.bloecke)
                 for (const auto& form : block.formen) {
                     const auto deutungen =
-                        analysis::bestimmen(form.wortform.ganz(), {}, /*alle=*/true);
+                        analysis::bestimmen(form.wortform.ganz(), {}, {.alle = true});
                     EXPECT_TRUE(std::any_of(deutungen.begin(), deutungen.end(),
                                             [&](const auto& d) {
                                                 return d.eingabe == e && d.zelle == form.zelle &&

@@ -1,4 +1,5 @@
 #include "analysis/bestimmung.h"
+#include "engine/wort.h"
 #include "fakedialogs.h"
 #include "pixelcolour.h"
 #include "shell/tabelle.h"
@@ -130,23 +131,32 @@ void PaneMenuTest::entriesWithTheirShortcuts() {
     // a lesson, enabled only with a paradigm on view.
     QCOMPARE(alle.size(), 10);
     QVERIFY(alle[3]->isSeparator());
-    QCOMPARE(alle[4]->text(), QStringLiteral("Üben…"));
+    QCOMPARE(alle[4]->text(), QStringLiteral("&Üben…"));
     QVERIFY(alle[4]->isEnabled());
     QVERIFY(alle[5]->isSeparator());
-    QCOMPARE(alle[6]->text(), QStringLiteral("Bestimmen…"));
+    QCOMPARE(alle[6]->text(), QStringLiteral("&Bestimmen…"));
     QCOMPARE(alle[6]->shortcut(), QKeySequence(Qt::Key_F7));
     QVERIFY(alle[6]->isEnabled());
     QVERIFY(alle[7]->isSeparator());
-    QCOMPARE(alle[8]->text(), QStringLiteral("Lektionen…"));
+    QCOMPARE(alle[8]->text(), QStringLiteral("&Lektionen…"));
     QCOMPARE(alle[8]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
     QVERIFY(alle[8]->isEnabled());
-    QCOMPARE(alle[9]->text(), QStringLiteral("Zur Lektion hinzufügen"));
+    QCOMPARE(alle[9]->text(), QStringLiteral("&Zur Lektion hinzufügen"));
     QVERIFY(!alle[9]->isEnabled());
-    QCOMPARE(e[0]->text(), QStringLiteral("Kopieren"));
+    QCOMPARE(e[0]->text(), QStringLiteral("&Kopieren"));
     QCOMPARE(e[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    QCOMPARE(e[1]->text(), QStringLiteral("Drucken…"));
+    QCOMPARE(e[1]->text(), QStringLiteral("&Drucken…"));
     QCOMPARE(e[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    QCOMPARE(e[2]->text(), QStringLiteral("Arbeitsblatt drucken…"));
+    QCOMPARE(e[2]->text(), QStringLiteral("&Arbeitsblatt drucken…"));
+    // Every entry has its underlined letter, no two the same.
+    QSet<QChar> buchstaben;
+    for (const QAction* a : alle) {
+        if (a->isSeparator()) continue;
+        const auto i = a->text().indexOf(QLatin1Char('&'));
+        QVERIFY2(i >= 0 && !buchstaben.contains(a->text().at(i + 1).toLower()),
+                 qPrintable(a->text()));
+        buchstaben.insert(a->text().at(i + 1).toLower());
+    }
     for (QAction* a : e) {
         QVERIFY(f.window.actions().contains(a)); // a shortcut anywhere in the window
         QCOMPARE(a->shortcutContext(), Qt::WindowShortcut);
@@ -332,8 +342,8 @@ void PaneMenuTest::lessonWorksheetKeepsHeadingsWithTheirTables() {
                                        {"VERBUM", {"moneo", "monere", "monui", "monitus"}}};
     std::vector<grammar::Paradigma> seiten;
     for (const Eingabe& e : woerter)
-        for (grammar::Paradigma& p : analysis::seiten(e))
-            seiten.push_back(std::move(p));
+        for (const auto& p : engine::seiten(e))
+            seiten.push_back(*p);
     std::vector<const grammar::Paradigma*> blaetter;
     for (const grammar::Paradigma& p : seiten)
         blaetter.push_back(&p);

@@ -1,0 +1,28 @@
+#include "lesen/lesart.h"
+
+namespace latiflex::lesen {
+
+const Lesart* Wort::lesart() const {
+    if (lesarten.empty()) return nullptr;
+    return &lesarten[gewaehlt && *gewaehlt < lesarten.size() ? *gewaehlt : 0];
+}
+
+Sicherheit Wort::sicherheit() const {
+    const Lesart* l = lesart();
+    if (!l) return Sicherheit::unbekannt;
+    return l->bekannt ? Sicherheit::bekannt : Sicherheit::vermutet;
+}
+
+Lesart lesart(const analysis::Deutung& d) {
+    return Lesart{d.klasse,
+                  d.eingabe,
+                  analysis::woerter(d.eingabe),
+                  d.mitZelle ? std::optional(d.zelle) : std::nullopt,
+                  d.seite,
+                  d.wortform,
+                  d.bedeutung,
+                  d.eigen,
+                  d.eigen};
+}
+
+} // namespace latiflex::lesen
