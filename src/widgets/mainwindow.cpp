@@ -13,6 +13,7 @@
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
 #include "widgets/uebenwindow.h"
+#include "widgets/ueberwindow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -82,6 +83,8 @@ MainWindow::MainWindow(Dialogs* dialoge)
                   QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::lektionenZeigen);
     paneMenu_->eintrag(QStringLiteral("&Zur Lektion hinzufügen"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { hinzufuegen(); });
+    fensterAktion(QStringLiteral("Üb&er LATIFLEX…"), QStringLiteral("ueberAktion"), QKeySequence(),
+                  &MainWindow::ueber);
 
     bild1_->zeigtSeiten(&form_.seiten());
 
@@ -100,6 +103,7 @@ MainWindow::MainWindow(Dialogs* dialoge)
 }
 
 MainWindow::~MainWindow() {
+    delete ueber_;
     delete bestimmen_;
     delete ueben_;
     delete lektionenFenster_;
@@ -170,6 +174,13 @@ void MainWindow::ueben() {
     ueben_->setHintergrund(bild1_->background());
     ueben_->oeffnen();
     zeigeMeldung();
+}
+
+void MainWindow::ueber() {
+    if (!ueber_) ueber_ = new UeberWindow(this);
+    ueber_->show();
+    ueber_->raise();
+    ueber_->activateWindow();
 }
 
 void MainWindow::bestimmen() {
