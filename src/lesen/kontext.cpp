@@ -33,9 +33,12 @@ bool esse(const Lesart& l) {
            l.eingabe.antworten.front() == "sum";
 }
 
-// A noun's gender as its page's class tells it; nothing where the class leaves it open
-// (the consonant declension's masculines and feminines).
+// A noun's gender as the dictionary gives it, else as its page's class tells it; nothing
+// where the class leaves it open (the consonant declension's masculines and feminines).
 std::optional<Genus> genus(const Lesart& l) {
+    if (l.genus == "m.") return Genus::maskulinum;
+    if (l.genus == "f.") return Genus::femininum;
+    if (l.genus == "n.") return Genus::neutrum;
     const auto hat = [&l](std::string_view s) { return l.klasse.find(s) != std::string::npos; };
     if (hat("(n)")) return Genus::neutrum;
     if (hat("(f)") || hat(" A - ") || hat(" E - ")) return Genus::femininum;
@@ -43,14 +46,18 @@ std::optional<Genus> genus(const Lesart& l) {
     return std::nullopt;
 }
 
+// How sure a reading is: the pupil's word, a word the program knows, a guess of the rules.
+int stufe(const Lesart& l) { return l.eigen ? 2 : l.bekannt ? 1 : 0; }
+
 // The readings a rule may choose among: those as sure as the surest (a guess never goes
-// before a known word); only the first when a rule has already placed the word.
+// before a known word, a known word never before the pupil's); only the first when a rule
+// has already placed the word.
 std::size_t waehlbar(const Wort& w) {
     if (w.lesarten.empty()) return 0;
     if (!w.grund.empty()) return 1;
-    const bool bekannt = w.lesarten.front().bekannt;
+    const int oben = stufe(w.lesarten.front());
     std::size_t n = 0;
-    while (n < w.lesarten.size() && w.lesarten[n].bekannt == bekannt)
+    while (n < w.lesarten.size() && stufe(w.lesarten[n]) == oben)
         ++n;
     return n;
 }
@@ -174,6 +181,8 @@ void kongruenz(std::vector<Wort>& woerter, std::size_t von, std::size_t bis) {
     for (std::size_t i = von; i + 1 < bis; ++i) {
         Wort& x = woerter[i];
         Wort& y = woerter[i + 1];
+        // A word read as a verb or a word without cells is no partner.
+        if (!x.lesart() || !nomen(*x.lesart()) || !y.lesart() || !nomen(*y.lesart())) continue;
         const std::size_t nx = waehlbar(x);
         const std::size_t ny = waehlbar(y);
         std::optional<std::pair<std::size_t, std::size_t>> best;

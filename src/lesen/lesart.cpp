@@ -22,7 +22,9 @@ Lesart lesart(const analysis::Deutung& d) {
                   d.wortform,
                   d.bedeutung,
                   d.eigen,
-                  d.eigen};
+                  d.herkunft != analysis::Herkunft::regeln,
+                  d.genus,
+                  d.druckbar};
 }
 
 } // namespace latiflex::lesen

@@ -23,6 +23,8 @@ struct Lesart {
     std::string bedeutung;               ///< the German meaning, empty when none is known
     bool eigen = false;                  ///< the entry is one of the pupil's words
     bool bekannt = false;                ///< known (the pupil's, a table's), not only a guess
+    std::string genus;    ///< a noun's gender as a dictionary gives it ("m."), where known
+    bool druckbar = true; ///< choosing it prints its page
 
     friend bool operator==(const Lesart&, const Lesart&) = default;
 };

@@ -4,7 +4,6 @@
 #include "drill/vergleich.h"
 #include "grammar/text.h"
 #include "lesen/kontext.h"
-#include "lesen/praepositionen.h"
 #include "lesen/zerlegung.h"
 
 #include <algorithm>
@@ -35,23 +34,8 @@ std::vector<Lesart> Leser::bestimmt(std::string_view form) {
     for (const auto& d : analysis::bestimmen(form, quellen_.eigene, {.enklitika = false})) {
         Lesart l = lesart(d);
         if (quellen_.bedeutung && l.bedeutung.empty()) l.bedeutung = quellen_.bedeutung(l.eingabe);
-        l.bekannt = l.eigen || !l.bedeutung.empty();
+        l.bekannt = l.bekannt || l.eigen || !l.bedeutung.empty();
         lesarten.push_back(std::move(l));
-    }
-    const bool hatPraeposition = std::any_of(lesarten.begin(), lesarten.end(), [](const Lesart& l) {
-        return !rektion(l.klasse).empty();
-    });
-    if (const auto p = praeposition(form); p && !hatPraeposition) {
-        const std::string f(p->form);
-        lesarten.insert(lesarten.begin(), Lesart{std::string(p->klasse),
-                                                 Eingabe{{}, {f}},
-                                                 f,
-                                                 {},
-                                                 {},
-                                                 Wortform{f, {}},
-                                                 std::string(p->bedeutung),
-                                                 false,
-                                                 true});
     }
     return lesarten;
 }

@@ -24,9 +24,9 @@ using Fortschritt = std::function<bool(std::size_t gelesen, std::size_t alle)>;
 
 /**
  * Reads Latin texts word by word: each word's readings as `analysis::bestimmen` names them
- * (a preposition as the table in `praepositionen.h` names it, a word with an enclitic by its
- * host), then ranked in context (`imKontext`). Each form is analysed once per reader, so a
- * reader kept for a text the pupil types in reads each new word only.
+ * (a word with an enclitic by its host), then ranked in context (`imKontext`). Each form is
+ * analysed once per reader, so a reader kept for a text the pupil types in reads each new word
+ * only.
  */
 class Leser {
 public:

@@ -342,7 +342,7 @@ void TextLesenWindow::zeigeWort(int zeile) {
         warum += w.lesarten.empty() ? QStringLiteral("keine Deutung.")
                                     : QStringLiteral("die häufigste Deutung.");
     grund_->setText(warum);
-    paradigmaTaste_->setEnabled(gezeigt && gezeigt->zelle);
+    paradigmaTaste_->setEnabled(gezeigt && gezeigt->zelle && gezeigt->druckbar);
 }
 
 void TextLesenWindow::waehle(QTreeWidgetItem* item) {
@@ -361,7 +361,7 @@ void TextLesenWindow::waehle(QTreeWidgetItem* item) {
 void TextLesenWindow::paradigma() {
     if (aktuell_ < 0 || static_cast<std::size_t>(aktuell_) >= woerter_->size()) return;
     const lesen::Lesart* l = (*woerter_)[static_cast<std::size_t>(aktuell_)].lesart();
-    if (l && l->zelle) anbindung_.zeigen(deutung(*l));
+    if (l && l->zelle && l->druckbar) anbindung_.zeigen(deutung(*l));
 }
 
 void TextLesenWindow::fuelleWortschatz() {
