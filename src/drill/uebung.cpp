@@ -115,9 +115,8 @@ const Frage* Uebung::naechsteFrage() {
     // Never the same cell twice in a row while there is another; where asked, a cell
     // answered wrong not before its turn either.
     const auto wartet = [&](const Eintrag& e) {
-        return abstandHalten_ &&
-               std::any_of(wiederholungen_.begin(), wiederholungen_.end(),
-                           [&](const Wiederholung& w) { return w.eintrag == e; });
+        return abstandHalten_ && std::any_of(wiederholungen_.begin(), wiederholungen_.end(),
+                                             [&](const Wiederholung& w) { return w.eintrag == e; });
     };
     std::vector<std::size_t> kandidaten;
     for (const bool mitWartenden : {false, true}) {

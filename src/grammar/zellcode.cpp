@@ -21,14 +21,22 @@ constexpr auto befehle = std::to_array<std::string_view>({"SUBST", "ADJEKTIV", "
 static_assert(static_cast<int>(Wortart::verbum) + 1 == wortarten.size());
 
 template <typename E> constexpr const auto& tabelle() {
-    if constexpr (std::is_same_v<E, Kasus>) return kasus;
-    else if constexpr (std::is_same_v<E, Numerus>) return numeri;
-    else if constexpr (std::is_same_v<E, Genus>) return genera;
-    else if constexpr (std::is_same_v<E, Person>) return personen;
-    else if constexpr (std::is_same_v<E, Tempus>) return tempora;
-    else if constexpr (std::is_same_v<E, Modus>) return modi;
-    else if constexpr (std::is_same_v<E, GenusVerbi>) return generaVerbi;
-    else return wortarten;
+    if constexpr (std::is_same_v<E, Kasus>)
+        return kasus;
+    else if constexpr (std::is_same_v<E, Numerus>)
+        return numeri;
+    else if constexpr (std::is_same_v<E, Genus>)
+        return genera;
+    else if constexpr (std::is_same_v<E, Person>)
+        return personen;
+    else if constexpr (std::is_same_v<E, Tempus>)
+        return tempora;
+    else if constexpr (std::is_same_v<E, Modus>)
+        return modi;
+    else if constexpr (std::is_same_v<E, GenusVerbi>)
+        return generaVerbi;
+    else
+        return wortarten;
 }
 
 template <typename E> std::string_view aus(E wert) {
@@ -136,7 +144,8 @@ std::optional<Zellschluessel> schluesselAus(std::string_view text) {
     Zellschluessel s;
     if (const auto raute = text.find('#'); raute != std::string_view::npos) {
         const std::string_view zahl = text.substr(raute + 1);
-        const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), s.stelle);
+        const auto [ende, fehler] =
+            std::from_chars(zahl.data(), zahl.data() + zahl.size(), s.stelle);
         if (fehler != std::errc{} || ende != zahl.data() + zahl.size() || s.stelle < 2)
             return std::nullopt;
         text = text.substr(0, raute);

@@ -151,9 +151,9 @@ constexpr std::string_view wortSpalten = "SELECT id, lektion, befehl, antworten,
                                          "zellen, gelernt, beantwortet, richtig FROM wort ";
 
 Wort wortAus(const Statement& s) {
-    return {s.integer(0), s.integer(1), {befehlAus(s.text(2)), getrennt(s.text(3))},
+    return {s.integer(0),     s.integer(1), {befehlAus(s.text(2)), getrennt(s.text(3))},
             s.number(4) != 0, s.number(5),  s.number(6),
-            s.number(7),  s.number(8)};
+            s.number(7),      s.number(8)};
 }
 
 } // namespace
@@ -255,8 +255,9 @@ std::vector<Uebungstag> Database::uebungstage(LektionId lektion) {
 }
 
 std::string Database::eingrenzung(LektionId lektion) {
-    auto texte = alle("SELECT eingrenzung FROM lektion WHERE id = ?",
-                      [](const Statement& s) { return s.text(0); }, lektion);
+    auto texte = alle(
+        "SELECT eingrenzung FROM lektion WHERE id = ?",
+        [](const Statement& s) { return s.text(0); }, lektion);
     return texte.empty() ? std::string() : std::move(texte.front());
 }
 

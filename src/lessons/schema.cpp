@@ -119,14 +119,14 @@ INSERT INTO uebungstag(lektion, datum, richtig, falsch)
 // and the command as its caption. These are the words those versions wrote, kept here as
 // they were whatever the labels say today, and the codes they stand for.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 24> alteWoerter{{
-    {"Nominativ", "nom"},   {"Genitiv", "gen"},       {"Dativ", "dat"},
-    {"Akkusativ", "akk"},   {"Vokativ", "vok"},       {"Ablativ", "abl"},
-    {"Singular", "sg"},     {"Plural", "pl"},         {"Maskulinum", "m"},
-    {"Femininum", "f"},     {"Neutrum", "n"},         {"1. Person", "1"},
-    {"2. Person", "2"},     {"3. Person", "3"},       {"Präsens", "praes"},
-    {"Imperfekt", "impf"},  {"Futur I", "fut1"},      {"Perfekt", "perf"},
+    {"Nominativ", "nom"},         {"Genitiv", "gen"},   {"Dativ", "dat"},
+    {"Akkusativ", "akk"},         {"Vokativ", "vok"},   {"Ablativ", "abl"},
+    {"Singular", "sg"},           {"Plural", "pl"},     {"Maskulinum", "m"},
+    {"Femininum", "f"},           {"Neutrum", "n"},     {"1. Person", "1"},
+    {"2. Person", "2"},           {"3. Person", "3"},   {"Präsens", "praes"},
+    {"Imperfekt", "impf"},        {"Futur I", "fut1"},  {"Perfekt", "perf"},
     {"Plusquamperfekt", "plqpf"}, {"Futur II", "fut2"}, {"Indikativ", "ind"},
-    {"Konjunktiv", "konj"}, {"Aktiv", "akt"},         {"Passiv", "pass"},
+    {"Konjunktiv", "konj"},       {"Aktiv", "akt"},     {"Passiv", "pass"},
 }};
 constexpr std::array<std::pair<std::string_view, std::string_view>, 4> alteSeiten{{
     {"PR.IMP.F1. AKT.", "prakt"},

@@ -18,7 +18,9 @@ void check(int code) {
     if (code != SQLITE_OK && code != SQLITE_ROW && code != SQLITE_DONE) throw SqlError{code};
 }
 
-void execute(sqlite3* db, const char* sql) { check(sqlite3_exec(db, sql, nullptr, nullptr, nullptr)); }
+void execute(sqlite3* db, const char* sql) {
+    check(sqlite3_exec(db, sql, nullptr, nullptr, nullptr));
+}
 
 Statement::Statement(sqlite3* db, std::string_view sql) {
     const int rc =

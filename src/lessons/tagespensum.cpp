@@ -17,7 +17,8 @@ std::map<LektionId, int> tagespensum(const std::vector<Lernstand>& lektionen,
     std::sort(offen.begin(), offen.end(),
               [&](const Lernstand* a, const Lernstand* b) { return rang(a) < rang(b); });
     std::map<LektionId, int> aus;
-    for (std::size_t i = 0; i < offen.size() && i < static_cast<std::size_t>(lektionenZugleich); ++i) {
+    for (std::size_t i = 0; i < offen.size() && i < static_cast<std::size_t>(lektionenZugleich);
+         ++i) {
         const Lernstand& l = *offen[i];
         const int proTag = std::max(mindestensNeue, (l.zellen + tageJeLektion - 1) / tageJeLektion);
         const int heute = std::min(l.neu, proTag - l.heuteNeu);

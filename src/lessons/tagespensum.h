@@ -25,9 +25,9 @@ inline constexpr int lektionenZugleich = 2;
 /// How far a lesson's words in the drill are introduced.
 struct Lernstand {
     LektionId lektion = 0;
-    int zellen = 0;    ///< cells of its words in the drill, as the rules formed them last
-    int neu = 0;       ///< of those, never answered
-    int heuteNeu = 0;  ///< cells answered for the first time today
+    int zellen = 0;   ///< cells of its words in the drill, as the rules formed them last
+    int neu = 0;      ///< of those, never answered
+    int heuteNeu = 0; ///< cells answered for the first time today
     std::optional<Datum> begonnen; ///< the day its first cell was answered
 
     friend bool operator==(const Lernstand&, const Lernstand&) = default;

@@ -4,8 +4,8 @@
 #include "drill/vergleich.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
-#include "lessons/anki.h"
 #include "grammar/zellcode.h"
+#include "lessons/anki.h"
 #include "lessons/tagespensum.h"
 #include "shell/hinweis.h"
 #include "shell/runde.h"
@@ -311,16 +311,15 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
         u->beiAntwort([this](const drill::Frage& f, const drill::Urteil& urteil) {
             for (const auto& [seite, wort] : impl_->laufseiten)
                 if (seite == f.seite) {
-                    speichere(wort, grammar::schluessel(*f.seite, f.block, f.form),
-                              urteil.richtig);
+                    speichere(wort, grammar::schluessel(*f.seite, f.block, f.form), urteil.richtig);
                     return;
                 }
         });
         return u;
     }
     std::shared_ptr<Runde> r = runde(umfang, lektion);
-    auto u = std::make_unique<drill::Uebung>(std::shared_ptr<const Seiten>(r, r->seiten().get()),
-                                             seed);
+    auto u =
+        std::make_unique<drill::Uebung>(std::shared_ptr<const Seiten>(r, r->seiten().get()), seed);
     if (umfang == Umfang::lektion && lektion) u->setEingrenzung(eingrenzung(*lektion));
     if (umfang == Umfang::faellig) u->setNichtsZuFragen("Heute ist nichts fällig.");
     u->setAbstandHalten(true);

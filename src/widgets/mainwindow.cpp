@@ -75,6 +75,9 @@ MainWindow::MainWindow(Dialogs* dialoge)
 
     fensterAktion(QStringLiteral("Üben…"), QStringLiteral("uebenAktion"), Qt::Key_F5,
                   &MainWindow::ueben);
+    // The day's lesson one keystroke away, beside F5 for everything.
+    fensterAktion(QStringLiteral("Aktuelle Lektion üben…"), QStringLiteral("lektionUebenAktion"),
+                  Qt::Key_F6, &MainWindow::lektionUeben);
     fensterAktion(QStringLiteral("Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
                   &MainWindow::bestimmen);
     fensterAktion(QStringLiteral("Lektionen…"), QStringLiteral("lektionenAktion"),
@@ -151,6 +154,12 @@ void MainWindow::zeigeHinweis() {
     // The name stays "Hinweis": a screen reader hears of the new text as its description.
     QAccessibleEvent event(hinweis_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+void MainWindow::lektionUeben() {
+    ueben();
+    if (const auto lektion = lektionen_->aktuelle(); ueben_ && lektion)
+        ueben_->setUmfang(Lektionen::Umfang::lektion, lektion);
 }
 
 void MainWindow::ueben() {

@@ -135,8 +135,9 @@ void playLesson(const LessonStep& step, Lektionen& lektionen, DrillPlayer& drill
     }
     case Art::show: {
         const auto alle = lektionen.lektionen();
-        const auto l = std::find_if(alle.begin(), alle.end(),
-                                    [&](const lektionen::Lektion& x) { return x.name == step.name; });
+        const auto l = std::find_if(alle.begin(), alle.end(), [&](const lektionen::Lektion& x) {
+            return x.name == step.name;
+        });
         if (l == alle.end()) {
             dialoge.messageBox("Keine Lektion heißt „" + step.name + "“.", exclamation,
                                "LEKTIONEN");

@@ -3,10 +3,10 @@
 // not follow a later wording), migrated in place with nothing lost; and a migration killed
 // between two of its statements leaves the old store whole, which the next start migrates.
 #include "grammar/zellcode.h"
+#include "lauf.h"
 #include "lessons/database.h"
 #include "lessons/schema.h"
 #include "lessons/statement.h"
-#include "lauf.h"
 #include "shell/lektionen.h"
 
 #include <gtest/gtest.h>
@@ -52,9 +52,10 @@ std::string abzug(const fs::path& datei) {
     sqlite3* db = nullptr;
     sqlite3_open_v2(datei.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
     std::string aus;
-    for (const char* tabelle : {"PRAGMA user_version", "SELECT * FROM lektion", "SELECT * FROM wort",
-                                "SELECT * FROM antwort ORDER BY id", "SELECT * FROM zelle",
-                                "SELECT * FROM uebungstag", "SELECT * FROM einstellung"}) {
+    for (const char* tabelle :
+         {"PRAGMA user_version", "SELECT * FROM lektion", "SELECT * FROM wort",
+          "SELECT * FROM antwort ORDER BY id", "SELECT * FROM zelle", "SELECT * FROM uebungstag",
+          "SELECT * FROM einstellung"}) {
         sqlite3_stmt* s = nullptr;
         if (sqlite3_prepare_v2(db, tabelle, -1, &s, nullptr) != SQLITE_OK) {
             aus += std::string(tabelle) + ": none\n";
@@ -188,8 +189,8 @@ TEST(Migration, VonVersion2) {
               (Antwort{2, "prpass:2.pl.fut1.ind.pass", tag("2026-02-03"), false}));
     EXPECT_EQ(db.eingrenzung(2), "pl fut1 pass konj");
     EXPECT_EQ(db.eingrenzung(1), "");
-    EXPECT_EQ(db.uebungstage(2), (std::vector<Uebungstag>{{tag("2026-02-04"), 0, 1},
-                                                          {tag("2026-02-03"), 2, 1}}));
+    EXPECT_EQ(db.uebungstage(2),
+              (std::vector<Uebungstag>{{tag("2026-02-04"), 0, 1}, {tag("2026-02-03"), 2, 1}}));
     const auto lektionen = db.lektionen();
     ASSERT_EQ(lektionen.size(), 2u);
     EXPECT_EQ(lektionen[0], (Lektion{1, "Meine Wörter", 1, 36, 1, 2, 1}));
