@@ -3,6 +3,7 @@
 // pages print right for its word and reports, per word class, how often the true reading
 // is offered, how many entries are offered, how often the first is right, and the time.
 #include "analysis/bestimmung.h"
+#include "engine/wort.h"
 #include "grammar/text.h"
 
 #include <algorithm>
@@ -122,8 +123,8 @@ int main(int argc, char** argv) {
         for (const auto& [k, formen] : woerter[key])
             if (const auto z = zelle(wahr.befehl, k, deponens)) referenz.push_back({*z, formen});
         Zahlen& zahlen = klassen[wahr.befehl];
-        for (const auto& seite : analysis::seiten(wahr))
-            for (const auto& block : seite.bloecke)
+        for (const auto& zeiger : engine::seiten(wahr))
+            for (const auto& seite = *zeiger; const auto& block : seite.bloecke)
                 for (const auto& form : block.formen) {
                     if (form.wortform.leer()) continue;
                     const std::string ganz = text::einBlank(form.wortform.ganz());

@@ -4,6 +4,7 @@
 // must always give the same readings.
 #include "analysis/bestimmung.h"
 #include "drill/vergleich.h"
+#include "engine/wort.h"
 #include "require.h"
 
 #include <algorithm>
@@ -29,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fremde = !d.eigen;
         require(drill::gleich(text, d.wortform.ganz()));
         bool gedruckt = false;
-        for (const auto& seite : analysis::seiten(d.eingabe))
-            for (const auto& block : seite.bloecke)
+        for (const auto& zeiger : engine::seiten(d.eingabe))
+            for (const auto& seite = *zeiger; const auto& block : seite.bloecke)
                 for (const auto& form : block.formen)
                     gedruckt = gedruckt || (seite.seite == d.seite && form.zelle == d.zelle &&
                                             form.wortform == d.wortform);

@@ -21,7 +21,7 @@ esac
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-for target in clicks text drill bestimmen lektionsdatei; do
+for target in clicks text drill bestimmen lektionsdatei lesen; do
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus" build/fuzz/artifacts
     case $target in
@@ -30,10 +30,12 @@ for target in clicks text drill bestimmen lektionsdatei; do
         drill) cp fuzz/seeds/drill/* "$corpus"/ ;;
         bestimmen) cp fuzz/seeds/bestimmen/* "$corpus"/ ;;
         lektionsdatei) cp tests/golden/lessons/* "$corpus"/ ;;
+        lesen) cp fuzz/seeds/lesen/* "$corpus"/ ;;
     esac
     run=("${limit[@]}")
     [ "$target" = drill ] && run=("${drill[@]}")
     [ "$target" = bestimmen ] && run=("${bestimmen[@]}")
+    [ "$target" = lesen ] && run=("${bestimmen[@]}")
     [ "$target" = lektionsdatei ] && run=("${datei[@]}")
     echo "== ${target}_fuzzer ${run[*]}"
     # The fuzzer's own status decides (with pipefail, "|| true" would hide a crash).

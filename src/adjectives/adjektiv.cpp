@@ -38,34 +38,24 @@ void drucke(Umgebung& u, const grammar::Paradigma& p) {
     u.bild1.setBezug({});
 }
 
-std::optional<grammar::Paradigma> seite(std::string_view m, std::string_view s,
-                                        std::string_view n) {
+Ergebnis<grammar::Paradigma> seite(std::string_view m, std::string_view s, std::string_view n) {
     const Eingabe eingabe{m, s, n};
     const auto analyse = m.empty() || s.empty() || n.empty() ? std::nullopt : analysieren(eingabe);
-    if (!analyse) return std::nullopt;
+    if (!analyse) return keineFormen();
     return paradigma(eingabe, *analyse);
 }
 
-void adjektiv(Umgebung& u) {
+std::optional<latiflex::Eingabe> frage(Umgebung& u) {
     u.leeren();
-
-    const auto m = frageWort(u.dialoge, "Adjektiv im MASK. eingeben: ", "1.Sg.m.");
-    if (!m) return;
-    const auto s = fragtFeminin(*m)
-                       ? frageWort(u.dialoge, "Adjektiv im FEM. eingeben: ", "1.Sg.f.")
-                       : frageWort(u.dialoge, "ADJEKTIV in 2.Sg.masc. eingeben: ", "2.Sg.m.");
-    if (!s) return;
-    const auto n = frageWort(u.dialoge, "Adjektiv im NEUTR. eingeben: ", "1.Sg.n.");
-    if (!n) return;
-
-    auto p = seite(*m, *s, *n);
-    if (!p) {
-        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
-        return;
-    }
-
-    drucke(u, *p);
-    u.seiten.zeige(std::move(*p));
+    auto m = frageWort(u.dialoge, "Adjektiv im MASK. eingeben: ", "1.Sg.m.");
+    if (!m) return std::nullopt;
+    auto s = fragtFeminin(*m)
+                 ? frageWort(u.dialoge, "Adjektiv im FEM. eingeben: ", "1.Sg.f.")
+                 : frageWort(u.dialoge, "ADJEKTIV in 2.Sg.masc. eingeben: ", "2.Sg.m.");
+    if (!s) return std::nullopt;
+    auto n = frageWort(u.dialoge, "Adjektiv im NEUTR. eingeben: ", "1.Sg.n.");
+    if (!n) return std::nullopt;
+    return latiflex::Eingabe{"ADJEKTIV", {std::move(*m), std::move(*s), std::move(*n)}};
 }
 
 } // namespace latiflex::adjectives

@@ -1,12 +1,9 @@
 #include "analysis/bestimmung.h"
 
-#include "adjectives/adjektiv.h"
 #include "analysis/muster.h"
 #include "drill/vergleich.h"
+#include "engine/wort.h"
 #include "grammar/text.h"
-#include "nouns/substantiv.h"
-#include "verbs/tempora.h"
-#include "verbs/verb.h"
 
 #include <algorithm>
 #include <array>
@@ -33,49 +30,16 @@ constexpr double strafeJeBuchstabe = 2.0;
 // A pattern seen only with roots of other last letters is that much less probable.
 constexpr double beliebigStrafe = 3.0;
 
-constexpr std::array<verbs::Zeitseite, 4> verbSeiten{
-    verbs::Zeitseite::praesensAktiv, verbs::Zeitseite::praesensPassiv,
-    verbs::Zeitseite::perfektAktiv, verbs::Zeitseite::perfektPassiv};
-
 // The pages of an entry: one for a noun or an adjective, the four tense pages of a verb.
 std::size_t seitenZahl(std::string_view befehl) { return befehl == "VERBUM" ? 4 : 1; }
 
-// The page `seite` of the entry, formed by the program's own rules; nothing where the
-// command prints none.
-class Former {
-public:
-    explicit Former(const Eingabe& e) : e_(e) {}
-
-    std::optional<Paradigma> seite(std::size_t seite) {
-        const auto& a = e_.antworten;
-        const auto antwort = [&a](std::size_t i) -> std::string_view {
-            return i < a.size() ? std::string_view(a[i]) : std::string_view();
-        };
-        if (e_.befehl == "SUBST") return nouns::seite(antwort(0), antwort(1));
-        if (e_.befehl == "ADJEKTIV") return adjectives::seite(antwort(0), antwort(1), antwort(2));
-        if (!verb_) verb_ = verbs::verb(stammformen());
-        return verbs::seitenParadigma(*verb_, verbSeiten[seite]);
-    }
-
-private:
-    // The principal parts in the order "VERBUM" asks for them: no perfect for a deponent,
-    // no participle for sum.
-    verbs::Stammformen stammformen() const {
-        verbs::Stammformen s;
-        std::size_t i = 0;
-        const auto naechste = [&]() {
-            return i < e_.antworten.size() ? e_.antworten[i++] : std::string();
-        };
-        s[1] = naechste();
-        s[2] = naechste();
-        if (!verbs::istDeponens(s[1])) s[3] = naechste();
-        if (!verbs::istSum(s[1])) s[4] = naechste();
-        return s;
-    }
-
-    const Eingabe& e_;
-    std::optional<verbs::Verb> verb_;
-};
+// The page `seite` of the entry as its command prints it (a verb's tense pages in the order
+// of their buttons); nothing where the command refuses it.
+const Paradigma* seiteVon(const engine::Wort& w, std::size_t seite) {
+    if (!w.verb) return w.seite.get();
+    const auto& z = w.zeitseiten[seite];
+    return z ? z->get() : nullptr;
+}
 
 Eingabe bilden(const Muster& m, std::string_view wurzel) {
     Eingabe e{std::string(m.befehl), {}};
@@ -122,12 +86,11 @@ struct Verzeichnis {
             alleBuchstaben[it->second] += m.anzahl;
             const bool auchBeliebig = neu && m.letzter != 0;
 
-            const Eingabe e = bilden(m, m.beispiel);
-            Former former(e);
+            const auto wort = engine::bilde(bilden(m, m.beispiel));
             std::vector<std::pair<std::string, std::size_t>> gedruckt;
             std::string stamm(m.beispiel);
-            for (std::size_t s = 0; s < seitenZahl(m.befehl); ++s) {
-                const auto p = former.seite(s);
+            for (std::size_t s = 0; wort && s < seitenZahl(m.befehl); ++s) {
+                const Paradigma* p = seiteVon(*wort, s);
                 if (!p) continue;
                 klassen[i] = p->klasse;
                 for (const auto& block : p->bloecke)
@@ -198,10 +161,10 @@ bool nurBuchstaben(std::string_view w) {
 
 // The readings of the candidate: every cell of its pages that prints `wort`.
 void pruefen(Kandidat& k, const std::string& wort) {
-    Former former(k.eingabe);
-    for (std::size_t s = 0; s < seitenZahl(k.eingabe.befehl); ++s) {
+    const auto gebildet = engine::bilde(k.eingabe);
+    for (std::size_t s = 0; gebildet && s < seitenZahl(k.eingabe.befehl); ++s) {
         if (!k.seiten[s]) continue;
-        const auto p = former.seite(s);
+        const Paradigma* p = seiteVon(*gebildet, s);
         if (!p || (!k.eigen && p->klasse != k.klasse)) continue;
         for (const auto& block : p->bloecke)
             for (const auto& form : block.formen)
@@ -229,14 +192,6 @@ std::string aussehen(const Kandidat& k) {
 }
 
 } // namespace
-
-std::vector<Paradigma> seiten(const Eingabe& eingabe) {
-    std::vector<Paradigma> ergebnis;
-    Former former(eingabe);
-    for (std::size_t s = 0; s < seitenZahl(eingabe.befehl); ++s)
-        if (auto p = former.seite(s)) ergebnis.push_back(std::move(*p));
-    return ergebnis;
-}
 
 Eingabe eingabe(const Paradigma& seite) {
     Eingabe e{seite.wortart == grammar::Wortart::substantiv ? "SUBST"

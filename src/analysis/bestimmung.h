@@ -39,10 +39,6 @@ struct Deutung {
 std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Eingabe>& eigene = {},
                                bool alle = false);
 
-/// Every page the entry's command and tense commands print, in the order of their buttons;
-/// a page a command refuses is left out.
-std::vector<grammar::Paradigma> seiten(const Eingabe& eingabe);
-
 /// The word of a page as the pupil entered it: its command and typed dictionary forms.
 Eingabe eingabe(const grammar::Paradigma& seite);
 

@@ -5,11 +5,17 @@ namespace latiflex {
 void Seiten::leer() {
     aufSicht_.reset();
     zuletzt_.reset();
+    eingabe_.reset();
     gemeldet();
 }
 
 void Seiten::zeige(grammar::Paradigma paradigma) {
-    zuletzt_ = std::make_shared<const grammar::Paradigma>(std::move(paradigma));
+    zeige(std::make_shared<const grammar::Paradigma>(std::move(paradigma)), std::nullopt);
+}
+
+void Seiten::zeige(Zeiger seite, std::optional<Eingabe> eingabe) {
+    zuletzt_ = std::move(seite);
+    eingabe_ = std::move(eingabe);
     if (zuletzt_->hatFormen()) {
         aufSicht_ = zuletzt_;
         alle_.push_back(aufSicht_);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "grammar/eingabe.h"
 #include "grammar/paradigma.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace latiflex {
@@ -26,13 +28,20 @@ public:
     /// too short for its rules: the heading stands alone); nothing once the pane was cleared.
     const grammar::Paradigma* zuletzt() const { return zuletzt_.get(); }
 
+    /// The word whose typed dictionary forms formed `zuletzt()`, as typed; nothing when
+    /// there is no such page or it was recorded without its word.
+    const Eingabe* eingabe() const { return eingabe_ ? &*eingabe_ : nullptr; }
+
     /// Every page with forms printed in this run, oldest first.
     const std::vector<Zeiger>& alle() const { return alle_; }
 
     /// The pane was cleared or erased: it shows no paradigm now.
     void leer();
 
-    /// The pane now shows `paradigma`; a page with forms joins the run's pages.
+    /// The pane now shows `seite`, formed from the typed word `eingabe`; a page with forms
+    /// joins the run's pages.
+    void zeige(Zeiger seite, std::optional<Eingabe> eingabe);
+    /// The same for a page of no typed word (a copy kept apart from the run's pages).
     void zeige(grammar::Paradigma paradigma);
 
     /// Adds `f`, called after every change of the page on view (the widgets update what
@@ -44,6 +53,7 @@ private:
 
     Zeiger aufSicht_;
     Zeiger zuletzt_;
+    std::optional<Eingabe> eingabe_;
     std::vector<Zeiger> alle_;
     std::vector<std::function<void()>> beiAenderung_;
 };

@@ -27,30 +27,19 @@ void drucke(Umgebung& u, const grammar::Paradigma& p) {
     u.bild1.setBezug({});
 }
 
-std::optional<grammar::Paradigma> seite(std::string_view n, std::string_view g) {
-    if (n.empty() || g.empty() || n == "bos") return std::nullopt;
+Ergebnis<grammar::Paradigma> seite(std::string_view n, std::string_view g) {
+    if (n.empty() || g.empty()) return keineFormen();
+    if (n == "bos") return Ablehnung{"Unregelmäßig: nicht vorhanden", "FEHLT"};
     return paradigma(n, g);
 }
 
-void substantiv(Umgebung& u) {
+std::optional<Eingabe> frage(Umgebung& u) {
     u.leeren();
-
-    const auto nom = frageWort(u.dialoge, "Substantiv im Nom. eingeben: ", "1.Sg.");
-    if (!nom) return;
-    const auto gen = frageWort(u.dialoge, "Substantiv im Gen. eingeben: ", "2.Sg.");
-    if (!gen) return;
-    if (nom->empty() || gen->empty()) {
-        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
-        return;
-    }
-    if (*nom == "bos") {
-        melden(u.dialoge, "Unregelmäßig: nicht vorhanden", "FEHLT");
-        return;
-    }
-
-    grammar::Paradigma p = *seite(*nom, *gen);
-    drucke(u, p);
-    u.seiten.zeige(std::move(p));
+    auto nom = frageWort(u.dialoge, "Substantiv im Nom. eingeben: ", "1.Sg.");
+    if (!nom) return std::nullopt;
+    auto gen = frageWort(u.dialoge, "Substantiv im Gen. eingeben: ", "2.Sg.");
+    if (!gen) return std::nullopt;
+    return Eingabe{"SUBST", {std::move(*nom), std::move(*gen)}};
 }
 
 } // namespace latiflex::nouns

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grammar/eingabe.h"
+#include "grammar/ergebnis.h"
 #include "grammar/paradigma.h"
 #include "interfaces/umgebung.h"
 
@@ -8,14 +10,14 @@
 
 namespace latiflex::nouns {
 
-/// "SUBST": asks for the nominative and genitive singular and prints the heading and the
-/// twelve case forms into the cleared pane, or refuses with a message. A word too short
-/// for one of its cuts ends the command quietly, keeping what was printed.
-void substantiv(Umgebung& u);
+/// "SUBST" up to its word: clears the pane and asks for the nominative and genitive
+/// singular; nothing where a prompt took a number (the prompt said so).
+std::optional<Eingabe> frage(Umgebung& u);
 
-/// The page "SUBST" prints when its prompts take `n` and `g`, or nothing where it refuses
-/// them (an empty answer, the irregular *bos*). No answer may read as a number.
-std::optional<grammar::Paradigma> seite(std::string_view n, std::string_view g);
+/// The page "SUBST" prints when its prompts take `n` and `g` (a word too short for one of
+/// its cuts keeps the rows before it), or the command's refusal: an empty answer, the
+/// irregular *bos*. No answer may read as a number.
+Ergebnis<grammar::Paradigma> seite(std::string_view n, std::string_view g);
 
 /// Lays a noun's paradigm out on the pane: the heading, the singular at column 5, the
 /// plural beside it at column 25 from 250 twips.

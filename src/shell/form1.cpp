@@ -1,14 +1,12 @@
 #include "shell/form1.h"
 
 #include "adjectives/adjektiv.h"
-#include "interfaces/forwardingdialogs.h"
 #include "interfaces/number.h"
 #include "interfaces/prompt.h"
 #include "nouns/substantiv.h"
-#include "shell/presetdialogs.h"
 #include "shell/steuerelemente.h"
-#include "verbs/tempora.h"
 #include "verbs/verbum.h"
+#include "verbs/zeitseite.h"
 
 #include <functional>
 
@@ -30,21 +28,6 @@ std::optional<Rgb> farbeAus(std::string_view antwort) {
     if (ganz < 0 || ganz > 15) return std::nullopt;
     return qbColor(static_cast<long>(ganz));
 }
-
-// Dialogs that pass everything on and write down the answers the prompts took, each as soon
-// as it is given: the page's listeners read the word while the command shows it.
-class Mitschrift final : public ForwardingDialogs {
-public:
-    Mitschrift(Dialogs& wrapped, std::vector<std::string>& antworten)
-        : ForwardingDialogs(wrapped), antworten(antworten) {}
-
-    std::string inputBox(std::string_view message, std::string_view title) override {
-        antworten.push_back(ForwardingDialogs::inputBox(message, title));
-        return antworten.back();
-    }
-
-    std::vector<std::string>& antworten;
-};
 
 } // namespace
 
@@ -73,20 +56,53 @@ void Form1::Form_Load() {
     melden(d, std::string("   ").append(warnzeile), "WARNUNG");
 }
 
-void Form1::Befehl1_Click() { eingetippt("SUBST"); }
-void Form1::Befehl4_Click() { eingetippt("ADJEKTIV"); }
-void Form1::verbum_Click() { eingetippt("VERBUM"); }
-
-void Form1::eingetippt(std::string_view befehl) {
-    letzteEingabe_ = Eingabe{std::string(befehl), {}};
-    Mitschrift mitschrift(u_.dialoge, letzteEingabe_->antworten);
-    Umgebung u{u_.bild1, mitschrift, u_.farben, seiten_};
-    ausfuehren(befehl, u);
+void Form1::Befehl1_Click() {
+    keinVerbGewaehlt();
+    if (const auto e = nouns::frage(u_)) zeigeWort(*e);
 }
-void Form1::prakt_Click() { verbs::prakt(u_, verb_.get()); }
-void Form1::prpass_Click() { verbs::prpass(u_, verb_.get()); }
-void Form1::perfakt_Click() { verbs::perfakt(u_, verb_.get()); }
-void Form1::perfpass_Click() { verbs::perfpass(u_, verb_.get()); }
+
+void Form1::Befehl4_Click() {
+    keinVerbGewaehlt();
+    if (const auto e = adjectives::frage(u_)) zeigeWort(*e);
+}
+
+void Form1::verbum_Click() {
+    keinVerbGewaehlt();
+    if (const auto e = verbs::frage(u_)) zeigeWort(*e);
+}
+
+void Form1::prakt_Click() { zeigeZeitseite(verbs::Zeitseite::praesensAktiv); }
+void Form1::prpass_Click() { zeigeZeitseite(verbs::Zeitseite::praesensPassiv); }
+void Form1::perfakt_Click() { zeigeZeitseite(verbs::Zeitseite::perfektAktiv); }
+void Form1::perfpass_Click() { zeigeZeitseite(verbs::Zeitseite::perfektPassiv); }
+
+void Form1::zeigeWort(const Eingabe& eingabe) {
+    auto wort = engine::bilde(eingabe);
+    if (!wort) {
+        melden(u_.dialoge, wort.ablehnung());
+        return;
+    }
+    const grammar::Paradigma& p = *wort->seite;
+    if (p.wortart == grammar::Wortart::substantiv)
+        nouns::drucke(u_, p);
+    else if (p.wortart == grammar::Wortart::adjektiv)
+        adjectives::drucke(u_, p);
+    else
+        verbs::druckeKopf(u_, p);
+    if (wort->verb) verb_ = *wort;
+    seiten_.zeige(wort->seite, wort->eingabe);
+}
+
+void Form1::zeigeZeitseite(verbs::Zeitseite seite) {
+    if (!verbs::geprueft(u_, verb_ ? verb_->verb.get() : nullptr, seite)) return;
+    const auto& gebildet = verb_->zeitseiten[static_cast<std::size_t>(seite)];
+    if (!gebildet) {
+        melden(u_.dialoge, gebildet.ablehnung());
+        return;
+    }
+    verbs::druckeSeite(u_, **gebildet);
+    seiten_.zeige(*gebildet, verb_->eingabe);
+}
 
 void Form1::Befehl2_Click() { u_.dialoge.end(); }
 
@@ -128,23 +144,10 @@ bool Form1::click(std::string_view control) {
 bool Form1::eingeben(const Eingabe& eingabe) {
     if (eingabe.befehl != "SUBST" && eingabe.befehl != "ADJEKTIV" && eingabe.befehl != "VERBUM")
         return false;
-    PresetDialogs vorgabe(u_.dialoge, eingabe.antworten);
-    Umgebung u{u_.bild1, vorgabe, u_.farben, seiten_};
-    letzteEingabe_ = eingabe;
-    ausfuehren(eingabe.befehl, u);
+    keinVerbGewaehlt();
+    u_.leeren();
+    zeigeWort(eingabe);
     return true;
-}
-
-void Form1::ausfuehren(std::string_view befehl, Umgebung& u) {
-    if (befehl == "SUBST") {
-        keinVerbGewaehlt();
-        nouns::substantiv(u);
-    } else if (befehl == "ADJEKTIV") {
-        keinVerbGewaehlt();
-        adjectives::adjektiv(u);
-    } else {
-        verb_ = verbs::verbum(u);
-    }
 }
 
 } // namespace latiflex

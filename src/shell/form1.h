@@ -1,13 +1,12 @@
 #pragma once
 
+#include "engine/wort.h"
 #include "grammar/eingabe.h"
 #include "interfaces/dialogs.h"
 #include "interfaces/outputpane.h"
 #include "interfaces/seiten.h"
 #include "interfaces/umgebung.h"
-#include "verbs/verb.h"
-
-#include <memory>
+#include "verbs/zeitseite.h"
 
 #include <optional>
 #include <string_view>
@@ -44,14 +43,10 @@ public:
     /// when no control of that name has a click handler.
     [[nodiscard]] bool click(std::string_view control);
 
-    /// Enters a word as the pupil would: runs the command captioned `eingabe.befehl`
-    /// ("SUBST", "ADJEKTIV" or "VERBUM") with its prompts answered from
-    /// `eingabe.antworten`; its message boxes show as usual. False for any other caption.
+    /// Enters a word as the pupil would: the command captioned `eingabe.befehl` ("SUBST",
+    /// "ADJEKTIV" or "VERBUM") as if its prompts took `eingabe.antworten`; its message boxes
+    /// show as usual. False for any other caption.
     bool eingeben(const Eingabe& eingabe);
-
-    /// The word of the last "SUBST", "ADJEKTIV" or "VERBUM", typed or entered, with the
-    /// answers its prompts took; nothing before the first. The lessons keep words so.
-    const std::optional<Eingabe>& letzteEingabe() const { return letzteEingabe_; }
 
     const Farben& farben() const { return u_.farben; }
     /// The paradigm on view and the pages printed in this run.
@@ -61,18 +56,18 @@ public:
 private:
     /// After a noun or an adjective, the tense commands wait for a new "VERBUM".
     void keinVerbGewaehlt() { verb_.reset(); }
-    /// "SUBST", "ADJEKTIV" or "VERBUM" with the prompts answered by the pupil.
-    void eingetippt(std::string_view befehl);
-    /// The command captioned `befehl` in `u`.
-    void ausfuehren(std::string_view befehl, Umgebung& u);
+    /// The word's command after its prompts: forms the word, then lays out its page and
+    /// records it with the word, or says the command's refusal.
+    void zeigeWort(const Eingabe& eingabe);
+    /// A tense command: its guards, then the page the verb's word holds for it.
+    void zeigeZeitseite(verbs::Zeitseite seite);
 
     Seiten seiten_;
     Umgebung u_;
     /// The verb entered through "VERBUM" since the last noun or adjective, or none.
-    std::shared_ptr<const verbs::Verb> verb_;
+    std::optional<engine::Wort> verb_;
     /// The colour dialog starts with the colour chosen at its last use (black at first).
     Rgb farbdialog_{};
-    std::optional<Eingabe> letzteEingabe_;
 };
 
 } // namespace latiflex

@@ -1,10 +1,9 @@
 #include "shell/hinweis.h"
 
-#include "adjectives/adjektiv.h"
+#include "analysis/bestimmung.h"
 #include "drill/vergleich.h"
+#include "engine/wort.h"
 #include "grammar/text.h"
-#include "interfaces/number.h"
-#include "nouns/substantiv.h"
 #include "verbs/verb.h"
 #include "verbs/zeitseite.h"
 
@@ -161,23 +160,24 @@ std::string keineFormen(const Paradigma& p) {
     return text + ": dazu bildet das Programm keine Formen" + schluss(p);
 }
 
-// The page the command would show for `s` in place of the typed forms of `p`; nothing where
-// it refuses them. A cleaned form may read as a number (1 and a macron): no page then.
-std::optional<Paradigma> neuGebildet(const Paradigma& p, const std::vector<Stichwort>& s) {
-    if (std::ranges::any_of(s, [](const Stichwort& w) { return isNumeric(w.wort); }))
-        return std::nullopt;
-    const auto wort = [&s](std::size_t i) -> std::string_view {
-        return i < s.size() ? std::string_view(s[i].wort) : std::string_view();
-    };
-    switch (p.wortart) {
-    case grammar::Wortart::substantiv:
-        return nouns::seite(wort(0), wort(1));
-    case grammar::Wortart::adjektiv:
-        return adjectives::seite(wort(0), wort(1), wort(2));
-    case grammar::Wortart::verbum:
-        return verbs::seiteAus(s, p.seite);
-    }
-    return std::nullopt;
+// The word the commands form from the dictionary forms `s` in place of the typed forms of
+// `p`; nothing where the command refuses them.
+std::optional<engine::Wort> neuGebildet(const Paradigma& p, const std::vector<Stichwort>& s) {
+    Eingabe e = analysis::eingabe(p);
+    e.antworten.clear();
+    for (const Stichwort& w : s)
+        e.antworten.push_back(w.wort);
+    auto wort = engine::bilde(e);
+    if (!wort) return std::nullopt;
+    return std::move(*wort);
+}
+
+// The page captioned `knopf` of the word; nothing where its command refuses it.
+const Paradigma* seiteVon(const engine::Wort& w, std::string_view knopf) {
+    if (w.seite->seite == knopf) return w.seite.get();
+    for (std::size_t i = 0; i < w.zeitseiten.size(); ++i)
+        if (verbs::seitenKnoepfe[i] == knopf && w.zeitseiten[i]) return w.zeitseiten[i]->get();
+    return nullptr;
 }
 
 // Whether two pages print the same, as the pupil reads them: heading, column heads, forms.
@@ -233,19 +233,21 @@ std::optional<std::string> ursache(const Paradigma& p) {
         return std::nullopt;
     // Whether the rules read `s` into another page than the typed forms; after "VERBUM",
     // into another verb: one of its tense pages differs.
-    const auto aendert = [&p](const std::vector<Stichwort>& s) {
-        const auto q = neuGebildet(p, s);
+    const auto vorher = neuGebildet(p, p.stichwoerter);
+    const auto aendert = [&p, &vorher](const std::vector<Stichwort>& s) {
+        const auto nachher = neuGebildet(p, s);
+        const Paradigma* q = nachher ? seiteVon(*nachher, p.seite) : nullptr;
         if (!q || !gleicheSeite(p, *q)) return true;
-        if (p.seite != "VERBUM") return false;
+        if (p.seite != "VERBUM" || !vorher) return false;
         return std::ranges::any_of(verbs::seitenKnoepfe, [&](std::string_view knopf) {
-            const auto vorher = verbs::seiteAus(p.stichwoerter, knopf);
-            const auto nachher = verbs::seiteAus(s, knopf);
-            return vorher.has_value() != nachher.has_value() ||
-                   (vorher && !gleicheSeite(*vorher, *nachher));
+            const Paradigma* a = seiteVon(*vorher, knopf);
+            const Paradigma* b = seiteVon(*nachher, knopf);
+            return (a == nullptr) != (b == nullptr) || (a && !gleicheSeite(*a, *b));
         });
     };
     if (!aendert(sauber)) return std::nullopt;
-    const auto q = neuGebildet(p, sauber);
+    const auto gebildet = neuGebildet(p, sauber);
+    const Paradigma* q = gebildet ? seiteVon(*gebildet, p.seite) : nullptr;
     // Name the form whose cleaning alone changes the page, else the first one cleaned.
     std::size_t schuld = anders.front();
     for (const std::size_t i : anders) {

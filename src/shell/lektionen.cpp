@@ -2,6 +2,7 @@
 
 #include "drill/bezeichnungen.h"
 #include "drill/vergleich.h"
+#include "engine/wort.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 #include "grammar/zellcode.h"
@@ -24,72 +25,31 @@ namespace {
 
 using lektionen::Datum;
 
-// A pane nobody sees: a word formed to be stored or drilled prints nothing.
-class StillePane final : public OutputPane {
-public:
-    void clear() override {}
-    void setForeground(Rgb) override {}
-    void setBackground(Rgb) override {}
-    void setY(int) override {}
-    void tab(int) override {}
-    void text(std::string_view) override {}
-    void newline() override {}
-};
-
-// Dialogs that answer no prompt and keep the message boxes' texts.
-class StilleDialogs final : public Dialogs {
-public:
-    void setOuterSize(int, int) override {}
-    std::string inputBox(std::string_view, std::string_view) override { return {}; }
-    void messageBox(std::string_view text, int, std::string_view) override {
-        meldungen.emplace_back(text);
-    }
-    std::optional<Rgb> chooseColour(Rgb) override { return std::nullopt; }
-    void showNotes() override {}
-    void setNotesText(std::string_view) override {}
-    void hideNotes() override {}
-    void end() override {}
-
-    std::vector<std::string> meldungen;
-};
-
-// A word formed by the rules without a pane: its pages with forms and what its command said.
+// The word of `eingabe` formed by the rules: its pages with forms (none where its command
+// refuses it) and the warning of the hint line for the first of its pages that draws one.
 struct Gebildet {
-    std::vector<Seiten::Zeiger> seiten;
-    std::vector<std::string> meldungen; ///< the boxes of the word's own command
-    std::optional<std::string> warnung; ///< the hint line's, for the first page that warns
-};
+    std::optional<engine::Wort> wort;
+    std::optional<Ablehnung> ablehnung; ///< the refusal of the word's own command
+    std::optional<std::string> warnung;
 
-constexpr std::array<std::string_view, 4> zeitseiten{"prakt", "prpass", "perfakt", "perfpass"};
+    std::vector<Seiten::Zeiger> seiten() const {
+        return wort ? wort->seiten() : std::vector<Seiten::Zeiger>{};
+    }
+    int zellen() const { return wort ? wort->zellen : 0; }
+};
 
 Gebildet bilden(const Eingabe& eingabe) {
-    StillePane pane;
-    StilleDialogs dialoge;
-    Form1 form(pane, dialoge);
     Gebildet g;
-    if (!form.eingeben(eingabe)) return g;
-    g.meldungen = dialoge.meldungen;
-    if (eingabe.befehl == "VERBUM" && g.meldungen.empty())
-        for (const std::string_view seite : zeitseiten) {
-            static_cast<void>(form.click(seite)); // names of the controls table
-            if (const auto* p = form.seiten().zuletzt(); p && p->hatFormen() && !g.warnung)
-                g.warnung = hinweis::warnung(*p);
-        }
-    else if (const auto* p = form.seiten().zuletzt(); p)
-        g.warnung = hinweis::warnung(*p);
-    g.seiten = form.seiten().alle();
+    auto wort = engine::bilde(eingabe);
+    if (!wort) {
+        if (!wort.ablehnung().titel.empty()) g.ablehnung = wort.ablehnung();
+        return g;
+    }
+    g.wort = std::move(*wort);
+    g.warnung = hinweis::warnung(*g.wort->seite);
+    for (const auto& z : g.wort->zeitseiten)
+        if (!g.warnung && z && (*z)->hatFormen()) g.warnung = hinweis::warnung(**z);
     return g;
-}
-
-// The cells a word's pages hold forms in.
-int zellenzahl(const std::vector<Seiten::Zeiger>& seiten) {
-    int n = 0;
-    for (const auto& s : seiten)
-        for (const auto& b : s->bloecke)
-            n += static_cast<int>(
-                std::count_if(b.formen.begin(), b.formen.end(),
-                              [](const grammar::Form& f) { return !f.wortform.leer(); }));
-    return n;
 }
 
 std::string hex(Rgb farbe) {
@@ -111,15 +71,20 @@ struct Lektionen::Impl {
     std::vector<std::pair<Seiten::Zeiger, WortId>> laufseiten;
 
     const std::vector<Seiten::Zeiger>& seitenVon(Lektionen& l, const lektionen::Wort& w) {
-        auto it = gebildet.find(w.id);
-        if (it == gebildet.end() || it->second.first != w.eingabe) {
-            Gebildet g = bilden(w.eingabe);
-            it = gebildet.insert_or_assign(w.id, std::pair{w.eingabe, std::move(g.seiten)}).first;
-            const int zellen = zellenzahl(it->second.second);
-            // A later fix of a rule may change how many cells the word has.
-            if (zellen != w.zellen) l.db_.setZellenzahl(w.id, zellen);
-        }
-        return it->second.second;
+        const auto it = gebildet.find(w.id);
+        if (it != gebildet.end() && it->second.first == w.eingabe) return it->second.second;
+        Gebildet g; // the pages alone: a stored word was checked when it joined
+        if (auto wort = engine::bilde(w.eingabe)) g.wort = std::move(*wort);
+        return merke(l, w, g);
+    }
+
+    /// Keeps the stored word's pages as `g` formed them; a later fix of a rule may change
+    /// how many cells the word has, and the store learns it.
+    const std::vector<Seiten::Zeiger>& merke(Lektionen& l, const lektionen::Wort& w,
+                                             const Gebildet& g) {
+        if (g.zellen() != w.zellen) l.db_.setZellenzahl(w.id, g.zellen());
+        return gebildet.insert_or_assign(w.id, std::pair{w.eingabe, g.seiten()})
+            .first->second.second;
     }
 };
 
@@ -164,18 +129,18 @@ bool Lektionen::geaendert(bool ja) {
 void Lektionen::seiteGebildet() {
     const Seiten& s = form_.seiten();
     const grammar::Paradigma* p = s.zuletzt();
-    const auto& eingabe = form_.letzteEingabe();
+    const Eingabe* eingabe = s.eingabe();
     if (!p || !eingabe || s.alle().empty() || s.alle().back().get() != p) return;
     const Seiten::Zeiger seite = s.alle().back();
     auto id = db_.finde(*eingabe);
     if (!id) {
         // Every page of the word must fit, as for a word imported from a lesson file.
-        if (hinweis::warnung(*p)) return;
-        Gebildet g = bilden(*eingabe);
-        if (g.warnung || g.seiten.empty()) return;
-        id = db_.hinzufuegen(*eingabe, std::nullopt, zellenzahl(g.seiten));
+        const Gebildet g = bilden(*eingabe);
+        if (g.warnung || g.seiten().empty()) return;
+        // The word and its count of cells in one transaction.
+        id = db_.hinzufuegen(*eingabe, std::nullopt, g.zellen());
         if (!id) return;
-        impl_->gebildet.insert_or_assign(*id, std::pair{*eingabe, std::move(g.seiten)});
+        if (const auto w = db_.wort(*id)) impl_->merke(*this, *w, g);
         geaendert();
     }
     impl_->laufseiten.emplace_back(seite, *id);
@@ -230,15 +195,17 @@ std::string Lektionen::woerterText(const Eingabe& eingabe) {
 std::optional<Lektionen::WortId> Lektionen::hinzufuegen(const Eingabe& eingabe,
                                                         std::optional<LektionId> lektion) {
     // The word is stored with its count of cells in one transaction.
-    std::vector<Seiten::Zeiger> formen = seiten(eingabe);
-    auto id = db_.hinzufuegen(eingabe, lektion, zellenzahl(formen));
-    if (id) impl_->gebildet.insert_or_assign(*id, std::pair{eingabe, std::move(formen)});
+    Gebildet g;
+    if (auto wort = engine::bilde(eingabe)) g.wort = std::move(*wort);
+    auto id = db_.hinzufuegen(eingabe, lektion, g.zellen());
+    if (id)
+        if (const auto w = db_.wort(*id)) impl_->merke(*this, *w, g);
     geaendert(id.has_value());
     return id;
 }
 
 std::optional<Lektionen::WortId> Lektionen::aufSichtHinzufuegen(std::optional<LektionId> lektion) {
-    const auto& eingabe = form_.letzteEingabe();
+    const Eingabe* eingabe = form_.seiten().eingabe();
     const grammar::Paradigma* p = form_.seiten().aufSicht();
     if (!eingabe || !p) return std::nullopt;
     auto id = hinzufuegen(*eingabe, lektion);
@@ -264,7 +231,7 @@ bool Lektionen::oeffnen(WortId wort) {
 }
 
 std::vector<Seiten::Zeiger> Lektionen::seiten(const Eingabe& eingabe) {
-    return bilden(eingabe).seiten;
+    return engine::seiten(eingabe);
 }
 
 std::unique_ptr<Runde> Lektionen::runde(Umfang umfang, std::optional<LektionId> lektion) {
@@ -378,9 +345,9 @@ Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_vie
             antwort = drill::bereinigt(antwort);
         const Gebildet g = bilden(z.eingabe);
         std::optional<std::string> grund;
-        if (!g.meldungen.empty())
-            grund = g.meldungen.front();
-        else if (g.seiten.empty())
+        if (g.ablehnung)
+            grund = g.ablehnung->text;
+        else if (g.seiten().empty())
             grund = "Die Regeln bilden zu diesem Wort keine Form.";
         else if (g.warnung)
             grund = *g.warnung;
@@ -398,7 +365,7 @@ std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import)
     if (!import.fehler.empty() || import.woerter.empty()) return std::nullopt;
     std::vector<int> zellen;
     for (const Eingabe& e : import.woerter)
-        zellen.push_back(zellenzahl(bilden(e).seiten));
+        zellen.push_back(bilden(e).zellen());
     auto id = db_.lektionMit(import.name, import.woerter, zellen);
     geaendert(id.has_value());
     return id;

@@ -28,8 +28,8 @@ class Runde;
  * Every paradigm the pupil forms joins the current lesson, unless the hint line warns that
  * the typed forms do not fit the page (`hinweis::warnung`) or the word is in a lesson
  * already; such a word joins only when added on purpose. A stored word keeps only its
- * command and answers: its pages are formed again by the rules whenever it is read, on a
- * pane of its own that nobody sees. The drill runs over this run's pages, a lesson, all
+ * command and answers: its pages are formed again by the rules (`engine::bilde`) whenever
+ * it is read. The drill runs over this run's pages, a lesson, all
  * lessons or the cells due today, and every answer is stored with its day.
  *
  * The database is opened on the first use, never while the program starts, and nothing is

@@ -39,39 +39,26 @@ std::optional<Tempora> perfektPassivFormen(const Verb& v) {
     return nachTabellen(esseTabellen, &staemme);
 }
 
-void perfakt(Umgebung& u, const Verb* verb) {
-    if (!leerenFuerAktiv(u, verb)) return;
-    zeigeOderMelde(u, *verb, Zeitseite::perfektAktiv, perfektAktivFormen(*verb));
-}
-
-void perfpass(Umgebung& u, const Verb* verb) {
-    if (!verbGewaehlt(u, verb)) return;
-    if (istVoloNoloMalo(verb->stammformen[1])) {
-        melden(u.dialoge, "Keine Formen vorhanden", "EINGABEFEHLER");
-        return;
-    }
-    if (!leerenFuerPassiv(u, verb)) return;
-    zeigeOderMelde(u, *verb, Zeitseite::perfektPassiv, perfektPassivFormen(*verb), Farbe::wortform,
-                   "EINGABEFEHLER ?");
-}
-
-std::optional<grammar::Paradigma> seitenParadigma(const Verb& v, Zeitseite seite) {
+Ergebnis<grammar::Paradigma> seite(const Verb& v, Zeitseite seite) {
+    if (auto nein = schranke(v, seite)) return std::move(*nein);
     std::optional<Tempora> t;
     switch (seite) {
     case Zeitseite::praesensAktiv:
-        if (!v.deponens) t = praesensAktivFormen(v);
+        t = praesensAktivFormen(v);
         break;
     case Zeitseite::praesensPassiv:
-        if (!v.istsum) t = praesensPassivFormen(v);
+        t = praesensPassivFormen(v);
         break;
     case Zeitseite::perfektAktiv:
-        if (!v.deponens) t = perfektAktivFormen(v);
+        t = perfektAktivFormen(v);
         break;
     case Zeitseite::perfektPassiv:
-        if (!istVoloNoloMalo(v.stammformen[1]) && !v.istsum) t = perfektPassivFormen(v);
+        t = perfektPassivFormen(v);
         break;
     }
-    if (!t) return std::nullopt;
+    // The perfect passive has its own title for a participle the rules cannot cut.
+    if (!t)
+        return keineFormen(seite == Zeitseite::perfektPassiv ? "EINGABEFEHLER ?" : "EINGABEFEHLER");
     const bool esse = seite == Zeitseite::praesensAktiv && v.istsum;
     return seitenParadigma(v, seite, *t, esse ? Farbe::ohne : Farbe::wortform);
 }

@@ -1,6 +1,5 @@
 #include "grammar/text.h"
 #include "grammar/zelle.h"
-#include "interfaces/prompt.h"
 #include "verbs/tempora.h"
 #include "verbs/zeitseite.h"
 
@@ -144,17 +143,6 @@ std::optional<Tempora> praesensPassivFormen(const Verb& v) {
     if (p.empty() || v.stammformen[2].empty() || istVoloNoloMalo(p) || !formbar(v, false))
         return std::nullopt;
     return passiv(p, v.stammformen[2], v.konjklasse);
-}
-
-void prakt(Umgebung& u, const Verb* verb) {
-    if (!leerenFuerAktiv(u, verb)) return;
-    zeigeOderMelde(u, *verb, Zeitseite::praesensAktiv, praesensAktivFormen(*verb),
-                   verb->istsum ? Farbe::ohne : Farbe::wortform);
-}
-
-void prpass(Umgebung& u, const Verb* verb) {
-    if (!leerenFuerPassiv(u, verb)) return;
-    zeigeOderMelde(u, *verb, Zeitseite::praesensPassiv, praesensPassivFormen(*verb));
 }
 
 } // namespace latiflex::verbs

@@ -1,15 +1,27 @@
 #pragma once
 
+#include "grammar/eingabe.h"
+#include "grammar/ergebnis.h"
+#include "grammar/paradigma.h"
 #include "interfaces/umgebung.h"
 #include "verbs/verb.h"
 
-#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace latiflex::verbs {
 
-/// "VERBUM": clears the pane, asks for the principal parts (no perfect for a deponent, no
-/// participle for "sum"), forms the verb, prints its heading and records it as the page on
-/// view. A number at any prompt ends it with no verb.
-std::shared_ptr<const Verb> verbum(Umgebung& u);
+/// "VERBUM" up to its word: clears the pane and asks for the principal parts (no perfect
+/// for a deponent, no participle for "sum"); nothing where a prompt took a number (the
+/// prompt said so).
+std::optional<Eingabe> frage(Umgebung& u);
+
+/// The principal parts the answers give, each taken by the prompt that asks in its turn (a
+/// prompt beyond them takes the empty text), or the refusal of a prompt that took a number.
+Ergebnis<Stammformen> stammformen(const std::vector<std::string>& antworten);
+
+/// Lays out the page "VERBUM" shows: a blank line, then the heading.
+void druckeKopf(Umgebung& u, const grammar::Paradigma& p);
 
 } // namespace latiflex::verbs

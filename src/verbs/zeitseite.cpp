@@ -96,27 +96,6 @@ grammar::Paradigma seitenParadigma(const Verb& v, Zeitseite seite, const Tempora
     return p;
 }
 
-std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>& stichwoerter,
-                                           std::string_view knopf) {
-    // The order stichwoerter() gives: present, infinitive, then a deponent's perfect, or an
-    // active verb's perfect and participle.
-    const auto wort = [&stichwoerter](std::size_t i) {
-        return i < stichwoerter.size() ? stichwoerter[i].wort : std::string();
-    };
-    const bool deponens = !stichwoerter.empty() && stichwoerter[0].zelle &&
-                          stichwoerter[0].zelle->genusVerbi == GenusVerbi::passiv;
-    Stammformen eingegeben;
-    eingegeben[1] = wort(0);
-    eingegeben[2] = wort(1);
-    eingegeben[3] = deponens ? std::string() : wort(2);
-    eingegeben[4] = deponens ? wort(2) : wort(3);
-    const Verb v = verb(eingegeben);
-    if (knopf == "VERBUM") return kopfseite(v);
-    for (std::size_t i = 0; i < seitenKnoepfe.size(); ++i)
-        if (seitenKnoepfe[i] == knopf) return seitenParadigma(v, static_cast<Zeitseite>(i));
-    return std::nullopt;
-}
-
 void druckeSeite(Umgebung& u, const grammar::Paradigma& p) {
     for (std::size_t t = 0; t < p.bloecke.size() && t < plaetze.size(); ++t) {
         const auto [spalte, oben] = plaetze[t];
@@ -136,42 +115,28 @@ void druckeSeite(Umgebung& u, const grammar::Paradigma& p) {
     u.bild1.setBezug({});
 }
 
-void zeigeSeite(Umgebung& u, const Verb& v, Zeitseite seite, const Tempora& tempora, Farbe farbe) {
-    grammar::Paradigma p = seitenParadigma(v, seite, tempora, farbe);
-    druckeSeite(u, p);
-    u.seiten.zeige(std::move(p));
+std::optional<Ablehnung> schranke(const Verb& v, Zeitseite seite) {
+    const bool aktiv = seite == Zeitseite::praesensAktiv || seite == Zeitseite::perfektAktiv;
+    if (aktiv && v.deponens) return Ablehnung{"Kein Eintrag", "DEPONENS"};
+    if (seite == Zeitseite::perfektPassiv && istVoloNoloMalo(v.stammformen[1]))
+        return keineFormen();
+    if (!aktiv && v.istsum) return Ablehnung{"Nicht vorhanden", "LEER"};
+    return std::nullopt;
 }
 
-void zeigeOderMelde(Umgebung& u, const Verb& v, Zeitseite seite,
-                    const std::optional<Tempora>& tempora, Farbe farbe, std::string_view titel) {
-    if (tempora)
-        zeigeSeite(u, v, seite, *tempora, farbe);
-    else
-        melden(u.dialoge, "Keine Formen vorhanden", titel);
-}
-
-bool leerenFuerPassiv(Umgebung& u, const Verb* v) {
-    if (!verbGewaehlt(u, v)) return false;
-    if (v->istsum) {
-        melden(u.dialoge, "Nicht vorhanden", "LEER");
+bool geprueft(Umgebung& u, const Verb* v, Zeitseite seite) {
+    if (!v) {
+        melden(u.dialoge, "Zuerst VERBUM wählen", "FEHLER");
         return false;
     }
-    u.leeren();
+    const bool aktiv = seite == Zeitseite::praesensAktiv || seite == Zeitseite::perfektAktiv;
+    if (aktiv) u.leeren();
+    if (const auto nein = schranke(*v, seite)) {
+        melden(u.dialoge, *nein);
+        return false;
+    }
+    if (!aktiv) u.leeren();
     return true;
-}
-
-bool verbGewaehlt(Umgebung& u, const Verb* v) {
-    if (v) return true;
-    melden(u.dialoge, "Zuerst VERBUM wählen", "FEHLER");
-    return false;
-}
-
-bool leerenFuerAktiv(Umgebung& u, const Verb* v) {
-    if (!verbGewaehlt(u, v)) return false;
-    u.leeren();
-    if (!v->deponens) return true;
-    melden(u.dialoge, "Kein Eintrag", "DEPONENS");
-    return false;
 }
 
 } // namespace latiflex::verbs

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grammar/ergebnis.h"
 #include "grammar/paradigma.h"
 #include "interfaces/umgebung.h"
 #include "verbs/verb.h"
@@ -41,41 +42,20 @@ enum class Farbe { wortform, ohne };
 grammar::Paradigma seitenParadigma(const Verb& v, Zeitseite seite, const Tempora& tempora,
                                    Farbe farbe = Farbe::wortform);
 
-/**
- * The page captioned `knopf` (a tense page's button, or "VERBUM" for the principal parts
- * alone) of the verb whose principal parts were typed as `stichwoerter` (as a page of the
- * verb holds them): the page the commands would show after these answers, or nothing
- * where they print no forms.
- */
-std::optional<grammar::Paradigma> seiteAus(const std::vector<grammar::Stichwort>& stichwoerter,
-                                           std::string_view knopf);
-
 /// Prints a tense page into the (already cleared) pane: the three indicative tenses side
 /// by side from the top at columns 5, 25 and 45, the two subjunctive tenses at columns 5
 /// and 25 from 1900 twips.
 void druckeSeite(Umgebung& u, const grammar::Paradigma& p);
 
-/// Forms the page's paradigm, prints it and records it as the page on view.
-void zeigeSeite(Umgebung& u, const Verb& v, Zeitseite seite, const Tempora& tempora,
-                Farbe farbe = Farbe::wortform);
+/// Why the command of page `seite` refuses the verb before it forms anything: a deponent
+/// has no active ("Kein Eintrag"), *volo*, *nolo*, *malo* no perfect passive, *sum* no
+/// passive ("Nicht vorhanden"); nothing where it goes on.
+std::optional<Ablehnung> schranke(const Verb& v, Zeitseite seite);
 
-/// Shows the page of `tempora` as `zeigeSeite` does, or, where the rules formed none, says
-/// "Keine Formen vorhanden" under `titel`.
-void zeigeOderMelde(Umgebung& u, const Verb& v, Zeitseite seite,
-                    const std::optional<Tempora>& tempora, Farbe farbe = Farbe::wortform,
-                    std::string_view titel = "EINGABEFEHLER");
-
-/// The first guard of every tense command: without a verb entered through "VERBUM" (`v`
-/// null) it says "Zuerst VERBUM wählen" and the pane keeps what it shows.
-bool verbGewaehlt(Umgebung& u, const Verb* v);
-
-/// The guards the two active commands share, with the pane cleared between them: a verb
-/// entered (else the pane keeps what it shows); then the pane is cleared, and a deponent,
-/// which has no active forms, is refused with "Kein Eintrag".
-bool leerenFuerAktiv(Umgebung& u, const Verb* v);
-
-/// The guards the two passive commands share, with the pane cleared after them: a verb
-/// entered, and not "sum", which has no passive ("Nicht vorhanden").
-bool leerenFuerPassiv(Umgebung& u, const Verb* v);
+/// The tense command's guards in its order: a verb entered through "VERBUM" (`v` null:
+/// "Zuerst VERBUM wählen", and the pane keeps what it shows), then `schranke`, which the
+/// active commands say on the cleared pane and the passive ones before clearing it. False
+/// where the command ends there; else the pane is cleared for the page.
+bool geprueft(Umgebung& u, const Verb* v, Zeitseite seite);
 
 } // namespace latiflex::verbs

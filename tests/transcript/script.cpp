@@ -3,6 +3,7 @@
 #include "analysis/bestimmung.h"
 #include "drillscript.h"
 #include "grammar/bezeichnung.h"
+#include "lesen/lesen.h"
 #include "lessons/datum.h"
 #include "recorder.h"
 #include "shell/eigenewoerter.h"
@@ -56,6 +57,19 @@ void analyse(const std::string& text, const Seiten& seiten, Lektionen* lektionen
             << quoted(grammar::bezeichnung(d.zelle)) << ' ' << quoted(d.wortform.stamm) << ' '
             << quoted(d.wortform.endung) << '\n';
     log << "readings " << deutungen.size() << '\n';
+}
+
+// The window "Text lesen": each word with the reading it ranks first in context.
+void read(const std::string& text, const Seiten& seiten, Lektionen* lektionen, std::ostream& log) {
+    lesen::Leser leser({eigeneWoerter(seiten, lektionen), {}});
+    const auto woerter = leser.lesen(text);
+    for (const auto& w : woerter) {
+        const lesen::Lesart* l = w.lesart();
+        log << "word " << quoted(w.form) << ' ' << quoted(l ? l->formen : "") << ' '
+            << quoted(l && l->zelle ? grammar::bezeichnung(*l->zelle) : "") << ' '
+            << quoted(l ? l->bedeutung : "") << '\n';
+    }
+    log << "words " << woerter.size() << '\n';
 }
 
 std::optional<LessonStep> readLessonStep(std::string_view word, std::string_view rest) {
@@ -181,6 +195,7 @@ std::optional<ScriptLine> readLine(std::string_view line) {
             return ScriptLine{Response{ColourChoice{*colour}}};
     if (word == "hints" && alone) return ScriptLine{Hints{}};
     if (word == "analyse" && !alone) return ScriptLine{AnalyseStep{std::string(rest)}};
+    if (word == "read" && !alone) return ScriptLine{ReadStep{std::string(rest)}};
     if (word == "click" && isControl(rest)) return ScriptLine{Click{std::string(rest)}};
     if (word == "drill")
         if (const auto d = readDrillStep(rest)) return ScriptLine{*d};
@@ -191,7 +206,7 @@ std::optional<ScriptLine> readLine(std::string_view line) {
 int play(std::istream& script, std::ostream& log, std::ostream& errors) {
     ScriptedDialogs dialoge(log);
     // Clicks and drill steps run in script order; answers queue apart, whatever stands between.
-    std::vector<std::variant<std::string, DrillStep, LessonStep, AnalyseStep>> steps;
+    std::vector<std::variant<std::string, DrillStep, LessonStep, AnalyseStep, ReadStep>> steps;
     bool drillStarted = false;
     bool hints = false;
     bool lessons = false;
@@ -209,6 +224,7 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
         if (std::holds_alternative<Hints>(*line)) hints = true;
         if (const auto* c = std::get_if<Click>(&*line)) steps.emplace_back(c->control);
         if (const auto* a = std::get_if<AnalyseStep>(&*line)) steps.emplace_back(*a);
+        if (const auto* r = std::get_if<ReadStep>(&*line)) steps.emplace_back(*r);
         if (drill) {
             drillStarted = true;
             steps.emplace_back(*drill);
@@ -246,6 +262,8 @@ int play(std::istream& script, std::ostream& log, std::ostream& errors) {
             static_cast<void>(form.click(*control)); // read as a control's name
         else if (const auto* a = std::get_if<AnalyseStep>(&step))
             analyse(a->text, form.seiten(), lektionen ? &*lektionen : nullptr, log);
+        else if (const auto* r = std::get_if<ReadStep>(&step))
+            read(r->text, form.seiten(), lektionen ? &*lektionen : nullptr, log);
         else if (const auto* d = std::get_if<DrillStep>(&step))
             drill.play(*d, laufUebung);
         else

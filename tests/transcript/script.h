@@ -38,6 +38,11 @@ struct AnalyseStep {
     std::string text;
 };
 
+/// A script line "read TEXT": TEXT is read in the window "Text lesen", each word logged.
+struct ReadStep {
+    std::string text;
+};
+
 /// A step of the lessons: fixing the day, importing or exporting a lesson file, the drill
 /// over due cells, a lesson's progress as the window "Lektionen" shows it.
 struct LessonStep {
@@ -50,10 +55,10 @@ struct LessonStep {
 };
 
 /// One line of a script: nothing (an empty line, a comment "# ..."), a response to a prompt
-/// or dialog ("answer TEXT", "cancel", "colour R G B"), a click, "hints", an analysis, a
-/// drill step ("drill ...") or a step of the lessons.
-using ScriptLine =
-    std::variant<std::monostate, Response, Click, Hints, AnalyseStep, DrillStep, LessonStep>;
+/// or dialog ("answer TEXT", "cancel", "colour R G B"), a click, "hints", an analysis, a text read,
+/// a drill step ("drill ...") or a step of the lessons.
+using ScriptLine = std::variant<std::monostate, Response, Click, Hints, AnalyseStep, ReadStep,
+                                DrillStep, LessonStep>;
 
 /// The line read, without a trailing carriage return; nothing when it is malformed.
 std::optional<ScriptLine> readLine(std::string_view line);

@@ -1,4 +1,5 @@
 #include "analysis/bestimmung.h"
+#include "engine/wort.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 #include "tabellenzeilen.h"
@@ -84,8 +85,8 @@ TEST(Bestimmung, EveryPrintedFormFindsItsWord) {
     };
     std::size_t geprueft = 0;
     const auto pruefen = [&geprueft](const Eingabe& e) {
-        for (const auto& seite : analysis::seiten(e))
-            for (const auto& block : seite.bloecke)
+        for (const auto& zeiger : engine::seiten(e))
+            for (const auto& seite = *zeiger; const auto& block : seite.bloecke)
                 for (const auto& form : block.formen) {
                     const auto deutungen =
                         analysis::bestimmen(form.wortform.ganz(), {}, /*alle=*/true);

@@ -1,5 +1,6 @@
 // Entering a word from its stored answers must leave the pane and the page record exactly as
 // typing the same answers at the prompts does, and must never open a prompt itself.
+#include "engine/wort.h"
 #include "grammar/eingabe.h"
 #include "lauf.h"
 
@@ -44,6 +45,10 @@ TEST_P(Eingeben, GleichtDemTippen) {
     ASSERT_EQ(a == nullptr, b == nullptr);
     if (a) {
         EXPECT_EQ(*a, *b);
+        // The page record names the word that formed the page, typed or entered.
+        ASSERT_NE(getippt.form.seiten().eingabe(), nullptr);
+        EXPECT_EQ(*getippt.form.seiten().eingabe(), w.eingabe);
+        EXPECT_EQ(*eingegeben.form.seiten().eingabe(), w.eingabe);
     }
 }
 
@@ -61,6 +66,72 @@ TEST(Eingeben, AndereBefehleNicht) {
     Lauf lauf;
     EXPECT_FALSE(lauf.form.eingeben({"ENDE", {}}));
     EXPECT_FALSE(lauf.form.eingeben({"subst", {"rosa", "rosae"}}));
+}
+
+// What the engine forms of a word, page by page: the cells with a form, or the message box of
+// the command that refuses it (a verb's heading first, then its four tense pages in the
+// order of their buttons). Counts: a noun page has 12 cells, an adjective page 36, a tense
+// page five tenses of six persons.
+struct Erwartet {
+    const char* name;
+    Eingabe eingabe;
+    std::vector<std::string> seiten; // "12" cells, or "TITLE: text" of the refusal
+};
+
+std::string gelesen(const Ergebnis<engine::Seite>& s) {
+    if (!s) return s.ablehnung().titel + ": " + s.ablehnung().text;
+    int n = 0;
+    for (const auto& b : (*s)->bloecke)
+        for (const auto& f : b.formen)
+            n += !f.wortform.leer();
+    return std::to_string(n);
+}
+
+TEST(Engine, SeitenOderAblehnung) {
+    const std::string keineFormen = "EINGABEFEHLER: Keine Formen vorhanden";
+    const std::vector<Erwartet> woerter{
+        {"rosa", {"SUBST", {"rosa", "rosae"}}, {"12"}},
+        {"bonus", {"ADJEKTIV", {"bonus", "bona", "bonum"}}, {"36"}},
+        {"amo", {"VERBUM", {"amo", "amare", "amavi", "amatus"}}, {"0", "30", "30", "30", "30"}},
+        {"hortor",
+         {"VERBUM", {"hortor", "hortari", "hortatus sum", "übrig"}},
+         {"0", "DEPONENS: Kein Eintrag", "30", "DEPONENS: Kein Eintrag", "30"}},
+        {"sum",
+         {"VERBUM", {"sum", "esse", "fui"}},
+         {"0", "30", "LEER: Nicht vorhanden", "30", "LEER: Nicht vorhanden"}},
+        {"volo",
+         {"VERBUM", {"volo", "velle", "volui"}},
+         {"0", "30", keineFormen, "30", keineFormen}},
+        {"ohne Partizip",
+         {"VERBUM", {"amo", "amare", "amavi"}},
+         {"0", "30", "30", "30", "EINGABEFEHLER ?: Keine Formen vorhanden"}},
+        {"bos", {"SUBST", {"bos", "bovis"}}, {"FEHLT: Unregelmäßig: nicht vorhanden"}},
+        {"leer", {"SUBST", {"rosa"}}, {keineFormen}},
+        {"Zahl",
+         {"VERBUM", {"amo", "1e3", "amavi", "amatus"}},
+         {"EINGABEFEHLER: Keine Zahlen, Du..."}},
+        {"Zahl nach sum",
+         {"VERBUM", {"sum", "esse", "fui", "3"}},
+         {"0", "30", "LEER: Nicht vorhanden", "30", "LEER: Nicht vorhanden"}},
+        {"kein Befehl", {"ENDE", {}}, {": "}},
+    };
+    for (const Erwartet& e : woerter) {
+        const auto wort = engine::bilde(e.eingabe);
+        std::vector<std::string> seiten;
+        int zellen = 0;
+        if (!wort) {
+            seiten.push_back(wort.ablehnung().titel + ": " + wort.ablehnung().text);
+        } else {
+            EXPECT_EQ(wort->eingabe, e.eingabe) << e.name;
+            seiten.push_back(gelesen(wort->seite));
+            for (const auto& z : wort->zeitseiten)
+                seiten.push_back(gelesen(z));
+            for (const auto& s : seiten)
+                if (std::isdigit(static_cast<unsigned char>(s[0]))) zellen += std::stoi(s);
+            EXPECT_EQ(wort->zellen, zellen) << e.name;
+        }
+        EXPECT_EQ(seiten, e.seiten) << e.name;
+    }
 }
 
 } // namespace

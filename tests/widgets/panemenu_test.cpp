@@ -1,4 +1,5 @@
 #include "analysis/bestimmung.h"
+#include "engine/wort.h"
 #include "fakedialogs.h"
 #include "pixelcolour.h"
 #include "shell/tabelle.h"
@@ -332,8 +333,8 @@ void PaneMenuTest::lessonWorksheetKeepsHeadingsWithTheirTables() {
                                        {"VERBUM", {"moneo", "monere", "monui", "monitus"}}};
     std::vector<grammar::Paradigma> seiten;
     for (const Eingabe& e : woerter)
-        for (grammar::Paradigma& p : analysis::seiten(e))
-            seiten.push_back(std::move(p));
+        for (const auto& p : engine::seiten(e))
+            seiten.push_back(*p);
     std::vector<const grammar::Paradigma*> blaetter;
     for (const grammar::Paradigma& p : seiten)
         blaetter.push_back(&p);

@@ -1,0 +1,22 @@
+#include "lesen/lesart.h"
+
+namespace latiflex::lesen {
+
+const Lesart* Wort::lesart() const {
+    if (lesarten.empty()) return nullptr;
+    return &lesarten[gewaehlt && *gewaehlt < lesarten.size() ? *gewaehlt : 0];
+}
+
+Sicherheit Wort::sicherheit() const {
+    const Lesart* l = lesart();
+    if (!l) return Sicherheit::unbekannt;
+    return l->bekannt ? Sicherheit::bekannt : Sicherheit::vermutet;
+}
+
+Lesart lesart(const analysis::Deutung& d) {
+    return Lesart{d.klasse,      d.eingabe, analysis::woerter(d.eingabe),
+                  d.zelle,       d.seite,   d.wortform,
+                  std::string(), d.eigen,   d.eigen};
+}
+
+} // namespace latiflex::lesen

@@ -1,0 +1,100 @@
+#include "lesen/lesen.h"
+
+#include "analysis/bestimmung.h"
+#include "drill/vergleich.h"
+#include "grammar/text.h"
+#include "lesen/kontext.h"
+#include "lesen/praepositionen.h"
+#include "lesen/zerlegung.h"
+
+#include <algorithm>
+#include <array>
+
+namespace latiflex::lesen {
+
+namespace {
+
+// Words that end in -que without an enclitic: they are read whole.
+constexpr std::array<std::string_view, 22> queWoerter{
+    "atque",   "itaque",   "neque",     "namque",  "quoque", "usque",  "quisque", "quaeque",
+    "quodque", "quidque",  "quicque",   "undique", "ubique", "utique", "denique", "uterque",
+    "utraque", "utrumque", "plerumque", "quemque", "cuique", "quique"};
+
+constexpr std::array<std::string_view, 3> enklitika{"que", "ne", "ve"};
+
+// How often the reader reports its progress, in words.
+constexpr std::size_t meldenAlle = 256;
+
+} // namespace
+
+Leser::Leser(Quellen quellen) : quellen_(std::move(quellen)) {}
+
+std::vector<Lesart> Leser::bestimmt(std::string_view form) {
+    std::vector<Lesart> lesarten;
+    for (const auto& d : analysis::bestimmen(form, quellen_.eigene)) {
+        Lesart l = lesart(d);
+        if (quellen_.bedeutung) l.bedeutung = quellen_.bedeutung(l.eingabe);
+        l.bekannt = l.eigen || !l.bedeutung.empty();
+        lesarten.push_back(std::move(l));
+    }
+    const bool hatPraeposition = std::any_of(lesarten.begin(), lesarten.end(), [](const Lesart& l) {
+        return !rektion(l.klasse).empty();
+    });
+    if (const auto p = praeposition(form); p && !hatPraeposition) {
+        const std::string f(p->form);
+        lesarten.insert(lesarten.begin(), Lesart{std::string(p->klasse),
+                                                 Eingabe{{}, {f}},
+                                                 f,
+                                                 {},
+                                                 {},
+                                                 Wortform{f, {}},
+                                                 std::string(p->bedeutung),
+                                                 false,
+                                                 true});
+    }
+    return lesarten;
+}
+
+Leser::Eintrag Leser::allein(std::string_view form) {
+    Eintrag e{bestimmt(form), {}};
+    const bool bekannt = !e.lesarten.empty() && e.lesarten.front().bekannt;
+    const std::string n = drill::normiert(form);
+    if (bekannt || std::find(queWoerter.begin(), queWoerter.end(), n) != queWoerter.end()) return e;
+    for (const std::string_view enklitikon : enklitika) {
+        if (!text::endsWith(n, enklitikon) || text::letterCount(n) < enklitikon.size() + 2)
+            continue;
+        const std::string wirt = text::lessOrEmpty(form, enklitikon.size());
+        auto lesarten = bestimmt(wirt);
+        // -ne and -ve end many words of their own; they are split off a known host only.
+        const bool nehmen = !lesarten.empty() && (enklitikon == "que" || lesarten.front().bekannt);
+        if (nehmen) return Eintrag{std::move(lesarten), wirt};
+    }
+    return e;
+}
+
+const std::vector<Lesart>& Leser::lesarten(std::string_view form, std::string* wirt) {
+    const std::string schluessel = drill::normiert(form);
+    auto it = gelesen_.find(schluessel);
+    if (it == gelesen_.end()) it = gelesen_.emplace(schluessel, allein(form)).first;
+    if (wirt) *wirt = it->second.wirt;
+    return it->second.lesarten;
+}
+
+std::vector<Wort> Leser::lesen(std::string_view text, const Fortschritt& fortschritt) {
+    const auto teile = zerlegen(text);
+    std::vector<Wort> woerter;
+    woerter.reserve(teile.size());
+    for (const auto& t : teile) {
+        if (fortschritt && woerter.size() % meldenAlle == 0 &&
+            !fortschritt(woerter.size(), teile.size()))
+            return {};
+        Wort w{t.form, t.zeile, t.anfang, t.laenge, t.satzende, {}, {}, {}, {}};
+        w.lesarten = lesarten(t.form, &w.wirt);
+        woerter.push_back(std::move(w));
+    }
+    imKontext(woerter, [this](std::string_view form) { return bestimmt(form); });
+    if (fortschritt) fortschritt(woerter.size(), woerter.size());
+    return woerter;
+}
+
+} // namespace latiflex::lesen
