@@ -3,6 +3,8 @@
 // that are damaged, foreign or cannot be written.
 #include "lessons/database.h"
 
+#include "ordner.h"
+
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -16,32 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Datum tag(const char* text) { return *datumAus(text); }
-
-// A fresh folder for one test's database.
-struct Ordner {
-    fs::path pfad;
-    Ordner() {
-        pfad = fs::temp_directory_path() /
-               ("latiflex-db-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(pfad);
-        fs::create_directories(pfad);
-    }
-    ~Ordner() { fs::remove_all(pfad); }
-    fs::path datei() const { return pfad / "lektionen.sqlite"; }
-};
-
-// Runs SQL on a file as another program would.
-void sql(const fs::path& datei, const char* text) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(datei.c_str(), &db), SQLITE_OK);
-    char* fehler = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, text, nullptr, nullptr, &fehler), SQLITE_OK)
-        << (fehler ? fehler : "");
-    sqlite3_free(fehler);
-    sqlite3_close(db);
-}
+using testing::Ordner;
+using testing::sql;
+using testing::tag;
 
 struct Schritt {
     const char* name;
