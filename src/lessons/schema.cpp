@@ -29,7 +29,7 @@ public:
             const char* ende = nullptr;
             sqlite3_stmt* s = nullptr;
             check(sqlite3_prepare_v2(db_, rest.c_str(), -1, &s, &ende));
-            const std::size_t gelesen = static_cast<std::size_t>(ende - rest.c_str());
+            const auto gelesen = static_cast<std::size_t>(ende - rest.c_str());
             if (s) {
                 int rc = SQLITE_ROW;
                 while (rc == SQLITE_ROW)

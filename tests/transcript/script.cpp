@@ -18,6 +18,7 @@
 #include <functional>
 #include <istream>
 #include <ostream>
+#include <ranges>
 #include <string>
 #include <variant>
 #include <vector>
@@ -159,10 +160,12 @@ void playLesson(const LessonStep& step, Lektionen& lektionen, DrillPlayer& drill
         }
         log << "lesson " << quoted(l->name) << ' ' << l->woerter << ' '
             << quoted(Lektionen::fortschritt(*l)) << '\n';
-        const auto tage = lektionen.uebungstage(l->id);
-        for (auto t = tage.rbegin(); t != tage.rend(); ++t)
-            log << "practised " << quoted(lektionen::text(t->datum)) << ' ' << t->richtig << ' '
-                << t->falsch << '\n';
+        // The window lists the most recent day first; the log, oldest first.
+        auto tage = lektionen.uebungstage(l->id);
+        std::reverse(tage.begin(), tage.end());
+        for (const auto& t : tage)
+            log << "practised " << quoted(lektionen::text(t.datum)) << ' ' << t.richtig << ' '
+                << t.falsch << '\n';
         break;
     }
     case Art::due: {
