@@ -390,6 +390,11 @@ std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesyst
     return static_cast<int>(woerter.size());
 }
 
+lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
+    const auto b = ausWoerterbuch(wort.eingabe);
+    return {wort.eingabe, b ? b->genus : "", b ? b->bedeutung : ""};
+}
+
 std::string Lektionen::ankiText(LektionId lektion) {
     std::vector<lektionen::Karte> karten;
     for (const auto& w : db_.woerter(lektion))
@@ -407,11 +412,11 @@ std::string Lektionen::ankiText(LektionId lektion) {
                 }
     // A word with a meaning gives two cards more: its dictionary forms to the meaning and back.
     for (const auto& w : db_.woerter(lektion))
-        if (const auto b = ausWoerterbuch(w.eingabe)) {
+        if (const auto v = vokabel(w); !v.bedeutung.empty()) {
             const std::string latein =
-                woerterText(w.eingabe) + (b->genus.empty() ? "" : " " + b->genus);
-            karten.push_back({latein, b->bedeutung, "", true});
-            karten.push_back({b->bedeutung, latein, "", true});
+                woerterText(w.eingabe) + (v.genus.empty() ? "" : " " + v.genus);
+            karten.push_back({latein, v.bedeutung, "", true});
+            karten.push_back({v.bedeutung, latein, "", true});
         }
     return lektionen::ankiText(karten, hex(form_.farben().stammfarbe),
                                hex(form_.farben().endfarbe));

@@ -97,6 +97,9 @@ public:
     }
     /// A word as the lessons window lists it: "rosa, rosae".
     static std::string woerterText(const Eingabe& eingabe);
+    /// The word with a noun's gender and its meaning, as the dictionary gives them (nothing
+    /// of either where the dictionary lacks the word or is not installed).
+    lektionen::Vokabel vokabel(const lektionen::Wort& wort);
     /// Adds a word on purpose, even one whose forms the hint line warns about (nothing:
     /// the current lesson).
     std::optional<WortId> hinzufuegen(const Eingabe& eingabe,

@@ -3,6 +3,7 @@
 #include "grammar/text.h"
 #include "interfaces/prompt.h"
 #include "lessons/lektionsdatei.h"
+#include "shell/bedeutungen.h"
 #include "shell/tabelle.h"
 #include "widgets/lektionsfragen.h"
 #include "widgets/printer.h"
@@ -221,7 +222,10 @@ void LektionenWindow::zeigeWoerter() {
     if (lektion) {
         for (const lektionen::Wort& w : lektionen_.woerter(*lektion)) {
             const QString zeile = kurz(lektionen::zeile(w.eingabe));
+            const lektionen::Vokabel v = lektionen_.vokabel(w);
             QString text = zeile;
+            if (!v.genus.empty()) text += QLatin1Char(' ') + qtext(v.genus);
+            if (!v.bedeutung.empty()) text += QStringLiteral(" = ") + kurz(v.bedeutung);
             if (const std::string f = Lektionen::fortschritt(w); !f.empty())
                 text += QStringLiteral(" – ") + qtext(f);
             if (!w.imDrill) text += QStringLiteral(" – wird nicht geübt");
@@ -231,6 +235,8 @@ void LektionenWindow::zeigeWoerter() {
             item->setData(Qt::UserRole + 2, zeile);
             if (wort && *wort == w.id) woerter_->setCurrentItem(item);
         }
+        if (const auto fehlt = woerterbuchFehlt(); fehlt && woerter_->count() > 0)
+            status_->setText(qtext(*fehlt));
         if (!woerter_->currentItem() && woerter_->count() > 0) woerter_->setCurrentRow(0);
         for (const lektionen::Uebungstag& t : lektionen_.uebungstage(*lektion))
             new QTreeWidgetItem(tage_,

@@ -180,6 +180,21 @@ private slots:
                  QStringLiteral("Nichts importiert."));
     }
 
+    // A word typed into SUBST joins the lesson and shows the meaning the tests' dictionary
+    // gives it, with the noun's gender; a word the dictionary lacks shows its forms alone.
+    void aTypedWordShowsItsMeaning() {
+        Fenster f({"rex", "regis", "lupus", "lupi"});
+        QVERIFY(f.window.form().click("Befehl1"));
+        QVERIFY(f.window.form().click("Befehl1"));
+        auto* woerter = genannt<QListWidget>(f.lektionen(), QStringLiteral("Wörter der Lektion"));
+        QCOMPARE(woerter->count(), 2);
+        QVERIFY2(woerter->item(0)->text().startsWith(
+                     QStringLiteral("SUBST rex, regis m. = König; Herrscher – ")),
+                 qPrintable(woerter->item(0)->text()));
+        QVERIFY2(woerter->item(1)->text().startsWith(QStringLiteral("SUBST lupus, lupi – ")),
+                 qPrintable(woerter->item(1)->text()));
+    }
+
     // Opening a word prints exactly what typing it prints.
     void openingAWordPrintsAsTypingIt() {
         QTemporaryDir ordner;
@@ -240,7 +255,8 @@ private slots:
     void removingAWordAsksFirst_data() {
         QTest::addColumn<int>("antwort"); // 0: Escape
         QTest::addColumn<QStringList>("bleiben");
-        const QStringList beide{"SUBST rosa, rosae", "SUBST amicus, amici"};
+        // rosa shows the meaning and gender the tests' dictionary gives it.
+        const QStringList beide{"SUBST rosa, rosae f. = Rose", "SUBST amicus, amici"};
         QTest::newRow("Nein") << int(QMessageBox::No) << beide;
         QTest::newRow("Escape") << 0 << beide;
         QTest::newRow("Ja") << int(QMessageBox::Yes) << QStringList{"SUBST amicus, amici"};
