@@ -118,9 +118,9 @@ private slots:
         QTreeWidgetItem* vermutung = b->liste()->topLevelItem(trenner + 1);
         b->liste()->setCurrentItem(vermutung);
         QTest::keyClick(b->liste(), Qt::Key_Return);
-        const grammar::Paradigma* p = g.w.form().seiten().aufSicht();
+        const grammar::Paradigma* p = g.window.form().seiten().aufSicht();
         QVERIFY(p);
-        QVERIFY(g.w.form().seiten().alle().empty());
+        QVERIFY(g.window.form().seiten().alle().empty());
         b->oeffnen();
         QVERIFY(!b->deutungen().front().eigen);
     }
