@@ -1,4 +1,4 @@
-#include "fakedialogs.h"
+#include "gestartet.h"
 #include "grammar/bezeichnung.h"
 #include "knoepfefrei.h"
 #include "shell/lektionen.h"
@@ -19,9 +19,8 @@ namespace {
 
 // The main window after its start-up with the pupil's words puella, agricola and canto, and
 // the window "Text lesen" F8 opened from it.
-struct Geoeffnet {
+struct Geoeffnet : testing::Gestartet {
     Geoeffnet() {
-        w.start();
         w.form().eingeben({"SUBST", {"puella", "puellae"}});
         w.form().eingeben({"SUBST", {"agricola", "agricolae"}});
         w.form().eingeben({"VERBUM", {"canto", "cantare", "cantavi", "cantatus"}});
@@ -36,8 +35,7 @@ struct Geoeffnet {
         t->textFeld()->setPlainText(text);
         return gelesen.wait(ms) || !t->liest();
     }
-    testing::FakeDialogs dialoge{{"0", "12"}};
-    MainWindow w{&dialoge};
+    MainWindow& w = window;
     TextLesenWindow* t = nullptr;
 };
 
