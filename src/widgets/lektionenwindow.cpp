@@ -174,11 +174,8 @@ void LektionenWindow::aktualisieren() {
         text += QStringLiteral(" – %1 %2")
                     .arg(l.woerter)
                     .arg(l.woerter == 1 ? QStringLiteral("Wort") : QStringLiteral("Wörter"));
-        if (l.zellen > 0)
-            text += QStringLiteral(", %1 von %2 Formen gelernt (%3 %)")
-                        .arg(l.gelernt)
-                        .arg(l.zellen)
-                        .arg(l.gelernt * 100 / l.zellen);
+        if (const std::string f = Lektionen::fortschritt(l); !f.empty())
+            text += QStringLiteral(", ") + qtext(f);
         auto* item = new QListWidgetItem(text, liste_);
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(l.id));
         if ((gewaehlt && *gewaehlt == l.id) || (!gewaehlt && aktuelle && *aktuelle == l.id))
@@ -229,8 +226,8 @@ void LektionenWindow::zeigeWoerter() {
             QString text = zeile;
             if (!v.genus.empty()) text += QLatin1Char(' ') + qtext(v.genus);
             if (!v.bedeutung.empty()) text += QStringLiteral(" = ") + kurz(v.bedeutung);
-            if (w.zellen > 0)
-                text += QStringLiteral(" – %1 von %2 gelernt").arg(w.gelernt).arg(w.zellen);
+            if (const std::string f = Lektionen::fortschritt(w); !f.empty())
+                text += QStringLiteral(" – ") + qtext(f);
             if (!w.imDrill) text += QStringLiteral(" – wird nicht geübt");
             auto* item = new QListWidgetItem(text, woerter_);
             item->setData(Qt::UserRole, QVariant::fromValue<qint64>(w.id));

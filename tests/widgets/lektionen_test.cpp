@@ -392,11 +392,38 @@ private slots:
         LektionenWindow* l = wieder.lektionen();
         auto* tage = genannt<QTreeWidget>(l, QStringLiteral("Geübt"));
         auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
+        // Two cells asked, both answered wrong: practised, none right, none secure.
         QCOMPARE(liste->item(1)->text(),
-                 QStringLiteral("Rosen – 1 Wort, 0 von 12 Formen gelernt (0 %)"));
+                 QStringLiteral("Rosen – 1 Wort, 12 Formen: 2 geübt, 0 richtig, 0 sicher"));
         liste->setCurrentRow(1);
         QCOMPARE(tage->topLevelItemCount(), 1);
         QCOMPARE(tage->topLevelItem(0)->text(1), QStringLiteral("2"));
+    }
+
+    // F6 drills the current lesson, whatever "Üben über" said before; F5 stays free.
+    void f6DrillsTheCurrentLesson() {
+        QTemporaryDir ordner;
+        Fenster f;
+        QVERIFY(f.lektionen()->importieren(
+            datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
+        Lektionen& l = f.window.lektionen();
+        QVERIFY(l.setAktuelle(l.lektionen().back().id));
+        auto* aktion = f.window.findChild<QAction*>(QStringLiteral("lektionUebenAktion"));
+        QVERIFY(aktion);
+        QCOMPARE(aktion->shortcut(), QKeySequence(Qt::Key_F6));
+        std::set<QKeySequence> tasten;
+        for (const QAction* a : f.window.findChildren<QAction*>())
+            if (!a->shortcut().isEmpty())
+                QVERIFY2(tasten.insert(a->shortcut()).second, qPrintable(a->shortcut().toString()));
+        aktion->trigger();
+        UebenWindow* u = f.window.uebenWindow();
+        QVERIFY(u && u->isVisible());
+        QCOMPARE(genannt<QComboBox>(u, QStringLiteral("Üben über"))->currentText(),
+                 QStringLiteral("Lektion „Rosen“"));
+        // A dictionary form that is the answer reads as ___: the class names the word.
+        QVERIFY(genannt<QLabel>(u, QStringLiteral("Frage"))
+                    ->text()
+                    .contains(QStringLiteral("SUBSTANTIV der A - Deklination")));
     }
 
     // A lesson leaves as a lesson file a teacher can read, and as cards for Anki.
