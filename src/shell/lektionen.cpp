@@ -27,7 +27,7 @@ using lektionen::Datum;
 struct Gebildet {
     std::optional<engine::Wort> wort;
     std::optional<Ablehnung> ablehnung; ///< the refusal of the word's own command
-    std::optional<std::string> warnung;
+    hinweis::Hinweis hinweis;           ///< the hint line's, for the first page that warns
 
     std::vector<Seiten::Zeiger> seiten() const {
         return wort ? wort->seiten() : std::vector<Seiten::Zeiger>{};
@@ -43,9 +43,9 @@ Gebildet bilden(const Eingabe& eingabe) {
         return g;
     }
     g.wort = std::move(*wort);
-    g.warnung = hinweis::warnung(*g.wort->seite);
+    g.hinweis = hinweis::pruefe(*g.wort->seite);
     for (const auto& z : g.wort->zeitseiten)
-        if (!g.warnung && z && (*z)->hatFormen()) g.warnung = hinweis::warnung(**z);
+        if (!g.hinweis.warnt() && z && (*z)->hatFormen()) g.hinweis = hinweis::pruefe(**z);
     return g;
 }
 
@@ -150,7 +150,7 @@ void Lektionen::seiteGebildet() {
     if (!id) {
         // Every page of the word must fit, as for a word imported from a lesson file.
         const Gebildet g = bilden(*eingabe);
-        if (g.warnung || g.seiten().empty()) return;
+        if (g.hinweis.warnt() || g.seiten().empty()) return;
         id = db_.hinzufuegen(*eingabe);
         if (!id) return;
         if (const auto w = db_.wort(*id)) impl_->merke(*this, *w, g);
@@ -376,7 +376,7 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
         auto warnt = std::make_shared<std::map<const grammar::Paradigma*, bool>>();
         u->setZulassung([this, warnt](const drill::Frage& f) {
             const auto [it, neu] = warnt->try_emplace(f.seite.get(), false);
-            if (neu) it->second = hinweis::warnung(*f.seite).has_value();
+            if (neu) it->second = hinweis::pruefe(*f.seite).warnt();
             return !it->second ||
                    std::any_of(impl_->laufseiten.begin(), impl_->laufseiten.end(),
                                [&](const auto& gemerkt) { return gemerkt.first == f.seite; });
@@ -456,8 +456,8 @@ Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_vie
             grund = g.ablehnung->text;
         else if (g.seiten().empty())
             grund = "Die Regeln bilden zu diesem Wort keine Form.";
-        else if (g.warnung)
-            grund = *g.warnung;
+        else if (g.hinweis.warnt())
+            grund = g.hinweis.text;
         if (grund)
             import.abgelehnt.push_back({z.zeile, *grund});
         else
