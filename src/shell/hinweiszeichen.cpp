@@ -4,6 +4,7 @@
 #include "analysis/bestimmung.h"
 #include "drill/vergleich.h"
 #include "engine/wort.h"
+#include "grammar/laenge.h"
 #include "grammar/text.h"
 #include "shell/hinweisteile.h"
 #include "verbs/zeitseite.h"
@@ -68,73 +69,14 @@ bool gleicheSeite(const Paradigma* a, const Paradigma* b) {
     return true;
 }
 
-// A letter as the quantity rule reads it: its plain vowel or consonant in lower case, and
-// whether it carries a long mark (precomposed, or a combining macron after it).
-struct Laut {
-    char32_t zeichen;
-    bool lang;
-};
-
-std::vector<Laut> laute(std::string_view wort) {
-    static constexpr std::array<std::pair<char32_t, char32_t>, 6> makron{
-        {{U'ā', U'a'}, {U'ē', U'e'}, {U'ī', U'i'}, {U'ō', U'o'}, {U'ū', U'u'}, {U'ȳ', U'y'}}};
-    std::vector<Laut> aus;
-    for (std::size_t i = 0; i < wort.size();) {
-        char32_t c = text::nextCodePoint(wort, i);
-        if (c == U'\u0304') {
-            if (!aus.empty()) aus.back().lang = true;
-            continue;
-        }
-        if (c >= U'A' && c <= U'Z') c += U'a' - U'A';
-        bool lang = false;
-        for (const auto& [mit, ohne] : makron)
-            if (c == mit || c == mit - 1) { // the capital stands just before its small letter
-                c = ohne;
-                lang = true;
-            }
-        aus.push_back({c, lang});
-    }
-    return aus;
-}
-
-bool vokal(char32_t c) {
-    return std::u32string_view(U"aeiouy").find(c) != std::u32string_view::npos;
-}
-
-// Whether a long mark in the printed form stands on a vowel Latin keeps short there: before
-// another vowel (moneo; not the e of diei), before nt or nd, before a final m, t, r or l of a
-// word of more than one syllable (amat, monet).
-bool laengeFalsch(std::string_view form) {
-    const std::vector<Laut> l = laute(form);
-    const auto ist = [&l](std::size_t i, char32_t c) { return i < l.size() && l[i].zeichen == c; };
-    for (std::size_t i = 0; i < l.size(); ++i) {
-        if (!l[i].lang || !vokal(l[i].zeichen)) continue;
-        const std::size_t n = i + 1;
-        if (n < l.size() && vokal(l[n].zeichen) &&
-            !(l[i].zeichen == U'e' && ist(n, U'i') && i > 0 && ist(i - 1, U'i')))
-            return true;
-        if (ist(n, U'n') && (ist(n + 1, U't') || ist(n + 1, U'd'))) return true;
-        const bool amEnde = n + 1 == l.size() || ist(n + 1, U' ');
-        std::size_t anfang = i;
-        while (anfang > 0 && !ist(anfang - 1, U' '))
-            --anfang;
-        const bool mehrsilbig = std::any_of(l.begin() + static_cast<std::ptrdiff_t>(anfang),
-                                            l.begin() + static_cast<std::ptrdiff_t>(i),
-                                            [](const Laut& x) { return vokal(x.zeichen); });
-        if (amEnde && mehrsilbig && n < l.size() &&
-            std::u32string_view(U"mtrl").find(l[n].zeichen) != std::u32string_view::npos)
-            return true;
-    }
-    return false;
-}
-
 // The first printed form of the pages whose long mark stands on a short vowel.
 std::optional<std::string> falscheLaenge(const std::vector<const Paradigma*>& seiten) {
     for (const Paradigma* p : seiten)
         if (p)
             for (const auto& b : p->bloecke)
                 for (const Form& f : b.formen)
-                    if (laengeFalsch(f.wortform.ganz())) return text::einBlank(f.wortform.ganz());
+                    if (grammar::laengeFalsch(f.wortform.ganz()))
+                        return text::einBlank(f.wortform.ganz());
     return std::nullopt;
 }
 
@@ -261,9 +203,7 @@ std::optional<Hinweis> zeichenAendert(const Paradigma& p) {
 std::optional<Hinweis> zeichenInFormen(const Paradigma& p) {
     std::vector<std::size_t> markiert;
     for (std::size_t i = 0; i < p.stichwoerter.size(); ++i)
-        if (std::ranges::any_of(laute(p.stichwoerter[i].wort),
-                                [](const Laut& l) { return l.lang; }))
-            markiert.push_back(i);
+        if (grammar::hatLaengenzeichen(p.stichwoerter[i].wort)) markiert.push_back(i);
     if (markiert.empty() || zuLangZumBilden(p)) return std::nullopt;
     const auto getippt = gebildet(p, p.stichwoerter);
     if (!getippt) return std::nullopt;
