@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev libutf8proc-dev pkgconf libgtest-dev libbenchmark-dev libsqlite3-dev fonts-liberation fonts-dejavu-core
-    qt6-translations-l10n "$@")
+    qt6-translations-l10n zlib1g-dev dict-freedict-lat-deu "$@")
 
 missing=()
 for p in "${packages[@]}"; do

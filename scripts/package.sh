@@ -19,6 +19,7 @@ expected=(
     usr/bin/latiflex
     usr/lib/latiflex/liblatiflex_druck.so
     usr/share/applications/org.example.latiflex.desktop
+    usr/share/doc/latiflex/copyright
     usr/share/icons/hicolor/scalable/apps/org.example.latiflex.svg
     usr/share/metainfo/org.example.latiflex.metainfo.xml
 )

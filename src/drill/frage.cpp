@@ -1,5 +1,6 @@
 #include "drill/frage.h"
 
+#include "drill/vergleich.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 
@@ -19,6 +20,19 @@ std::string wasBestimmen(grammar::Wortart wortart) {
     for (const Merkmal m : alleMerkmale)
         if (gefragt(wortart, m)) gesucht.push_back(m);
     return namen(gesucht);
+}
+
+// The typed dictionary forms and the class, with a blank for any form that reads as
+// `antwort`: a question never shows its own answer. An empty `antwort` hides none.
+std::string woerter(const grammar::Paradigma& seite, std::string_view antwort) {
+    const std::string gesucht = normiert(antwort);
+    std::string text;
+    for (const auto& s : seite.stichwoerter) {
+        if (s.wort.empty()) continue;
+        if (!text.empty()) text += ", ";
+        text += !gesucht.empty() && normiert(s.wort) == gesucht ? "___" : text::kurz(s.wort);
+    }
+    return text + " (" + seite.klasse + ")";
 }
 
 } // namespace
@@ -61,18 +75,11 @@ Wortform Frage::wortform() const {
 
 const grammar::Zelle& Frage::zelle() const { return formDer(*this).zelle; }
 
-std::string Frage::wort() const {
-    std::string text;
-    for (const auto& s : seite->stichwoerter) {
-        if (s.wort.empty()) continue;
-        if (!text.empty()) text += ", ";
-        text += text::kurz(s.wort);
-    }
-    return text + " (" + seite->klasse + ")";
-}
+std::string Frage::wort() const { return woerter(*seite, {}); }
 
 std::string Frage::text() const {
-    if (art == Fragenart::bilden) return "Bilde " + grammar::bezeichnung(zelle()) + ": " + wort();
+    if (art == Fragenart::bilden)
+        return "Bilde " + grammar::bezeichnung(zelle()) + ": " + woerter(*seite, wortform().ganz());
     const Wortform w = wortform();
     // The blanks that align the page's columns ("laudati   sumus") are one in a line of text.
     return "Bestimme " + wasBestimmen(seite->wortart) + ": " +

@@ -47,7 +47,8 @@ struct Frage {
     const grammar::Zelle& zelle() const;
     /// The word as typed, with its class: "rosa, rosae (SUBSTANTIV der A - Deklination)".
     std::string wort() const;
-    /// The question as the pupil reads it.
+    /// The question as the pupil reads it; a dictionary form that is the form asked for
+    /// stands as "___" ("Bilde Vokativ Singular: ___, regis (…)").
     std::string text() const;
 };
 

@@ -12,7 +12,7 @@ namespace latiflex::hinweis {
 
 /// Shown below a page whose typed forms all stand in their cells.
 inline constexpr std::string_view tipp =
-    "Tipp: Zeiger auf eine Form nennt sie; Rechtsklick: Kopieren, Drucken, Üben; F5: Üben.";
+    "Tipp: Zeiger auf Form nennt sie; Rechtsklick: Menü; F5 Üben, F7 Bestimmen, Strg+L Lektionen";
 
 /// What the hint line found on a page, the first that applies in this order.
 enum class Art {

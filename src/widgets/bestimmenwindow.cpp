@@ -110,6 +110,7 @@ BestimmenWindow::BestimmenWindow(const Farben& farben, std::function<std::vector
     stand_->setObjectName(QStringLiteral("ergebnis"));
     stand_->setAccessibleName(QStringLiteral("Ergebnis"));
     stand_->setTextFormat(Qt::PlainText);
+    stand_->setWordWrap(true); // the window may stand narrow, right of the main window's pane
     stand_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     stand_->setFocusPolicy(Qt::StrongFocus);
     standTitel->setBuddy(stand_);
@@ -126,7 +127,7 @@ void BestimmenWindow::oeffnen() {
     // The first time beside the main window, so that a chosen reading shows in its pane.
     if (!isVisible() && !platziert_ && parentWidget()) {
         platziert_ = true;
-        platziereNeben(*this, *parentWidget());
+        platziereNebenBild(*this, *parentWidget());
     }
     show();
     raise();

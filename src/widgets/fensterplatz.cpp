@@ -23,12 +23,16 @@ QRect frei(const QWidget& w) {
     return bildschirm ? bildschirm->availableGeometry() : QRect();
 }
 
-} // namespace
+int obenIn(const QRect& platz, int y, int hoehe) {
+    return std::clamp(y, platz.top(), std::max(platz.top(), platz.bottom() - hoehe));
+}
 
-void platziereNeben(QWidget& fenster, QWidget& haupt) {
-    QRect h = haupt.frameGeometry();
+// Beside the main window where the screen has room for `fenster` whole: right, left, below,
+// above. False where it has none.
+bool nebenHaupt(QWidget& fenster, const QWidget& haupt) {
+    const QRect h = haupt.frameGeometry();
     const QRect platz = frei(haupt);
-    QSize r = rahmen(fenster);
+    const QSize r = rahmen(fenster);
     const std::array<QPoint, 4> stellen{QPoint(h.right() + 1 + abstand, h.top()),
                                         QPoint(h.left() - abstand - r.width(), h.top()),
                                         QPoint(h.left(), h.bottom() + 1 + abstand),
@@ -36,24 +40,46 @@ void platziereNeben(QWidget& fenster, QWidget& haupt) {
     for (const QPoint& p : stellen)
         if (platz.isEmpty() || platz.contains(QRect(p, r))) {
             fenster.move(p);
-            return;
+            return true;
         }
-    // Beside it on the right, narrower and with the main window moved to the screen's left
-    // edge as far as need be, where that leaves the window usable.
-    const int rand = r.width() - fenster.width();
+    return false;
+}
+
+// Right of the main window, narrower and with the main window moved to the screen's left
+// edge as far as need be, where that leaves `fenster` usable. False where it would not.
+bool rechtsSchmaler(QWidget& fenster, QWidget& haupt) {
+    QRect h = haupt.frameGeometry();
+    const QRect platz = frei(haupt);
+    const int rand = rahmen(fenster).width() - fenster.width();
     const int hoechstens = platz.width() - h.width() - abstand - rand;
-    if (hoechstens >= fenster.minimumSizeHint().width() && r.height() <= platz.height()) {
-        const int breite = std::min(fenster.width(), hoechstens);
-        const int rechts = platz.right() - h.right() - abstand - rand;
-        if (rechts < breite) haupt.move(haupt.x() - (breite - rechts), haupt.y());
-        h = haupt.frameGeometry();
-        fenster.resize(breite, fenster.height());
-        r = rahmen(fenster);
-        fenster.move(
-            h.right() + 1 + abstand,
-            std::clamp(h.top(), platz.top(), std::max(platz.top(), platz.bottom() - r.height())));
-        return;
-    }
+    if (hoechstens < fenster.minimumSizeHint().width() || rahmen(fenster).height() > platz.height())
+        return false;
+    const int breite = std::min(fenster.width(), hoechstens);
+    const int rechts = platz.right() - h.right() - abstand - rand;
+    if (rechts < breite) haupt.move(haupt.x() - (breite - rechts), haupt.y());
+    h = haupt.frameGeometry();
+    fenster.resize(breite, fenster.height());
+    fenster.move(h.right() + 1 + abstand, obenIn(platz, h.top(), rahmen(fenster).height()));
+    return true;
+}
+
+} // namespace
+
+void passeEin(QWidget& fenster) {
+    const QRect platz = frei(fenster);
+    if (platz.isEmpty()) return;
+    const QSize rand = rahmen(fenster) - fenster.size();
+    const QSize hoechstens = platz.size() - rand;
+    if (fenster.width() > hoechstens.width() || fenster.height() > hoechstens.height())
+        fenster.resize(fenster.size().boundedTo(hoechstens));
+}
+
+void platziereNeben(QWidget& fenster, QWidget& haupt) {
+    passeEin(fenster);
+    if (nebenHaupt(fenster, haupt) || rechtsSchmaler(fenster, haupt)) return;
+    const QRect h = haupt.frameGeometry();
+    const QRect platz = frei(haupt);
+    QSize r = rahmen(fenster);
     // No room beside the main window: over its pane, never over its buttons.
     int knoepfe = h.right();
     for (const QPushButton* b : haupt.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
@@ -63,18 +89,44 @@ void platziereNeben(QWidget& fenster, QWidget& haupt) {
         fenster.resize(std::max(vorKnoepfen, fenster.minimumSizeHint().width()), fenster.height());
     r = rahmen(fenster);
     QPoint p(std::max(platz.left(), knoepfe - r.width() - abstand), h.top());
-    p.setY(std::clamp(p.y(), platz.top(), std::max(platz.top(), platz.bottom() - r.height())));
+    p.setY(obenIn(platz, p.y(), r.height()));
     fenster.move(p);
 }
 
+void platziereNebenBild(QWidget& fenster, QWidget& haupt) {
+    const auto* bild = haupt.findChild<const QWidget*>(QStringLiteral("Bild1"));
+    if (!bild) {
+        platziereNeben(fenster, haupt);
+        return;
+    }
+    passeEin(fenster);
+    if (nebenHaupt(fenster, haupt) || rechtsSchmaler(fenster, haupt)) return;
+    const QRect platz = frei(haupt);
+    const int rand = rahmen(fenster).width() - fenster.width();
+    const auto rechtsVomBild = [&] { return bild->mapToGlobal(QPoint(bild->width(), 0)).x(); };
+    // The main window moves left, as far as the screen allows, until `fenster` fits right of
+    // the pane; where it still does not, `fenster` is narrowed down to its smallest width.
+    const int noetig = rechtsVomBild() + abstand + fenster.width() + rand - 1 - platz.right();
+    if (noetig > 0) {
+        const int schritt = std::min(noetig, haupt.frameGeometry().left() - platz.left());
+        if (schritt > 0) haupt.move(haupt.x() - schritt, haupt.y());
+    }
+    const int x = rechtsVomBild() + abstand;
+    const int breite = std::max(std::min(fenster.width(), platz.right() + 1 - x - rand),
+                                fenster.minimumSizeHint().width());
+    fenster.resize(breite, fenster.height());
+    fenster.move(x, obenIn(platz, haupt.frameGeometry().top(), rahmen(fenster).height()));
+    insBild(fenster);
+}
+
 void insBild(QWidget& fenster) {
+    passeEin(fenster);
     const QRect platz = frei(fenster);
     if (platz.isEmpty()) return;
     const QSize r = rahmen(fenster);
     const QPoint p = fenster.pos();
-    fenster.move(
-        std::clamp(p.x(), platz.left(), std::max(platz.left(), platz.right() - r.width())),
-        std::clamp(p.y(), platz.top(), std::max(platz.top(), platz.bottom() - r.height())));
+    fenster.move(std::clamp(p.x(), platz.left(), std::max(platz.left(), platz.right() - r.width())),
+                 obenIn(platz, p.y(), r.height()));
 }
 
 } // namespace latiflex

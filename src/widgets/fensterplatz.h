@@ -10,7 +10,16 @@ namespace latiflex {
 /// buttons.
 void platziereNeben(QWidget& fenster, QWidget& haupt);
 
-/// Moves `fenster` so that its frame lies on its screen's free area, as far as it fits.
+/// Places `fenster`, which prints into the pane of the main window `haupt` (its child
+/// "Bild1"), where the pane stays in view: beside `haupt` where the screen has room; else right of
+/// the pane, over the main window's buttons, with `haupt` moved left as far as need be and
+/// `fenster` narrowed to the room left (not below its smallest width). The pupil can move it still.
+void platziereNebenBild(QWidget& fenster, QWidget& haupt);
+
+/// Makes `fenster` no larger than its screen's free area, its frame included.
+void passeEin(QWidget& fenster);
+
+/// Makes `fenster` fit its screen's free area and moves it so that its frame lies there.
 void insBild(QWidget& fenster);
 
 } // namespace latiflex

@@ -4,8 +4,8 @@
 #include "interfaces/prompt.h"
 #include "lessons/lektionsdatei.h"
 #include "shell/tabelle.h"
+#include "widgets/lektionsfragen.h"
 #include "widgets/printer.h"
-#include "widgets/qtdialogs.h"
 #include "widgets/qtext.h"
 
 #include <QDir>
@@ -13,16 +13,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
-#include <QSpacerItem>
-#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -30,35 +26,14 @@ namespace latiflex {
 
 namespace {
 
+using namespace lektionsfragen;
+
 constexpr std::string_view titel = "LEKTIONEN";
 // Longest name or word shown in a list, in letters: its beginning and end stay visible.
 constexpr std::size_t hoechstens = 60;
-// Refused lines listed in the box; the rest are counted, and all stand in its details.
-constexpr std::size_t gezeigteZeilen = 12;
-
 QString kurz(std::string_view s) { return qtext(text::kurz(s, hoechstens)); }
 
 std::filesystem::path pfadAus(const QString& pfad) { return {pfad.toStdU16String()}; }
-
-// A file name from a lesson's name: its letters and digits, so no typed slash leaves the folder.
-QString dateiName(const QString& name, const QString& anhang) {
-    QString aus;
-    for (QChar c : name) {
-        if (aus.size() >= 40) break;
-        if (c.isLetterOrNumber() && !c.isSurrogate())
-            aus += c;
-        else if (!aus.isEmpty() && !aus.endsWith(QLatin1Char('-')))
-            aus += QLatin1Char('-');
-    }
-    while (aus.endsWith(QLatin1Char('-')))
-        aus.chop(1);
-    return (aus.isEmpty() ? QStringLiteral("lektion") : aus) + anhang;
-}
-
-QString dokumente() {
-    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(ordner).exists() ? ordner : QDir::homePath();
-}
 
 /// A button of `fenster` that runs `wenn` when clicked.
 template <typename Handler>
@@ -77,29 +52,6 @@ void kuerzel(const QKeySequence& taste, QWidget* ziel, LektionenWindow* fenster,
     QObject::connect(k, &QShortcut::activated, fenster, wenn);
 }
 
-/// The text typed, or the entry chosen from `auswahl`, in a prompt of `parent` wide enough
-/// for the window manager to show its whole title; nothing when the pupil cancels.
-std::optional<QString> fragen(QWidget* parent, const QString& titel, const QString& frage,
-                              const QString& vorgabe, const QStringList& auswahl = {}) {
-    QInputDialog prompt(parent);
-    prompt.setWindowTitle(titel);
-    prompt.setLabelText(frage);
-    if (auswahl.isEmpty()) {
-        prompt.setInputMode(QInputDialog::TextInput);
-        prompt.setTextValue(vorgabe);
-    } else {
-        prompt.setComboBoxItems(auswahl);
-        prompt.setComboBoxEditable(false);
-    }
-    // The prompt sizes itself to its field (asking its size lays it out); a layout item no
-    // narrower than the title keeps it wide enough for the window manager to show the title.
-    static_cast<void>(prompt.sizeHint());
-    if (QLayout* layout = prompt.layout())
-        layout->addItem(new QSpacerItem(titleBarWidth(titel), 0));
-    if (prompt.exec() != QDialog::Accepted) return std::nullopt;
-    return prompt.textValue();
-}
-
 QLabel* titelFuer(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
@@ -114,6 +66,8 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     setObjectName(QStringLiteral("Lektionen"));
     setWindowTitle(QStringLiteral("Lektionen"));
     setModal(false);
+    // One column of lists, each with its buttons stacked beside it: narrow enough to stand
+    // right of the main window's pane on a small screen, so that "Öffnen" shows the word.
     auto* raster = new QGridLayout(this);
 
     liste_ = new QListWidget(this);
@@ -123,10 +77,12 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
 
     woerter_ = new QListWidget(this);
     woerter_->setAccessibleName(QStringLiteral("Wörter der Lektion"));
-    raster->addWidget(titelFuer(QStringLiteral("Wö&rter der Lektion:"), woerter_, this), 0, 1);
-    raster->addWidget(woerter_, 1, 1);
+    raster->addWidget(titelFuer(QStringLiteral("Wö&rter der Lektion:"), woerter_, this), 2, 0);
+    raster->addWidget(woerter_, 3, 0);
+    for (QListWidget* l : {liste_, woerter_})
+        l->setWordWrap(true);
 
-    auto* lektionKnoepfe = new QHBoxLayout;
+    auto* lektionKnoepfe = new QVBoxLayout;
     auto* neuKnopf = knopf(QStringLiteral("&Neu…"), this, &LektionenWindow::neu);
     umbenennen_ = knopf(QStringLiteral("&Umbenennen…"), this, &LektionenWindow::umbenennen);
     loeschen_ = knopf(QStringLiteral("&Löschen…"), this, &LektionenWindow::loeschen);
@@ -134,9 +90,10 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     aktuelle_->setToolTip(QStringLiteral("Jedes neue Wort kommt in die aktuelle Lektion."));
     for (QPushButton* b : {neuKnopf, umbenennen_, loeschen_, aktuelle_})
         lektionKnoepfe->addWidget(b);
-    raster->addLayout(lektionKnoepfe, 2, 0);
+    lektionKnoepfe->addStretch();
+    raster->addLayout(lektionKnoepfe, 1, 1);
 
-    auto* wortKnoepfe = new QHBoxLayout;
+    auto* wortKnoepfe = new QVBoxLayout;
     oeffnen_ = knopf(QStringLiteral("Ö&ffnen"), this, &LektionenWindow::oeffneWort);
     oeffnen_->setToolTip(QStringLiteral("Zeigt das Wort im Hauptfenster, wie Eintippen es zeigt."));
     verschieben_ = knopf(QStringLiteral("&Verschieben…"), this, &LektionenWindow::verschieben);
@@ -146,7 +103,8 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     imDrill_->setToolTip(QStringLiteral("Eingedrückt: das Wort wird geübt."));
     for (QPushButton* b : {oeffnen_, verschieben_, entfernen_, imDrill_})
         wortKnoepfe->addWidget(b);
-    raster->addLayout(wortKnoepfe, 2, 1);
+    wortKnoepfe->addStretch();
+    raster->addLayout(wortKnoepfe, 3, 1);
 
     tage_ = new QTreeWidget(this);
     tage_->setAccessibleName(QStringLiteral("Geübt"));
@@ -154,16 +112,16 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     tage_->setHeaderLabels({QStringLiteral("Tag"), QStringLiteral("Antworten"),
                             QStringLiteral("richtig"), QStringLiteral("falsch")});
     tage_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    raster->addWidget(titelFuer(QStringLiteral("&Geübt:"), tage_, this), 3, 0, 1, 2);
-    raster->addWidget(tage_, 4, 0, 1, 2);
+    raster->addWidget(titelFuer(QStringLiteral("&Geübt:"), tage_, this), 4, 0);
+    raster->addWidget(tage_, 5, 0);
 
     status_ = new QLabel(this);
     status_->setAccessibleName(QStringLiteral("Meldung"));
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
-    raster->addWidget(status_, 5, 0, 1, 2);
+    raster->addWidget(status_, 6, 0);
 
-    auto* dateiKnoepfe = new QHBoxLayout;
+    auto* dateiKnoepfe = new QVBoxLayout;
     auto* importieren =
         knopf(QStringLiteral("&Importieren…"), this, &LektionenWindow::importierenFragen);
     exportieren_ =
@@ -174,11 +132,12 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     auto* schliessen = knopf(QStringLiteral("&Schließen"), this, &QDialog::close);
     for (QPushButton* b : {importieren, exportieren_, anki_, drucken_, schliessen})
         dateiKnoepfe->addWidget(b);
-    raster->addLayout(dateiKnoepfe, 6, 0, 1, 2);
+    dateiKnoepfe->addStretch();
+    raster->addLayout(dateiKnoepfe, 5, 1, 2, 1);
     raster->setColumnStretch(0, 1);
-    raster->setColumnStretch(1, 2);
-    raster->setRowStretch(1, 2);
-    raster->setRowStretch(4, 1);
+    raster->setRowStretch(1, 1);
+    raster->setRowStretch(3, 2);
+    raster->setRowStretch(5, 1);
 
     connect(liste_, &QListWidget::currentRowChanged, this, [this] { zeigeWoerter(); });
     connect(woerter_, &QListWidget::currentRowChanged, this, [this] { aktiviere(); });
@@ -192,7 +151,7 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     lektionen_.beiAenderung([this] {
         if (isVisible()) aktualisieren();
     });
-    resize(760, 520);
+    resize(600, 520);
 }
 
 void LektionenWindow::oeffnen() {
@@ -335,20 +294,11 @@ void LektionenWindow::umbenennen() {
                     : QString());
 }
 
-bool LektionenWindow::bestaetigt(const QString& titel, const QString& frage) {
-    QMessageBox box(QMessageBox::Question, titel,
-                    frage + QStringLiteral(" Das lässt sich nicht rückgängig machen."),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
-
 void LektionenWindow::loeschen() {
     const auto lektion = gewaehlteLektion();
     if (!lektion || liste_->count() < 2) return;
     const QString name = kurz(lektionsName(*lektion).toStdString());
-    if (!bestaetigt(QStringLiteral("Lektion löschen"),
+    if (!bestaetigt(this, QStringLiteral("Lektion löschen"),
                     QStringLiteral("Die Lektion „%1“ mit %2 Wörtern und allen Antworten dazu "
                                    "löschen?")
                         .arg(name)
@@ -401,7 +351,7 @@ void LektionenWindow::entfernen() {
     const auto wort = gewaehltesWort();
     if (!wort) return;
     const QString text = woerter_->currentItem()->data(Qt::UserRole + 2).toString();
-    if (!bestaetigt(QStringLiteral("Wort entfernen"),
+    if (!bestaetigt(this, QStringLiteral("Wort entfernen"),
                     QStringLiteral("Das Wort „%1“ mit allen Antworten dazu aus der Lektion "
                                    "entfernen?")
                         .arg(text)))
@@ -429,50 +379,9 @@ bool LektionenWindow::importieren(const QString& pfad) {
         melden(dialoge_, import.fehler, titel);
         return false;
     }
-    if (!import.abgelehnt.empty()) {
-        QString liste;
-        QString alle;
-        for (std::size_t i = 0; i < import.abgelehnt.size(); ++i) {
-            const QString zeile = qtext(text::kurz(import.abgelehnt[i].text(), 120));
-            alle += zeile + QLatin1Char('\n');
-            if (i < gezeigteZeilen) liste += zeile + QLatin1Char('\n');
-        }
-        if (import.abgelehnt.size() > gezeigteZeilen)
-            liste += QStringLiteral("… und %1 weitere (siehe Details)\n")
-                         .arg(import.abgelehnt.size() - gezeigteZeilen);
-        const bool keine = import.woerter.empty();
-        QMessageBox frage(
-            keine ? QMessageBox::Warning : QMessageBox::Question,
-            QStringLiteral("Zeilen abgelehnt"),
-            QStringLiteral("„%1“: %2 nicht übernommen werden:\n\n%3\n%4")
-                .arg(kurz(import.name),
-                     import.abgelehnt.size() == 1
-                         ? QStringLiteral("1 Zeile kann")
-                         : QStringLiteral("%1 Zeilen können").arg(import.abgelehnt.size()),
-                     liste,
-                     keine ? QStringLiteral("Keine Zeile der Datei ist gültig; nichts wird "
-                                            "importiert.")
-                     : import.woerter.size() == 1
-                         ? QStringLiteral("Das gültige Wort importieren oder nichts?")
-                         : QStringLiteral("Die %1 gültigen Wörter importieren oder nichts?")
-                               .arg(import.woerter.size())),
-            QMessageBox::NoButton, this);
-        frage.setTextFormat(Qt::PlainText);
-        frage.setDetailedText(alle);
-        // With no valid line there is nothing to choose: the box only closes.
-        QPushButton* gueltige = keine
-                                    ? nullptr
-                                    : frage.addButton(QStringLiteral("&Gültige Zeilen importieren"),
-                                                      QMessageBox::AcceptRole);
-        auto* nichts = frage.addButton(keine ? QStringLiteral("&Schließen")
-                                             : QStringLiteral("&Nichts importieren"),
-                                       QMessageBox::RejectRole);
-        frage.setDefaultButton(nichts);
-        frage.exec();
-        if (!gueltige || frage.clickedButton() != gueltige) {
-            status_->setText(QStringLiteral("Nichts importiert."));
-            return false;
-        }
+    if (!import.abgelehnt.empty() && !gueltigeImportieren(this, import)) {
+        status_->setText(QStringLiteral("Nichts importiert."));
+        return false;
     }
     const auto lektion = lektionen_.importieren(import);
     aktualisieren();

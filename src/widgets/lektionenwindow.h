@@ -65,9 +65,6 @@ private:
     void zeigeWoerter();
     void neu();
     void umbenennen();
-    /// Asks `frage` (ending "Das lässt sich nicht rückgängig machen."); No is the default,
-    /// Escape answers No. True when the pupil answers Yes.
-    bool bestaetigt(const QString& titel, const QString& frage);
     void loeschen();
     void alsAktuelle();
     void oeffneWort();

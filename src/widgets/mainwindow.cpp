@@ -6,12 +6,14 @@
 #include "shell/lektionen.h"
 #include "shell/steuerelemente.h"
 #include "widgets/bestimmenwindow.h"
+#include "widgets/fensterplatz.h"
 #include "widgets/lektionenwindow.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
 #include "widgets/uebenwindow.h"
+#include "widgets/ueberwindow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -73,14 +75,16 @@ MainWindow::MainWindow(Dialogs* dialoge)
     // The keyboard starts on the first control of the tab order, not on the pane.
     findChild<QPushButton*>(QStringLiteral("Befehl1"))->setFocus();
 
-    fensterAktion(QStringLiteral("Üben…"), QStringLiteral("uebenAktion"), Qt::Key_F5,
+    fensterAktion(QStringLiteral("&Üben…"), QStringLiteral("uebenAktion"), Qt::Key_F5,
                   &MainWindow::ueben);
-    fensterAktion(QStringLiteral("Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
+    fensterAktion(QStringLiteral("&Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
                   &MainWindow::bestimmen);
-    fensterAktion(QStringLiteral("Lektionen…"), QStringLiteral("lektionenAktion"),
+    fensterAktion(QStringLiteral("&Lektionen…"), QStringLiteral("lektionenAktion"),
                   QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::lektionenZeigen);
-    paneMenu_->eintrag(QStringLiteral("Zur Lektion hinzufügen"),
+    paneMenu_->eintrag(QStringLiteral("&Zur Lektion hinzufügen"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { hinzufuegen(); });
+    fensterAktion(QStringLiteral("Üb&er LATIFLEX…"), QStringLiteral("ueberAktion"), QKeySequence(),
+                  &MainWindow::ueber);
 
     bild1_->zeigtSeiten(&form_.seiten());
 
@@ -99,6 +103,7 @@ MainWindow::MainWindow(Dialogs* dialoge)
 }
 
 MainWindow::~MainWindow() {
+    delete ueber_;
     delete bestimmen_;
     delete ueben_;
     delete lektionenFenster_;
@@ -126,6 +131,7 @@ void MainWindow::lektionenZeigen() {
             raise();
             activateWindow();
         });
+        platziereNebenBild(*lektionenFenster_, *this);
     }
     lektionenFenster_->oeffnen();
 }
@@ -168,6 +174,13 @@ void MainWindow::ueben() {
     ueben_->setHintergrund(bild1_->background());
     ueben_->oeffnen();
     zeigeMeldung();
+}
+
+void MainWindow::ueber() {
+    if (!ueber_) ueber_ = new UeberWindow(this);
+    ueber_->show();
+    ueber_->raise();
+    ueber_->activateWindow();
 }
 
 void MainWindow::bestimmen() {

@@ -22,6 +22,7 @@ class PaneMenu;
 class PaneWidget;
 class BestimmenWindow;
 class UebenWindow;
+class UeberWindow;
 
 /// The main window `Form1` on screen: the ten buttons and the pane at their designed
 /// places, each button wired to its handler, and the hint line in the free band below them.
@@ -64,6 +65,10 @@ public:
     void hinzufuegen();
     /// F7 or "Bestimmen…": opens the window "Bestimmen", also before the first word.
     void bestimmen();
+    /// Opens the window "Über LATIFLEX" (the pane's menu), opening the dictionary for its
+    /// authors' names.
+    void ueber();
+    UeberWindow* ueberWindow() const { return ueber_; }
     /// The window "Bestimmen" once opened, else nullptr.
     BestimmenWindow* bestimmenWindow() const { return bestimmen_; }
     /// Prints the paradigm of a reading as typing its dictionary forms would: the word's
@@ -97,6 +102,7 @@ private:
     UebenWindow* ueben_ = nullptr;
     LektionenWindow* lektionenFenster_ = nullptr;
     BestimmenWindow* bestimmen_ = nullptr;
+    UeberWindow* ueber_ = nullptr;
     std::optional<std::vector<Eingabe>> eigene_; // formed again after a change of either
 };
 

@@ -44,9 +44,9 @@ PaneMenu::PaneMenu(PaneWidget* pane, QWidget* fenster, Form1& form, Dialogs& dia
     : QObject(fenster), pane_(pane), fenster_(fenster), form_(form), dialoge_(dialoge),
       menu_(new QMenu(fenster)) {
     menu_->setObjectName(QStringLiteral("PaneMenu"));
-    eintrag(QStringLiteral("Kopieren"), QKeySequence::Copy, [this] { kopieren(); });
-    eintrag(QStringLiteral("Drucken…"), QKeySequence::Print, [this] { drucken(); });
-    eintrag(QStringLiteral("Arbeitsblatt drucken…"), {}, [this] { arbeitsblattDrucken(); });
+    eintrag(QStringLiteral("&Kopieren"), QKeySequence::Copy, [this] { kopieren(); });
+    eintrag(QStringLiteral("&Drucken…"), QKeySequence::Print, [this] { drucken(); });
+    eintrag(QStringLiteral("&Arbeitsblatt drucken…"), {}, [this] { arbeitsblattDrucken(); });
 
     pane_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(pane_, &QWidget::customContextMenuRequested, this, &PaneMenu::zeigeMenu);

@@ -1,20 +1,21 @@
 #include "widgets/uebenwindow.h"
 
-#include "drill/bezeichnungen.h"
 #include "drill/vergleich.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
+#include "widgets/eingrenzungauswahl.h"
 #include "widgets/fensterplatz.h"
+#include "widgets/merkmalauswahl.h"
 #include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
 
 #include <algorithm>
 
-#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,39 +35,13 @@ using drill::alleMerkmale;
 using drill::gefragt;
 using drill::Merkmal;
 
-template <typename E> void fuelle(QComboBox* box) {
-    for (int i = 0; i < anzahl<E>; ++i)
-        box->addItem(qtext(name(static_cast<E>(i))));
+bool blaetternd(int taste) {
+    return taste == Qt::Key_Up || taste == Qt::Key_Down || taste == Qt::Key_PageUp ||
+           taste == Qt::Key_PageDown || taste == Qt::Key_Home || taste == Qt::Key_End;
 }
-
-// A dimension's title in the form, and what fills its box with the German names of every
-// value, in the order declared.
-struct MerkmalFeld {
-    const char* titel;
-    void (*fuelle)(QComboBox* box);
-};
-
-// In the order of `Merkmal`.
-constexpr std::array<MerkmalFeld, 7> merkmalFelder{{
-    {"&Genus:", fuelle<Genus>},
-    {"&Kasus:", fuelle<Kasus>},
-    {"Pers&on:", fuelle<Person>},
-    {"&Numerus:", fuelle<Numerus>},
-    {"&Tempus:", fuelle<Tempus>},
-    {"&Modus:", fuelle<Modus>},
-    {"Genus &verbi:", fuelle<GenusVerbi>},
-}};
-static_assert(alleMerkmale.size() == merkmalFelder.size() &&
-              static_cast<std::size_t>(Merkmal::genusVerbi) + 1 == alleMerkmale.size());
 
 // Lines of text the verdict has room for before it grows.
 constexpr int urteilZeilen = 4;
-
-constexpr std::size_t index(Merkmal m) { return static_cast<std::size_t>(m); }
-
-template <typename E> E gewaehlt(const QComboBox* box) {
-    return static_cast<E>(box->currentIndex());
-}
 
 // A label that a keyboard can reach and select from (Alt with its title's letter, then
 // Ctrl+A, Ctrl+C), and that a screen reader reads.
@@ -118,7 +93,11 @@ QLayout* UebenWindow::umfangZeile() {
     zeile->addWidget(umfangTitel);
     zeile->addWidget(umfaenge_, 1);
     zeile->addWidget(faellig_);
-    connect(umfaenge_, &QComboBox::activated, this, [this] { umfangGewaehlt(); });
+    umfaenge_->installEventFilter(this);
+    connect(umfaenge_, &QComboBox::activated, this, [this] {
+        umfangGewaehlt();
+        if (!blaettern_) zurAntwort();
+    });
     return zeile;
 }
 
@@ -132,6 +111,10 @@ QLayout* UebenWindow::artZeile() {
     artTitel->setBuddy(art_);
     zeile->addWidget(artTitel);
     zeile->addWidget(art_, 1);
+    art_->installEventFilter(this);
+    connect(art_, &QComboBox::activated, this, [this] {
+        if (!blaettern_) zurAntwort();
+    });
     connect(art_, &QComboBox::currentIndexChanged, this, [this](int i) {
         uebung_->setAuswahl(static_cast<drill::Auswahl>(i));
         uebung_->leereStand();
@@ -143,38 +126,23 @@ QLayout* UebenWindow::artZeile() {
 }
 
 QWidget* UebenWindow::eingrenzung() {
-    // The narrowing: the checked labels, read as the drill reads a script's "drill filter".
-    auto* gruppe = new QGroupBox(QStringLiteral("E&ingrenzen (nichts angekreuzt: alles)"), this);
-    auto* raster = new QGridLayout(gruppe);
-    const std::vector<std::vector<std::string_view>> reihen{
-        {name(Numerus::singular), name(Numerus::plural)},
-        {name(Tempus::praesens), name(Tempus::imperfekt), name(Tempus::futur1)},
-        {name(Tempus::perfekt), name(Tempus::plusquamperfekt), name(Tempus::futur2)},
-        {name(GenusVerbi::aktiv), name(GenusVerbi::passiv), name(Modus::indikativ),
-         name(Modus::konjunktiv)},
-        {"letztes Wort"}};
-    for (int r = 0; r < static_cast<int>(reihen.size()); ++r)
-        for (int c = 0; c < static_cast<int>(reihen[r].size()); ++c) {
-            const std::string_view wort = reihen[r][c];
-            auto* box = new QCheckBox(wort == "letztes Wort" ? QStringLiteral("nur das letzte Wort")
-                                                             : qtext(wort),
-                                      gruppe);
-            box->setProperty("bezeichnung", qtext(wort));
-            box->setAccessibleName(box->text());
-            raster->addWidget(box, r, c);
-            filter_.push_back(box);
-            connect(box, &QCheckBox::toggled, this, &UebenWindow::eingrenzen);
-        }
-    return gruppe;
+    eingrenzung_ = new EingrenzungAuswahl(this);
+    connect(eingrenzung_, &EingrenzungAuswahl::geaendert, this, &UebenWindow::eingrenzen);
+    return eingrenzung_;
 }
 
 QLayout* UebenWindow::formular() {
     auto* raster = new QGridLayout;
     frage_ = lesbar(this);
+    // Room for a verb's question on three lines from the start: the controls below do not
+    // move from one question to the next.
+    frage_->setMinimumHeight(3 * frage_->fontMetrics().lineSpacing());
+    frage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     betitelt(raster, 0, QStringLiteral("&Frage:"), frage_);
     antwort_ = new QLineEdit(this);
     betitelt(raster, 1, QStringLiteral("&Antwort:"), antwort_);
-    raster->addWidget(merkmalAuswahl(), 2, 0, 1, 2);
+    merkmale_ = new MerkmalAuswahl(this);
+    raster->addWidget(merkmale_, 2, 0, 1, 2);
     urteil_ = lesbar(this);
     urteil_->setTextFormat(Qt::RichText);
     urteil_->setAutoFillBackground(true);
@@ -193,31 +161,6 @@ QLayout* UebenWindow::formular() {
     raster->addWidget(new QLabel(QStringLiteral("Stand:"), this), 4, 0);
     raster->addWidget(stand_, 4, 1);
     return raster;
-}
-
-QWidget* UebenWindow::merkmalAuswahl() {
-    bestimmen_ = new QWidget(this);
-    auto* raster = new QGridLayout(bestimmen_);
-    raster->setContentsMargins(0, 0, 0, 0);
-    for (const Merkmal m : alleMerkmale) {
-        auto* box = new QComboBox(bestimmen_);
-        merkmalFelder[index(m)].fuelle(box);
-        // Nothing is chosen until the pupil chooses: a list's first entry is no answer.
-        box->setPlaceholderText(QStringLiteral("–"));
-        box->setCurrentIndex(-1);
-        auto* titel = new QLabel(QString::fromUtf8(merkmalFelder[index(m)].titel), bestimmen_);
-        titel->setBuddy(box);
-        box->setAccessibleName(titel->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-        auto* zeile = new QWidget(bestimmen_);
-        auto* z = new QHBoxLayout(zeile);
-        z->setContentsMargins(0, 0, 0, 0);
-        z->addWidget(titel);
-        z->addWidget(box, 1);
-        raster->addWidget(zeile, 0, 0);
-        merkmale_[index(m)] = box;
-        merkmalZeilen_[index(m)] = zeile;
-    }
-    return bestimmen_;
 }
 
 QLayout* UebenWindow::knoepfe() {
@@ -267,6 +210,31 @@ void UebenWindow::oeffnen() {
     activateWindow();
 }
 
+bool UebenWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || (watched != umfaenge_ && watched != art_))
+        return QDialog::eventFilter(watched, event);
+    auto* box = static_cast<QComboBox*>(watched);
+    const auto* taste = static_cast<QKeyEvent*>(event);
+    // The arrow keys step through a list, and the focus stays there; a choice made otherwise
+    // sends the keyboard on to the answer.
+    if (blaetternd(taste->key())) {
+        blaettern_ = true;
+        box->event(event);
+        blaettern_ = false;
+        return true;
+    }
+    // A letter typed into a list belongs to the answer (it would search the list and ask
+    // anew): it goes there, with the focus.
+    const bool buchstabe = !taste->text().isEmpty() && taste->text().at(0).isPrint() &&
+                           !(taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (buchstabe && antwort_->isEnabled()) {
+        antwort_->setFocus();
+        QCoreApplication::sendEvent(antwort_, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void UebenWindow::setHintergrund(QColor farbe) { hintergrund_ = farbe; }
 
 void UebenWindow::fuelleUmfaenge() {
@@ -306,35 +274,13 @@ void UebenWindow::setUmfang(Lektionen::Umfang umfang, std::optional<Lektionen::L
                          : std::make_unique<drill::Uebung>(seiten_, seed_);
     uebung_->setAuswahl(static_cast<drill::Auswahl>(art_->currentIndex()));
     // Over a lesson the lesson's own narrowing holds; elsewhere the boxes' narrowing.
-    if (lektion_) zeigeEingrenzung(lektionen_->eingrenzung(*lektion_));
-    QStringList woerter;
-    for (const QCheckBox* box : filter_)
-        if (box->isChecked()) woerter << box->property("bezeichnung").toString();
-    uebung_->setEingrenzung(
-        drill::eingrenzungAus(woerter.join(' ').toStdString()).value_or(drill::Eingrenzung{}));
+    if (lektion_) eingrenzung_->zeige(lektionen_->eingrenzung(*lektion_));
+    uebung_->setEingrenzung(eingrenzung_->eingrenzung());
     fuelleUmfaenge();
     uebung_->naechsteFrage();
     leereUrteil();
     fragen();
     zeigeFaellig();
-}
-
-void UebenWindow::zeigeEingrenzung(const drill::Eingrenzung& e) {
-    std::vector<std::string_view> namen;
-    for (const auto n : e.numeri)
-        namen.push_back(name(n));
-    for (const auto t : e.tempora)
-        namen.push_back(name(t));
-    for (const auto g : e.genera)
-        namen.push_back(name(g));
-    for (const auto m : e.modi)
-        namen.push_back(name(m));
-    if (e.nurLetztesWort) namen.emplace_back("letztes Wort");
-    for (QCheckBox* box : filter_) {
-        const QSignalBlocker still(box);
-        const std::string wort = box->property("bezeichnung").toString().toStdString();
-        box->setChecked(std::find(namen.begin(), namen.end(), wort) != namen.end());
-    }
 }
 
 void UebenWindow::zeigeFaellig() {
@@ -366,11 +312,7 @@ void UebenWindow::weglassen() {
 }
 
 void UebenWindow::eingrenzen() {
-    QStringList woerter;
-    for (const QCheckBox* box : filter_)
-        if (box->isChecked()) woerter << box->property("bezeichnung").toString();
-    const drill::Eingrenzung e =
-        drill::eingrenzungAus(woerter.join(' ').toStdString()).value_or(drill::Eingrenzung{});
+    const drill::Eingrenzung e = eingrenzung_->eingrenzung();
     uebung_->setEingrenzung(e);
     if (lektionen_ && lektion_) lektionen_->setEingrenzung(*lektion_, e);
     uebung_->leereStand();
@@ -403,26 +345,8 @@ void UebenWindow::fragen() {
     const bool bestimmen = f && f->art == drill::Fragenart::bestimmen;
     antwort_->clear();
     antwort_->setEnabled(f && !bestimmen);
-    bestimmen_->setVisible(bestimmen);
-    for (QComboBox* box : merkmale_)
-        box->setCurrentIndex(-1);
-    if (bestimmen) zeigeMerkmale(f->seite->wortart);
-}
-
-void UebenWindow::zeigeMerkmale(grammar::Wortart wortart) {
-    // Two lists a row, the asked ones only: a verb's five lists fit the window's width.
-    auto* raster = static_cast<QGridLayout*>(bestimmen_->layout());
-    int n = 0;
-    for (const Merkmal m : alleMerkmale) {
-        QWidget* zeile = merkmalZeilen_[index(m)];
-        raster->removeWidget(zeile);
-        const bool sichtbar = gefragt(wortart, m);
-        zeile->setVisible(sichtbar);
-        if (sichtbar) {
-            raster->addWidget(zeile, n / 2, n % 2);
-            ++n;
-        }
-    }
+    merkmale_->setVisible(bestimmen);
+    if (bestimmen) merkmale_->frageNach(f->seite->wortart);
 }
 
 void UebenWindow::zurAntwort() {
@@ -434,7 +358,7 @@ void UebenWindow::zurAntwort() {
     }
     for (const Merkmal m : alleMerkmale)
         if (gefragt(f->seite->wortart, m)) {
-            merkmale_[index(m)]->setFocus();
+            merkmale_->liste(m)->setFocus();
             return;
         }
 }
@@ -453,28 +377,13 @@ void UebenWindow::pruefen() {
         }
         urteil = uebung_->antworte(text);
     } else {
-        using enum Merkmal;
-        const auto box = [this](Merkmal m) { return merkmale_[index(m)]; };
-        const Wortart wortart = f->seite->wortart;
-        std::vector<Merkmal> leer;
-        for (const Merkmal m : alleMerkmale)
-            if (gefragt(wortart, m) && box(m)->currentIndex() < 0) leer.push_back(m);
+        const std::vector<Merkmal> leer = merkmale_->leer();
         if (!leer.empty()) {
             zeigeHinweis(QStringLiteral("Bitte %1 wählen.").arg(qtext(drill::namen(leer))));
-            box(leer.front())->setFocus();
+            merkmale_->liste(leer.front())->setFocus();
             return;
         }
-        Zelle z;
-        z.numerus = gewaehlt<Numerus>(box(numerus));
-        if (gefragt(wortart, genus)) z.genus = gewaehlt<Genus>(box(genus));
-        if (gefragt(wortart, kasus)) z.kasus = gewaehlt<Kasus>(box(kasus));
-        if (gefragt(wortart, person)) {
-            z.person = gewaehlt<Person>(box(person));
-            z.tempus = gewaehlt<Tempus>(box(tempus));
-            z.modus = gewaehlt<Modus>(box(modus));
-            z.genusVerbi = gewaehlt<GenusVerbi>(box(genusVerbi));
-        }
-        urteil = uebung_->bestimme(z);
+        urteil = uebung_->bestimme(*merkmale_->zelle());
     }
     if (urteil) zeigeUrteil(*urteil);
     uebung_->naechsteFrage();

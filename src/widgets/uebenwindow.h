@@ -11,7 +11,6 @@
 #include <memory>
 #include <optional>
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -19,6 +18,9 @@ class QLineEdit;
 class QPushButton;
 
 namespace latiflex {
+
+class EingrenzungAuswahl;
+class MerkmalAuswahl;
 
 /**
  * The window "Üben": the drill over the words of this run, a lesson, all lessons or (the
@@ -49,13 +51,15 @@ public:
 
     const drill::Uebung& uebung() const { return *uebung_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The window's parts, top to bottom; each is made once, by the constructor.
     QLayout* umfangZeile();
     QLayout* artZeile();
     QWidget* eingrenzung();
     QLayout* formular();
-    QWidget* merkmalAuswahl();
     QLayout* knoepfe();
 
     void pruefen();
@@ -70,14 +74,11 @@ private:
     void fragen();
     /// Gives the focus to where the open question is answered.
     void zurAntwort();
-    /// Shows the lists a question about a form of `wortart` asks, two a row.
-    void zeigeMerkmale(grammar::Wortart wortart);
     void eingrenzen();
     void zeigeUrteil(const drill::Urteil& urteil);
     void fuelleUmfaenge();
     void umfangGewaehlt();
     void zeigeFaellig();
-    void zeigeEingrenzung(const drill::Eingrenzung& eingrenzung);
     void weglassen();
 
     const Seiten& seiten_;
@@ -89,17 +90,15 @@ private:
     const Farben& farben_;
     QColor hintergrund_{Qt::white};
     bool geoeffnet_ = false;
+    bool blaettern_ = false; ///< an arrow key is stepping through a list
 
     QComboBox* umfaenge_;
     QLabel* faellig_;
     QComboBox* art_;
     QLabel* frage_;
     QLineEdit* antwort_;
-    QWidget* bestimmen_;
-    std::array<QComboBox*, 7>
-        merkmale_{}; // Genus, Kasus, Person, Numerus, Tempus, Modus, Genus verbi
-    std::array<QWidget*, 7> merkmalZeilen_{};
-    std::vector<QCheckBox*> filter_;
+    MerkmalAuswahl* merkmale_;
+    EingrenzungAuswahl* eingrenzung_;
     QLabel* urteil_;
     QLabel* stand_;
 };

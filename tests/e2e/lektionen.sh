@@ -96,7 +96,12 @@ wort=${frage#*: }
 wort=${wort% (*}
 zelle=${frage#Bilde }
 zelle=${zelle%%:*}
-form=${formen[$wort/$zelle]:-}
+# A dictionary form that is the answer stands as "___" in the question.
+form=
+for k in "${!formen[@]}"; do
+    # shellcheck disable=SC2053 # the question's word, "___" read as any form
+    [[ $k == ${wort//___/*}/"$zelle" ]] && form=${formen[$k]}
+done
 [ -n "$form" ] || fail "unexpected question: $frage"
 xdotool key alt+a
 xdotool type --delay 1 "$form"

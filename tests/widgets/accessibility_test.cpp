@@ -310,6 +310,10 @@ void AccessibilityTest::hintLineIsReadAndAnnounced() {
 
     QVERIFY(window.form().click("Befehl1")); // rosa fits: the warning gives way to the tip
     QVERIFY(hinweis->accessibleDescription().startsWith("Tipp:"));
+    // It names the keys of the three windows, and stands whole in the line.
+    for (const char* taste : {"F5", "F7", "Strg+L"})
+        QVERIFY(hinweis->accessibleDescription().contains(QLatin1String(taste)));
+    QCOMPARE(hinweis->text(), hinweis->accessibleDescription());
     QVERIFY(window.form().click("Befehl1")); // cancelled: no page, no word of an earlier one
     QCOMPARE(hinweis->text(), QString());
 }

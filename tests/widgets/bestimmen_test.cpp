@@ -2,10 +2,12 @@
 #include "knoepfefrei.h"
 #include "widgets/bestimmenwindow.h"
 #include "widgets/mainwindow.h"
+#include "widgets/panewidget.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -52,12 +54,13 @@ private slots:
         QCOMPARE(g.dialoge.messages.size(), g.meldungenVorher); // no "no word yet" as for the drill
     }
 
-    // Beside the main window where there is room, never over its buttons, so that a chosen
-    // reading can be seen in the pane.
-    void opensOffTheButtons() {
+    // Beside the main window where there is room, else over its buttons, never over its
+    // pane, so that a chosen reading can be seen there; on the screen whole.
+    void opensOffThePane() {
         Geoeffnet g;
         QVERIFY(g.b);
-        QCOMPARE(verdeckteKnoepfe(*g.b, g.w), QStringList());
+        QVERIFY(!bedeckt(*g.b, *g.w.bild1()));
+        QVERIFY(g.b->screen()->availableGeometry().contains(g.b->frameGeometry()));
     }
 
     // Typing shows the readings at once, grouped by entry; digits get "Keine Deutung".

@@ -7,9 +7,11 @@
 #include "widgets/mainwindow.h"
 #include "widgets/panemenu.h"
 #include "widgets/panewidget.h"
+#include "widgets/ueberwindow.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -107,6 +109,7 @@ private slots:
     void initTestCase();
     void entriesWithTheirShortcuts();
     void enabledOnlyWithAParadigm();
+    void aboutNamesLicenceAndDictionaryAuthors();
     void rightClickOpensMenuWithoutWarning();
     void copyGivesTextAndHtml();
     void copyOfAHugeWordIsCut();
@@ -128,30 +131,58 @@ void PaneMenuTest::entriesWithTheirShortcuts() {
     const auto alle = f.window.paneMenu()->menu()->actions();
     // A separator, then the drill's "Üben…"; another, then "Bestimmen…": always enabled;
     // another, then "Lektionen…", always enabled, and the entry that adds the word on view to
-    // a lesson, enabled only with a paradigm on view.
-    QCOMPARE(alle.size(), 10);
+    // a lesson, enabled only with a paradigm on view; another, then "Über LATIFLEX…".
+    QCOMPARE(alle.size(), 12);
     QVERIFY(alle[3]->isSeparator());
-    QCOMPARE(alle[4]->text(), QStringLiteral("Üben…"));
+    QCOMPARE(alle[4]->text(), QStringLiteral("&Üben…"));
     QVERIFY(alle[4]->isEnabled());
     QVERIFY(alle[5]->isSeparator());
-    QCOMPARE(alle[6]->text(), QStringLiteral("Bestimmen…"));
+    QCOMPARE(alle[6]->text(), QStringLiteral("&Bestimmen…"));
     QCOMPARE(alle[6]->shortcut(), QKeySequence(Qt::Key_F7));
     QVERIFY(alle[6]->isEnabled());
     QVERIFY(alle[7]->isSeparator());
-    QCOMPARE(alle[8]->text(), QStringLiteral("Lektionen…"));
+    QCOMPARE(alle[8]->text(), QStringLiteral("&Lektionen…"));
     QCOMPARE(alle[8]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
     QVERIFY(alle[8]->isEnabled());
-    QCOMPARE(alle[9]->text(), QStringLiteral("Zur Lektion hinzufügen"));
+    QCOMPARE(alle[9]->text(), QStringLiteral("&Zur Lektion hinzufügen"));
     QVERIFY(!alle[9]->isEnabled());
-    QCOMPARE(e[0]->text(), QStringLiteral("Kopieren"));
+    QVERIFY(alle[10]->isSeparator());
+    QCOMPARE(alle[11]->text(), QStringLiteral("Üb&er LATIFLEX…"));
+    QVERIFY(alle[11]->isEnabled());
+    QCOMPARE(e[0]->text(), QStringLiteral("&Kopieren"));
     QCOMPARE(e[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    QCOMPARE(e[1]->text(), QStringLiteral("Drucken…"));
+    QCOMPARE(e[1]->text(), QStringLiteral("&Drucken…"));
     QCOMPARE(e[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    QCOMPARE(e[2]->text(), QStringLiteral("Arbeitsblatt drucken…"));
+    QCOMPARE(e[2]->text(), QStringLiteral("&Arbeitsblatt drucken…"));
+    // Every entry has its underlined letter, no two the same.
+    QSet<QChar> buchstaben;
+    for (const QAction* a : alle) {
+        if (a->isSeparator()) continue;
+        const auto i = a->text().indexOf(QLatin1Char('&'));
+        QVERIFY2(i >= 0 && !buchstaben.contains(a->text().at(i + 1).toLower()),
+                 qPrintable(a->text()));
+        buchstaben.insert(a->text().at(i + 1).toLower());
+    }
     for (QAction* a : e) {
         QVERIFY(f.window.actions().contains(a)); // a shortcut anywhere in the window
         QCOMPARE(a->shortcutContext(), Qt::WindowShortcut);
     }
+}
+
+// The tests' dictionary (tests/woerterbuch/lat-deu.txt) names its authors and licence.
+void PaneMenuTest::aboutNamesLicenceAndDictionaryAuthors() {
+    Fenster f({"11", "4"});
+    f.window.paneMenu()->menu()->actions().last()->trigger();
+    UeberWindow* ueber = f.window.ueberWindow();
+    QVERIFY(ueber && ueber->isVisible());
+    QCOMPARE(ueber->windowTitle(), QStringLiteral("Über LATIFLEX"));
+    const QString text = ueber->text()->text();
+    QVERIFY(text.contains(QStringLiteral("GPL-3.0-or-later")));
+    QVERIFY(text.contains(QStringLiteral("Wörterbuch: Test-Wörterbuch Latein-Deutsch ver. 0.1")));
+    QVERIFY(text.contains(QStringLiteral("Verfasst von: Gaius Iulius, Marcus Tullius")));
+    QVERIFY(text.contains(QStringLiteral("© 2020-2021 Gaius Iulius")));
+    QTest::mouseClick(ueber->findChild<QPushButton*>(QStringLiteral("schliessen")), Qt::LeftButton);
+    QVERIFY(!ueber->isVisible());
 }
 
 void PaneMenuTest::enabledOnlyWithAParadigm() {

@@ -183,6 +183,44 @@ private slots:
         QCOMPARE(d.u->focusWidget(), box);
     }
 
+    // A choice made in a list sends the keyboard on to the answer, and a letter typed into a
+    // list goes to the answer too: what the pupil types is never lost in a list.
+    void typingAfterAChoiceReachesTheAnswer_data() {
+        QTest::addColumn<QString>("liste");
+        QTest::newRow("Üben über") << "Üben über";
+        QTest::newRow("Art der Frage") << "Art der Frage";
+    }
+    void typingAfterAChoiceReachesTheAnswer() {
+        QFETCH(QString, liste);
+        const RosaDrill d("5");
+        auto* box = genannt<QComboBox>(d.u, liste);
+        auto* antwort = d.teil<QLineEdit>("Antwort");
+        box->setFocus();
+        emit box->activated(box->currentIndex()); // chosen from the open list
+        QCOMPARE(d.u->focusWidget(), antwort);
+        box->setFocus();
+        const int vorher = box->currentIndex();
+        QTest::keyClicks(box, QStringLiteral("ro"));
+        QCOMPARE(box->currentIndex(), vorher);
+        QCOMPARE(antwort->text(), QStringLiteral("ro"));
+        QCOMPARE(d.u->focusWidget(), antwort);
+    }
+
+    // The window keeps its height from a question to the next, whatever their kind.
+    void theWindowKeepsItsHeight() {
+        const RosaDrill d("3");
+        auto* art = d.teil<QComboBox>("Art der Frage");
+        art->setCurrentIndex(2); // gemischt
+        const int hoehe = d.u->height();
+        QSet<QString> arten;
+        for (int i = 0; i < 12; ++i) {
+            arten << d.teil<QLabel>("Frage")->text().section(' ', 0, 0);
+            d.teil<QPushButton>("Lösung zeigen")->click();
+            QCOMPARE(d.u->height(), hoehe);
+        }
+        QCOMPARE(arten, (QSet<QString>{"Bilde", "Bestimme"}));
+    }
+
     // Bestimmen: every list starts empty for each question, and an answer with a list left
     // empty is not judged but says what is missing.
     void bestimmenJudgesNothingWhileAListIsEmpty_data() {

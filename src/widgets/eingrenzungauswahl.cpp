@@ -1,0 +1,100 @@
+#include "widgets/eingrenzungauswahl.h"
+
+#include "grammar/bezeichnung.h"
+#include "widgets/qtext.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+
+#include <algorithm>
+
+namespace latiflex {
+
+namespace {
+
+using namespace grammar;
+
+enum Art { numerus, tempus, genusVerbi, modus, letztesWort };
+
+template <typename E> bool enthaelt(const std::vector<E>& werte, int wert) {
+    return std::ranges::find(werte, static_cast<E>(wert)) != werte.end();
+}
+
+} // namespace
+
+EingrenzungAuswahl::EingrenzungAuswahl(QWidget* parent)
+    : QGroupBox(QStringLiteral("E&ingrenzen (nichts angekreuzt: alles)"), parent) {
+    struct Wert {
+        Art art;
+        int wert;
+        std::string_view name;
+    };
+    const auto w = [](Art art, auto wert) {
+        return Wert{art, static_cast<int>(wert), grammar::name(wert)};
+    };
+    const std::vector<std::vector<Wert>> reihen{
+        {w(numerus, Numerus::singular), w(numerus, Numerus::plural)},
+        {w(tempus, Tempus::praesens), w(tempus, Tempus::imperfekt), w(tempus, Tempus::futur1)},
+        {w(tempus, Tempus::perfekt), w(tempus, Tempus::plusquamperfekt), w(tempus, Tempus::futur2)},
+        {w(genusVerbi, GenusVerbi::aktiv), w(genusVerbi, GenusVerbi::passiv),
+         w(modus, Modus::indikativ), w(modus, Modus::konjunktiv)},
+        {Wert{letztesWort, 1, "nur das letzte Wort"}}};
+    auto* raster = new QGridLayout(this);
+    for (int r = 0; r < static_cast<int>(reihen.size()); ++r)
+        for (int c = 0; c < static_cast<int>(reihen[r].size()); ++c) {
+            const Wert& wert = reihen[r][c];
+            auto* box = new QCheckBox(qtext(wert.name), this);
+            box->setAccessibleName(box->text());
+            raster->addWidget(box, r, c);
+            felder_.push_back({box, wert.art, wert.wert});
+            connect(box, &QCheckBox::toggled, this, &EingrenzungAuswahl::geaendert);
+        }
+}
+
+drill::Eingrenzung EingrenzungAuswahl::eingrenzung() const {
+    drill::Eingrenzung e;
+    for (const Feld& f : felder_) {
+        if (!f.box->isChecked()) continue;
+        switch (f.art) {
+        case numerus:
+            e.numeri.push_back(static_cast<Numerus>(f.wert));
+            break;
+        case tempus:
+            e.tempora.push_back(static_cast<Tempus>(f.wert));
+            break;
+        case genusVerbi:
+            e.genera.push_back(static_cast<GenusVerbi>(f.wert));
+            break;
+        case modus:
+            e.modi.push_back(static_cast<Modus>(f.wert));
+            break;
+        default:
+            e.nurLetztesWort = true;
+        }
+    }
+    return e;
+}
+
+void EingrenzungAuswahl::zeige(const drill::Eingrenzung& e) {
+    for (const Feld& f : felder_) {
+        const QSignalBlocker still(f.box);
+        switch (f.art) {
+        case numerus:
+            f.box->setChecked(enthaelt(e.numeri, f.wert));
+            break;
+        case tempus:
+            f.box->setChecked(enthaelt(e.tempora, f.wert));
+            break;
+        case genusVerbi:
+            f.box->setChecked(enthaelt(e.genera, f.wert));
+            break;
+        case modus:
+            f.box->setChecked(enthaelt(e.modi, f.wert));
+            break;
+        default:
+            f.box->setChecked(e.nurLetztesWort);
+        }
+    }
+}
+
+} // namespace latiflex
