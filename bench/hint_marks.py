@@ -134,7 +134,9 @@ def short_vowel_marked(text):
                 continue
             rest = "".join(x for x, _ in letters[i + 1:])
             before = "".join(x for x, _ in letters[:i])
-            if rest[:1] and rest[0] in VOWELS and not (c == "e" and rest[0] == "i" and before.endswith("i")):
+            diphthong = c + rest[:1] in ("ae", "au", "oe", "eu")
+            if rest[:1] and rest[0] in VOWELS and not diphthong and \
+                    not (c == "e" and rest[0] == "i" and before.endswith("i")):
                 return True
             if rest.startswith(("nt", "nd")):
                 return True
@@ -285,8 +287,14 @@ def main():
     references = {}
 
     def in_reference(i, page):
+        """How many of the page's forms the lemma has: a noun's in their cells, the others'
+        anywhere in the lemma's paradigm."""
+        pos, _, _, _, lem = lines[i]
+        if pos == "n":
+            cells = list(lex.noun(lem).values())
+            forms = [line for line in page if not line.startswith(("clear", "message"))][1:]
+            return sum(f in cells[k] for k, f in enumerate(forms[:len(cells)]))
         if i not in references:
-            pos, _, _, _, lem = lines[i]
             references[i] = reference_forms(cf, lex, lem, pos)
         return sum(line in references[i] for line in page)
 
@@ -311,7 +319,7 @@ def main():
                 status.append("changed")
         # After VERBUM the verb is what the pupil entered: it is changed when a page is, else
         # better when a page is.
-        if lines[i][0] == "v" and status[0] in ("right", "better"):
+        if lines[i][0] == "v" and status[0] in ("right", "better", "changed"):
             if any(st in ("changed", "refused") for st in status[1:]):
                 status[0] = "changed"
             elif "better" in status[1:]:

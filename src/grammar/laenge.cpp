@@ -57,7 +57,11 @@ bool laengeFalsch(std::string_view form) {
     for (std::size_t i = 0; i < l.size(); ++i) {
         if (!l[i].lang || !vokal(l[i].zeichen)) continue;
         const std::size_t n = i + 1;
-        if (n < l.size() && vokal(l[n].zeichen) &&
+        // A mark on a diphthong's first letter marks the diphthong (Abdagāeses).
+        const bool diphthong = (l[i].zeichen == U'a' && (ist(n, U'e') || ist(n, U'u'))) ||
+                               (l[i].zeichen == U'o' && ist(n, U'e')) ||
+                               (l[i].zeichen == U'e' && ist(n, U'u'));
+        if (n < l.size() && vokal(l[n].zeichen) && !diphthong &&
             !(l[i].zeichen == U'e' && ist(n, U'i') && i > 0 && ist(i - 1, U'i')))
             return true;
         if (ist(n, U'n') && (ist(n + 1, U't') || ist(n + 1, U'd'))) return true;

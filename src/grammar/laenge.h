@@ -9,8 +9,8 @@ namespace latiflex::grammar {
 bool hatLaengenzeichen(std::string_view text);
 
 /// Whether a long mark in the form stands on a vowel Latin keeps short there: before another
-/// vowel (*moneo*; not the e of *diei*), before *nt* or *nd*, before a final *m*, *t*, *r* or
-/// *l* of a word of more than one syllable (*amat*, *monet*).
+/// vowel (*moneo*; not the e of *diei*, nor a diphthong's first letter), before *nt* or *nd*,
+/// before a final *m*, *t*, *r* or *l* of a word of more than one syllable (*amat*, *monet*).
 bool laengeFalsch(std::string_view form);
 
 } // namespace latiflex::grammar

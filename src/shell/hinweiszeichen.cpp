@@ -176,18 +176,13 @@ std::optional<Hinweis> zeichenAendert(const Paradigma& p) {
     const drill::Unsichtbar was = drill::unsichtbar(typed);
     const auto w = gebildet(p, sauber);
     const Paradigma* q = w ? seiteVon(*w, p.seite) : nullptr;
-    // A mark the pupil sees is read as typed where it fits as well as the plain letters; a
-    // blank or a character nobody sees always gives way to the forms as they look.
-    const bool sichtbar = was == drill::Unsichtbar::laengenzeichen ||
-                          was == drill::Unsichtbar::kuerzezeichen ||
-                          was == drill::Unsichtbar::akzent;
     const int typedFehler = fehler(vorher);
     const int sauberFehler = w ? fehler(gezeigt(*w, p.seite)) : typedFehler + 1;
     // The typed forms fit better: the page on view is the one to keep.
-    if (sichtbar && q && typedFehler < sauberFehler) return std::nullopt;
+    if (q && typedFehler < sauberFehler) return std::nullopt;
     // Advice to type the form otherwise only where that fits better; where it fits as well,
-    // the line says what the mark does, not which to type.
-    const bool besser = !sichtbar || sauberFehler < typedFehler;
+    // the line says what the mark or blank does, not which to type.
+    const bool besser = sauberFehler < typedFehler;
     std::string text =
         zitat(typed) + ": " +
         (besser ? std::string(wasTippen(was)) : std::string(wieGelesen(was)) + " gelesen") + " – " +
