@@ -94,42 +94,29 @@ int fehler(const std::vector<const Paradigma*>& seiten) {
     return n + falscheLaenge(seiten).has_value();
 }
 
-std::string_view wasTippen(drill::Unsichtbar u) {
-    switch (u) {
-    case drill::Unsichtbar::laengenzeichen:
-        return "ohne Längenzeichen tippen";
-    case drill::Unsichtbar::kuerzezeichen:
-        return "ohne Kürzezeichen tippen";
-    case drill::Unsichtbar::akzent:
-        return "ohne Akzente tippen";
-    case drill::Unsichtbar::blankAmRand:
-        return "Leerzeichen am Rand weglassen";
-    case drill::Unsichtbar::blanks:
-        return "nur ein Leerzeichen tippen";
-    case drill::Unsichtbar::zeichen:
-    case drill::Unsichtbar::nichts:
-        break;
-    }
-    return "unsichtbares Zeichen löschen";
-}
+// What to type instead of the typed form, and how the rules read it.
+struct Rat {
+    std::string_view tippen;
+    std::string_view gelesen;
+};
 
-std::string_view wieGelesen(drill::Unsichtbar u) {
+Rat rat(drill::Unsichtbar u) {
     switch (u) {
     case drill::Unsichtbar::laengenzeichen:
-        return "mit Längenzeichen";
+        return {"ohne Längenzeichen tippen", "mit Längenzeichen"};
     case drill::Unsichtbar::kuerzezeichen:
-        return "mit Kürzezeichen";
+        return {"ohne Kürzezeichen tippen", "mit Kürzezeichen"};
     case drill::Unsichtbar::akzent:
-        return "mit Akzent";
+        return {"ohne Akzente tippen", "mit Akzent"};
     case drill::Unsichtbar::blankAmRand:
-        return "mit Leerzeichen am Rand";
+        return {"Leerzeichen am Rand weglassen", "mit Leerzeichen am Rand"};
     case drill::Unsichtbar::blanks:
-        return "mit mehreren Leerzeichen";
+        return {"nur ein Leerzeichen tippen", "mit mehreren Leerzeichen"};
     case drill::Unsichtbar::zeichen:
     case drill::Unsichtbar::nichts:
         break;
     }
-    return "mit unsichtbarem Zeichen";
+    return {"unsichtbares Zeichen löschen", "mit unsichtbarem Zeichen"};
 }
 
 bool zuLangZumBilden(const Paradigma& p) {
@@ -185,8 +172,8 @@ std::optional<Hinweis> zeichenAendert(const Paradigma& p) {
     const bool besser = sauberFehler < typedFehler;
     std::string text =
         zitat(typed) + ": " +
-        (besser ? std::string(wasTippen(was)) : std::string(wieGelesen(was)) + " gelesen") + " – " +
-        zitat(sauber[schuld].wort) + " ";
+        (besser ? std::string(rat(was).tippen) : std::string(rat(was).gelesen) + " gelesen") +
+        " – " + zitat(sauber[schuld].wort) + " ";
     if (!q) return Hinweis{Art::zeichenAendert, text + "hat hier keine Formen."};
     text += besser ? "gibt " : "gäbe ";
     if (q->klassenname != p.klassenname && !q->klassenname.empty())
