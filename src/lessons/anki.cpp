@@ -37,7 +37,9 @@ std::string ankiText(const std::vector<Karte>& karten, const std::string& stammf
     for (const Karte& k : karten) {
         aus += html(k.frage);
         aus += '\t';
-        if (!k.stamm.empty())
+        if (k.nurText)
+            aus += html(k.stamm);
+        else if (!k.stamm.empty())
             aus += "<span style=\"color:" + html(stammfarbe) + "\">" + html(k.stamm) + "</span>";
         if (!k.endung.empty())
             aus += "<span style=\"color:" + html(endfarbe) + "\">" + html(k.endung) + "</span>";

@@ -6,11 +6,13 @@
 /// Cards for Anki's text import: one card a line, the question, a tab, the answer.
 namespace latiflex::lektionen {
 
-/// One card: the question in plain text, the answer as stem and ending.
+/// One card: the question in plain text, the answer as stem and ending (or, for a card of
+/// meanings, as plain text in `stamm`).
 struct Karte {
     std::string frage;
     std::string stamm;
     std::string endung;
+    bool nurText = false; ///< the answer is `stamm` as it is, without colours
 };
 
 /**

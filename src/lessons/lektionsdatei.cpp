@@ -83,6 +83,15 @@ std::string name(std::string_view roh) {
     return std::string(ohneRaender(anfang(ohneRaender(aus), hoechstName)));
 }
 
+// The gender a noun's line names after its last form ("regis m."), or the empty text.
+std::string_view genusAmEnde(std::string_view rest) {
+    for (const std::string_view g : genera)
+        if (rest.size() > g.size() && rest.ends_with(g) &&
+            (rest[rest.size() - g.size() - 1] == ' ' || rest[rest.size() - g.size() - 1] == '\t'))
+            return g;
+    return {};
+}
+
 } // namespace
 
 std::string Ablehnung::text() const { return "Zeile " + std::to_string(zeile) + ": " + grund; }
@@ -152,6 +161,15 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
         Eingabe eingabe{std::string(*gefunden), {}};
         std::string_view rest =
             blank == std::string_view::npos ? std::string_view{} : inhalt.substr(blank + 1);
+        std::string bedeutung;
+        if (const auto gleich = rest.find(" = "); gleich != std::string_view::npos) {
+            bedeutung = ohneRaender(rest.substr(gleich + 3));
+            rest = ohneRaender(rest.substr(0, gleich));
+        } else if (rest.ends_with(" =")) {
+            rest = ohneRaender(rest.substr(0, rest.size() - 2));
+        }
+        const std::string genus = eingabe.befehl == "SUBST" ? std::string(genusAmEnde(rest)) : "";
+        if (!genus.empty()) rest = ohneRaender(rest.substr(0, rest.size() - genus.size()));
         bool leer = rest.empty();
         while (!rest.empty()) {
             const auto komma = rest.find(", ");
@@ -165,7 +183,7 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
             ablehnen("Nach " + eingabe.befehl + " fehlt ein Wort.");
             continue;
         }
-        datei.woerter.push_back({nummer, std::move(eingabe)});
+        datei.woerter.push_back({nummer, std::move(eingabe), genus, std::move(bedeutung)});
     }
     if (datei.woerter.empty() && datei.abgelehnt.empty())
         datei.fehler = "Die Datei enthält kein Wort.";
@@ -190,11 +208,30 @@ std::string zeile(const Eingabe& eingabe) {
     return aus;
 }
 
-std::string schreiben(std::string_view name, const std::vector<Eingabe>& woerter) {
-    std::string aus = "# " + lektionen::name(name) + "\n";
-    for (const Eingabe& e : woerter)
-        aus += zeile(e) + "\n";
+std::string zeile(const Vokabel& vokabel) {
+    std::string aus = zeile(vokabel.eingabe);
+    if (!vokabel.genus.empty()) aus += " " + vokabel.genus;
+    if (std::string b(ohneRaender(vokabel.bedeutung)); !b.empty()) {
+        std::replace_if(
+            b.begin(), b.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        aus += " = " + b;
+    }
     return aus;
+}
+
+std::string schreiben(std::string_view name, const std::vector<Vokabel>& woerter) {
+    std::string aus = "# " + lektionen::name(name) + "\n";
+    for (const Vokabel& v : woerter)
+        aus += zeile(v) + "\n";
+    return aus;
+}
+
+std::string schreiben(std::string_view name, const std::vector<Eingabe>& woerter) {
+    std::vector<Vokabel> v;
+    v.reserve(woerter.size());
+    for (const Eingabe& e : woerter)
+        v.push_back({e, "", ""});
+    return schreiben(name, v);
 }
 
 } // namespace latiflex::lektionen

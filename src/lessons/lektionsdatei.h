@@ -16,7 +16,12 @@
 ///
 /// One word a line: the caption of its command (in any case), a blank, and the answers as
 /// typed at the command's prompts joined by ", ". The first `#` line names the lesson (else
-/// the file's name without its ending); other `#` lines and empty lines are ignored.
+/// the file's name without its ending); other `#` lines and empty lines are ignored. As a
+/// textbook's word list prints them, a noun's gender may follow its forms and the German
+/// meaning may follow " = " (several separated by ";"):
+///
+///     SUBST rex, regis m. = König
+///     VERBUM amo, amare, amavi, amatus = lieben; gern haben
 namespace latiflex::lektionen {
 
 /// Largest file read, in bytes: a lesson of thousands of words fits many times over.
@@ -38,10 +43,24 @@ struct Ablehnung {
     friend bool operator==(const Ablehnung&, const Ablehnung&) = default;
 };
 
+/// A word as a lesson file writes it: the typed word, a noun's gender, its meaning.
+struct Vokabel {
+    Eingabe eingabe;
+    std::string genus;     ///< "m.", "f.", "n." or "m./f."; empty when not given
+    std::string bedeutung; ///< the text after " = ", blanks at its ends dropped; may be empty
+
+    friend bool operator==(const Vokabel&, const Vokabel&) = default;
+};
+
+/// The genders a noun's line may name after its forms, as textbooks abbreviate them.
+inline constexpr std::string_view genera[] = {"m.", "f.", "n.", "m./f."};
+
 /// A word line and where it stood.
 struct Dateizeile {
     std::size_t zeile = 0;
     Eingabe eingabe;
+    std::string genus;     ///< as `Vokabel::genus`
+    std::string bedeutung; ///< as `Vokabel::bedeutung`
 
     friend bool operator==(const Dateizeile&, const Dateizeile&) = default;
 };
@@ -65,6 +84,8 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname);
 
 /// The file for lesson `name` with `woerter`, one a line, ending in a line feed.
 std::string schreiben(std::string_view name, const std::vector<Eingabe>& woerter);
+/// The same with each word's gender and meaning.
+std::string schreiben(std::string_view name, const std::vector<Vokabel>& woerter);
 
 /// Whether the word can stand on a line of its own and read back the same: no answer empty,
 /// none with a line break or ", " in it.
@@ -72,5 +93,8 @@ bool darstellbar(const Eingabe& eingabe);
 
 /// The line of one word: "SUBST rosa, rosae".
 std::string zeile(const Eingabe& eingabe);
+/// The line of one word with its gender and meaning: "SUBST rex, regis m. = König". A
+/// meaning's line breaks are written as blanks.
+std::string zeile(const Vokabel& vokabel);
 
 } // namespace latiflex::lektionen

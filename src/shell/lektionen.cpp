@@ -6,6 +6,7 @@
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 #include "lessons/anki.h"
+#include "shell/bedeutungen.h"
 #include "shell/hinweis.h"
 
 #include <algorithm>
@@ -511,6 +512,14 @@ std::string Lektionen::ankiText(LektionId lektion) {
                                           grammar::bezeichnung(s->bloecke[b].formen[f].zelle),
                                       gezeigt.stamm, gezeigt.endung});
                 }
+    // A word with a meaning gives two cards more: its dictionary forms to the meaning and back.
+    for (const auto& w : db_.woerter(lektion))
+        if (const auto b = ausWoerterbuch(w.eingabe)) {
+            const std::string latein =
+                woerterText(w.eingabe) + (b->genus.empty() ? "" : " " + b->genus);
+            karten.push_back({latein, b->bedeutung, "", true});
+            karten.push_back({b->bedeutung, latein, "", true});
+        }
     return lektionen::ankiText(karten, hex(form_.farben().stammfarbe),
                                hex(form_.farben().endfarbe));
 }

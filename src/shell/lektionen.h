@@ -145,7 +145,8 @@ public:
     /// (`meldung()` says why).
     std::optional<int> exportieren(LektionId lektion, const std::filesystem::path& pfad);
     /// The lesson's cards for Anki: for every form of every word a question "rosa, rosae:
-    /// Genitiv Plural" and the form in the run's colours.
+    /// Genitiv Plural" and the form in the run's colours; then for every word the
+    /// dictionary knows, its forms ("rex, regis m.") to its meaning and the meaning back.
     std::string ankiText(LektionId lektion);
     /// @}
 

@@ -108,6 +108,8 @@ std::string farbig(std::string_view text, Rgb farbe) {
 // Long enough to write any ending in, and the same for all, so it tells nothing.
 constexpr std::string_view lueckeEndung = "________";
 constexpr std::string_view lueckeWort = "______________";
+// Where a line may break if it must (a zero-width space).
+constexpr std::string_view umbruch = "\u200b";
 
 std::string kopf(std::string_view tag, std::string_view text, bool neueSeite = false) {
     std::string out = "<";
@@ -162,16 +164,26 @@ std::string Tabelle::text() const {
     return out;
 }
 
-std::string Tabelle::htmlTabelle(const Farben& farben, Endungen endungen, bool seitenbreit) const {
-    // On paper the table spans the page, with room to write the endings in by hand.
-    std::string out = seitenbreit ? "<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
-                                    "cellpadding=\"8\" style=\"border-collapse: collapse\">\n"
-                                  : "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
-                                    "style=\"border-collapse: collapse\">\n";
-    out += "<tr><th></th>";
+std::string Tabelle::htmlTabelle(const Farben& farben, Endungen endungen, bool seitenbreit,
+                                 bool dicht) const {
+    std::string out = "<table";
+    // On paper the table spans its room, each tense or number a column of the same width,
+    // with room to write the endings in by hand; a verb's five tenses stand closer, so that a
+    // stem and its blank fit their cell; a lesson's answer key needs no room to write in.
+    const bool eng = koepfe_.size() > 3;
+    if (seitenbreit) out += eng ? " class=\"eng\" width=\"100%\"" : " width=\"100%\"";
+    out += R"( border="1" cellspacing="0" cellpadding=")";
+    out += dicht ? "2" : !seitenbreit || eng ? "4" : "6";
+    out += "\" style=\"border-collapse: collapse\">\n";
+    // The head row is repeated on the next page where a table goes on there.
+    const int vorne = eng ? 18 : 28;
+    out += seitenbreit ? "<thead><tr><th width=\"" + std::to_string(vorne) + "%\"></th>"
+                       : "<thead><tr><th></th>";
+    const std::string breite =
+        koepfe_.empty() ? "" : " width=\"" + std::to_string((100 - vorne) / koepfe_.size()) + "%\"";
     for (const std::string& k : koepfe_)
-        out += "<th>" + escaped(k) + "</th>";
-    out += "</tr>\n";
+        out += (seitenbreit ? "<th" + breite + ">" : "<th>") + escaped(k) + "</th>";
+    out += "</tr></thead>\n";
     for (const Zeile& z : zeilen_) {
         // On paper a row's label stays on one line, so that no row breaks across two pages.
         out += seitenbreit ? R"(<tr><th align="left" style="white-space: nowrap">)"
@@ -186,8 +198,12 @@ std::string Tabelle::htmlTabelle(const Farben& farben, Endungen endungen, bool s
                 out += endungen == Endungen::luecken ? std::string(lueckeWort) : escaped(w.ganz());
             } else {
                 out += farbig(w.stamm, farben.stammfarbe);
-                out += endungen == Endungen::luecken ? std::string(lueckeEndung)
-                                                     : farbig(w.endung, farben.endfarbe);
+                // A form without an ending is given whole; a narrow column puts the blank
+                // below the stem rather than past the cell's edge.
+                if (endungen == Endungen::zeigen)
+                    out += farbig(w.endung, farben.endfarbe);
+                else if (!w.endung.empty())
+                    out.append(umbruch).append(eng ? lueckeEndung.substr(2) : lueckeEndung);
             }
             out += "</td>";
         }
@@ -222,15 +238,42 @@ std::string Tabelle::lektionsblatt(std::string_view name,
     const std::string titel = gekuerzt(name);
     std::string aufgaben;
     std::string loesung;
-    for (const grammar::Paradigma* p : seiten) {
-        const Tabelle t(*p);
-        const std::string ueber = kopf("h3", t.woerter_ + ": " + t.klasse_);
-        aufgaben += ueber + t.htmlTabelle(farben, Endungen::luecken, true);
-        loesung += ueber + t.htmlTabelle(farben, Endungen::zeigen, true);
+    // A noun's two columns stand beside the next noun's, where the first of them stood; an
+    // adjective's three and a verb's five tenses take the width.
+    std::vector<Tabelle> tabellen;
+    for (const grammar::Paradigma* p : seiten)
+        if (!p->bloecke.empty()) tabellen.emplace_back(*p); // a verb's heading has no table
+    const auto schmal = [](const Tabelle& t) { return t.koepfe_.size() <= 2; };
+    std::vector<bool> gesetzt(tabellen.size(), false);
+    for (std::size_t i = 0; i < tabellen.size(); ++i) {
+        if (gesetzt[i]) continue;
+        std::vector<const Tabelle*> zeile{&tabellen[i]};
+        if (schmal(tabellen[i]))
+            for (std::size_t n = i + 1; n < tabellen.size(); ++n)
+                if (!gesetzt[n] && schmal(tabellen[n])) {
+                    zeile.push_back(&tabellen[n]);
+                    gesetzt[n] = true;
+                    break;
+                }
+        for (const Endungen e : {Endungen::luecken, Endungen::zeigen}) {
+            std::string& ziel = e == Endungen::luecken ? aufgaben : loesung;
+            const auto mit = [&](const Tabelle& t) {
+                return kopf("h3", t.woerter_ + ": " + t.klasse_) +
+                       t.htmlTabelle(farben, e, true, e == Endungen::zeigen);
+            };
+            if (zeile.size() == 1 && !schmal(*zeile.front())) {
+                ziel += mit(*zeile.front());
+                continue;
+            }
+            ziel += "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\"><tr>";
+            for (const Tabelle* t : zeile)
+                ziel += "<td width=\"50%\" valign=\"top\">" + mit(*t) + "</td>";
+            ziel += "</tr></table>\n";
+        }
     }
     return std::string(dokumentAnfang) + kopf("title", "Arbeitsblatt " + titel) +
-           "<style>th { font-size: 9pt; } td { font-size: 9pt; } h3 { font-size: 11pt; "
-           "}</style></head><body>\n" +
+           "<style>th { font-size: 9pt; } td { font-size: 9pt; } h3 { font-size: 11pt; } "
+           "table.eng th, table.eng td { font-size: 8pt; }</style></head><body>\n" +
            kopf("h2", "Arbeitsblatt: " + titel) +
            kopf("p", "Name: " + std::string(lueckeWort) + std::string(lueckeWort) +
                          "    Datum: " + std::string(lueckeWort)) +

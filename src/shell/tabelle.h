@@ -74,7 +74,10 @@ public:
                                      const Farben& farben);
 
 private:
-    std::string htmlTabelle(const Farben& farben, Endungen endungen, bool seitenbreit) const;
+    /// The table as HTML; `seitenbreit` for paper, `dicht` for an answer key, with no room
+    /// to write in.
+    std::string htmlTabelle(const Farben& farben, Endungen endungen, bool seitenbreit,
+                            bool dicht = false) const;
 
     std::string woerter_;
     std::string klasse_;

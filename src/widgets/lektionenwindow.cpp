@@ -473,11 +473,17 @@ void LektionenWindow::druckeArbeitsblatt() {
     if (!lektion) return;
     const QString html = arbeitsblatt();
     QString fehler;
-    if (!Printer::mitDialog(this, html,
-                            dateiName(lektionsName(*lektion), QStringLiteral("-arbeitsblatt")),
-                            &fehler) &&
-        !fehler.isEmpty())
-        melden(dialoge_, fehler.toStdString(), "DRUCKEN");
+    QString datei;
+    if (Printer::mitDialog(this, html,
+                           dateiName(lektionsName(*lektion), QStringLiteral("-arbeitsblatt")),
+                           &fehler, &datei)) {
+        status_->setText(datei.isEmpty() ? QStringLiteral("Arbeitsblatt gedruckt.")
+                                         : QStringLiteral("Arbeitsblatt gespeichert in %1")
+                                               .arg(QDir::toNativeSeparators(datei)));
+        return;
+    }
+    status_->setText(fehler.isEmpty() ? QStringLiteral("Nicht gedruckt.") : fehler);
+    if (!fehler.isEmpty()) melden(dialoge_, fehler.toStdString(), "DRUCKEN");
 }
 
 } // namespace latiflex

@@ -7,7 +7,7 @@ namespace latiflex {
 
 namespace {
 
-using MitDialog = int (*)(QWidget*, const QString&, const QString&);
+using MitDialog = int (*)(QWidget*, const QString&, const QString&, QString*);
 
 struct Modul {
     MitDialog mitDialog = nullptr;
@@ -49,11 +49,11 @@ bool fehlt(const Modul& m, QString* fehler) {
 
 } // namespace
 
-bool Printer::mitDialog(QWidget* parent, const QString& html, const QString& name,
-                        QString* fehler) {
+bool Printer::mitDialog(QWidget* parent, const QString& html, const QString& name, QString* fehler,
+                        QString* datei) {
     const Modul& m = modul();
     if (fehlt(m, fehler)) return false;
-    const int ergebnis = m.mitDialog(parent, html, name);
+    const int ergebnis = m.mitDialog(parent, html, name, datei);
     if (ergebnis < 0 && fehler)
         *fehler = QStringLiteral("Drucken ist nicht gelungen: der Drucker oder die Datei "
                                  "hat nichts angenommen.");

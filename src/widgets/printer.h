@@ -13,10 +13,11 @@ namespace latiflex {
 class Printer {
 public:
     /// Shows Qt's print dialog for a document named `name` and prints `html` where the pupil
-    /// chose (with no printer installed: a PDF file). False when cancelled or when printing
-    /// is not available; `fehler` then says why, empty when cancelled.
+    /// chose (with no printer installed: a PDF file, whose path `datei` receives). False
+    /// when cancelled or when printing is not available; `fehler` then says why, empty when
+    /// cancelled.
     static bool mitDialog(QWidget* parent, const QString& html, const QString& name,
-                          QString* fehler = nullptr);
+                          QString* fehler = nullptr, QString* datei = nullptr);
 };
 
 } // namespace latiflex

@@ -29,13 +29,15 @@ void a4(QPrinter& printer) {
 } // namespace
 
 /// Qt's print dialog for the document `name`; prints `html` when the pupil confirms.
-/// 1: printed, 0: cancelled, -1: the printer or the file took nothing.
+/// 1: printed, 0: cancelled, -1: the printer or the file took nothing. `datei` is set to
+/// the PDF file written, empty when it went to a printer.
 extern "C" Q_DECL_EXPORT int latiflexMitDialog(QWidget* parent, const QString& html,
-                                               const QString& name) {
+                                               const QString& name, QString* datei) {
     QPrinter printer(QPrinter::HighResolution);
     a4(printer);
     printer.setDocName(name);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return 0;
+    if (datei && printer.outputFormat() == QPrinter::PdfFormat) *datei = printer.outputFileName();
     return drucke(html, printer) ? 1 : -1;
 }

@@ -87,6 +87,50 @@ TEST(Lektionsdatei, Antworten) {
     EXPECT_EQ(d.woerter[1].eingabe, (Eingabe{"ADJEKTIV", {"acer,acris", "acre"}}));
 }
 
+// Gender and meaning as a textbook's word list prints them; the forms stay what they were.
+TEST(Lektionsdatei, GenusUndBedeutung) {
+    const Lektionsdatei d = lesen("# Lektion 13\n"
+                                  "SUBST rex, regis m. = König\n"
+                                  "ADJEKTIV fortis, fortis, forte = tapfer; stark\n"
+                                  "VERBUM amo, amare, amavi, amatus =  lieben; gern haben \n"
+                                  "SUBST civis, civis m./f. = Bürger, Bürgerin\n"
+                                  "SUBST res, rei f.\n"
+                                  "SUBST rosa, rosae =\n"
+                                  "SUBST x = y = z\n"
+                                  "ADJEKTIV bonus, bona, bonum n.\n"
+                                  "SUBST mons, montis\tm. = Berg\n",
+                                  "x");
+    ASSERT_EQ(d.woerter.size(), 9u);
+    const std::vector<Dateizeile> erwartet{
+        {2, {"SUBST", {"rex", "regis"}}, "m.", "König"},
+        {3, {"ADJEKTIV", {"fortis", "fortis", "forte"}}, "", "tapfer; stark"},
+        {4, {"VERBUM", {"amo", "amare", "amavi", "amatus"}}, "", "lieben; gern haben"},
+        {5, {"SUBST", {"civis", "civis"}}, "m./f.", "Bürger, Bürgerin"},
+        {6, {"SUBST", {"res", "rei"}}, "f.", ""},
+        {7, {"SUBST", {"rosa", "rosae"}}, "", ""},
+        {8, {"SUBST", {"x"}}, "", "y = z"},
+        // Only a noun has a gender: the adjective's neuter is what was typed.
+        {9, {"ADJEKTIV", {"bonus", "bona", "bonum n."}}, "", ""},
+        {10, {"SUBST", {"mons", "montis"}}, "m.", "Berg"},
+    };
+    for (std::size_t i = 0; i < erwartet.size(); ++i)
+        EXPECT_EQ(d.woerter[i], erwartet[i]) << i;
+}
+
+TEST(Lektionsdatei, BedeutungenSchreibenUndLesen) {
+    const std::vector<Vokabel> woerter{{{"SUBST", {"rex", "regis"}}, "m.", "König"},
+                                       {{"VERBUM", {"amo", "amare"}}, "", "lieben;\ngern haben"},
+                                       {{"ADJEKTIV", {"bonus", "bona", "bonum"}}, "", ""}};
+    const std::string text = schreiben("Lektion 13", woerter);
+    EXPECT_EQ(text, "# Lektion 13\nSUBST rex, regis m. = König\n"
+                    "VERBUM amo, amare = lieben; gern haben\nADJEKTIV bonus, bona, bonum\n");
+    const Lektionsdatei d = lesen(text, "x");
+    ASSERT_EQ(d.woerter.size(), 3u);
+    EXPECT_EQ(d.woerter[0].genus, "m.");
+    EXPECT_EQ(d.woerter[1].bedeutung, "lieben; gern haben");
+    EXPECT_EQ(d.woerter[2].eingabe, woerter[2].eingabe);
+}
+
 // Whole files refused at once, or read within a fraction of a second.
 TEST(Lektionsdatei, FeindlicheDateien) {
     const auto start = std::chrono::steady_clock::now();
@@ -246,6 +290,23 @@ TEST(Lektionen, AnkiKartenMitEinemBlank) {
     EXPECT_NE(ohneHtml.find("\tlaudatus sum\n"), std::string::npos);
     EXPECT_NE(ohneHtml.find("\tlaudati eramus\n"), std::string::npos);
     EXPECT_EQ(ohneHtml.find("  "), std::string::npos) << "two blanks in a row";
+}
+
+// Two cards of meanings for each word the tests' dictionary knows, none for one it lacks.
+TEST(Lektionen, AnkiKartenDerBedeutungen) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    ASSERT_TRUE(lektionen.hinzufuegen({"SUBST", {"rex", "regis"}}));
+    ASSERT_TRUE(lektionen.hinzufuegen({"VERBUM", {"amo", "amare", "amavi", "amatus"}}));
+    ASSERT_TRUE(lektionen.hinzufuegen({"SUBST", {"lupus", "lupi"}}));
+    const std::string karten = lektionen.ankiText(*lektionen.aktuelle());
+    EXPECT_NE(karten.find("\nrex, regis m.\tKönig; Herrscher\nKönig; Herrscher\trex, regis m.\n"
+                          "amo, amare, amavi, amatus\tlieben; gern haben\n"
+                          "lieben; gern haben\tamo, amare, amavi, amatus\n"),
+              std::string::npos)
+        << karten;
+    EXPECT_EQ(karten.find("lupus, lupi\t"), std::string::npos);
 }
 
 // The narrowing kept per lesson leaves its cells out of the drill and of the count due.

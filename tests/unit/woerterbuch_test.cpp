@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <unistd.h>
 
@@ -401,10 +402,13 @@ TEST_F(Testwoerterbuch, UeberNenntLizenzUndVerfasser) {
 }
 
 TEST(Woerterbuch, PfadAusDerUmgebung) {
+    const char* vorher = std::getenv("LATIFLEX_WOERTERBUCH");
+    const std::string gesetzt = vorher ? vorher : "";
     ::setenv("LATIFLEX_WOERTERBUCH", "/tmp/anderswo", 1);
     EXPECT_EQ(Woerterbuch::standardPfad(), "/tmp/anderswo");
     ::unsetenv("LATIFLEX_WOERTERBUCH");
     EXPECT_EQ(Woerterbuch::standardPfad(), "/usr/share/dictd/freedict-lat-deu");
+    if (vorher) ::setenv("LATIFLEX_WOERTERBUCH", gesetzt.c_str(), 1);
 }
 
 } // namespace

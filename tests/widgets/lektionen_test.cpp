@@ -20,6 +20,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -411,6 +413,26 @@ private slots:
                                   karte.contains(QStringLiteral(">arum</span>")));
         }
         QVERIFY2(rosarum, qPrintable(text.left(400)));
+    }
+
+    // After the worksheet is saved as a PDF the status line says where, not the last message.
+    void printingTheWorksheetSaysSo() {
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenWindow* l = f.lektionen();
+        QVERIFY(
+            l->importieren(datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
+        QVERIFY(l->ankiExportieren(ordner.filePath(QStringLiteral("anki.txt"))));
+        const QString ziel = ordner.filePath(QStringLiteral("blatt.pdf"));
+        testing::answerNext<QPrintDialog>([&](QPrintDialog& d) {
+            d.printer()->setOutputFormat(QPrinter::PdfFormat);
+            d.printer()->setOutputFileName(ziel);
+            d.done(QDialog::Accepted); // as set here, not as the dialog's fields say
+        });
+        genannt<QPushButton>(l, QStringLiteral("Arbeitsblatt drucken"))->click();
+        QVERIFY(QFileInfo(ziel).size() > 0);
+        QCOMPARE(genannt<QLabel>(l, QStringLiteral("Meldung"))->text(),
+                 QStringLiteral("Arbeitsblatt gespeichert in ") + ziel);
     }
 
     // A file in the data folder that is not this program's: the pupil reads why in a box,

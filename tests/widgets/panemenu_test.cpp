@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -116,6 +117,7 @@ private slots:
     void printedTableHoldsLabelsFormsAndColours();
     void worksheetHidesEndingsOnPageOne();
     void lessonWorksheetKeepsHeadingsWithTheirTables();
+    void lessonWorksheetReads();
 };
 
 void PaneMenuTest::initTestCase() {
@@ -314,23 +316,43 @@ void PaneMenuTest::worksheetHidesEndingsOnPageOne() {
 
 namespace {
 
+// A word of a PDF page as pdftotext -bbox gives it.
+struct PdfWort {
+    double links, oben, rechts, unten;
+    QString text;
+};
+
+// The words of every page of the PDF, by page.
+QList<QList<PdfWort>> pdfWoerter(const QString& pdf) {
+    static const QRegularExpression wort(QStringLiteral(
+        R"re(<word xMin="([^"]*)" yMin="([^"]*)" xMax="([^"]*)" yMax="([^"]*)">([^<]*)</word>)re"));
+    QList<QList<PdfWort>> seiten;
+    const QStringList teile =
+        ausfuehren(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")})
+            .split(QStringLiteral("<page "));
+    for (const QString& teil : teile.mid(1)) {
+        QList<PdfWort> woerter;
+        for (auto it = wort.globalMatch(teil); it.hasNext();) {
+            const auto m = it.next();
+            woerter.append({m.captured(1).toDouble(), m.captured(2).toDouble(),
+                            m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
+        }
+        seiten.append(woerter);
+    }
+    return seiten;
+}
+
 // Whether the last line of text on some page of the PDF (its page number left out) is set
 // larger than the smallest text on that page: a heading.
 bool ueberschriftUnten(const QString& pdf) {
-    static const QRegularExpression wort(QStringLiteral(
-        R"re(<word xMin="[^"]*" yMin="([^"]*)" xMax="[^"]*" yMax="([^"]*)">([^<]*)</word>)re"));
-    const QStringList seiten =
-        ausfuehren(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")})
-            .split(QStringLiteral("<page "));
-    for (const QString& seite : seiten.mid(1)) {
+    for (const auto& seite : pdfWoerter(pdf)) {
         QMap<double, double> hoeheNachZeile; // the tallest word of each line, by its top
         QMap<double, QString> textNachZeile;
-        for (auto it = wort.globalMatch(seite); it.hasNext();) {
-            const auto m = it.next();
-            const double oben = std::round(m.captured(1).toDouble());
+        for (const PdfWort& w : seite) {
+            const double oben = std::round(w.oben);
             double& hoehe = hoeheNachZeile[oben];
-            hoehe = std::max(hoehe, m.captured(2).toDouble() - m.captured(1).toDouble());
-            textNachZeile[oben] += m.captured(3);
+            hoehe = std::max(hoehe, w.unten - w.oben);
+            textNachZeile[oben] += w.text;
         }
         if (!textNachZeile.isEmpty() && textNachZeile.last().toInt() > 0) {
             hoeheNachZeile.remove(hoeheNachZeile.lastKey());
@@ -342,6 +364,19 @@ bool ueberschriftUnten(const QString& pdf) {
             return true;
     }
     return false;
+}
+
+// The lesson of `woerter` as one worksheet, written into the PDF file `pdf`.
+bool lektionAlsPdf(const std::vector<Eingabe>& woerter, const QString& pdf) {
+    std::vector<grammar::Paradigma> seiten;
+    for (const Eingabe& e : woerter)
+        for (const auto& p : engine::seiten(e))
+            seiten.push_back(*p);
+    std::vector<const grammar::Paradigma*> blaetter;
+    for (const grammar::Paradigma& p : seiten)
+        blaetter.push_back(&p);
+    return alsPdf(QString::fromStdString(Tabelle::lektionsblatt("Woche 1", blaetter, Farben{})),
+                  pdf);
 }
 
 } // namespace
@@ -362,18 +397,54 @@ void PaneMenuTest::lessonWorksheetKeepsHeadingsWithTheirTables() {
                                        {"SUBST", {"res", "rei"}},
                                        {"SUBST", {"manus", "manus"}},
                                        {"VERBUM", {"moneo", "monere", "monui", "monitus"}}};
-    std::vector<grammar::Paradigma> seiten;
-    for (const Eingabe& e : woerter)
-        for (const auto& p : engine::seiten(e))
-            seiten.push_back(*p);
-    std::vector<const grammar::Paradigma*> blaetter;
-    for (const grammar::Paradigma& p : seiten)
-        blaetter.push_back(&p);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("lektion.pdf"));
-    QVERIFY(
-        alsPdf(QString::fromStdString(Tabelle::lektionsblatt("Woche 1", blaetter, Farben{})), pdf));
+    QVERIFY(lektionAlsPdf(woerter, pdf));
     QVERIFY(!ueberschriftUnten(pdf));
+}
+
+// A lesson of eight words, two of them verbs, as a teacher prints it: few pages; a table
+// that goes on over a page break has its column heads again; no word or blank runs out of
+// its cell into the next; a form the sheet gives whole (rex) has no blank after it.
+void PaneMenuTest::lessonWorksheetReads() {
+    const std::vector<Eingabe> woerter{{"SUBST", {"rosa", "rosae"}},
+                                       {"SUBST", {"amicus", "amici"}},
+                                       {"SUBST", {"rex", "regis"}},
+                                       {"ADJEKTIV", {"bonus", "bona", "bonum"}},
+                                       {"ADJEKTIV", {"fortis", "fortis", "forte"}},
+                                       {"SUBST", {"miles", "militis"}},
+                                       {"VERBUM", {"laudo", "laudare", "laudavi", "laudatus"}},
+                                       {"VERBUM", {"moneo", "monere", "monui", "monitus"}}};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("lektion.pdf"));
+    QVERIFY(lektionAlsPdf(woerter, pdf));
+    if (const QByteArray kopie = qgetenv("LATIFLEX_BLATT_PDF"); !kopie.isEmpty())
+        QFile::copy(pdf, QString::fromLocal8Bit(kopie));
+    const auto alle = pdfWoerter(pdf);
+    // 11 pages when every table stood alone across the width with room to write in.
+    QVERIFY2(alle.size() <= 7, qPrintable(QString::number(alle.size())));
+    // A row's label: a case or a person. A column's head: a number, a gender or a mood.
+    static const QRegularExpression zeile(QStringLiteral("^(Nominativ|Genitiv|Dativ|Akkusativ|"
+                                                         "Vokativ|Ablativ|Person)$"));
+    static const QRegularExpression spalte(
+        QStringLiteral("^(Singular|Plural|Maskulinum|Femininum|Neutrum|Indikativ|Konjunktiv)$"));
+    for (const auto& seite : alle) {
+        double ersteZeile = 1e9, ersterKopf = 1e9;
+        for (const PdfWort& w : seite) {
+            if (zeile.match(w.text).hasMatch()) ersteZeile = std::min(ersteZeile, w.oben);
+            if (spalte.match(w.text).hasMatch()) ersterKopf = std::min(ersterKopf, w.oben);
+            QVERIFY2(!QRegularExpression(QStringLiteral("^rex_")).match(w.text).hasMatch(),
+                     qPrintable(w.text));
+            // Inside the text width of A4 (2 cm either side: 56.7 pt of 595).
+            QVERIFY2(w.rechts < 540, qPrintable(w.text));
+            for (const PdfWort& v : seite)
+                if (&v != &w && v.oben < w.unten - 1 && w.oben < v.unten - 1)
+                    QVERIFY2(v.rechts <= w.links + 0.5 || w.rechts <= v.links + 0.5,
+                             qPrintable(w.text + QStringLiteral(" / ") + v.text));
+        }
+        // The first row on a page stands below a column head on that page.
+        if (ersteZeile < 1e9) QVERIFY(ersterKopf < ersteZeile);
+    }
 }
 
 QTEST_MAIN(PaneMenuTest)

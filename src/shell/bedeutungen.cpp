@@ -1,0 +1,18 @@
+#include "shell/bedeutungen.h"
+
+#include "dictionary/woerterbuch.h"
+
+namespace latiflex {
+
+std::optional<Woerterbuchbedeutung> ausWoerterbuch(const Eingabe& eingabe) {
+    const auto* w = woerterbuch::installiertes();
+    const auto* e = w ? w->zuEingabe(eingabe) : nullptr;
+    if (!e || e->bedeutungen.empty()) return std::nullopt;
+    return Woerterbuchbedeutung{e->bedeutungText(), e->wortart == woerterbuch::Wortart::substantiv
+                                                        ? std::string(kuerzel(e->genus))
+                                                        : ""};
+}
+
+bool woerterbuchDa() { return woerterbuch::installiertes() != nullptr; }
+
+} // namespace latiflex
