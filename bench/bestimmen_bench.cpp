@@ -3,6 +3,7 @@
 // pages print right for its word and reports, per word class, how often the true reading
 // is offered, how many entries are offered, how often the first is right, and the time.
 #include "analysis/bestimmung.h"
+#include "analysis/festewoerter.h"
 #include "engine/wort.h"
 #include "grammar/text.h"
 
@@ -85,8 +86,33 @@ void grenze(const std::vector<std::tuple<std::string, std::string, std::string>>
     std::printf("\n");
 }
 
+// The program's own table of pronouns and irregular verbs in the reference's keys, one line
+// a form: FORMS <TAB> CELL <TAB> FORM ("hic, haec, hoc", "m.abl.sg"; "fero, ferre, tuli,
+// latum", "act.ind.pres.3"); bestimmen_tabellen.py compares them with the reference.
+void tabelle() {
+    using namespace grammar;
+    static const char* faelle[] = {"nom", "gen", "dat", "acc", "voc", "abl"};
+    static const char* tempora[] = {"pres", "impf", "fut", "perf", "plup", "futperf"};
+    for (const auto& w : analysis::festeWoerter())
+        for (const auto& [z, form] : w.formen) {
+            if (!z) continue;
+            std::string key;
+            const char* zahl = z->numerus == Numerus::singular ? "sg" : "pl";
+            if (z->kasus) {
+                if (z->genus) key = std::string("mfn").substr(int(*z->genus), 1) + ".";
+                key += std::string(faelle[int(*z->kasus)]) + "." + zahl;
+            } else {
+                key = std::string(*z->genusVerbi == GenusVerbi::aktiv ? "act" : "pass") + "." +
+                      (*z->modus == Modus::indikativ ? "ind" : "subj") + "." +
+                      tempora[int(*z->tempus)] + "." +
+                      std::to_string(int(*z->person) + 1 + (z->numerus == Numerus::plural ? 3 : 0));
+            }
+            std::printf("%s\t%s\t%s\n", w.woerter.c_str(), key.c_str(), form.c_str());
+        }
+}
+
 struct Zahlen {
-    std::size_t formen = 0, zelleUndKlasse = 0, woerter = 0, ersterRichtig = 0;
+    std::size_t formen = 0, zelleUndKlasse = 0, woerter = 0, ersterRichtig = 0, erfunden = 0;
     std::vector<std::size_t> eintraege;
     std::vector<double> zeiten;
 };
@@ -102,6 +128,7 @@ double median(std::vector<double> v) {
 int main(int argc, char** argv) {
     // --alle: every reading the patterns give, not only those the window offers.
     const bool alle = argc > 1 && std::string(argv[1]) == "--alle";
+    if (argc > 1 && std::string(argv[1]) == "--tabelle") return tabelle(), 0;
     // Every reference line, by word.
     std::map<std::pair<std::string, std::string>, std::map<std::string, std::vector<std::string>>>
         woerter;
@@ -136,7 +163,7 @@ int main(int argc, char** argv) {
                         continue; // the program prints this cell otherwise than the reference
                     gesehen.emplace_back(ganz, wahr.befehl, seite.klasse);
                     const auto start = std::chrono::steady_clock::now();
-                    const auto deutungen = analysis::bestimmen(ganz, {}, alle);
+                    const auto deutungen = analysis::bestimmen(ganz, {}, {.alle = alle});
                     zahlen.zeiten.push_back(std::chrono::duration<double, std::milli>(
                                                 std::chrono::steady_clock::now() - start)
                                                 .count());
@@ -153,9 +180,13 @@ int main(int argc, char** argv) {
                     zahlen.zelleUndKlasse += zk;
                     zahlen.woerter += wt;
                     zahlen.ersterRichtig += !angeboten.empty() && angeboten.front() == wahr;
+                    // The first entry a guess of the rules: a word the program does not know.
+                    zahlen.erfunden += !deutungen.empty() &&
+                                       deutungen.front().herkunft == analysis::Herkunft::regeln;
                     zahlen.eintraege.push_back(angeboten.size());
-                    if (std::getenv("FEHLT") &&
-                        (angeboten.empty() || !(angeboten.front() == wahr))) {
+                    if ((std::getenv("FEHLT") &&
+                         (angeboten.empty() || !(angeboten.front() == wahr))) ||
+                        (std::getenv("OHNE_ZELLE") && !zk)) {
                         std::cerr << wahr.befehl << " " << key.second << " " << ganz << " |";
                         for (const auto& a : angeboten)
                             std::cerr << " " << analysis::woerter(a) << ";";
@@ -184,16 +215,18 @@ int main(int argc, char** argv) {
     }
 
     std::cout
-        << "class     forms  cell+class  dictionary  entries mean/median  first right  ms median\n";
+        << "class     forms  cell+class  dictionary  entries mean/median  first right  guess first"
+           "  ms median\n";
     for (const auto& [klasse, z] : klassen) {
         std::vector<double> e(z.eintraege.begin(), z.eintraege.end());
         double summe = 0;
         for (double x : e)
             summe += x;
         const double n = double(std::max<std::size_t>(z.formen, 1));
-        std::printf("%-9s %6zu  %9.2f%%  %9.2f%%  %8.2f / %-6.0f  %10.2f%%  %9.4f\n",
+        std::printf("%-9s %6zu  %9.2f%%  %9.2f%%  %8.2f / %-6.0f  %10.2f%%  %10.2f%%  %9.4f\n",
                     klasse.c_str(), z.formen, 100.0 * z.zelleUndKlasse / n, 100.0 * z.woerter / n,
-                    summe / n, median(e), 100.0 * z.ersterRichtig / n, median(z.zeiten));
+                    summe / n, median(e), 100.0 * z.ersterRichtig / n, 100.0 * z.erfunden / n,
+                    median(z.zeiten));
     }
     std::printf("slowest hostile input: %.3f ms\n", langsamste);
     for (const std::size_t n : {4, 5, 6, 7})

@@ -1,6 +1,8 @@
 #include "analysis/bestimmung.h"
 
+#include "analysis/kandidaten.h"
 #include "analysis/muster.h"
+#include "analysis/schreibung.h"
 #include "drill/vergleich.h"
 #include "engine/wort.h"
 #include "grammar/text.h"
@@ -18,13 +20,6 @@ namespace {
 
 using grammar::Paradigma;
 
-// No Latin form the rules print from real words is longer; a longer text is none.
-constexpr std::size_t laengstesWort = 60;
-// Entries whose readings look alike (they differ in forms the typed one does not show: a
-// perfect beside a present form, a nominative beside a genitive) are offered at most so
-// often, the most common first; and at most so many entries in all beside the pupil's own.
-constexpr std::size_t gleicheHoechstens = 2;
-constexpr std::size_t eintraegeHoechstens = 5;
 // A root is the less probable the more letters it has beyond those its pattern fixes.
 constexpr double strafeJeBuchstabe = 2.0;
 // A pattern seen only with roots of other last letters is that much less probable.
@@ -154,12 +149,8 @@ double gewicht(const Muster& m, std::size_t wurzel) {
            strafeJeBuchstabe * double(wurzel);
 }
 
-bool nurBuchstaben(std::string_view w) {
-    return std::all_of(w.begin(), w.end(),
-                       [](char c) { return (c >= 'a' && c <= 'z') || c == ' '; });
-}
-
-// The readings of the candidate: every cell of its pages that prints `wort`.
+// The readings of the candidate: every cell of its pages that prints the form whose
+// `schluessel` is `wort`.
 void pruefen(Kandidat& k, const std::string& wort) {
     const auto gebildet = engine::bilde(k.eingabe);
     for (std::size_t s = 0; gebildet && s < seitenZahl(k.eingabe.befehl); ++s) {
@@ -168,27 +159,18 @@ void pruefen(Kandidat& k, const std::string& wort) {
         if (!p || (!k.eigen && p->klasse != k.klasse)) continue;
         for (const auto& block : p->bloecke)
             for (const auto& form : block.formen)
-                if (!form.wortform.leer() && text::einBlank(form.wortform.ganz()) == wort)
-                    k.deutungen.push_back({k.eingabe, p->seite, p->klasse, form.zelle,
-                                           form.wortform, k.eigen, k.gewicht});
+                if (!form.wortform.leer() &&
+                    gleichGeschrieben(text::einBlank(form.wortform.ganz()), wort)) {
+                    Deutung& d = k.deutungen.emplace_back();
+                    d.eingabe = k.eingabe;
+                    d.seite = p->seite;
+                    d.klasse = p->klasse;
+                    d.zelle = form.zelle;
+                    d.wortform = form.wortform;
+                    d.eigen = k.eigen;
+                    d.gewicht = k.gewicht;
+                }
     }
-}
-
-// What the pupil sees of a candidate's readings: two entries alike in this differ only in
-// dictionary forms the typed form does not show.
-std::string aussehen(const Kandidat& k) {
-    std::string s = k.eingabe.befehl;
-    for (const auto& d : k.deutungen) {
-        s.append("|").append(d.seite).append("|").append(d.klasse).append("|");
-        s.append(d.wortform.stamm).append("+").append(d.wortform.endung).append("|");
-        s.append(std::to_string(d.zelle.kasus ? int(*d.zelle.kasus) : -1));
-        s.append(std::to_string(d.zelle.genus ? int(*d.zelle.genus) : -1));
-        s.append(std::to_string(d.zelle.person ? int(*d.zelle.person) : -1));
-        s.append(std::to_string(d.zelle.tempus ? int(*d.zelle.tempus) : -1));
-        s.append(std::to_string(d.zelle.modus ? int(*d.zelle.modus) : -1));
-        s.append(std::to_string(int(d.zelle.numerus)));
-    }
-    return s;
 }
 
 } // namespace
@@ -213,12 +195,8 @@ std::string woerter(const Eingabe& eingabe) {
     return s;
 }
 
-std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Eingabe>& eigene,
-                               bool alle) {
-    if (getippt.size() > 4 * laengstesWort) return {};
-    const std::string wort = drill::normiert(getippt);
-    if (wort.empty() || wort.size() > laengstesWort || !nurBuchstaben(wort)) return {};
-
+std::vector<std::vector<Deutung>> regelEintraege(const std::string& wort,
+                                                 const std::vector<Eingabe>& eigene) {
     const Verzeichnis& v = verzeichnis();
     const auto muster = alleMuster();
     std::map<std::vector<std::string>, Kandidat> kandidaten;
@@ -258,28 +236,24 @@ std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Einga
         c.seiten.fill(true);
     }
 
-    std::vector<Kandidat> gefunden;
+    const std::string gesucht = analysis::schluessel(wort);
+    std::vector<std::vector<Deutung>> gefunden;
     for (auto& [antworten, k] : kandidaten) {
-        pruefen(k, wort);
-        if (!k.deutungen.empty()) gefunden.push_back(std::move(k));
+        pruefen(k, gesucht);
+        if (!k.deutungen.empty()) gefunden.push_back(std::move(k.deutungen));
     }
-    std::stable_sort(gefunden.begin(), gefunden.end(), [](const Kandidat& a, const Kandidat& b) {
-        if (a.eigen != b.eigen) return a.eigen;
-        return a.gewicht > b.gewicht;
-    });
+    return gefunden;
+}
 
-    std::vector<Deutung> ergebnis;
-    std::map<std::string, std::size_t> gleiche;
-    std::size_t eintraege = 0;
-    for (const Kandidat& k : gefunden) {
-        if (!k.eigen && !alle) {
-            if (eintraege == eintraegeHoechstens) continue;
-            if (++gleiche[aussehen(k)] > gleicheHoechstens) continue;
-            ++eintraege;
-        }
-        ergebnis.insert(ergebnis.end(), k.deutungen.begin(), k.deutungen.end());
-    }
-    return ergebnis;
+std::vector<Deutung> lesarten(const Eingabe& eingabe, const std::string& wort) {
+    Kandidat k;
+    k.eingabe = eingabe;
+    k.eigen = true; // every page, whatever class it names
+    k.seiten.fill(true);
+    pruefen(k, analysis::schluessel(wort));
+    for (auto& d : k.deutungen)
+        d.eigen = false;
+    return std::move(k.deutungen);
 }
 
 } // namespace latiflex::analysis

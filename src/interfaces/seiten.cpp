@@ -15,10 +15,11 @@ void Seiten::zeige(grammar::Paradigma paradigma) {
 
 void Seiten::zeige(Zeiger seite, std::optional<Eingabe> eingabe) {
     zuletzt_ = std::move(seite);
-    eingabe_ = std::move(eingabe);
+    // A page only looked at is no word the pupil typed.
+    eingabe_ = nurAnsehen_ ? std::nullopt : std::move(eingabe);
     if (zuletzt_->hatFormen()) {
         aufSicht_ = zuletzt_;
-        alle_.push_back(aufSicht_);
+        if (!nurAnsehen_) alle_.push_back(aufSicht_);
     } else {
         aufSicht_.reset();
     }

@@ -39,10 +39,13 @@ public:
     void leer();
 
     /// The pane now shows `seite`, formed from the typed word `eingabe`; a page with forms
-    /// joins the run's pages.
+    /// joins the run's pages unless it is only viewed (`nurAnsehen`).
     void zeige(Zeiger seite, std::optional<Eingabe> eingabe);
     /// The same for a page of no typed word (a copy kept apart from the run's pages).
     void zeige(grammar::Paradigma paradigma);
+    /// While true, pages shown are on view but do not join the run's pages: a guess of the
+    /// analysis the pupil looks at is not the pupil's word, for the drill or a lesson.
+    void nurAnsehen(bool ja) { nurAnsehen_ = ja; }
 
     /// Adds `f`, called after every change of the page on view (the widgets update what
     /// depends on it: the hint line, the context menu, the drill).
@@ -55,6 +58,7 @@ private:
     Zeiger zuletzt_;
     std::optional<Eingabe> eingabe_;
     std::vector<Zeiger> alle_;
+    bool nurAnsehen_ = false;
     std::vector<std::function<void()>> beiAenderung_;
 };
 

@@ -14,9 +14,15 @@ Sicherheit Wort::sicherheit() const {
 }
 
 Lesart lesart(const analysis::Deutung& d) {
-    return Lesart{d.klasse,      d.eingabe, analysis::woerter(d.eingabe),
-                  d.zelle,       d.seite,   d.wortform,
-                  std::string(), d.eigen,   d.eigen};
+    return Lesart{d.klasse,
+                  d.eingabe,
+                  analysis::woerter(d.eingabe),
+                  d.mitZelle ? std::optional(d.zelle) : std::nullopt,
+                  d.seite,
+                  d.wortform,
+                  d.bedeutung,
+                  d.eigen,
+                  d.eigen};
 }
 
 } // namespace latiflex::lesen

@@ -31,9 +31,10 @@ Leser::Leser(Quellen quellen) : quellen_(std::move(quellen)) {}
 
 std::vector<Lesart> Leser::bestimmt(std::string_view form) {
     std::vector<Lesart> lesarten;
-    for (const auto& d : analysis::bestimmen(form, quellen_.eigene)) {
+    // Enclitics are split off below, where the sentence is known.
+    for (const auto& d : analysis::bestimmen(form, quellen_.eigene, {.enklitika = false})) {
         Lesart l = lesart(d);
-        if (quellen_.bedeutung) l.bedeutung = quellen_.bedeutung(l.eingabe);
+        if (quellen_.bedeutung && l.bedeutung.empty()) l.bedeutung = quellen_.bedeutung(l.eingabe);
         l.bekannt = l.eigen || !l.bedeutung.empty();
         lesarten.push_back(std::move(l));
     }

@@ -141,12 +141,14 @@ bool Form1::click(std::string_view control) {
     return true;
 }
 
-bool Form1::eingeben(const Eingabe& eingabe) {
+bool Form1::eingeben(const Eingabe& eingabe, bool angesehen) {
     if (eingabe.befehl != "SUBST" && eingabe.befehl != "ADJEKTIV" && eingabe.befehl != "VERBUM")
         return false;
     keinVerbGewaehlt();
     u_.leeren();
+    seiten_.nurAnsehen(angesehen);
     zeigeWort(eingabe);
+    seiten_.nurAnsehen(false);
     return true;
 }
 

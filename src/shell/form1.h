@@ -45,8 +45,10 @@ public:
 
     /// Enters a word as the pupil would: the command captioned `eingabe.befehl` ("SUBST",
     /// "ADJEKTIV" or "VERBUM") as if its prompts took `eingabe.antworten`; its message boxes
-    /// show as usual. False for any other caption.
-    bool eingeben(const Eingabe& eingabe);
+    /// show as usual. False for any other caption. A word only `angesehen` is printed but
+    /// does not join the run's pages (nor so a lesson or the drill): a guess the pupil
+    /// looks at.
+    bool eingeben(const Eingabe& eingabe, bool angesehen = false);
 
     const Farben& farben() const { return u_.farben; }
     /// The paradigm on view and the pages printed in this run.

@@ -142,25 +142,58 @@ void BestimmenWindow::setHintergrund(QColor farbe) {
     bestimmen();
 }
 
+namespace {
+
+// An entry's line: its dictionary forms (with a noun's gender), its class, its meaning.
+QString kopfzeile(const analysis::Deutung& d) {
+    QString kopf = qtext(text::kurz(analysis::woerter(d.eingabe), 80));
+    if (!d.genus.empty()) kopf += QStringLiteral(" ") + qtext(d.genus);
+    kopf += QStringLiteral(" – ") + qtext(d.klasse);
+    if (d.eigen) kopf += QStringLiteral(" (eigenes Wort)");
+    if (!d.bedeutung.empty()) kopf += QStringLiteral(": ") + qtext(d.bedeutung);
+    return kopf;
+}
+
+bool gleicherEintrag(const analysis::Deutung& a, const analysis::Deutung& b) {
+    return a.eingabe == b.eingabe && a.klasse == b.klasse;
+}
+
+} // namespace
+
 void BestimmenWindow::bestimmen() {
     const std::string text = feld_->text().toStdString();
     deutungen_ = analysis::bestimmen(text, eigene_());
     liste_->clear();
     QTreeWidgetItem* eintrag = nullptr;
+    bool vermutungen = false;
     for (std::size_t i = 0; i < deutungen_.size(); ++i) {
         const analysis::Deutung& d = deutungen_[i];
-        if (!eintrag || (i > 0 && !(deutungen_[i - 1].eingabe == d.eingabe))) {
+        if (d.herkunft == analysis::Herkunft::regeln && !vermutungen) {
+            // The rules' guesses stand apart, under a line that is no reading.
+            vermutungen = true;
+            auto* trenner = new QTreeWidgetItem(liste_);
+            trenner->setText(spalteZelle, QStringLiteral("nach den Regeln – nicht im Wörterbuch"));
+            trenner->setFlags(Qt::NoItemFlags);
+            trenner->setFirstColumnSpanned(true);
+            QFont schrift = trenner->font(spalteZelle);
+            schrift.setItalic(true);
+            trenner->setFont(spalteZelle, schrift);
+            eintrag = nullptr;
+        }
+        if (!eintrag || !gleicherEintrag(deutungen_[i - 1], d)) {
             eintrag = new QTreeWidgetItem(liste_);
-            const QString kopf = qtext(text::kurz(analysis::woerter(d.eingabe), 80)) +
-                                 QStringLiteral(" – ") + qtext(d.klasse) +
-                                 (d.eigen ? QStringLiteral(" (eigenes Wort)") : QString());
-            eintrag->setText(spalteZelle, kopf);
+            eintrag->setText(spalteZelle, kopfzeile(d));
             eintrag->setData(spalteZelle, rolleDeutung, static_cast<qulonglong>(i));
             eintrag->setFirstColumnSpanned(true);
-            eintrag->setExpanded(true);
+            // A guess shows its line only; its cells open with the Right arrow key.
+            eintrag->setExpanded(!vermutungen);
         }
+        if (!d.mitZelle) continue; // a word without cells is its entry's line alone
         auto* zeile = new QTreeWidgetItem(eintrag);
-        zeile->setText(spalteZelle, qtext(grammar::bezeichnung(d.zelle)));
+        QString zelle = qtext(grammar::bezeichnung(d.zelle));
+        if (!d.druckbar && !d.eingabe.befehl.empty())
+            zelle += QStringLiteral(" (die Seite von %1 wiche ab)").arg(qtext(d.eingabe.befehl));
+        zeile->setText(spalteZelle, zelle);
         zeile->setText(spalteStamm, qtext(d.wortform.stamm));
         zeile->setText(spalteEndung, qtext(d.wortform.endung));
         zeile->setForeground(spalteStamm, qcolour(farben_.stammfarbe));
@@ -178,7 +211,7 @@ void BestimmenWindow::bestimmen() {
     else
         stand_->setText(QStringLiteral("%1 Deutungen in %2 Einträgen; Enter zeigt das Paradigma.")
                             .arg(deutungen_.size())
-                            .arg(liste_->topLevelItemCount()));
+                            .arg(liste_->topLevelItemCount() - (vermutungen ? 1 : 0)));
     stand_->setAccessibleDescription(stand_->text());
 }
 
@@ -188,6 +221,16 @@ void BestimmenWindow::waehle(QTreeWidgetItem* item) {
     if (i >= deutungen_.size()) return;
     // A copy: printing may change the pupil's words and so the readings on view.
     const analysis::Deutung d = deutungen_[i];
+    if (!d.druckbar) {
+        stand_->setText(
+            d.eingabe.befehl.empty()
+                ? QStringLiteral("Kein Paradigma: %1 hat keine Seite.").arg(qtext(d.klasse))
+                : QStringLiteral("Kein Paradigma: die Seite von %1 druckte diese Form "
+                                 "anders.")
+                      .arg(qtext(d.eingabe.befehl)));
+        stand_->setAccessibleDescription(stand_->text());
+        return;
+    }
     waehlen_(d);
 }
 

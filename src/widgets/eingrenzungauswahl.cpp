@@ -32,20 +32,21 @@ EingrenzungAuswahl::EingrenzungAuswahl(QWidget* parent)
     const auto w = [](Art art, auto wert) {
         return Wert{art, static_cast<int>(wert), grammar::name(wert)};
     };
+    // Four rows: the window must fit a small screen at a large scale.
     const std::vector<std::vector<Wert>> reihen{
-        {w(numerus, Numerus::singular), w(numerus, Numerus::plural)},
+        {w(numerus, Numerus::singular), w(numerus, Numerus::plural),
+         Wert{letztesWort, 1, "nur das letzte Wort"}},
         {w(tempus, Tempus::praesens), w(tempus, Tempus::imperfekt), w(tempus, Tempus::futur1)},
         {w(tempus, Tempus::perfekt), w(tempus, Tempus::plusquamperfekt), w(tempus, Tempus::futur2)},
         {w(genusVerbi, GenusVerbi::aktiv), w(genusVerbi, GenusVerbi::passiv),
-         w(modus, Modus::indikativ), w(modus, Modus::konjunktiv)},
-        {Wert{letztesWort, 1, "nur das letzte Wort"}}};
+         w(modus, Modus::indikativ), w(modus, Modus::konjunktiv)}};
     auto* raster = new QGridLayout(this);
     for (int r = 0; r < static_cast<int>(reihen.size()); ++r)
         for (int c = 0; c < static_cast<int>(reihen[r].size()); ++c) {
             const Wert& wert = reihen[r][c];
             auto* box = new QCheckBox(qtext(wert.name), this);
             box->setAccessibleName(box->text());
-            raster->addWidget(box, r, c);
+            raster->addWidget(box, r, c, 1, wert.art == letztesWort ? 2 : 1);
             felder_.push_back({box, wert.art, wert.wert});
             connect(box, &QCheckBox::toggled, this, &EingrenzungAuswahl::geaendert);
         }

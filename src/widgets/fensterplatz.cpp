@@ -52,8 +52,9 @@ bool rechtsSchmaler(QWidget& fenster, QWidget& haupt) {
     const QRect platz = frei(haupt);
     const int rand = rahmen(fenster).width() - fenster.width();
     const int hoechstens = platz.width() - h.width() - abstand - rand;
-    if (hoechstens < fenster.minimumSizeHint().width() || rahmen(fenster).height() > platz.height())
-        return false;
+    // Usable: at least half as wide as it was made, and never below its smallest width.
+    const int brauchbar = std::max(fenster.minimumSizeHint().width(), fenster.width() / 2);
+    if (hoechstens < brauchbar || rahmen(fenster).height() > platz.height()) return false;
     const int breite = std::min(fenster.width(), hoechstens);
     const int rechts = platz.right() - h.right() - abstand - rand;
     if (rechts < breite) haupt.move(haupt.x() - (breite - rechts), haupt.y());

@@ -198,11 +198,15 @@ const std::vector<Eingabe>& MainWindow::eigeneWoerter() {
 }
 
 void MainWindow::zeige(const analysis::Deutung& d) {
-    form_.eingeben(d.eingabe);
+    // A guess of the rules is only looked at: it joins no lesson and no drill.
+    const bool angesehen = d.herkunft == analysis::Herkunft::regeln;
+    form_.eingeben(d.eingabe, angesehen);
     // A verb: after its heading, the tense page that prints the reading's cell.
     if (d.eingabe.befehl != "VERBUM") return;
+    form_.seiten().nurAnsehen(angesehen);
     for (const Steuerelement& k : steuerelemente)
         if (k.caption == d.seite && k.liestVerb) klick(k.name);
+    form_.seiten().nurAnsehen(false);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

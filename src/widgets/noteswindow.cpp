@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace latiflex {
 
 NotesWindow::NotesWindow() {
@@ -37,6 +39,19 @@ NotesWindow::NotesWindow() {
     // window opens large enough for both, with the text box's left margin to its right and
     // a small margin below the button.
     resize(twipsRect(*this, 0, 0, 1680 + 7935 + 1680, 7080 + 495 + 360).size());
+}
+
+void NotesWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A screen too small for the designed window (a large scale) makes it lower: the button
+    // moves up into the empty band below the text box, so that it stays in view.
+    const Steuerelement& zurueck = *steuerelement("Command1");
+    QRect knopf = twipsRect(*this, zurueck.left, zurueck.top, zurueck.width, zurueck.height);
+    const int rand = twipsRect(*this, 0, 0, 0, 360).height();
+    const int hoechstens = height() - rand - knopf.height();
+    if (hoechstens < knopf.top())
+        knopf.moveTop(std::max(hoechstens, text1_->geometry().bottom() + rand));
+    command1_->setGeometry(knopf);
 }
 
 void NotesWindow::setText(const QString& text) {

@@ -19,6 +19,9 @@ public:
     QPlainTextEdit* text1() const { return text1_; }
     QPushButton* command1() const { return command1_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QPlainTextEdit* text1_;
     QPushButton* command1_;

@@ -139,6 +139,7 @@ QLayout* UebenWindow::formular() {
     frage_->setMinimumHeight(3 * frage_->fontMetrics().lineSpacing());
     frage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     betitelt(raster, 0, QStringLiteral("&Frage:"), frage_);
+    raster->itemAtPosition(0, 0)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     antwort_ = new QLineEdit(this);
     betitelt(raster, 1, QStringLiteral("&Antwort:"), antwort_);
     merkmale_ = new MerkmalAuswahl(this);

@@ -47,15 +47,23 @@ std::optional<Rgb> readColour(std::string_view rest) {
 }
 
 // The window "Bestimmen" with the pupil's words of this run and, where a script keeps
-// lessons, of every lesson.
+// lessons, of every lesson: each reading, then the meaning of each entry the program knows.
 void analyse(const std::string& text, const Seiten& seiten, Lektionen* lektionen,
              std::ostream& log) {
     const std::vector<Eingabe> eigene = eigeneWoerter(seiten, lektionen);
     const auto deutungen = analysis::bestimmen(text, eigene);
     for (const auto& d : deutungen)
         log << "reading " << quoted(d.klasse) << ' ' << quoted(analysis::woerter(d.eingabe)) << ' '
-            << quoted(grammar::bezeichnung(d.zelle)) << ' ' << quoted(d.wortform.stamm) << ' '
-            << quoted(d.wortform.endung) << '\n';
+            << quoted(d.mitZelle ? grammar::bezeichnung(d.zelle) : std::string()) << ' '
+            << quoted(d.wortform.stamm) << ' ' << quoted(d.wortform.endung) << '\n';
+    for (std::size_t i = 0; i < deutungen.size(); ++i) {
+        const auto& d = deutungen[i];
+        if (d.herkunft == analysis::Herkunft::regeln ||
+            (i > 0 && deutungen[i - 1].eingabe == d.eingabe && deutungen[i - 1].klasse == d.klasse))
+            continue;
+        log << "meaning " << quoted(analysis::woerter(d.eingabe)) << ' ' << quoted(d.bedeutung)
+            << '\n';
+    }
     log << "readings " << deutungen.size() << '\n';
 }
 

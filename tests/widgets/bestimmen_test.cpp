@@ -103,6 +103,33 @@ private slots:
         b->oeffnen();
         QVERIFY(b->deutungen().front().eigen);
     }
+
+    // The real word first with its meaning, the guesses set apart; a guess chosen is only
+    // looked at: it prints its page but does not become the pupil's word.
+    void aGuessIsOnlyLookedAt() {
+        Geoeffnet g;
+        BestimmenWindow* b = g.b;
+        QVERIFY(b);
+        b->feld()->setText(QStringLiteral("hoc"));
+        QVERIFY(b->liste()->topLevelItem(0)->text(0).startsWith(
+            QStringLiteral("hic, haec, hoc – Demonstrativpronomen: dieser")));
+        b->feld()->setText(QStringLiteral("urbem"));
+        QVERIFY(b->liste()->topLevelItem(0)->text(0).startsWith(QStringLiteral("urbs, urbis –")));
+        int trenner = -1;
+        for (int i = 0; i < b->liste()->topLevelItemCount(); ++i)
+            if (b->liste()->topLevelItem(i)->text(0) ==
+                QStringLiteral("nach den Regeln – nicht im Wörterbuch"))
+                trenner = i;
+        QVERIFY(trenner > 0);
+        QTreeWidgetItem* vermutung = b->liste()->topLevelItem(trenner + 1);
+        b->liste()->setCurrentItem(vermutung);
+        QTest::keyClick(b->liste(), Qt::Key_Return);
+        const grammar::Paradigma* p = g.w.form().seiten().aufSicht();
+        QVERIFY(p);
+        QVERIFY(g.w.form().seiten().alle().empty());
+        b->oeffnen();
+        QVERIFY(!b->deutungen().front().eigen);
+    }
 };
 
 QTEST_MAIN(BestimmenTest)

@@ -2,10 +2,13 @@
 #include "fakedialogs.h"
 #include "pixelcolour.h"
 #include "shell/form1.h"
+#include "widgets/fokusstil.h"
 #include "widgets/mainwindow.h"
 #include "widgets/panewidget.h"
 #include "widgets/twips.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QtTest>
@@ -44,6 +47,8 @@ private slots:
     void displayListSurvivesRepaint();
     void longWordLooksAsIfDrawnWhole();
     void paneClickPrintsWarning();
+    void focusIsFramedClearly_data();
+    void focusIsFramedClearly();
 };
 
 void MainWindowTest::controls_data() {
@@ -314,6 +319,36 @@ void MainWindowTest::paneClickPrintsWarning() {
     QCOMPARE(runs[0].text, QStringLiteral("Wer UNSINN eingibt, ist SELSBST SCHULD!!!"));
     QCOMPARE(runs[0].topLeft, QPointF(0, 0));
     QCOMPARE(runs[1].topLeft, QPointF(0, window.bild1()->lineHeight()));
+}
+
+void MainWindowTest::focusIsFramedClearly_data() {
+    QTest::addColumn<QString>("art");
+    for (const char* art : {"QPushButton", "QCheckBox", "QComboBox"})
+        QTest::newRow(art) << art;
+}
+
+// The control the keyboard is on has a frame of the focus colour; the same control without
+// the focus has none.
+void MainWindowTest::focusIsFramedClearly() {
+    QFETCH(QString, art);
+    FokusStil stil;
+    QWidget fenster;
+    QWidget* teil = art == QStringLiteral("QPushButton")
+                        ? static_cast<QWidget*>(new QPushButton(QStringLiteral("Prüfen"), &fenster))
+                    : art == QStringLiteral("QCheckBox")
+                        ? static_cast<QWidget*>(new QCheckBox(QStringLiteral("Plural"), &fenster))
+                        : static_cast<QWidget*>(new QComboBox(&fenster));
+    auto* anderer = new QPushButton(QStringLiteral("anderer"), &fenster);
+    teil->setGeometry(10, 10, 120, 30);
+    anderer->setGeometry(10, 60, 120, 30);
+    teil->setStyle(&stil);
+    fenster.show();
+    fenster.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fenster));
+    anderer->setFocus();
+    QVERIFY(!testing::hasPixelOf(teil->grab().toImage(), teil->rect(), FokusStil::farbe(), 30));
+    teil->setFocus();
+    QVERIFY(testing::hasPixelOf(teil->grab().toImage(), teil->rect(), FokusStil::farbe(), 30));
 }
 
 QTEST_MAIN(MainWindowTest)

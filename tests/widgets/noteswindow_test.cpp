@@ -21,6 +21,7 @@ private slots:
     void keyboardReachesZurueckAndEscapeGoesBack();
     void farbenPaintsTheNewBackground();
     void endeClosesBothWindows();
+    void aLowWindowKeepsZurueckInView();
 
 private:
     void click(const char* button) {
@@ -128,6 +129,19 @@ void NotesWindowTest::endeClosesBothWindows() {
     click("Befehl2");
     QVERIFY(!notes->isVisible());
     QVERIFY(!window_->isVisible());
+}
+
+// On a screen too small for the designed window the button moves up below the text box;
+// where there is room, it stays where it was designed (7080 twips down: 472 pixels).
+void NotesWindowTest::aLowWindowKeepsZurueckInView() {
+    NotesWindow notes;
+    notes.show();
+    notes.resize(notes.width(), 400);
+    const QRect knopf = notes.command1()->geometry();
+    QVERIFY(knopf.bottom() < notes.height());
+    QVERIFY(knopf.top() > notes.text1()->geometry().bottom());
+    notes.resize(notes.width(), 600);
+    QCOMPARE(notes.command1()->y(), 472);
 }
 
 QTEST_MAIN(NotesWindowTest)
