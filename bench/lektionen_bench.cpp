@@ -5,6 +5,7 @@
 //
 // The file is written once per run in the first schema's form (lessons, words, answers), as
 // a pupil's older program left it; opening it migrates it.
+#include "grammar/bezeichnung.h"
 #include "lauf.h"
 #include "lessons/database.h"
 #include "lessons/lektionsdatei.h"
@@ -52,6 +53,19 @@ const std::vector<Eingabe>& vorrat() {
     return v;
 }
 
+// A cell's key as the first schemas stored it: its German label, a verb's with its page.
+std::string alterSchluessel(const grammar::Paradigma& seite, std::size_t block, std::size_t form) {
+    const grammar::Zelle& zelle = seite.bloecke[block].formen[form].zelle;
+    std::string aus = grammar::bezeichnung(zelle);
+    if (seite.wortart == grammar::Wortart::verbum) aus += " – " + seite.seite;
+    int vorher = 0;
+    for (std::size_t b = 0; b <= block; ++b)
+        for (std::size_t f = 0; f < (b == block ? form : seite.bloecke[b].formen.size()); ++f)
+            if (seite.bloecke[b].formen[f].zelle == zelle) ++vorher;
+    if (vorher > 0) aus += " (" + std::to_string(vorher + 1) + ")";
+    return aus;
+}
+
 void sql(sqlite3* db, const char* text) {
     if (sqlite3_exec(db, text, nullptr, nullptr, nullptr) != SQLITE_OK) std::abort();
 }
@@ -81,7 +95,7 @@ fs::path datei() {
                 for (std::size_t b = 0; b < s->bloecke.size(); ++b)
                     for (std::size_t f = 0; f < s->bloecke[b].formen.size(); ++f)
                         if (!s->bloecke[b].formen[f].wortform.leer())
-                            schluessel.back().push_back(Lektionen::schluessel(*s, b, f));
+                            schluessel.back().push_back(alterSchluessel(*s, b, f));
         }
         sqlite3* db = nullptr;
         sqlite3_open(p.c_str(), &db);
@@ -190,7 +204,7 @@ void BM_AntwortSpeichern(benchmark::State& state) {
     const auto heute = *lektionen::datumAus("2026-03-02");
     int i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(db.antworte(1 + (i++ % woerter), "Genitiv Plural", true, heute));
+        benchmark::DoNotOptimize(db.antworte(1 + (i++ % woerter), "gen.pl", true, heute));
 }
 
 // The drill over due cells, opened: every word with a due cell formed by the rules.

@@ -2,6 +2,9 @@
 
 #include "grammar/zelle.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace latiflex::drill {
@@ -24,5 +27,12 @@ struct Eingrenzung {
 
     friend bool operator==(const Eingrenzung&, const Eingrenzung&) = default;
 };
+
+/// The narrowing as the lessons store it: the codes of its values (`grammar::code`) separated
+/// by blanks, numbers, tenses, voices and moods in that order ("pl fut1 pass"); empty for
+/// none. "Only the last word" belongs to one drill and is not stored.
+std::string code(const Eingrenzung& eingrenzung);
+/// The narrowing a stored text names, or nothing for a code the program does not know.
+std::optional<Eingrenzung> eingrenzungAusCode(std::string_view text);
 
 } // namespace latiflex::drill

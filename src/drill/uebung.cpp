@@ -112,16 +112,21 @@ const Frage* Uebung::naechsteFrage() {
                                         pool.begin(), pool.end(), [&](const Eintrag& e) {
                                             return e.seite == pool.front().seite;
                                         }));
-    const auto vorher = vorige_ ? std::find(pool.begin(), pool.end(), *vorige_) : pool.end();
-    std::size_t i = 0;
-    if (vorher != pool.end() && n > 1) {
-        // Never the same cell twice in a row while there is another.
-        const auto ausgelassen = static_cast<std::size_t>(vorher - pool.begin());
-        i = zufall_.unter(n - 1);
-        if (i >= ausgelassen) ++i;
-    } else {
-        i = zufall_.unter(n);
+    // Never the same cell twice in a row while there is another; where asked, a cell
+    // answered wrong not before its turn either.
+    const auto wartet = [&](const Eintrag& e) {
+        return abstandHalten_ && std::any_of(wiederholungen_.begin(), wiederholungen_.end(),
+                                             [&](const Wiederholung& w) { return w.eintrag == e; });
+    };
+    std::vector<std::size_t> kandidaten;
+    for (const bool mitWartenden : {false, true}) {
+        for (std::size_t k = 0; k < n; ++k)
+            if (!(vorige_ && pool[k] == *vorige_) && (mitWartenden || !wartet(pool[k])))
+                kandidaten.push_back(k);
+        if (!kandidaten.empty()) break;
     }
+    if (kandidaten.empty()) kandidaten.push_back(0);
+    const std::size_t i = kandidaten[zufall_.unter(kandidaten.size())];
     if (auswahl_ == Auswahl::gemischt && zufall_.unter(2) == 1) art = Fragenart::bestimmen;
     return stelle(pool[i], art);
 }

@@ -50,6 +50,11 @@ public:
         beiAntwort_.push_back(std::move(f));
     }
 
+    /// Whether a cell answered wrong waits its turn (`abstand` questions) rather than being
+    /// drawn again at random before it: so a stored cell is asked again spaced from its last
+    /// asking. Off by default.
+    void setAbstandHalten(bool ja) { abstandHalten_ = ja; }
+
     /// Whether any page with forms was printed: without one there is nothing to ask.
     bool hatWoerter() const { return !seiten_.alle().empty(); }
 
@@ -122,6 +127,7 @@ private:
     std::vector<std::function<void(const Frage&, const Urteil&)>> beiAntwort_;
     Auswahl auswahl_ = Auswahl::bilden;
     Eingrenzung eingrenzung_;
+    bool abstandHalten_ = false;
 
     std::vector<Eintrag> vorrat_;
     std::size_t vorratAus_ = 0; // how many pages the pool was built from

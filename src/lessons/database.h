@@ -3,6 +3,7 @@
 #include "grammar/eingabe.h"
 #include "lessons/datum.h"
 #include "lessons/leitner.h"
+#include "lessons/tagespensum.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -15,7 +16,6 @@ struct sqlite3;
 
 namespace latiflex::lektionen {
 
-using LektionId = std::int64_t;
 using WortId = std::int64_t;
 
 /// The lesson every word joins until the pupil makes another one current.
@@ -27,7 +27,9 @@ struct Lektion {
     std::string name;
     int woerter = 0; ///< words in it
     int zellen = 0;  ///< cells of its words, as the rules formed them last
-    int gelernt = 0; ///< of those, cells in the last box
+    int gelernt = 0; ///< of those, cells in the last box ("sicher")
+    int geuebt = 0;  ///< cells answered at least once
+    int richtig = 0; ///< cells whose last answer was right
 
     friend bool operator==(const Lektion&, const Lektion&) = default;
 };
@@ -42,11 +44,12 @@ struct Wort {
     int zellen = 0;      ///< its cells when the rules formed it last; 0 before that
     int gelernt = 0;     ///< its cells in the last box
     int beantwortet = 0; ///< its cells answered at least once
+    int richtig = 0;     ///< its cells whose last answer was right
 
     friend bool operator==(const Wort&, const Wort&) = default;
 };
 
-/// A cell of a word the pupil has answered: its key and its box.
+/// A cell of a word the pupil has answered: its key (`grammar::schluessel`) and its box.
 struct Zellenstand {
     std::string schluessel;
     Kasten kasten;
@@ -84,13 +87,19 @@ struct Uebungstag {
 
 /**
  * The pupil's lessons, words and answers in one SQLite file (libsqlite3, no Qt: the store
- * lies below the widgets, and the test driver and the fault tests use it without them).
+ * lies below the widgets, and the test driver and the fault tests use it without them). The
+ * tables and their migrations are `schema`; the statements `Statement`.
+ *
+ * What is stored are codes, never labels: a word's command as its word class
+ * (`grammar::code(Wortart)`), a cell as `grammar::schluessel`, a narrowing as
+ * `drill::code(Eingrenzung)`. `Eingabe::befehl` is the command's caption as shown.
  *
  * Nothing touches the disk before it is needed: reading a file that does not exist yet finds
  * no lesson, and the first change creates it with the lesson "Meine Wörter" as the current
- * one. The file is opened in WAL mode with a busy timeout, so two windows of the program can
- * use it at once; every change is one transaction with bound parameters. The schema's
- * version is `PRAGMA user_version`; an older file is migrated step by step when opened.
+ * one. The file is opened in WAL mode with a short busy timeout, so two windows of the program
+ * can use it at once; a lock held longer ends the change with a message, never a wait.
+ * Every change is one transaction with bound parameters. The schema's version is
+ * `PRAGMA user_version`; an older file is migrated step by step when opened.
  *
  * A damaged file, or one that is not this program's, is renamed aside with the date
  * ("lektionen.sqlite.beschaedigt-2026-12-09") and a fresh database started; a folder that
@@ -100,10 +109,8 @@ struct Uebungstag {
  */
 class Database {
 public:
-    /// The schema this program writes; files of versions 1 to this one are read.
-    static constexpr int schemaVersion = 2;
-    /// `PRAGMA application_id` of this program's files ("LTFX").
-    static constexpr std::int32_t anwendung = 0x4C544658;
+    /// How long a change waits for another window's transaction.
+    static constexpr int wartezeitMs = 1000;
 
     /// The database in `datei`; nothing is read or written yet.
     explicit Database(std::filesystem::path datei);
@@ -143,13 +150,13 @@ public:
     std::vector<Wort> alleWoerter();
     /// Cells answered for the first time on `tag`, across all lessons.
     int eingefuehrt(Datum tag);
-    /// Cells of words in the drill never answered yet, as the rules formed the words last.
-    int neueZellen();
+    /// How far each lesson's words in the drill are introduced, as of `heute`.
+    std::vector<Lernstand> lernstand(Datum heute);
     /// Every stored answer to `wort`, in the order given.
     std::vector<Antwort> antworten(WortId wort);
     /// The days `lektion` was practised, most recent first.
     std::vector<Uebungstag> uebungstage(LektionId lektion);
-    /// The drill's narrowing kept for `lektion`, as text; empty for none.
+    /// The drill's narrowing kept for `lektion`, as its code; empty for none.
     std::string eingrenzung(LektionId lektion);
     /// @}
 
@@ -161,15 +168,16 @@ public:
     /// Deletes the lesson with its words and their answers. The last lesson is not deleted.
     bool loeschen(LektionId lektion);
     bool setAktuelleLektion(LektionId lektion);
-    /// Adds `eingabe` to `lektion` (nothing: the current lesson); a word already in that
-    /// lesson is not added twice, its id is returned.
+    /// Adds `eingabe` with the `zellen` cells the rules formed for it to `lektion` (nothing:
+    /// the current lesson); a word already in that lesson is not added twice, its id is
+    /// returned.
     std::optional<WortId> hinzufuegen(const Eingabe& eingabe,
-                                      std::optional<LektionId> lektion = std::nullopt);
-    /// A new lesson `name` holding `woerter`, all in one transaction (an import).
-    std::optional<LektionId> lektionMit(std::string_view name, const std::vector<Eingabe>& woerter);
-    /// The same, with the number of cells the rules formed for each word.
+                                      std::optional<LektionId> lektion = std::nullopt,
+                                      int zellen = 0);
+    /// A new lesson `name` holding `woerter` with the number of cells the rules formed for
+    /// each (none given: 0), all in one transaction (an import).
     std::optional<LektionId> lektionMit(std::string_view name, const std::vector<Eingabe>& woerter,
-                                        const std::vector<int>& zellen);
+                                        const std::vector<int>& zellen = {});
     bool verschieben(WortId wort, LektionId lektion);
     /// Removes the word from its lesson, with its answers.
     bool entfernen(WortId wort);
@@ -187,7 +195,6 @@ private:
     enum class Zugang { lesen, schreiben };
     bool offen(Zugang zugang);
     bool pruefeUndMigriere();
-    bool migriere(int von);
     void schliessen();
     void beiseitelegen();
     void fehler(int code);
@@ -201,13 +208,13 @@ private:
     /// Every row of the query `sql`, with `werte` bound to its parameters in order, each read
     /// by `lies`; none when the lessons cannot be read.
     template <class Lies, class... W> auto alle(std::string_view sql, Lies lies, const W&... werte);
+    /// The first column of the first row of `sql` with `werte` bound, or 0.
+    template <class... W> int zahl(std::string_view sql, const W&... werte);
 
     std::filesystem::path datei_;
     sqlite3* db_ = nullptr;
     bool speichert_ = true;
     std::optional<std::string> meldung_;
-
-    friend class Anweisung;
 };
 
 } // namespace latiflex::lektionen

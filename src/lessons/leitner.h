@@ -15,11 +15,6 @@ inline constexpr int letzterKasten = 5;
 /// day, box 5 after sixteen.
 inline constexpr std::array<int, letzterKasten> abstaende{1, 2, 4, 8, 16};
 
-/// Cells never answered before that the drill over due cells introduces on one day, across
-/// all lessons: enough for one noun's table, few enough that a lesson of forty words comes in
-/// over the weeks rather than on the first day.
-inline constexpr int neueJeTag = 12;
-
 /// Where a cell stands: its box and the day it is due.
 struct Kasten {
     int nummer = 1;

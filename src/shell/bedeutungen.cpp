@@ -13,6 +13,11 @@ std::optional<Woerterbuchbedeutung> ausWoerterbuch(const Eingabe& eingabe) {
                                                         : ""};
 }
 
-bool woerterbuchDa() { return woerterbuch::installiertes() != nullptr; }
+std::optional<std::string> woerterbuchFehlt() {
+    static bool gesagt = false;
+    if (gesagt || woerterbuch::installiertes() != nullptr) return std::nullopt;
+    gesagt = true;
+    return std::string(woerterbuch::nichtInstalliert);
+}
 
 } // namespace latiflex

@@ -21,7 +21,8 @@ struct Woerterbuchbedeutung {
  */
 std::optional<Woerterbuchbedeutung> ausWoerterbuch(const Eingabe& eingabe);
 
-/// Whether the dictionary can be read (opening it on the first call).
-bool woerterbuchDa();
+/// The message that the dictionary is not installed and how to install it, the first time it
+/// is asked for while the dictionary cannot be read; nothing after that, or when it can.
+std::optional<std::string> woerterbuchFehlt();
 
 } // namespace latiflex

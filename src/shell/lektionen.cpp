@@ -5,9 +5,12 @@
 #include "engine/wort.h"
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
+#include "grammar/zellcode.h"
 #include "lessons/anki.h"
+#include "lessons/tagespensum.h"
 #include "shell/bedeutungen.h"
 #include "shell/hinweis.h"
+#include "shell/runde.h"
 
 #include <algorithm>
 #include <fstream>
@@ -48,23 +51,6 @@ Gebildet bilden(const Eingabe& eingabe) {
     for (const auto& z : g.wort->zeitseiten)
         if (!g.hinweis.warnt() && z && (*z)->hatFormen()) g.hinweis = hinweis::pruefe(**z);
     return g;
-}
-
-std::string eingrenzungText(const drill::Eingrenzung& e) {
-    std::string aus;
-    const auto dazu = [&](std::string_view name) {
-        if (!aus.empty()) aus += ' ';
-        aus += name;
-    };
-    for (const auto n : e.numeri)
-        dazu(grammar::name(n));
-    for (const auto t : e.tempora)
-        dazu(grammar::name(t));
-    for (const auto g : e.genera)
-        dazu(grammar::name(g));
-    for (const auto m : e.modi)
-        dazu(grammar::name(m));
-    return aus;
 }
 
 std::string hex(Rgb farbe) {
@@ -152,7 +138,8 @@ void Lektionen::seiteGebildet() {
         // Every page of the word must fit, as for a word imported from a lesson file.
         const Gebildet g = bilden(*eingabe);
         if (g.hinweis.warnt() || g.seiten().empty()) return;
-        id = db_.hinzufuegen(*eingabe);
+        // The word and its count of cells in one transaction.
+        id = db_.hinzufuegen(*eingabe, std::nullopt, g.zellen());
         if (!id) return;
         if (const auto w = db_.wort(*id)) impl_->merke(*this, *w, g);
         geaendert();
@@ -189,6 +176,13 @@ bool Lektionen::loeschen(LektionId lektion) { return geaendert(db_.loeschen(lekt
 
 std::vector<lektionen::Wort> Lektionen::woerter(LektionId lektion) { return db_.woerter(lektion); }
 
+std::string Lektionen::fortschritt(int zellen, int geuebt, int richtig, int sicher) {
+    if (zellen <= 0) return {};
+    return std::to_string(zellen) + (zellen == 1 ? " Form: " : " Formen: ") +
+           std::to_string(geuebt) + " geübt, " + std::to_string(richtig) + " richtig, " +
+           std::to_string(sicher) + " sicher";
+}
+
 std::string Lektionen::woerterText(const Eingabe& eingabe) {
     std::string aus;
     for (const std::string& a : eingabe.antworten) {
@@ -201,9 +195,12 @@ std::string Lektionen::woerterText(const Eingabe& eingabe) {
 
 std::optional<Lektionen::WortId> Lektionen::hinzufuegen(const Eingabe& eingabe,
                                                         std::optional<LektionId> lektion) {
-    auto id = db_.hinzufuegen(eingabe, lektion);
+    // The word is stored with its count of cells in one transaction.
+    Gebildet g;
+    if (auto wort = engine::bilde(eingabe)) g.wort = std::move(*wort);
+    auto id = db_.hinzufuegen(eingabe, lektion, g.zellen());
     if (id)
-        if (const auto w = db_.wort(*id)) impl_->seitenVon(*this, *w);
+        if (const auto w = db_.wort(*id)) impl_->merke(*this, *w, g);
     geaendert(id.has_value());
     return id;
 }
@@ -238,121 +235,15 @@ std::vector<Seiten::Zeiger> Lektionen::seiten(const Eingabe& eingabe) {
     return engine::seiten(eingabe);
 }
 
-std::string Lektionen::schluessel(const grammar::Paradigma& seite, std::size_t block,
-                                  std::size_t form) {
-    const grammar::Zelle& zelle = seite.bloecke.at(block).formen.at(form).zelle;
-    std::string aus = grammar::bezeichnung(zelle);
-    if (seite.wortart == grammar::Wortart::verbum) aus += " – " + seite.seite;
-    // A cell standing twice on one page is told apart by its place.
-    int vorher = 0;
-    for (std::size_t b = 0; b <= block; ++b)
-        for (std::size_t f = 0; f < (b == block ? form : seite.bloecke[b].formen.size()); ++f)
-            if (seite.bloecke[b].formen[f].zelle == zelle) ++vorher;
-    if (vorher > 0) aus += " (" + std::to_string(vorher + 1) + ")";
-    return aus;
-}
-
-// The drill over stored words: the pages it asks, the word and lesson of each page, and for
-// the drill over due cells the cells it may still ask today.
-struct Lektionen::Runde {
-    struct Seite {
-        WortId wort = 0;
-        LektionId lektion = 0;
-        std::vector<std::vector<std::string>> schluessel; ///< by block and form
-        std::vector<std::vector<char>> zugelassen;        ///< by block and form
-    };
-    std::shared_ptr<Seiten> seiten = std::make_shared<Seiten>();
-    std::unordered_map<const grammar::Paradigma*, Seite> herkunft;
-    std::map<LektionId, drill::Eingrenzung> eingrenzungen;
-    bool nurFaellige = false;
-
-    const Seite* seite(const drill::Frage& f) const {
-        const auto h = herkunft.find(f.seite.get());
-        return h == herkunft.end() ? nullptr : &h->second;
-    }
-    /// Whether the lesson's narrowing lets the form be asked.
-    bool erlaubt(const Seite& s, const drill::Frage& f) const {
-        const auto e = eingrenzungen.find(s.lektion);
-        return e == eingrenzungen.end() || e->second.passt(f.zelle());
-    }
-    bool passt(const drill::Frage& f) const {
-        const Seite* s = seite(f);
-        return s && erlaubt(*s, f) && (!nurFaellige || s->zugelassen[f.block][f.form]);
-    }
-    /// Every admitted form with a word in it.
-    int anzahl() const {
-        int n = 0;
-        for (const auto& p : seiten->alle())
-            for (std::size_t b = 0; b < p->bloecke.size(); ++b)
-                for (std::size_t f = 0; f < p->bloecke[b].formen.size(); ++f)
-                    if (!p->bloecke[b].formen[f].wortform.leer() &&
-                        passt(drill::Frage{drill::Fragenart::bilden, p, b, f}))
-                        ++n;
-        return n;
-    }
-};
-
-std::unique_ptr<Lektionen::Runde> Lektionen::runde(Umfang umfang,
-                                                   std::optional<LektionId> lektion) {
-    auto r = std::make_unique<Runde>();
-    r->nurFaellige = umfang == Umfang::faellig;
+std::unique_ptr<Runde> Lektionen::runde(Umfang umfang, std::optional<LektionId> lektion) {
     std::vector<lektionen::Wort> woerter = umfang != Umfang::lektion ? db_.alleWoerter()
                                            : lektion                 ? db_.woerter(*lektion)
                                                      : std::vector<lektionen::Wort>{};
-    std::erase_if(woerter, [](const lektionen::Wort& w) { return !w.imDrill; });
-    if (umfang != Umfang::lektion) {
-        std::set<LektionId> lektionenDerRunde;
-        for (const auto& w : woerter)
-            lektionenDerRunde.insert(w.lektion);
-        for (const LektionId l : lektionenDerRunde)
-            if (auto e = drill::eingrenzungAus(db_.eingrenzung(l));
-                e && !(*e == drill::Eingrenzung{}))
-                r->eingrenzungen.emplace(l, *e);
-    }
-
-    std::map<WortId, std::set<std::string>> faellige;
-    if (r->nurFaellige)
-        for (auto& z : db_.faellig(heute(), hoechstWoerterJeUebung))
-            faellige[z.wort].insert(std::move(z.schluessel));
-    int neue = r->nurFaellige ? std::max(0, lektionen::neueJeTag - db_.eingefuehrt(heute())) : 0;
-    int gebildet = 0;
-    for (const auto& w : woerter) {
-        const auto faellig = faellige.find(w.id);
-        const bool mitNeuen = neue > 0 && (w.zellen == 0 || w.beantwortet < w.zellen) &&
-                              gebildet < hoechstWoerterJeUebung;
-        if (r->nurFaellige && faellig == faellige.end() && !mitNeuen) continue;
-        ++gebildet;
-        std::set<std::string> beantwortet;
-        if (mitNeuen)
-            for (auto& z : db_.zellen(w.id))
-                beantwortet.insert(std::move(z.schluessel));
-        for (const auto& s : impl_->seitenVon(*this, w)) {
-            r->seiten->zeige(*s);
-            const Seiten::Zeiger& kopie = r->seiten->alle().back();
-            Runde::Seite& info = r->herkunft[kopie.get()];
-            info.wort = w.id;
-            info.lektion = w.lektion;
-            for (std::size_t b = 0; b < s->bloecke.size(); ++b) {
-                const auto& formen = s->bloecke[b].formen;
-                info.schluessel.emplace_back();
-                info.zugelassen.emplace_back(formen.size(), char{0});
-                for (std::size_t f = 0; f < formen.size(); ++f) {
-                    std::string k = schluessel(*s, b, f);
-                    if (faellig != faellige.end() && faellig->second.count(k))
-                        info.zugelassen[b][f] = 1;
-                    // A new cell counts only where the lesson's narrowing lets it be asked.
-                    else if (neue > 0 && !formen[f].wortform.leer() && !beantwortet.count(k) &&
-                             r->erlaubt(info,
-                                        drill::Frage{drill::Fragenart::bilden, kopie, b, f})) {
-                        info.zugelassen[b][f] = 1;
-                        --neue;
-                    }
-                    info.schluessel.back().push_back(std::move(k));
-                }
-            }
-        }
-    }
-    return r;
+    return std::make_unique<Runde>(
+        db_, std::move(woerter), umfang == Umfang::faellig, umfang != Umfang::lektion, heute(),
+        [this](const lektionen::Wort& w) -> const std::vector<Seiten::Zeiger>& {
+            return impl_->seitenVon(*this, w);
+        });
 }
 
 int Lektionen::faellig() {
@@ -361,8 +252,11 @@ int Lektionen::faellig() {
     // Where no lesson narrows the drill, the store counts alone, without forming a word.
     if (std::all_of(alle.begin(), alle.end(),
                     [&](const lektionen::Lektion& l) { return db_.eingrenzung(l.id).empty(); })) {
-        const int neu = std::max(0, lektionen::neueJeTag - db_.eingefuehrt(heute()));
-        return db_.anzahlFaellig(heute()) + std::min(neu, db_.neueZellen());
+        int neu = 0;
+        for (const auto& [lektion, n] :
+             lektionen::tagespensum(db_.lernstand(heute()), db_.aktuelleLektion()))
+            neu += n;
+        return db_.anzahlFaellig(heute()) + neu;
     }
     return runde(Umfang::faellig, std::nullopt)->anzahl();
 }
@@ -385,7 +279,7 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
         u->beiAntwort([this](const drill::Frage& f, const drill::Urteil& urteil) {
             for (const auto& [seite, wort] : impl_->laufseiten)
                 if (seite == f.seite) {
-                    speichere(wort, schluessel(*f.seite, f.block, f.form), urteil.richtig);
+                    speichere(wort, grammar::schluessel(*f.seite, f.block, f.form), urteil.richtig);
                     return;
                 }
         });
@@ -393,18 +287,17 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
     }
     std::shared_ptr<Runde> r = runde(umfang, lektion);
     auto u =
-        std::make_unique<drill::Uebung>(std::shared_ptr<const Seiten>(r, r->seiten.get()), seed);
+        std::make_unique<drill::Uebung>(std::shared_ptr<const Seiten>(r, r->seiten().get()), seed);
     if (umfang == Umfang::lektion && lektion) u->setEingrenzung(eingrenzung(*lektion));
     if (umfang == Umfang::faellig) u->setNichtsZuFragen("Heute ist nichts fällig.");
-    if (!r->eingrenzungen.empty() || r->nurFaellige)
-        u->setZulassung([r](const drill::Frage& f) { return r->passt(f); });
+    u->setAbstandHalten(true);
+    if (r->laesstAus()) u->setZulassung([r](const drill::Frage& f) { return r->passt(f); });
     u->beiAntwort([this, r](const drill::Frage& f, const drill::Urteil& urteil) {
-        const auto h = r->herkunft.find(f.seite.get());
-        if (h == r->herkunft.end()) return;
-        const auto kasten =
-            speichere(h->second.wort, h->second.schluessel[f.block][f.form], urteil.richtig);
+        Runde::Herkunft* h = r->herkunft(f);
+        if (!h) return;
+        const auto kasten = speichere(h->wort, h->schluessel[f.block][f.form], urteil.richtig);
         // A cell answered right is not due again today; one answered wrong stays.
-        if (kasten && kasten->faellig > heute()) h->second.zugelassen[f.block][f.form] = 0;
+        if (kasten && kasten->faellig > heute()) h->zugelassen[f.block][f.form] = 0;
     });
     return u;
 }
@@ -417,11 +310,11 @@ std::optional<lektionen::Kasten> Lektionen::speichere(WortId wort, const std::st
 }
 
 drill::Eingrenzung Lektionen::eingrenzung(LektionId lektion) {
-    return drill::eingrenzungAus(db_.eingrenzung(lektion)).value_or(drill::Eingrenzung{});
+    return drill::eingrenzungAusCode(db_.eingrenzung(lektion)).value_or(drill::Eingrenzung{});
 }
 
 bool Lektionen::setEingrenzung(LektionId lektion, const drill::Eingrenzung& eingrenzung) {
-    return db_.setEingrenzung(lektion, eingrenzungText(eingrenzung));
+    return db_.setEingrenzung(lektion, drill::code(eingrenzung));
 }
 
 std::vector<lektionen::Uebungstag> Lektionen::uebungstage(LektionId lektion) {
@@ -497,6 +390,11 @@ std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesyst
     return static_cast<int>(woerter.size());
 }
 
+lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
+    const auto b = ausWoerterbuch(wort.eingabe);
+    return {wort.eingabe, b ? b->genus : "", b ? b->bedeutung : ""};
+}
+
 std::string Lektionen::ankiText(LektionId lektion) {
     std::vector<lektionen::Karte> karten;
     for (const auto& w : db_.woerter(lektion))
@@ -514,11 +412,11 @@ std::string Lektionen::ankiText(LektionId lektion) {
                 }
     // A word with a meaning gives two cards more: its dictionary forms to the meaning and back.
     for (const auto& w : db_.woerter(lektion))
-        if (const auto b = ausWoerterbuch(w.eingabe)) {
+        if (const auto v = vokabel(w); !v.bedeutung.empty()) {
             const std::string latein =
-                woerterText(w.eingabe) + (b->genus.empty() ? "" : " " + b->genus);
-            karten.push_back({latein, b->bedeutung, "", true});
-            karten.push_back({b->bedeutung, latein, "", true});
+                woerterText(w.eingabe) + (v.genus.empty() ? "" : " " + v.genus);
+            karten.push_back({latein, v.bedeutung, "", true});
+            karten.push_back({v.bedeutung, latein, "", true});
         }
     return lektionen::ankiText(karten, hex(form_.farben().stammfarbe),
                                hex(form_.farben().endfarbe));

@@ -19,6 +19,8 @@
 
 namespace latiflex {
 
+class Runde;
+
 /**
  * The pupil's lessons as the window "Lektionen", the drill window and the test driver use
  * them: plain C++ over the main window's `Form1` and the database.
@@ -83,8 +85,21 @@ public:
     /// Deletes a lesson with its words; the last one stays.
     bool loeschen(LektionId lektion);
     std::vector<lektionen::Wort> woerter(LektionId lektion);
+    /// A lesson's or word's progress in words: "312 Formen: 14 geübt, 12 richtig, 3 sicher"
+    /// (answered at least once, last answered right, in the last box); empty before its
+    /// forms were counted.
+    static std::string fortschritt(int zellen, int geuebt, int richtig, int sicher);
+    static std::string fortschritt(const lektionen::Lektion& l) {
+        return fortschritt(l.zellen, l.geuebt, l.richtig, l.gelernt);
+    }
+    static std::string fortschritt(const lektionen::Wort& w) {
+        return fortschritt(w.zellen, w.beantwortet, w.richtig, w.gelernt);
+    }
     /// A word as the lessons window lists it: "rosa, rosae".
     static std::string woerterText(const Eingabe& eingabe);
+    /// The word with a noun's gender and its meaning, as the dictionary gives them (nothing
+    /// of either where the dictionary lacks the word or is not installed).
+    lektionen::Vokabel vokabel(const lektionen::Wort& wort);
     /// Adds a word on purpose, even one whose forms the hint line warns about (nothing:
     /// the current lesson).
     std::optional<WortId> hinzufuegen(const Eingabe& eingabe,
@@ -102,12 +117,9 @@ public:
 
     /// @name The drill
     /// @{
-    /// Most words one drill over due cells asks: those whose cells fell due first. What is
-    /// left is asked when the drill is opened again.
-    static constexpr int hoechstWoerterJeUebung = 200;
-
     /// How many cells are due today: the stored cells due, and the new cells the day still
-    /// introduces (where a lesson's narrowing leaves a cell out, it is not counted).
+    /// introduces in the lessons being learned (`lektionen::tagespensum`; where a lesson's
+    /// narrowing leaves a cell out, it is not counted).
     int faellig();
     /// "Heute fällig: N".
     std::string faelligText();
@@ -150,14 +162,8 @@ public:
     std::string ankiText(LektionId lektion);
     /// @}
 
-    /// The key a form's cell is stored under: its German label, with the page for a verb
-    /// ("Genitiv Plural"; "1. Person Singular Präsens Indikativ Aktiv – PR.IMP.F1. AKT.").
-    static std::string schluessel(const grammar::Paradigma& seite, std::size_t block,
-                                  std::size_t form);
-
 private:
     struct Impl;
-    struct Runde;
     void seiteGebildet();
     void geaendert();
     bool geaendert(bool ja);

@@ -3,6 +3,7 @@
 #include "grammar/text.h"
 #include "interfaces/prompt.h"
 #include "lessons/lektionsdatei.h"
+#include "shell/bedeutungen.h"
 #include "shell/tabelle.h"
 #include "widgets/lektionsfragen.h"
 #include "widgets/printer.h"
@@ -173,11 +174,8 @@ void LektionenWindow::aktualisieren() {
         text += QStringLiteral(" – %1 %2")
                     .arg(l.woerter)
                     .arg(l.woerter == 1 ? QStringLiteral("Wort") : QStringLiteral("Wörter"));
-        if (l.zellen > 0)
-            text += QStringLiteral(", %1 von %2 Formen gelernt (%3 %)")
-                        .arg(l.gelernt)
-                        .arg(l.zellen)
-                        .arg(l.gelernt * 100 / l.zellen);
+        if (const std::string f = Lektionen::fortschritt(l); !f.empty())
+            text += QStringLiteral(", ") + qtext(f);
         auto* item = new QListWidgetItem(text, liste_);
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(l.id));
         if ((gewaehlt && *gewaehlt == l.id) || (!gewaehlt && aktuelle && *aktuelle == l.id))
@@ -224,9 +222,12 @@ void LektionenWindow::zeigeWoerter() {
     if (lektion) {
         for (const lektionen::Wort& w : lektionen_.woerter(*lektion)) {
             const QString zeile = kurz(lektionen::zeile(w.eingabe));
+            const lektionen::Vokabel v = lektionen_.vokabel(w);
             QString text = zeile;
-            if (w.zellen > 0)
-                text += QStringLiteral(" – %1 von %2 gelernt").arg(w.gelernt).arg(w.zellen);
+            if (!v.genus.empty()) text += QLatin1Char(' ') + qtext(v.genus);
+            if (!v.bedeutung.empty()) text += QStringLiteral(" = ") + kurz(v.bedeutung);
+            if (const std::string f = Lektionen::fortschritt(w); !f.empty())
+                text += QStringLiteral(" – ") + qtext(f);
             if (!w.imDrill) text += QStringLiteral(" – wird nicht geübt");
             auto* item = new QListWidgetItem(text, woerter_);
             item->setData(Qt::UserRole, QVariant::fromValue<qint64>(w.id));
@@ -234,6 +235,8 @@ void LektionenWindow::zeigeWoerter() {
             item->setData(Qt::UserRole + 2, zeile);
             if (wort && *wort == w.id) woerter_->setCurrentItem(item);
         }
+        if (const auto fehlt = woerterbuchFehlt(); fehlt && woerter_->count() > 0)
+            status_->setText(qtext(*fehlt));
         if (!woerter_->currentItem() && woerter_->count() > 0) woerter_->setCurrentRow(0);
         for (const lektionen::Uebungstag& t : lektionen_.uebungstage(*lektion))
             new QTreeWidgetItem(tage_,

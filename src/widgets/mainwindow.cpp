@@ -77,6 +77,14 @@ MainWindow::MainWindow(Dialogs* dialoge)
 
     fensterAktion(QStringLiteral("&Üben…"), QStringLiteral("uebenAktion"), Qt::Key_F5,
                   &MainWindow::ueben);
+    // The day's lesson one keystroke away, beside F5 for everything (a key, not a menu entry:
+    // the menu's "Üben…" chooses the lesson as well).
+    auto* lektionUeben = new QAction(QStringLiteral("Aktuelle Lektion üben"), this);
+    lektionUeben->setObjectName(QStringLiteral("lektionUebenAktion"));
+    lektionUeben->setShortcut(Qt::Key_F6);
+    lektionUeben->setShortcutContext(Qt::WindowShortcut);
+    connect(lektionUeben, &QAction::triggered, this, &MainWindow::lektionUeben);
+    addAction(lektionUeben);
     fensterAktion(QStringLiteral("&Bestimmen…"), QStringLiteral("bestimmenAktion"), Qt::Key_F7,
                   &MainWindow::bestimmen);
     fensterAktion(QStringLiteral("&Lektionen…"), QStringLiteral("lektionenAktion"),
@@ -157,6 +165,12 @@ void MainWindow::zeigeHinweis() {
     // The name stays "Hinweis": a screen reader hears of the new text as its description.
     QAccessibleEvent event(hinweis_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+void MainWindow::lektionUeben() {
+    ueben();
+    if (const auto lektion = lektionen_->aktuelle(); ueben_ && lektion)
+        ueben_->setUmfang(Lektionen::Umfang::lektion, lektion);
 }
 
 void MainWindow::ueben() {

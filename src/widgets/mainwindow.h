@@ -50,6 +50,8 @@ public:
     /// F5 or "Üben…": opens the window "Üben" over the words of this run, or says that
     /// there is none yet.
     void ueben();
+    /// F6: the drill over the current lesson (before the first lesson, as F5).
+    void lektionUeben();
     /// The window "Üben" once opened, else nullptr.
     UebenWindow* uebenWindow() const { return ueben_; }
 

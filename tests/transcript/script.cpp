@@ -18,6 +18,7 @@
 #include <functional>
 #include <istream>
 #include <ostream>
+#include <ranges>
 #include <string>
 #include <variant>
 #include <vector>
@@ -102,6 +103,11 @@ std::optional<LessonStep> readLessonStep(std::string_view word, std::string_view
     const std::string_view was = rest.substr(0, blank);
     const std::string_view danach =
         blank == std::string_view::npos ? std::string_view{} : rest.substr(blank + 1);
+    if (was == "show" && !danach.empty()) {
+        s.art = LessonStep::Art::show;
+        s.name = std::string(danach);
+        return s;
+    }
     const auto pfadEnde = danach.find(' ');
     s.pfad = std::string(danach.substr(0, pfadEnde));
     if (s.pfad.empty()) return std::nullopt;
@@ -148,6 +154,26 @@ void playLesson(const LessonStep& step, Lektionen& lektionen, DrillPlayer& drill
         else if (!id)
             dialoge.messageBox("Keine Lektion heißt „" + step.name + "“.", exclamation,
                                "LEKTIONEN");
+        break;
+    }
+    case Art::show: {
+        const auto alle = lektionen.lektionen();
+        const auto l = std::find_if(alle.begin(), alle.end(), [&](const lektionen::Lektion& x) {
+            return x.name == step.name;
+        });
+        if (l == alle.end()) {
+            dialoge.messageBox("Keine Lektion heißt „" + step.name + "“.", exclamation,
+                               "LEKTIONEN");
+            break;
+        }
+        log << "lesson " << quoted(l->name) << ' ' << l->woerter << ' '
+            << quoted(Lektionen::fortschritt(*l)) << '\n';
+        // The window lists the most recent day first; the log, oldest first.
+        auto tage = lektionen.uebungstage(l->id);
+        std::reverse(tage.begin(), tage.end());
+        for (const auto& t : tage)
+            log << "practised " << quoted(lektionen::text(t.datum)) << ' ' << t.richtig << ' '
+                << t.falsch << '\n';
         break;
     }
     case Art::due: {

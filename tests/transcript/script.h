@@ -44,9 +44,9 @@ struct ReadStep {
 };
 
 /// A step of the lessons: fixing the day, importing or exporting a lesson file, the drill
-/// over due cells.
+/// over due cells, a lesson's progress as the window "Lektionen" shows it.
 struct LessonStep {
-    enum class Art { today, import, exportieren, due };
+    enum class Art { today, import, exportieren, due, show };
     Art art = Art::today;
     lektionen::Datum tag{};
     std::string pfad;

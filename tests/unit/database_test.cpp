@@ -3,11 +3,14 @@
 // that are damaged, foreign or cannot be written.
 #include "lessons/database.h"
 
+#include "ordner.h"
+
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <unistd.h>
 
 namespace latiflex::lektionen {
@@ -15,32 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Datum tag(const char* text) { return *datumAus(text); }
-
-// A fresh folder for one test's database.
-struct Ordner {
-    fs::path pfad;
-    Ordner() {
-        pfad = fs::temp_directory_path() /
-               ("latiflex-db-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(pfad);
-        fs::create_directories(pfad);
-    }
-    ~Ordner() { fs::remove_all(pfad); }
-    fs::path datei() const { return pfad / "lektionen.sqlite"; }
-};
-
-// Runs SQL on a file as another program would.
-void sql(const fs::path& datei, const char* text) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(datei.c_str(), &db), SQLITE_OK);
-    char* fehler = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, text, nullptr, nullptr, &fehler), SQLITE_OK)
-        << (fehler ? fehler : "");
-    sqlite3_free(fehler);
-    sqlite3_close(db);
-}
+using testing::Ordner;
+using testing::sql;
+using testing::tag;
 
 struct Schritt {
     const char* name;
@@ -69,6 +49,52 @@ INSTANTIATE_TEST_SUITE_P(
         Schritt{"fuenfBleibt", Kasten{5, tag("2026-03-10")}, true, {5, tag("2026-03-26")}},
         Schritt{"fuenfFalsch", Kasten{5, tag("2026-03-10")}, false, {1, tag("2026-03-10")}},
         Schritt{"dreiFalsch", Kasten{3, tag("2026-03-02")}, false, {1, tag("2026-03-10")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Pensum {
+    const char* name;
+    std::vector<Lernstand> lektionen;
+    std::optional<LektionId> aktuelle;
+    std::map<LektionId, int> heute;
+};
+
+class Tagespensum : public ::testing::TestWithParam<Pensum> {};
+
+// A lesson's cells over three days, at least a noun's twelve, never more than it has; two
+// lessons at once, begun first, then the current one, then in the order made.
+TEST_P(Tagespensum, NeueZellenJeLektion) {
+    const Pensum& p = GetParam();
+    EXPECT_EQ(tagespensum(p.lektionen, p.aktuelle), p.heute);
+}
+
+const Datum montag = tag("2026-03-02");
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, Tagespensum,
+    ::testing::Values(
+        Pensum{"wocheNeu", {{1, 360, 360, 0, {}}}, 1, {{1, 120}}},
+        Pensum{"dreiTeileAufgerundet", {{1, 100, 100, 0, {}}}, 1, {{1, 34}}},
+        Pensum{"kleineLektionZwoelf", {{1, 20, 20, 0, {}}}, 1, {{1, 12}}},
+        Pensum{"nichtMehrAlsNeu", {{1, 20, 5, 0, montag}}, 1, {{1, 5}}},
+        Pensum{"heuteSchonEingefuehrt", {{1, 360, 260, 100, montag}}, 1, {{1, 20}}},
+        Pensum{"heuteFertig", {{1, 360, 240, 120, montag}}, 1, {}},
+        Pensum{"ohneNeueKeine", {{1, 36, 0, 0, montag}}, 1, {}},
+        Pensum{"aktuelleVorUnbegonnenen",
+               {{1, 12, 12, 0, {}}, {2, 12, 12, 0, {}}, {3, 12, 12, 0, {}}},
+               3,
+               {{1, 12}, {3, 12}}},
+        Pensum{"begonneneZuerst",
+               {{1, 12, 12, 0, {}}, {2, 36, 30, 0, montag}, {3, 36, 20, 0, tag("2026-02-23")}},
+               1,
+               {{2, 12}, {3, 12}}},
+        Pensum{"fertigeLassenDieNaechsteZu",
+               {{1, 36, 0, 0, montag}, {2, 12, 12, 0, {}}, {3, 12, 12, 0, {}}},
+               1,
+               {{2, 12}, {3, 12}}},
+        Pensum{"heuteFertigZaehltMit",
+               {{1, 360, 240, 120, montag}, {2, 12, 12, 0, montag}, {3, 12, 12, 0, {}}},
+               3,
+               {{2, 12}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Datum, TextUndZurueck) {
@@ -141,80 +167,40 @@ TEST(Database, AntwortenKaestenUndTage) {
     Database db(o.datei());
     const auto w = *db.hinzufuegen({"SUBST", {"rosa", "rosae"}});
     ASSERT_TRUE(db.setZellenzahl(w, 12));
-    EXPECT_EQ(db.neueZellen(), 12);
-    EXPECT_EQ(db.antworte(w, "Genitiv Plural", true, tag("2026-03-02")),
-              (Kasten{1, tag("2026-03-03")}));
-    EXPECT_EQ(db.antworte(w, "Dativ Plural", false, tag("2026-03-02")),
-              (Kasten{1, tag("2026-03-02")}));
+    const LektionId meine = *db.aktuelleLektion();
+    EXPECT_EQ(db.lernstand(tag("2026-03-02")),
+              (std::vector<Lernstand>{{meine, 12, 12, 0, std::nullopt}}));
+    EXPECT_EQ(db.antworte(w, "gen.pl", true, tag("2026-03-02")), (Kasten{1, tag("2026-03-03")}));
+    EXPECT_EQ(db.antworte(w, "dat.pl", false, tag("2026-03-02")), (Kasten{1, tag("2026-03-02")}));
     EXPECT_EQ(db.eingefuehrt(tag("2026-03-02")), 2);
-    EXPECT_EQ(db.neueZellen(), 10);
+    EXPECT_EQ(db.lernstand(tag("2026-03-02")),
+              (std::vector<Lernstand>{{meine, 12, 10, 2, tag("2026-03-02")}}));
+    EXPECT_EQ(db.lernstand(tag("2026-03-03")),
+              (std::vector<Lernstand>{{meine, 12, 10, 0, tag("2026-03-02")}}));
     EXPECT_EQ(db.anzahlFaellig(tag("2026-03-02")), 1);
     EXPECT_EQ(db.faellig(tag("2026-03-03")),
-              (std::vector<FaelligeZelle>{{w, "Dativ Plural"}, {w, "Genitiv Plural"}}));
+              (std::vector<FaelligeZelle>{{w, "dat.pl"}, {w, "gen.pl"}}));
     for (const char* t : {"2026-03-03", "2026-03-05", "2026-03-09", "2026-03-17"})
-        db.antworte(w, "Genitiv Plural", true, tag(t));
+        db.antworte(w, "gen.pl", true, tag(t));
     EXPECT_EQ(db.zellen(w)[1].kasten, (Kasten{5, tag("2026-04-02")}));
-    const auto l = db.lektionen()[0];
+    auto l = db.lektionen()[0];
     EXPECT_EQ(l.zellen, 12);
     EXPECT_EQ(l.gelernt, 1);
-    EXPECT_EQ(db.antworten(w).size(), 6u);
+    EXPECT_EQ(l.geuebt, 2);
+    EXPECT_EQ(l.richtig, 1);
+    // The cell answered wrong, then right: right counts its last answer only.
+    db.antworte(w, "dat.pl", true, tag("2026-03-17"));
+    db.antworte(w, "gen.pl", false, tag("2026-03-18"));
+    l = db.lektionen()[0];
+    EXPECT_EQ(l.richtig, 1);
+    EXPECT_EQ(l.gelernt, 0);
+    EXPECT_EQ(db.antworten(w).size(), 8u);
     EXPECT_EQ(db.uebungstage(l.id).back(), (Uebungstag{tag("2026-03-02"), 1, 1}));
-    EXPECT_EQ(db.uebungstage(l.id).size(), 5u);
+    EXPECT_EQ(db.uebungstage(l.id).size(), 6u);
     ASSERT_TRUE(db.setImDrill(w, false));
     EXPECT_EQ(db.anzahlFaellig(tag("2026-03-03")), 0);
-    ASSERT_TRUE(db.setEingrenzung(l.id, "Plural Präsens"));
-    EXPECT_EQ(db.eingrenzung(l.id), "Plural Präsens");
-}
-
-// The first schema as files of that version hold it, written here independently.
-constexpr const char* version1 = R"(
-PRAGMA application_id = 1280591448;
-CREATE TABLE lektion(id INTEGER PRIMARY KEY, name TEXT NOT NULL);
-CREATE TABLE wort(id INTEGER PRIMARY KEY, lektion INTEGER NOT NULL REFERENCES lektion(id)
-                  ON DELETE CASCADE, befehl TEXT NOT NULL, antworten TEXT NOT NULL,
-                  im_drill INTEGER NOT NULL DEFAULT 1);
-CREATE TABLE antwort(id INTEGER PRIMARY KEY, wort INTEGER NOT NULL REFERENCES wort(id)
-                     ON DELETE CASCADE, schluessel TEXT NOT NULL, datum TEXT NOT NULL,
-                     richtig INTEGER NOT NULL);
-CREATE TABLE einstellung(name TEXT PRIMARY KEY, wert TEXT NOT NULL);
-INSERT INTO lektion VALUES(1, 'Meine Wörter'), (2, 'Lektion 12');
-INSERT INTO einstellung VALUES('aktuelle_lektion', '2');
-INSERT INTO wort VALUES(1, 2, 'SUBST', 'rosa' || char(10) || 'rosae', 1);
-INSERT INTO antwort(wort, schluessel, datum, richtig) VALUES
-    (1, 'Genitiv Plural', '2026-03-01', 1), (1, 'Genitiv Plural', '2026-03-02', 1),
-    (1, 'Genitiv Plural', '2026-03-04', 0), (1, 'Genitiv Plural', '2026-03-04', 1),
-    (1, 'Dativ Singular', '2026-03-04', 1);
-PRAGMA user_version = 1;
-)";
-
-TEST(Migration, VonVersion1) {
-    Ordner o;
-    sql(o.datei(), version1);
-    Database db(o.datei());
-    EXPECT_EQ(db.aktuelleLektion(), 2);
-    ASSERT_EQ(db.woerter(2).size(), 1u);
-    EXPECT_EQ(db.woerter(2)[0].eingabe, (Eingabe{"SUBST", {"rosa", "rosae"}}));
-    // right, right, wrong, right: box 1, box 2, box 1, box 2 due two days after the last.
-    const auto zellen = db.zellen(1);
-    ASSERT_EQ(zellen.size(), 2u);
-    EXPECT_EQ(zellen[0], (Zellenstand{"Dativ Singular", {1, tag("2026-03-05")}}));
-    EXPECT_EQ(zellen[1], (Zellenstand{"Genitiv Plural", {2, tag("2026-03-06")}}));
-    EXPECT_EQ(db.eingefuehrt(tag("2026-03-01")), 1);
-    EXPECT_EQ(db.uebungstage(2), (std::vector<Uebungstag>{{tag("2026-03-04"), 2, 1},
-                                                          {tag("2026-03-02"), 1, 0},
-                                                          {tag("2026-03-01"), 1, 0}}));
-    EXPECT_EQ(db.antworte(1, "Genitiv Plural", true, tag("2026-03-06")),
-              (Kasten{3, tag("2026-03-10")}));
-    EXPECT_FALSE(db.meldung());
-
-    sqlite3* roh = nullptr;
-    sqlite3_open(o.datei().c_str(), &roh);
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(roh, "PRAGMA user_version", -1, &s, nullptr);
-    sqlite3_step(s);
-    EXPECT_EQ(sqlite3_column_int(s, 0), Database::schemaVersion);
-    sqlite3_finalize(s);
-    sqlite3_close(roh);
+    ASSERT_TRUE(db.setEingrenzung(l.id, "pl praes"));
+    EXPECT_EQ(db.eingrenzung(l.id), "pl praes");
 }
 
 TEST(Migration, VonVersion0LeereDatei) {
@@ -234,7 +220,9 @@ TEST(Database, FremdeUndBeschaedigteDateien) {
         {"fremde Datenbank", [](const fs::path& p) { sql(p, "CREATE TABLE notes(x);"); }},
         {"zerstoert",
          [](const fs::path& p) {
-             sql(p, version1);
+             sql(p, "PRAGMA application_id = 1280591448; CREATE TABLE lektion(id INTEGER "
+                    "PRIMARY KEY, name TEXT); CREATE TABLE wort(id INTEGER PRIMARY KEY); "
+                    "INSERT INTO lektion VALUES(1, 'Meine Wörter'); PRAGMA user_version = 1;");
              std::fstream f(p, std::ios::in | std::ios::out | std::ios::binary);
              f.seekp(100);
              f << std::string(2000, '\xA5');

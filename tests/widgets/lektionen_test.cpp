@@ -180,6 +180,21 @@ private slots:
                  QStringLiteral("Nichts importiert."));
     }
 
+    // A word typed into SUBST joins the lesson and shows the meaning the tests' dictionary
+    // gives it, with the noun's gender; a word the dictionary lacks shows its forms alone.
+    void aTypedWordShowsItsMeaning() {
+        Fenster f({"rex", "regis", "lupus", "lupi"});
+        QVERIFY(f.window.form().click("Befehl1"));
+        QVERIFY(f.window.form().click("Befehl1"));
+        auto* woerter = genannt<QListWidget>(f.lektionen(), QStringLiteral("Wörter der Lektion"));
+        QCOMPARE(woerter->count(), 2);
+        QVERIFY2(woerter->item(0)->text().startsWith(
+                     QStringLiteral("SUBST rex, regis m. = König; Herrscher – ")),
+                 qPrintable(woerter->item(0)->text()));
+        QVERIFY2(woerter->item(1)->text().startsWith(QStringLiteral("SUBST lupus, lupi – ")),
+                 qPrintable(woerter->item(1)->text()));
+    }
+
     // Opening a word prints exactly what typing it prints.
     void openingAWordPrintsAsTypingIt() {
         QTemporaryDir ordner;
@@ -240,7 +255,8 @@ private slots:
     void removingAWordAsksFirst_data() {
         QTest::addColumn<int>("antwort"); // 0: Escape
         QTest::addColumn<QStringList>("bleiben");
-        const QStringList beide{"SUBST rosa, rosae", "SUBST amicus, amici"};
+        // rosa shows the meaning and gender the tests' dictionary gives it.
+        const QStringList beide{"SUBST rosa, rosae f. = Rose", "SUBST amicus, amici"};
         QTest::newRow("Nein") << int(QMessageBox::No) << beide;
         QTest::newRow("Escape") << 0 << beide;
         QTest::newRow("Ja") << int(QMessageBox::Yes) << QStringList{"SUBST amicus, amici"};
@@ -376,11 +392,38 @@ private slots:
         LektionenWindow* l = wieder.lektionen();
         auto* tage = genannt<QTreeWidget>(l, QStringLiteral("Geübt"));
         auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
+        // Two cells asked, both answered wrong: practised, none right, none secure.
         QCOMPARE(liste->item(1)->text(),
-                 QStringLiteral("Rosen – 1 Wort, 0 von 12 Formen gelernt (0 %)"));
+                 QStringLiteral("Rosen – 1 Wort, 12 Formen: 2 geübt, 0 richtig, 0 sicher"));
         liste->setCurrentRow(1);
         QCOMPARE(tage->topLevelItemCount(), 1);
         QCOMPARE(tage->topLevelItem(0)->text(1), QStringLiteral("2"));
+    }
+
+    // F6 drills the current lesson, whatever "Üben über" said before; F5 stays free.
+    void f6DrillsTheCurrentLesson() {
+        QTemporaryDir ordner;
+        Fenster f;
+        QVERIFY(f.lektionen()->importieren(
+            datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
+        Lektionen& l = f.window.lektionen();
+        QVERIFY(l.setAktuelle(l.lektionen().back().id));
+        auto* aktion = f.window.findChild<QAction*>(QStringLiteral("lektionUebenAktion"));
+        QVERIFY(aktion);
+        QCOMPARE(aktion->shortcut(), QKeySequence(Qt::Key_F6));
+        std::set<QKeySequence> tasten;
+        for (const QAction* a : f.window.findChildren<QAction*>())
+            if (!a->shortcut().isEmpty())
+                QVERIFY2(tasten.insert(a->shortcut()).second, qPrintable(a->shortcut().toString()));
+        aktion->trigger();
+        UebenWindow* u = f.window.uebenWindow();
+        QVERIFY(u && u->isVisible());
+        QCOMPARE(genannt<QComboBox>(u, QStringLiteral("Üben über"))->currentText(),
+                 QStringLiteral("Lektion „Rosen“"));
+        // A dictionary form that is the answer reads as ___: the class names the word.
+        QVERIFY(genannt<QLabel>(u, QStringLiteral("Frage"))
+                    ->text()
+                    .contains(QStringLiteral("SUBSTANTIV der A - Deklination")));
     }
 
     // A lesson leaves as a lesson file a teacher can read, and as cards for Anki.
