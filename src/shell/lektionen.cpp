@@ -1,43 +1,19 @@
 #include "shell/lektionen.h"
 
-#include "drill/bezeichnungen.h"
-#include "drill/vergleich.h"
 #include "engine/wort.h"
-#include "grammar/bezeichnung.h"
-#include "grammar/text.h"
 #include "grammar/zellcode.h"
-#include "lessons/anki.h"
 #include "lessons/tagespensum.h"
-#include "shell/bedeutungen.h"
 #include "shell/hinweis.h"
+#include "shell/lektionenintern.h"
 #include "shell/runde.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <unordered_map>
 #include <utility>
 
 namespace latiflex {
-
-namespace {
-
-using lektionen::Datum;
-
-// The word of `eingabe` formed by the rules: its pages with forms (none where its command
-// refuses it) and the warning of the hint line for the first of its pages that draws one.
-struct Gebildet {
-    std::optional<engine::Wort> wort;
-    std::optional<Ablehnung> ablehnung; ///< the refusal of the word's own command
-    hinweis::Hinweis hinweis;           ///< the hint line's, for the first page that warns
-
-    std::vector<Seiten::Zeiger> seiten() const {
-        return wort ? wort->seiten() : std::vector<Seiten::Zeiger>{};
-    }
-    int zellen() const { return wort ? wort->zellen : 0; }
-};
 
 Gebildet bilden(const Eingabe& eingabe) {
     Gebildet g;
@@ -52,42 +28,6 @@ Gebildet bilden(const Eingabe& eingabe) {
         if (!g.hinweis.warnt() && z && (*z)->hatFormen()) g.hinweis = hinweis::pruefe(**z);
     return g;
 }
-
-std::string hex(Rgb farbe) {
-    static constexpr char ziffern[] = "0123456789ABCDEF";
-    std::string aus = "#";
-    for (const std::uint8_t b : {farbe.r, farbe.g, farbe.b}) {
-        aus += ziffern[b >> 4];
-        aus += ziffern[b & 0xF];
-    }
-    return aus;
-}
-
-} // namespace
-
-struct Lektionen::Impl {
-    /// A stored word's pages, formed once in this run (the rules do not change while it runs).
-    std::map<WortId, std::pair<Eingabe, std::vector<Seiten::Zeiger>>> gebildet;
-    /// This run's pages of stored words: the answers to them are stored.
-    std::vector<std::pair<Seiten::Zeiger, WortId>> laufseiten;
-
-    const std::vector<Seiten::Zeiger>& seitenVon(Lektionen& l, const lektionen::Wort& w) {
-        const auto it = gebildet.find(w.id);
-        if (it != gebildet.end() && it->second.first == w.eingabe) return it->second.second;
-        Gebildet g; // the pages alone: a stored word was checked when it joined
-        if (auto wort = engine::bilde(w.eingabe)) g.wort = std::move(*wort);
-        return merke(l, w, g);
-    }
-
-    /// Keeps the stored word's pages as `g` formed them; a later fix of a rule may change
-    /// how many cells the word has, and the store learns it.
-    const std::vector<Seiten::Zeiger>& merke(Lektionen& l, const lektionen::Wort& w,
-                                             const Gebildet& g) {
-        if (g.zellen() != w.zellen) l.db_.setZellenzahl(w.id, g.zellen());
-        return gebildet.insert_or_assign(w.id, std::pair{w.eingabe, g.seiten()})
-            .first->second.second;
-    }
-};
 
 Lektionen::Lektionen(Form1& form, std::filesystem::path datei)
     : impl_(std::make_unique<Impl>()), form_(form), db_(std::move(datei)) {
@@ -110,7 +50,7 @@ std::filesystem::path Lektionen::standardDatei() {
     return ordner / "latiflex" / "lektionen.sqlite";
 }
 
-Datum Lektionen::heute() const { return heute_ ? *heute_ : lektionen::heute(); }
+lektionen::Datum Lektionen::heute() const { return heute_ ? *heute_ : lektionen::heute(); }
 
 std::optional<std::string> Lektionen::meldung() {
     if (meldung_) return std::exchange(meldung_, std::nullopt);
@@ -319,107 +259,6 @@ bool Lektionen::setEingrenzung(LektionId lektion, const drill::Eingrenzung& eing
 
 std::vector<lektionen::Uebungstag> Lektionen::uebungstage(LektionId lektion) {
     return db_.uebungstage(lektion);
-}
-
-Lektionen::Import Lektionen::pruefen(const std::filesystem::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    if (!datei) {
-        Import i;
-        i.name = pfad.stem().string();
-        i.fehler = "Die Datei „" + pfad.filename().string() + "“ lässt sich nicht lesen.";
-        return i;
-    }
-    // Never more than the largest lesson file, whatever the file's size.
-    std::string bytes(lektionen::hoechstBytes + 1, '\0');
-    datei.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(datei.gcount()));
-    return pruefenText(bytes, pfad.filename().string());
-}
-
-Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_view dateiname) {
-    const lektionen::Lektionsdatei datei = lektionen::lesen(bytes, dateiname);
-    Import import{datei.name, {}, datei.abgelehnt, datei.fehler};
-    for (auto z : datei.woerter) {
-        // Vowel marks and stray blanks as a textbook prints them are read as the drill reads
-        // a typed form; the lesson keeps the cleaned word.
-        for (std::string& antwort : z.eingabe.antworten)
-            antwort = drill::bereinigt(antwort);
-        const Gebildet g = bilden(z.eingabe);
-        std::optional<std::string> grund;
-        if (g.ablehnung)
-            grund = g.ablehnung->text;
-        else if (g.seiten().empty())
-            grund = "Die Regeln bilden zu diesem Wort keine Form.";
-        else if (g.hinweis.warnt())
-            grund = g.hinweis.text;
-        if (grund)
-            import.abgelehnt.push_back({z.zeile, *grund});
-        else
-            import.woerter.push_back(z.eingabe);
-    }
-    std::sort(import.abgelehnt.begin(), import.abgelehnt.end(),
-              [](const auto& a, const auto& b) { return a.zeile < b.zeile; });
-    return import;
-}
-
-std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import) {
-    if (!import.fehler.empty() || import.woerter.empty()) return std::nullopt;
-    std::vector<int> zellen;
-    for (const Eingabe& e : import.woerter)
-        zellen.push_back(bilden(e).zellen());
-    auto id = db_.lektionMit(import.name, import.woerter, zellen);
-    geaendert(id.has_value());
-    return id;
-}
-
-std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesystem::path& pfad) {
-    std::string name;
-    for (const auto& l : db_.lektionen())
-        if (l.id == lektion) name = l.name;
-    if (name.empty()) return std::nullopt;
-    std::vector<Eingabe> woerter;
-    for (auto& w : db_.woerter(lektion))
-        if (lektionen::darstellbar(w.eingabe)) woerter.push_back(std::move(w.eingabe));
-    std::ofstream datei(pfad, std::ios::binary | std::ios::trunc);
-    datei << lektionen::schreiben(name, woerter);
-    datei.close();
-    if (!datei) {
-        meldung_ = "Die Datei „" + pfad.string() + "“ lässt sich nicht schreiben.";
-        return std::nullopt;
-    }
-    return static_cast<int>(woerter.size());
-}
-
-lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
-    const auto b = ausWoerterbuch(wort.eingabe);
-    return {wort.eingabe, b ? b->genus : "", b ? b->bedeutung : ""};
-}
-
-std::string Lektionen::ankiText(LektionId lektion) {
-    std::vector<lektionen::Karte> karten;
-    for (const auto& w : db_.woerter(lektion))
-        for (const auto& s : impl_->seitenVon(*this, w))
-            for (std::size_t b = 0; b < s->bloecke.size(); ++b)
-                for (std::size_t f = 0; f < s->bloecke[b].formen.size(); ++f) {
-                    const Wortform& form = s->bloecke[b].formen[f].wortform;
-                    if (form.leer()) continue;
-                    const drill::Frage frage{drill::Fragenart::bilden, s, b, f};
-                    // The blanks that set the pane's columns apart are one blank on a card.
-                    const Wortform gezeigt = text::einBlank(frage.wortform());
-                    karten.push_back({woerterText(w.eingabe) + ": " +
-                                          grammar::bezeichnung(s->bloecke[b].formen[f].zelle),
-                                      gezeigt.stamm, gezeigt.endung});
-                }
-    // A word with a meaning gives two cards more: its dictionary forms to the meaning and back.
-    for (const auto& w : db_.woerter(lektion))
-        if (const auto v = vokabel(w); !v.bedeutung.empty()) {
-            const std::string latein =
-                woerterText(w.eingabe) + (v.genus.empty() ? "" : " " + v.genus);
-            karten.push_back({latein, v.bedeutung, "", true});
-            karten.push_back({v.bedeutung, latein, "", true});
-        }
-    return lektionen::ankiText(karten, hex(form_.farben().stammfarbe),
-                               hex(form_.farben().endfarbe));
 }
 
 } // namespace latiflex

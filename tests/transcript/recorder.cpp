@@ -57,6 +57,7 @@ void ScriptedDialogs::setOuterSize(int widthTwips, int heightTwips) {
 
 std::string ScriptedDialogs::inputBox(std::string_view message, std::string_view title) {
     log_ << "prompt " << quoted(title) << ' ' << quoted(message) << '\n';
+    calls.emplace_back("prompt");
     const Response response = next();
     if (const auto* answer = std::get_if<Answer>(&response)) return answer->text;
     return {};
@@ -64,16 +65,22 @@ std::string ScriptedDialogs::inputBox(std::string_view message, std::string_view
 
 void ScriptedDialogs::messageBox(std::string_view text, int style, std::string_view title) {
     log_ << "message " << style << ' ' << quoted(title) << ' ' << quoted(text) << '\n';
+    messages.emplace_back(text);
+    calls.emplace_back("message");
 }
 
 std::optional<Rgb> ScriptedDialogs::chooseColour(Rgb initial) {
     log_ << "colourdialog " << hex(initial) << '\n';
+    calls.emplace_back("colour");
     const Response response = next();
     if (const auto* choice = std::get_if<ColourChoice>(&response)) return choice->colour;
     return std::nullopt;
 }
 
-void ScriptedDialogs::showNotes() { log_ << "notes shown\n"; }
+void ScriptedDialogs::showNotes() {
+    log_ << "notes shown\n";
+    calls.emplace_back("notes");
+}
 void ScriptedDialogs::setNotesText(std::string_view text) {
     log_ << "notes text " << quoted(text) << '\n';
 }
@@ -81,6 +88,7 @@ void ScriptedDialogs::hideNotes() { log_ << "notes hidden\n"; }
 
 void ScriptedDialogs::end() {
     log_ << "end\n";
+    calls.emplace_back("end");
     ended_ = true;
 }
 

@@ -5,9 +5,11 @@
 
 #include <deque>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace latiflex::testing {
 
@@ -44,12 +46,23 @@ struct ColourChoice {
 };
 using Response = std::variant<Answer, Cancel, ColourChoice>;
 
-/// Dialogs answered from a queue of responses, each shown and logged. A prompt takes the
-/// next response: an answer is typed, anything else is taken as Cancel. A colour dialog
+/// Dialogs answered from a queue of responses, each shown and logged: the one stand-in for
+/// the dialogs in every test, the transcript driver's and the widget tests'. A prompt takes
+/// the next response: an answer is typed, anything else is taken as Cancel. A colour dialog
 /// likewise takes a colour or is cancelled. With the queue empty, both are cancelled.
 class ScriptedDialogs final : public Dialogs {
 public:
     explicit ScriptedDialogs(std::ostream& log) : log_(log) {}
+    /// Answers the prompts with `antworten` in turn, logging nowhere (for widget tests).
+    explicit ScriptedDialogs(std::deque<std::string> antworten = {}) : log_(stumm_) {
+        for (std::string& a : antworten)
+            push(Answer{std::move(a)});
+    }
+
+    /// The text of every message box shown, in order.
+    std::vector<std::string> messages;
+    /// Every dialog asked for, by its kind: "prompt", "message", "colour", "notes", "end".
+    std::vector<std::string> calls;
 
     void push(Response response) { responses_.push_back(std::move(response)); }
     /// Drops the responses not taken yet.
@@ -68,6 +81,7 @@ public:
 private:
     Response next();
 
+    std::ostringstream stumm_;
     std::ostream& log_;
     std::deque<Response> responses_;
     bool ended_ = false;

@@ -1,5 +1,5 @@
 #include "designedbuttons.h"
-#include "fakedialogs.h"
+#include "recorder.h"
 #include "shell/form1.h"
 #include "widgets/mainwindow.h"
 #include "widgets/panewidget.h"
@@ -39,7 +39,7 @@ struct Page {
     }
 
     PaneWidget pane;
-    testing::FakeDialogs dialoge;
+    testing::ScriptedDialogs dialoge;
     Form1 form{pane, dialoge};
 };
 
@@ -104,7 +104,7 @@ void AccessibilityTest::keyboardReachesEveryCommand() {
     QFETCH(int, tabs);
     QFETCH(QString, control);
     QFETCH(QString, firstDialog);
-    testing::FakeDialogs dialoge({});
+    testing::ScriptedDialogs dialoge;
     MainWindow window(&dialoge);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -275,7 +275,7 @@ void AccessibilityTest::tooltipNamesTheFormUnderTheMouse() {
 // text colour; a screen reader finds it as "Hinweis" with the text as its description (the
 // change event itself reaches only a platform with assistive technology, not offscreen).
 void AccessibilityTest::hintLineIsReadAndAnnounced() {
-    testing::FakeDialogs dialoge({"9", "12", "poema", "poematis", "rosa", "rosae"});
+    testing::ScriptedDialogs dialoge({"9", "12", "poema", "poematis", "rosa", "rosae"});
     MainWindow window(&dialoge);
     window.start();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -347,7 +347,7 @@ void AccessibilityTest::hintLineFitsWordsOfFifteenLetters() {
     for (const auto& [befehl, antworten] : woerter) {
         std::deque<std::string> alle{"9", "12"};
         alle.insert(alle.end(), antworten.begin(), antworten.end());
-        testing::FakeDialogs dialoge(alle);
+        testing::ScriptedDialogs dialoge(alle);
         MainWindow window(&dialoge);
         window.start();
         QLabel* hinweis = window.hinweis();

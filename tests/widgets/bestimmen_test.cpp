@@ -1,4 +1,4 @@
-#include "fakedialogs.h"
+#include "gestartet.h"
 #include "knoepfefrei.h"
 #include "widgets/bestimmenwindow.h"
 #include "widgets/mainwindow.h"
@@ -24,14 +24,8 @@ BestimmenWindow* f7(MainWindow& w) {
 }
 
 // The main window after its start-up, and the window "Bestimmen" F7 opened from it.
-struct Geoeffnet {
-    Geoeffnet() {
-        w.start();
-        meldungenVorher = dialoge.messages.size();
-        b = f7(w);
-    }
-    testing::FakeDialogs dialoge{{"0", "12"}};
-    MainWindow w{&dialoge};
+struct Geoeffnet : testing::Gestartet {
+    Geoeffnet() : meldungenVorher(dialoge.messages.size()), b(f7(window)) {}
     std::size_t meldungenVorher = 0;
     BestimmenWindow* b = nullptr;
 };
@@ -59,7 +53,7 @@ private slots:
     void opensOffThePane() {
         Geoeffnet g;
         QVERIFY(g.b);
-        QVERIFY(!bedeckt(*g.b, *g.w.bild1()));
+        QVERIFY(!bedeckt(*g.b, *g.window.bild1()));
         QVERIFY(g.b->screen()->availableGeometry().contains(g.b->frameGeometry()));
     }
 
@@ -96,7 +90,7 @@ private slots:
         QCOMPARE(b->focusWidget(), b->liste());
         b->liste()->setCurrentItem(b->liste()->topLevelItem(0)->child(0));
         QTest::keyClick(b->liste(), Qt::Key_Return);
-        const grammar::Paradigma* p = g.w.form().seiten().aufSicht();
+        const grammar::Paradigma* p = g.window.form().seiten().aufSicht();
         QVERIFY(p);
         QCOMPARE(p->seite, std::string("PR.IMP.F1. PASS."));
         QCOMPARE(p->stichwoerter.front().wort, std::string("laudo"));
@@ -124,9 +118,9 @@ private slots:
         QTreeWidgetItem* vermutung = b->liste()->topLevelItem(trenner + 1);
         b->liste()->setCurrentItem(vermutung);
         QTest::keyClick(b->liste(), Qt::Key_Return);
-        const grammar::Paradigma* p = g.w.form().seiten().aufSicht();
+        const grammar::Paradigma* p = g.window.form().seiten().aufSicht();
         QVERIFY(p);
-        QVERIFY(g.w.form().seiten().alle().empty());
+        QVERIFY(g.window.form().seiten().alle().empty());
         b->oeffnen();
         QVERIFY(!b->deutungen().front().eigen);
     }

@@ -1,5 +1,5 @@
-#include "fakedialogs.h"
 #include "freshdatahome.h"
+#include "gestartet.h"
 #include "knoepfefrei.h"
 #include "modal.h"
 #include "shell/lektionen.h"
@@ -58,23 +58,20 @@ const QByteArray lektion12 = "# Lektion 12\n"
                              "SUBST rosa, x\n"
                              "VERBUM laudo, laudare, laudavi, laudatus\n";
 
-// The main window with its prompts answered from `antworten`, its data in a folder of its own.
-struct Fenster {
+// The main window with its prompts answered from `antworten` (after the two colours), its
+// data in a folder of its own.
+struct Fenster : testing::Gestartet {
     explicit Fenster(std::deque<std::string> antworten = {})
-        : dialoge([&] {
+        : Gestartet([&] {
               antworten.push_front("12");
               antworten.push_front("0");
+              qputenv("LATIFLEX_UEBEN_SEED", "4");
               return antworten;
-          }()) {
-        qputenv("LATIFLEX_UEBEN_SEED", "4");
-        window.start();
-    }
+          }()) {}
     LektionenWindow* lektionen() {
         window.lektionenZeigen();
         return window.lektionenWindow();
     }
-    testing::FakeDialogs dialoge;
-    MainWindow window{&dialoge};
 };
 
 QStringList zeilen(const QListWidget* liste) {

@@ -1,6 +1,6 @@
 #include "designedbuttons.h"
-#include "fakedialogs.h"
 #include "pixelcolour.h"
+#include "recorder.h"
 #include "shell/form1.h"
 #include "widgets/fokusstil.h"
 #include "widgets/mainwindow.h"
@@ -108,7 +108,7 @@ void MainWindowTest::tabOrder() {
 }
 
 void MainWindowTest::keyboardStartsOnSubst() {
-    testing::FakeDialogs dialoge({});
+    testing::ScriptedDialogs dialoge;
     MainWindow window(&dialoge);
     window.start();
     window.activateWindow();
@@ -135,7 +135,7 @@ void MainWindowTest::keyPressesFocusedButton() {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, pressed);
-    testing::FakeDialogs dialoge({});
+    testing::ScriptedDialogs dialoge;
     MainWindow window(&dialoge);
     window.show();
     window.activateWindow();
@@ -149,7 +149,7 @@ void MainWindowTest::keyPressesFocusedButton() {
 void MainWindowTest::declinedNounShowsBothColours() {
     PaneWidget pane;
     pane.resize(pane.sizeHint());
-    testing::FakeDialogs dialoge({"9", "12", "rosa", "rosae"});
+    testing::ScriptedDialogs dialoge({"9", "12", "rosa", "rosae"});
     Form1 form(pane, dialoge);
     form.Form_Load();
     form.Befehl1_Click();
@@ -177,7 +177,7 @@ void MainWindowTest::declinedNounShowsBothColours() {
 void MainWindowTest::verbPageHasTwoBlocks() {
     PaneWidget pane;
     pane.resize(pane.sizeHint());
-    testing::FakeDialogs dialoge({"9", "12", "amo", "amare", "amavi", "amatus"});
+    testing::ScriptedDialogs dialoge({"9", "12", "amo", "amare", "amavi", "amatus"});
     Form1 form(pane, dialoge);
     form.Form_Load();
     form.verbum_Click();
@@ -245,7 +245,7 @@ void MainWindowTest::pagesStandInsidePane() {
     std::deque<std::string> script{"9", "12"};
     for (const QString& a : answers)
         script.push_back(a.toStdString());
-    testing::FakeDialogs dialoge(script);
+    testing::ScriptedDialogs dialoge(script);
     Form1 form(pane, dialoge);
     form.Form_Load();
     if (click != "Befehl4") form.verbum_Click();

@@ -1,6 +1,6 @@
 #include "analysis/bestimmung.h"
 #include "engine/wort.h"
-#include "fakedialogs.h"
+#include "gestartet.h"
 #include "pixelcolour.h"
 #include "shell/tabelle.h"
 #include "widgets/druckdokument.h"
@@ -32,9 +32,8 @@ const QColor stammfarbe(0x00, 0xff, 0xff);
 const QColor endfarbe(0x80, 0x00, 0x00);
 
 // The window after start-up and one command, answered from `antworten`.
-struct Fenster {
-    explicit Fenster(std::deque<std::string> antworten) : dialoge(std::move(antworten)) {
-        window.start();
+struct Fenster : testing::Gestartet {
+    explicit Fenster(std::deque<std::string> antworten) : Gestartet(std::move(antworten)) {
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window)); // shortcuts reach active windows only
     }
@@ -56,9 +55,6 @@ struct Fenster {
         const auto& f = window.form().farben();
         return QString::fromStdString(arbeitsblatt ? t.arbeitsblatt(f) : t.druckseite(f));
     }
-
-    testing::FakeDialogs dialoge;
-    MainWindow window{&dialoge};
 };
 
 // The page as a printer puts it on A4 paper, written into the PDF file `pfad`.

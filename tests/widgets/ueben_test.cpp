@@ -1,5 +1,5 @@
-#include "fakedialogs.h"
 #include "freshdatahome.h"
+#include "gestartet.h"
 #include "knoepfefrei.h"
 #include "widgets/mainwindow.h"
 #include "widgets/uebenwindow.h"
@@ -47,9 +47,9 @@ QString gefragteZelle(UebenWindow* u) {
     return text.mid(6, text.indexOf(':') - 6);
 }
 
-// The drill opened over rosa in a window whose prompts `dialoge` answers.
-UebenWindow* uebenUeberRosa(MainWindow& w) {
-    w.start();
+// The drill, its questions chosen by `seed`, opened over rosa in the started window `w`.
+UebenWindow* uebenUeberRosa(MainWindow& w, const char* seed) {
+    qputenv("LATIFLEX_UEBEN_SEED", seed);
     if (!w.form().click("Befehl1")) return nullptr;
     w.ueben();
     return w.uebenWindow();
@@ -57,11 +57,10 @@ UebenWindow* uebenUeberRosa(MainWindow& w) {
 
 // The main window with rosa declined and the drill open over it, its questions chosen by
 // `seed`.
-struct RosaDrill {
-    explicit RosaDrill(const char* seed) { qputenv("LATIFLEX_UEBEN_SEED", seed); }
-    testing::FakeDialogs dialoge{{"0", "12", "rosa", "rosae"}};
-    MainWindow w{&dialoge};
-    UebenWindow* u = uebenUeberRosa(w);
+struct RosaDrill : testing::Gestartet {
+    explicit RosaDrill(const char* seed)
+        : Gestartet({"0", "12", "rosa", "rosae"}), u(uebenUeberRosa(window, seed)) {}
+    UebenWindow* u;
     template <typename T> T* teil(const char* name) const {
         return genannt<T>(u, QString::fromUtf8(name));
     }
@@ -85,7 +84,7 @@ private slots:
     void init() { daten_.renew(); }
 
     void f5WithoutWordSaysSo() {
-        testing::FakeDialogs dialoge({"0", "12"});
+        testing::ScriptedDialogs dialoge({"0", "12"});
         MainWindow w(&dialoge);
         w.start();
         f5(w);
@@ -96,7 +95,7 @@ private slots:
 
     void f5OpensTheDrillAfterANoun() {
         qputenv("LATIFLEX_UEBEN_SEED", "2");
-        testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
+        testing::ScriptedDialogs dialoge({"0", "12", "rosa", "rosae"});
         MainWindow w(&dialoge);
         w.start();
         QVERIFY(w.form().click("Befehl1"));
@@ -317,10 +316,8 @@ private slots:
 
     // "Lösung zeigen": the right form, counted wrong, and the cell is asked again soon.
     void solutionShowsTheFormAndTheCellComesBack() {
-        qputenv("LATIFLEX_UEBEN_SEED", "3");
-        testing::FakeDialogs dialoge({"0", "12", "rosa", "rosae"});
-        MainWindow w(&dialoge);
-        UebenWindow* u = uebenUeberRosa(w);
+        const RosaDrill d("3");
+        UebenWindow* u = d.u;
         const QString zelle = gefragteZelle(u);
         auto* loesung = genannt<QPushButton>(u, QStringLiteral("Lösung zeigen"));
         QVERIFY(loesung);
@@ -354,7 +351,7 @@ private slots:
     void staysOffTheButtons() {
         QFETCH(int, art);
         qputenv("LATIFLEX_UEBEN_SEED", "5");
-        testing::FakeDialogs dialoge(
+        testing::ScriptedDialogs dialoge(
             {"0", "12", "rosa", "rosae", "laudo", "laudare", "laudavi", "laudatus"});
         MainWindow w(&dialoge);
         w.start();

@@ -1,0 +1,132 @@
+#include "drill/frage.h"
+#include "drill/vergleich.h"
+#include "grammar/bezeichnung.h"
+#include "grammar/text.h"
+#include "lessons/anki.h"
+#include "shell/bedeutungen.h"
+#include "shell/lektionen.h"
+#include "shell/lektionenintern.h"
+
+#include <algorithm>
+#include <fstream>
+
+// The lessons' files and cards: a lesson file read and checked by the rules, imported,
+// written back; a lesson as cards for Anki.
+namespace latiflex {
+
+namespace {
+
+std::string hex(Rgb farbe) {
+    static constexpr char ziffern[] = "0123456789ABCDEF";
+    std::string aus = "#";
+    for (const std::uint8_t b : {farbe.r, farbe.g, farbe.b}) {
+        aus += ziffern[b >> 4];
+        aus += ziffern[b & 0xF];
+    }
+    return aus;
+}
+
+} // namespace
+
+Lektionen::Import Lektionen::pruefen(const std::filesystem::path& pfad) {
+    std::ifstream datei(pfad, std::ios::binary);
+    if (!datei) {
+        Import i;
+        i.name = pfad.stem().string();
+        i.fehler = "Die Datei „" + pfad.filename().string() + "“ lässt sich nicht lesen.";
+        return i;
+    }
+    // Never more than the largest lesson file, whatever the file's size.
+    std::string bytes(lektionen::hoechstBytes + 1, '\0');
+    datei.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(datei.gcount()));
+    return pruefenText(bytes, pfad.filename().string());
+}
+
+Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_view dateiname) {
+    const lektionen::Lektionsdatei datei = lektionen::lesen(bytes, dateiname);
+    Import import{datei.name, {}, datei.abgelehnt, datei.fehler};
+    for (auto z : datei.woerter) {
+        // Vowel marks and stray blanks as a textbook prints them are read as the drill reads
+        // a typed form; the lesson keeps the cleaned word.
+        for (std::string& antwort : z.eingabe.antworten)
+            antwort = drill::bereinigt(antwort);
+        const Gebildet g = bilden(z.eingabe);
+        std::optional<std::string> grund;
+        if (g.ablehnung)
+            grund = g.ablehnung->text;
+        else if (g.seiten().empty())
+            grund = "Die Regeln bilden zu diesem Wort keine Form.";
+        else if (g.hinweis.warnt())
+            grund = g.hinweis.text;
+        if (grund)
+            import.abgelehnt.push_back({z.zeile, *grund});
+        else
+            import.woerter.push_back(z.eingabe);
+    }
+    std::sort(import.abgelehnt.begin(), import.abgelehnt.end(),
+              [](const auto& a, const auto& b) { return a.zeile < b.zeile; });
+    return import;
+}
+
+std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import) {
+    if (!import.fehler.empty() || import.woerter.empty()) return std::nullopt;
+    std::vector<int> zellen;
+    for (const Eingabe& e : import.woerter)
+        zellen.push_back(bilden(e).zellen());
+    auto id = db_.lektionMit(import.name, import.woerter, zellen);
+    geaendert(id.has_value());
+    return id;
+}
+
+std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesystem::path& pfad) {
+    std::string name;
+    for (const auto& l : db_.lektionen())
+        if (l.id == lektion) name = l.name;
+    if (name.empty()) return std::nullopt;
+    std::vector<Eingabe> woerter;
+    for (auto& w : db_.woerter(lektion))
+        if (lektionen::darstellbar(w.eingabe)) woerter.push_back(std::move(w.eingabe));
+    std::ofstream datei(pfad, std::ios::binary | std::ios::trunc);
+    datei << lektionen::schreiben(name, woerter);
+    datei.close();
+    if (!datei) {
+        meldung_ = "Die Datei „" + pfad.string() + "“ lässt sich nicht schreiben.";
+        return std::nullopt;
+    }
+    return static_cast<int>(woerter.size());
+}
+
+lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
+    const auto b = ausWoerterbuch(wort.eingabe);
+    return {wort.eingabe, b ? b->genus : "", b ? b->bedeutung : ""};
+}
+
+std::string Lektionen::ankiText(LektionId lektion) {
+    std::vector<lektionen::Karte> karten;
+    for (const auto& w : db_.woerter(lektion))
+        for (const auto& s : impl_->seitenVon(*this, w))
+            for (std::size_t b = 0; b < s->bloecke.size(); ++b)
+                for (std::size_t f = 0; f < s->bloecke[b].formen.size(); ++f) {
+                    const Wortform& form = s->bloecke[b].formen[f].wortform;
+                    if (form.leer()) continue;
+                    const drill::Frage frage{drill::Fragenart::bilden, s, b, f};
+                    // The blanks that set the pane's columns apart are one blank on a card.
+                    const Wortform gezeigt = text::einBlank(frage.wortform());
+                    karten.push_back({woerterText(w.eingabe) + ": " +
+                                          grammar::bezeichnung(s->bloecke[b].formen[f].zelle),
+                                      gezeigt.stamm, gezeigt.endung});
+                }
+    // A word with a meaning gives two cards more: its dictionary forms to the meaning and back.
+    for (const auto& w : db_.woerter(lektion))
+        if (const auto v = vokabel(w); !v.bedeutung.empty()) {
+            const std::string latein =
+                woerterText(w.eingabe) + (v.genus.empty() ? "" : " " + v.genus);
+            karten.push_back({latein, v.bedeutung, "", true});
+            karten.push_back({v.bedeutung, latein, "", true});
+        }
+    return lektionen::ankiText(karten, hex(form_.farben().stammfarbe),
+                               hex(form_.farben().endfarbe));
+}
+
+} // namespace latiflex
