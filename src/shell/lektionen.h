@@ -153,8 +153,9 @@ public:
     Import pruefenText(std::string_view bytes, std::string_view dateiname);
     /// Stores the accepted words as a new lesson (the pupil chose to import the valid lines).
     std::optional<LektionId> importieren(const Import& import);
-    /// Writes `lektion` to the lesson file `pfad`; the number of words written, or nothing
-    /// (`meldung()` says why).
+    /// Writes `lektion` to the lesson file `pfad`, each word with a noun's gender and its
+    /// meaning as `vokabel` gives them; the number of words written, or nothing (`meldung()`
+    /// says why).
     std::optional<int> exportieren(LektionId lektion, const std::filesystem::path& pfad);
     /// The lesson's cards for Anki: for every form of every word a question "rosa, rosae:
     /// Genitiv Plural" and the form in the run's colours; then for every word the

@@ -84,9 +84,10 @@ std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesyst
     for (const auto& l : db_.lektionen())
         if (l.id == lektion) name = l.name;
     if (name.empty()) return std::nullopt;
-    std::vector<Eingabe> woerter;
-    for (auto& w : db_.woerter(lektion))
-        if (lektionen::darstellbar(w.eingabe)) woerter.push_back(std::move(w.eingabe));
+    // Each word with a noun's gender and its meaning, as the window lists it.
+    std::vector<lektionen::Vokabel> woerter;
+    for (const auto& w : db_.woerter(lektion))
+        if (lektionen::darstellbar(w.eingabe)) woerter.push_back(vokabel(w));
     std::ofstream datei(pfad, std::ios::binary | std::ios::trunc);
     datei << lektionen::schreiben(name, woerter);
     datei.close();

@@ -9,6 +9,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <unistd.h>
 
@@ -307,6 +309,28 @@ TEST(Lektionen, AnkiKartenDerBedeutungen) {
               std::string::npos)
         << karten;
     EXPECT_EQ(karten.find("lupus, lupi\t"), std::string::npos);
+}
+
+// The lesson file carries each word's gender and meaning as the window lists them, and reads
+// back as the same words.
+TEST(Lektionen, ExportSchreibtGenusUndBedeutung) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    ASSERT_TRUE(lektionen.hinzufuegen({"SUBST", {"rex", "regis"}}));
+    ASSERT_TRUE(lektionen.hinzufuegen({"ADJEKTIV", {"fortis", "fortis", "forte"}}));
+    ASSERT_TRUE(lektionen.hinzufuegen({"SUBST", {"lupus", "lupi"}}));
+    const auto pfad = s.datei().parent_path() / "export.txt";
+    ASSERT_EQ(lektionen.exportieren(*lektionen.aktuelle(), pfad), 3);
+    std::ifstream in(pfad);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(text, "# Meine Wörter\nSUBST rex, regis m. = König; Herrscher\n"
+                    "ADJEKTIV fortis, fortis, forte = tapfer, stark\nSUBST lupus, lupi\n");
+    const auto wieder = lektionen.pruefenText(text, "export.txt");
+    EXPECT_EQ(wieder.woerter, (std::vector<Eingabe>{{"SUBST", {"rex", "regis"}},
+                                                    {"ADJEKTIV", {"fortis", "fortis", "forte"}},
+                                                    {"SUBST", {"lupus", "lupi"}}}));
+    EXPECT_TRUE(wieder.abgelehnt.empty());
 }
 
 // The narrowing kept per lesson leaves its cells out of the drill and of the count due.
