@@ -171,7 +171,7 @@ std::string Tabelle::htmlTabelle(const Farben& farben, Endungen endungen, bool s
     // with room to write the endings in by hand; a verb's five tenses stand closer, so that a
     // stem and its blank fit their cell; a lesson's answer key needs no room to write in.
     const bool eng = koepfe_.size() > 3;
-    if (seitenbreit) out += eng ? " class=\"eng\" width=\"100%\"" : " width=\"100%\"";
+    if (seitenbreit) out += eng ? R"( class="eng" width="100%")" : R"( width="100%")";
     out += R"( border="1" cellspacing="0" cellpadding=")";
     out += dicht ? "2" : !seitenbreit || eng ? "4" : "6";
     out += "\" style=\"border-collapse: collapse\">\n";
@@ -265,9 +265,9 @@ std::string Tabelle::lektionsblatt(std::string_view name,
                 ziel += mit(*zeile.front());
                 continue;
             }
-            ziel += "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\"><tr>";
+            ziel += R"(<table width="100%" cellspacing="0" cellpadding="4"><tr>)";
             for (const Tabelle* t : zeile)
-                ziel += "<td width=\"50%\" valign=\"top\">" + mit(*t) + "</td>";
+                ziel += R"(<td width="50%" valign="top">)" + mit(*t) + "</td>";
             ziel += "</tr></table>\n";
         }
     }

@@ -34,7 +34,10 @@ QString FokusStil::listenRahmen() {
 }
 
 void FokusStil::anwenden(QApplication& app) {
-    QApplication::setStyle(new FokusStil);
+    // The application owns the style, as its child.
+    auto* stil = new FokusStil;
+    stil->setParent(&app);
+    QApplication::setStyle(stil);
     // A list repaints its frame when the focus comes or goes only where a style sheet says
     // how the frame looks then.
     app.setStyleSheet(listenRahmen());
