@@ -6,6 +6,7 @@
 #include "analysis/festewoerter.h"
 #include "engine/wort.h"
 #include "grammar/text.h"
+#include "shell/bestimmenwoerterbuch.h"
 
 #include <algorithm>
 #include <chrono>
@@ -113,6 +114,7 @@ void tabelle() {
 
 struct Zahlen {
     std::size_t formen = 0, zelleUndKlasse = 0, woerter = 0, ersterRichtig = 0, erfunden = 0;
+    std::size_t imWoerterbuch = 0, imWoerterbuchErster = 0; // forms of the dictionary's words
     std::vector<std::size_t> eintraege;
     std::vector<double> zeiten;
 };
@@ -142,6 +144,8 @@ int main(int argc, char** argv) {
     }
 
     std::map<std::string, Zahlen> klassen;
+    const analysis::Woerterbuch* woerterbuch =
+        std::getenv("OHNE_WOERTERBUCH") ? nullptr : bestimmenWoerterbuch();
     std::vector<std::tuple<std::string, std::string, std::string>> gesehen;
     for (const auto& key : reihenfolge) {
         const Eingabe wahr{key.first, teile(key.second, '|')};
@@ -150,6 +154,9 @@ int main(int argc, char** argv) {
         for (const auto& [k, formen] : woerter[key])
             if (const auto z = zelle(wahr.befehl, k, deponens)) referenz.push_back({*z, formen});
         Zahlen& zahlen = klassen[wahr.befehl];
+        // The dictionary has this word: its class and headword, no form it contradicts.
+        const auto lexem = woerterbuch ? woerterbuch->eintrag(wahr) : std::nullopt;
+        const bool bekannt = lexem && lexem->widersprochen == 0;
         for (const auto& zeiger : engine::seiten(wahr))
             for (const auto& seite = *zeiger; const auto& block : seite.bloecke)
                 for (const auto& form : block.formen) {
@@ -163,7 +170,8 @@ int main(int argc, char** argv) {
                         continue; // the program prints this cell otherwise than the reference
                     gesehen.emplace_back(ganz, wahr.befehl, seite.klasse);
                     const auto start = std::chrono::steady_clock::now();
-                    const auto deutungen = analysis::bestimmen(ganz, {}, {.alle = alle});
+                    const auto deutungen =
+                        analysis::bestimmen(ganz, {}, {.alle = alle, .woerterbuch = woerterbuch});
                     zahlen.zeiten.push_back(std::chrono::duration<double, std::milli>(
                                                 std::chrono::steady_clock::now() - start)
                                                 .count());
@@ -180,6 +188,11 @@ int main(int argc, char** argv) {
                     zahlen.zelleUndKlasse += zk;
                     zahlen.woerter += wt;
                     zahlen.ersterRichtig += !angeboten.empty() && angeboten.front() == wahr;
+                    if (bekannt) {
+                        ++zahlen.imWoerterbuch;
+                        zahlen.imWoerterbuchErster +=
+                            !angeboten.empty() && angeboten.front() == wahr;
+                    }
                     // The first entry a guess of the rules: a word the program does not know.
                     zahlen.erfunden += !deutungen.empty() &&
                                        deutungen.front().herkunft == analysis::Herkunft::regeln;
@@ -216,17 +229,20 @@ int main(int argc, char** argv) {
 
     std::cout
         << "class     forms  cell+class  dictionary  entries mean/median  first right  guess first"
-           "  ms median\n";
+           "  ms median  in dict.  first right there\n";
     for (const auto& [klasse, z] : klassen) {
         std::vector<double> e(z.eintraege.begin(), z.eintraege.end());
         double summe = 0;
         for (double x : e)
             summe += x;
         const double n = double(std::max<std::size_t>(z.formen, 1));
-        std::printf("%-9s %6zu  %9.2f%%  %9.2f%%  %8.2f / %-6.0f  %10.2f%%  %10.2f%%  %9.4f\n",
+        std::printf("%-9s %6zu  %9.2f%%  %9.2f%%  %8.2f / %-6.0f  %10.2f%%  %10.2f%%  %9.4f  %8zu  "
+                    "%9.2f%%\n",
                     klasse.c_str(), z.formen, 100.0 * z.zelleUndKlasse / n, 100.0 * z.woerter / n,
                     summe / n, median(e), 100.0 * z.ersterRichtig / n, 100.0 * z.erfunden / n,
-                    median(z.zeiten));
+                    median(z.zeiten), z.imWoerterbuch,
+                    100.0 * double(z.imWoerterbuchErster) /
+                        double(std::max<std::size_t>(z.imWoerterbuch, 1)));
     }
     std::printf("slowest hostile input: %.3f ms\n", langsamste);
     for (const std::size_t n : {4, 5, 6, 7})

@@ -152,7 +152,7 @@ double gewicht(const Muster& m, std::size_t wurzel) {
 // The readings of the candidate: every cell of its pages that prints the form whose
 // `schluessel` is `wort`.
 void pruefen(Kandidat& k, const std::string& wort) {
-    const auto gebildet = engine::bilde(k.eingabe);
+    const auto gebildet = engine::bilde(k.eingabe, k.seiten);
     for (std::size_t s = 0; gebildet && s < seitenZahl(k.eingabe.befehl); ++s) {
         if (!k.seiten[s]) continue;
         const Paradigma* p = seiteVon(*gebildet, s);
@@ -160,7 +160,7 @@ void pruefen(Kandidat& k, const std::string& wort) {
         for (const auto& block : p->bloecke)
             for (const auto& form : block.formen)
                 if (!form.wortform.leer() &&
-                    gleichGeschrieben(text::einBlank(form.wortform.ganz()), wort)) {
+                    gleichGeschrieben(form.wortform.stamm, form.wortform.endung, wort)) {
                     Deutung& d = k.deutungen.emplace_back();
                     d.eingabe = k.eingabe;
                     d.seite = p->seite;

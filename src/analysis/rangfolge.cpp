@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <tuple>
 
 namespace latiflex::analysis {
@@ -71,37 +72,67 @@ void setzen(Eintrag& e, Herkunft h, int haeufigkeit, const std::string& bedeutun
     }
 }
 
-// Which of the rules' entries are real words. With a dictionary, those it lists with
-// these forms, and words it does not have at all but the frequency table does; without
-// one, the frequency table, which knows lemmas only: of the entries of one lemma, only the
-// most common pattern's counts as the real word.
-void einordnen(std::vector<Eintrag>& eintraege, const Woerterbuch* woerterbuch) {
-    std::map<std::string, std::size_t> bester;
+// Which of the rules' entries are real words: of the entries of one lemma, the one that
+// fits the dictionary's word (no dictionary form it contradicts, the most it confirms),
+// and where the dictionary does not have the lemma, the one of the most common pattern if
+// the frequency table knows the lemma (it knows lemmas, not their forms).
+void einordnen(std::vector<Eintrag>& eintraege, const Woerterbuch* woerterbuch,
+               const std::string& wort) {
+    struct Bester {
+        std::size_t eintrag;
+        std::tuple<bool, int, int, double> rang; // the pupil's, fits, confirmed, pattern weight
+        std::optional<Lexem> lexem;
+    };
+    std::map<std::string, Bester> bester;
+    std::map<std::string, bool> imWoerterbuch;
     for (std::size_t i = 0; i < eintraege.size(); ++i) {
         Eintrag& e = eintraege[i];
         const Deutung& d = kopf(e);
         const std::string lemma = d.eingabe.antworten.empty() ? "" : d.eingabe.antworten[0];
         const int h = haeufigkeit(lemma);
         if (d.eigen) setzen(e, Herkunft::eigen, h);
+        std::optional<Lexem> lexem;
         if (woerterbuch) {
-            const auto lexeme = woerterbuch->eintraege(lemma);
-            for (const Lexem& l : lexeme) {
-                if (!gleicheWoerter(l.eingabe, d.eingabe)) continue;
-                setzen(e, d.eigen ? Herkunft::eigen : Herkunft::bekannt, std::max(h, 1),
-                       l.bedeutung, l.genus);
-                break;
+            const auto [hat, neu] = imWoerterbuch.try_emplace(schluessel(lemma));
+            if (neu) hat->second = woerterbuch->hat(lemma);
+            if (hat->second) {
+                lexem = woerterbuch->eintrag(d.eingabe);
+                if (lexem && d.eigen) setzen(e, Herkunft::eigen, h, lexem->bedeutung, lexem->genus);
+                if (!lexem && !d.eigen) continue; // another word's lemma
             }
-            if (!lexeme.empty()) continue;
         }
-        // The pupil's own word of a lemma is its real word.
-        if (d.eigen || h > 0) {
-            const auto [b, neu] = bester.try_emplace(schluessel(lemma), i);
-            const Deutung& vorher = kopf(eintraege[b->second]);
-            if (!neu && !vorher.eigen && (d.eigen || vorher.gewicht < d.gewicht)) b->second = i;
-        }
+        if (!d.eigen && !lexem && h == 0) continue;
+        const bool passt = !lexem || lexem->widersprochen == 0;
+        const Bester b{
+            i,
+            {d.eigen, passt, lexem ? lexem->bestaetigt - lexem->widersprochen : 0, d.gewicht},
+            lexem};
+        const auto [it, neu] = bester.try_emplace(schluessel(lemma), b);
+        if (!neu && it->second.rang < b.rang) it->second = b;
     }
-    for (const auto& [lemma, i] : bester)
-        if (!kopf(eintraege[i]).eigen) setzen(eintraege[i], Herkunft::bekannt, haeufigkeit(lemma));
+    for (const auto& [lemma, b] : bester) {
+        Eintrag& e = eintraege[b.eintrag];
+        if (kopf(e).eigen) continue;
+        const int h = std::max(haeufigkeit(lemma), 1);
+        if (!b.lexem || b.lexem->widersprochen == 0 || b.lexem->eingabe.befehl.empty()) {
+            if (!b.lexem || b.lexem->widersprochen == 0)
+                setzen(e, Herkunft::bekannt, h, b.lexem ? b.lexem->bedeutung : std::string(),
+                       b.lexem ? b.lexem->genus : std::string());
+            continue;
+        }
+        // The dictionary's word has other forms than any entry of the rules: its own page,
+        // where that prints the form; else the rules' cells, named with its forms, no page.
+        Eintrag eigenes{lesarten(b.lexem->eingabe, wort)};
+        if (eigenes.deutungen.empty()) {
+            eigenes = e;
+            for (auto& d : eigenes.deutungen) {
+                d.eingabe = b.lexem->eingabe;
+                d.druckbar = false;
+            }
+        }
+        setzen(eigenes, Herkunft::bekannt, h, b.lexem->bedeutung, b.lexem->genus);
+        eintraege.push_back(std::move(eigenes));
+    }
 }
 
 std::vector<std::string> teile(const std::string& woerter) {
@@ -187,7 +218,7 @@ std::vector<Eintrag> eintraegeFuer(const std::string& wort, const std::vector<Ei
     for (const auto& s : schreibungen(wort))
         for (auto& deutungen : regelEintraege(s, eigene))
             dazu(eintraege, std::move(deutungen));
-    einordnen(eintraege, woerterbuch);
+    einordnen(eintraege, woerterbuch, wort);
     festeEintraege(eintraege, wort);
     return eintraege;
 }
@@ -210,7 +241,7 @@ std::vector<Deutung> bestimmen(std::string_view getippt, const std::vector<Einga
             std::vector<Eintrag> voll;
             for (auto& deutungen : regelEintraege(lang, eigene))
                 voll.push_back({std::move(deutungen)});
-            einordnen(voll, woerterbuch);
+            einordnen(voll, woerterbuch, lang);
             for (auto& e : voll)
                 if (wirklich(e)) eintraege.push_back(std::move(e));
         }

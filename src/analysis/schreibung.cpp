@@ -38,6 +38,27 @@ bool gleichGeschrieben(std::string_view gedruckt, std::string_view schluessel) {
                       [](char a, char b) { return gefaltet(a) == b; });
 }
 
+bool gleichGeschrieben(std::string_view stamm, std::string_view endung,
+                       std::string_view schluessel) {
+    std::size_t k = 0;
+    bool blank = false;
+    for (const std::string_view teil : {stamm, endung})
+        for (const char c : teil) {
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                const std::string ganz = std::string(stamm).append(endung);
+                return analysis::schluessel(ganz) == schluessel;
+            }
+            if (c == ' ') {
+                blank = k > 0;
+                continue;
+            }
+            if (blank && (k == schluessel.size() || schluessel[k++] != ' ')) return false;
+            blank = false;
+            if (k == schluessel.size() || schluessel[k++] != gefaltet(c)) return false;
+        }
+    return k == schluessel.size();
+}
+
 std::string schluessel(std::string_view form) {
     if (einfach(form)) {
         std::string s(form);

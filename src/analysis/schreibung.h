@@ -15,6 +15,11 @@ std::string schluessel(std::string_view form);
 /// it; quick for a form of plain letters, as the pages print the rules' words.
 bool gleichGeschrieben(std::string_view gedruckt, std::string_view schluessel);
 
+/// The same for a form printed as stem and ending, each run of blanks as one blank and none
+/// at either end, without building the form where it is plain letters.
+bool gleichGeschrieben(std::string_view stamm, std::string_view endung,
+                       std::string_view schluessel);
+
 /// The spellings of a compared form (`drill::normiert`) that the pages may print: j as i,
 /// and a u before a vowel at the start or after a vowel as v (*uideo*, *amauit*), a v before
 /// a consonant as u (*vrbs*) first, the form as typed last, each once.

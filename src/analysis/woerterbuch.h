@@ -2,26 +2,31 @@
 
 #include "grammar/eingabe.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace latiflex::analysis {
 
-/// A dictionary entry as the form analysis uses it.
+/// What a dictionary says of an entry of the rules.
 struct Lexem {
-    Eingabe eingabe;       ///< the command and the dictionary forms as its prompts take them
+    Eingabe eingabe;       ///< the dictionary's own forms as the prompts take them, where known
     std::string genus;     ///< a noun's gender ("m.", "f.", "n."); empty for other words
     std::string bedeutung; ///< the German meaning as the window shows it
+    int bestaetigt = 0;    ///< dictionary forms of the entry the dictionary gives too
+    int widersprochen = 0; ///< dictionary forms where the dictionary gives another
 };
 
-/// What a dictionary tells the analysis: the entries of a headword. The analysis ranks an
-/// entry the dictionary has before guesses of the rules and shows its meaning.
+/// A dictionary as the analysis asks it. The analysis ranks an entry the dictionary has
+/// before the rules' guesses and shows its meaning.
 class Woerterbuch {
 public:
     virtual ~Woerterbuch() = default;
-    /// Every entry whose first dictionary form is `lemma` (compared by `schluessel`).
-    virtual std::vector<Lexem> eintraege(std::string_view lemma) const = 0;
+    /// The dictionary's word of this class and headword, with how well its forms fit;
+    /// nothing when it has none.
+    virtual std::optional<Lexem> eintrag(const Eingabe& eingabe) const = 0;
+    /// Whether the dictionary has `lemma` as a headword, of any class.
+    virtual bool hat(std::string_view lemma) const = 0;
 };
 
 } // namespace latiflex::analysis

@@ -51,7 +51,9 @@ std::vector<Seite> Wort::seiten() const {
     return mitFormen;
 }
 
-Ergebnis<Wort> bilde(const Eingabe& eingabe) {
+Ergebnis<Wort> bilde(const Eingabe& eingabe) { return bilde(eingabe, {true, true, true, true}); }
+
+Ergebnis<Wort> bilde(const Eingabe& eingabe, const std::array<bool, 4>& welche) {
     const auto& a = eingabe.antworten;
     const auto antwort = [&a](std::size_t i) -> std::string_view {
         return i < a.size() ? std::string_view(a[i]) : std::string_view();
@@ -69,8 +71,9 @@ Ergebnis<Wort> bilde(const Eingabe& eingabe) {
         if (!stammformen) return stammformen.ablehnung();
         w.verb = std::make_shared<const verbs::Verb>(verbs::verb(*stammformen));
         w.seite = std::make_shared<const grammar::Paradigma>(verbs::kopfseite(*w.verb));
-        for (const auto z : zeitseitenFolge)
-            w.zeitseiten.push_back(geteilt(verbs::seite(*w.verb, z)));
+        for (std::size_t i = 0; i < zeitseitenFolge.size(); ++i)
+            w.zeitseiten.push_back(welche[i] ? geteilt(verbs::seite(*w.verb, zeitseitenFolge[i]))
+                                             : Ergebnis<Seite>(Ablehnung{}));
     } else {
         return Ablehnung{};
     }

@@ -5,6 +5,7 @@
 #include "grammar/paradigma.h"
 #include "verbs/verb.h"
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -43,6 +44,11 @@ struct Wort {
  * empty title). Pure: no pane, no dialog, the same pages for the same answers.
  */
 Ergebnis<Wort> bilde(const Eingabe& eingabe);
+
+/// The same with only the tense pages `welche` (in the order of their buttons) formed, the
+/// others refused with no box and `zellen` counting the pages formed: for a reader of a few
+/// pages of many words (the form analysis tries dozens of candidate verbs per form).
+Ergebnis<Wort> bilde(const Eingabe& eingabe, const std::array<bool, 4>& welche);
 
 /// The pages with forms of the word `eingabe` (`bilde(eingabe)->seiten()`); none where its
 /// command refuses it.

@@ -2,6 +2,7 @@
 
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
+#include "shell/bestimmenwoerterbuch.h"
 #include "widgets/fensterplatz.h"
 #include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
@@ -162,7 +163,7 @@ bool gleicherEintrag(const analysis::Deutung& a, const analysis::Deutung& b) {
 
 void BestimmenWindow::bestimmen() {
     const std::string text = feld_->text().toStdString();
-    deutungen_ = analysis::bestimmen(text, eigene_());
+    deutungen_ = analysis::bestimmen(text, eigene_(), {.woerterbuch = bestimmenWoerterbuch()});
     liste_->clear();
     QTreeWidgetItem* eintrag = nullptr;
     bool vermutungen = false;

@@ -6,6 +6,7 @@
 #include "lesen/lesen.h"
 #include "lessons/datum.h"
 #include "recorder.h"
+#include "shell/bestimmenwoerterbuch.h"
 #include "shell/eigenewoerter.h"
 #include "shell/form1.h"
 #include "shell/hinweis.h"
@@ -52,7 +53,8 @@ std::optional<Rgb> readColour(std::string_view rest) {
 void analyse(const std::string& text, const Seiten& seiten, Lektionen* lektionen,
              std::ostream& log) {
     const std::vector<Eingabe> eigene = eigeneWoerter(seiten, lektionen);
-    const auto deutungen = analysis::bestimmen(text, eigene);
+    const auto deutungen =
+        analysis::bestimmen(text, eigene, {.woerterbuch = bestimmenWoerterbuch()});
     for (const auto& d : deutungen)
         log << "reading " << quoted(d.klasse) << ' ' << quoted(analysis::woerter(d.eingabe)) << ' '
             << quoted(d.mitZelle ? grammar::bezeichnung(d.zelle) : std::string()) << ' '

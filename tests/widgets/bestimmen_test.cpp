@@ -66,9 +66,12 @@ private slots:
         QVERIFY(!b->deutungen().empty());
         const QTreeWidgetItem* rosa = nullptr;
         for (int i = 0; i < b->liste()->topLevelItemCount(); ++i)
-            if (b->liste()->topLevelItem(i)->text(0).startsWith(QStringLiteral("rosa, rosae –")))
+            if (b->liste()->topLevelItem(i)->text(0).startsWith(QStringLiteral("rosa, rosae ")))
                 rosa = b->liste()->topLevelItem(i);
         QVERIFY(rosa);
+        // A known word with its gender and meaning (the tests' dictionary).
+        QCOMPARE(rosa->text(0),
+                 QStringLiteral("rosa, rosae f. – SUBSTANTIV der A - Deklination: Rose"));
         QCOMPARE(rosa->childCount(), 1);
         QCOMPARE(rosa->child(0)->text(0), QStringLiteral("Akkusativ Singular"));
         QCOMPARE(rosa->child(0)->text(1), QStringLiteral("ros"));

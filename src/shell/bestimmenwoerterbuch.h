@@ -1,0 +1,11 @@
+#pragma once
+
+#include "analysis/woerterbuch.h"
+
+namespace latiflex {
+
+/// The installed Latin-German dictionary as the form analysis asks it (opened on the first
+/// call); nullptr when it is not installed.
+const analysis::Woerterbuch* bestimmenWoerterbuch();
+
+} // namespace latiflex
