@@ -53,7 +53,17 @@ QLabel* titelFuer(const QString& text, QWidget* buddy, QWidget* parent) {
 }
 
 analysis::Deutung deutung(const lesen::Lesart& l) {
-    return {l.eingabe, l.seite, l.klasse, *l.zelle, l.wortform, l.eigen, 0};
+    analysis::Deutung d;
+    d.eingabe = l.eingabe;
+    d.seite = l.seite;
+    d.klasse = l.klasse;
+    d.zelle = *l.zelle;
+    d.wortform = l.wortform;
+    d.eigen = l.eigen;
+    d.bedeutung = l.bedeutung;
+    d.genus = l.genus;
+    d.druckbar = l.druckbar;
+    return d;
 }
 
 // Which occurrence of its form each word is, for keeping the pupil's choices.
