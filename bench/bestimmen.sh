@@ -18,3 +18,5 @@ fi
 reference=build/collatinus-reference.tsv
 python3 bench/bestimmen_referenz.py "$count" >"$reference"
 build/release/bench/bestimmen_bench <"$reference"
+# The program's own table of pronouns and irregular verbs against the reference's forms.
+build/release/bench/bestimmen_bench --tabelle | python3 bench/bestimmen_tabellen.py | tail -2

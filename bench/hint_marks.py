@@ -5,10 +5,14 @@ Every common lemma (frequency 3 or more in Collatinus' lemmes.la) of the nouns, 
 and verbs is typed into the `transcript` driver with `hints`: once in plain letters, and then
 each dictionary form in turn with the long marks Collatinus gives it (templī) and, separately,
 with a blank at its end (rosae ). A page is right when it prints, read as the pupil reads it
-(marks, capitals and blanks aside), what the plain typing prints; it is changed otherwise.
-Counted: warnings on right pages whose plain typing showed the tip (must be none), changed
-pages without a warning (must be none), and how many warnings on changed pages name the
-mark or blank. Also: how often the line calls a noun's nominative and genitive a rare pair,
+(marks, capitals and blanks aside), what the plain typing prints, and no long mark stands on
+a vowel Latin keeps short there (monēo, amāt: before a vowel, before nt or nd, before a final
+m, t, r or l); it is better when it prints other forms than the plain typing and more of
+them are forms of the lemma in Collatinus (lepus, leporīs: lepores, where the plain letters
+give the neuter's lepora); it is changed otherwise. Counted: warnings on right pages whose
+plain typing showed the tip (must be none), changed pages without a warning (must be none),
+advice to drop the mark or blank on better pages (must be none), and how many warnings on
+changed pages name the mark or blank. Also: how often the line calls a noun's nominative and genitive a rare pair,
 typed right, and with the genitive's ending swapped for another declension's.
 
 Usage: python3 bench/hint_marks.py [path/to/transcript]
@@ -89,8 +93,56 @@ def dictionary_lines(cf, data):
             parts, mparts = forms.split(" "), marked.split(" ")
         if len(parts) != len(mparts) or (pos != "v" and "-" in parts):
             continue
-        lines.append((pos, lem.key, parts, mparts))
+        lines.append((pos, lem.key, parts, mparts, lem))
     return lines
+
+
+def reference_forms(cf, lex, lem, pos):
+    """Every form of the lemma in Collatinus, in plain letters, one blank between words."""
+    value = lex.noun(lem) if pos == "n" else lex.adj(lem) if pos == "a" else lex.verb(lem)
+    out = set()
+
+    def walk(v):
+        if isinstance(v, str):
+            out.add(" ".join(v.lower().split()))
+        elif isinstance(v, dict):
+            for x in v.values():
+                walk(x)
+        elif isinstance(v, (list, tuple)):
+            for x in v:
+                walk(x)
+    walk(value)
+    return out
+
+
+VOWELS = "aeiouy"
+
+
+def short_vowel_marked(text):
+    """Whether a long mark stands where Latin keeps the vowel short: before another vowel
+    (but diēī), before nt or nd, before a final m, t, r or l of a word of two syllables or
+    more."""
+    for word in unicodedata.normalize("NFD", text).lower().split():
+        letters = []
+        for ch in word:
+            if ch == "\u0304" and letters:
+                letters[-1][1] = True
+            elif not unicodedata.combining(ch):
+                letters.append([ch, False])
+        for i, (c, long) in enumerate(letters):
+            if not long or c not in VOWELS:
+                continue
+            rest = "".join(x for x, _ in letters[i + 1:])
+            before = "".join(x for x, _ in letters[:i])
+            diphthong = c + rest[:1] in ("ae", "au", "oe", "eu")
+            if rest[:1] and rest[0] in VOWELS and not diphthong and \
+                    not (c == "e" and rest[0] == "i" and before.endswith("i")):
+                return True
+            if rest.startswith(("nt", "nd")):
+                return True
+            if len(rest) == 1 and rest in "mtrl" and any(x in VOWELS for x in before):
+                return True
+    return False
 
 
 def answers(pos, forms):
@@ -150,17 +202,18 @@ def run(transcript, cases):
         script += steps(pos, forms)
     result = subprocess.run([transcript], input="\n".join(script) + "\n",
                             capture_output=True, text=True, check=True)
-    pages, page, line, hint, prompts = [], [], [], "", 0
+    pages, page, line, hint, prompts, short = [], [], [], "", 0, False
     for row in result.stdout.splitlines():
         kind, _, rest = row.partition(" ")
         if kind == "notes" and rest == "shown":
-            pages.append((tuple(page), hint))
-            page, line = [], []
+            pages.append((tuple(page), hint, short))
+            page, line, short = [], [], False
         elif kind == "notes":
             continue
         elif kind == "text":
             line.append(unquote(rest))
         elif kind == "newline":
+            short = short or short_vowel_marked("".join(line))
             page.append(seen("".join(line)))
             line = []
         elif kind in ("message", "clear"):
@@ -206,21 +259,21 @@ def main():
         len(lines), sum(p == "n" for p, *_ in lines), sum(p == "a" for p, *_ in lines),
         sum(p == "v" for p, *_ in lines)))
 
-    plain = play(transcript, [(pos, forms) for pos, _, forms, _ in lines])
+    plain = play(transcript, [(pos, forms) for pos, _, forms, _, _ in lines])
     kinds = {"supine": "Partizip auf -us", "no class": "keine Konjugation",
              "rare pair": "selten – meist", "not in its cell": "steht hier",
              "no forms": "keine Formen"}
     counts = {k: 0 for k in kinds}
     pages = sum(len(p) for p in plain)
     for p in plain:
-        for _, hint in p:
+        for _, hint, _ in p:
             for k, phrase in kinds.items():
                 counts[k] += phrase in hint
     print("typed in plain letters, %d pages; warnings: %s" % (
         pages, ", ".join("%s %d" % kv for kv in counts.items())))
 
     variants = []  # (lemma index, kind, form index, typed forms)
-    for i, (pos, key, forms, marked) in enumerate(lines):
+    for i, (pos, key, forms, marked, _) in enumerate(lines):
         for j, f in enumerate(forms):
             if f == "-":
                 continue
@@ -231,25 +284,47 @@ def main():
 
     stats = {}
     shown = {}
+    references = {}
+
+    def in_reference(i, page):
+        """How many of the page's forms the lemma has: a noun's in their cells, the others'
+        anywhere in the lemma's paradigm."""
+        pos, _, _, _, lem = lines[i]
+        if pos == "n":
+            cells = list(lex.noun(lem).values())
+            forms = [line for line in page if not line.startswith(("clear", "message"))][1:]
+            return sum(f in cells[k] for k, f in enumerate(forms[:len(cells)]))
+        if i not in references:
+            references[i] = reference_forms(cf, lex, lem, pos)
+        return sum(line in references[i] for line in page)
+
+    lex = cf.Lexicon(collatinus_data())
     for (i, kind, j, forms), pages in zip(variants, typed):
         s = stats.setdefault(kind, dict(cases=0, right=0, right_tip=0, false_warning=0,
-                                        changed=0, warned=0, cause=0, missed=0, refused=0))
+                                        changed=0, warned=0, cause=0, missed=0, refused=0,
+                                        better=0, better_warned=0, better_advice=0))
         s["cases"] += 1
         status = []
-        for (page, hint), (plain_page, plain_hint) in zip(pages, plain[i]):
+        for (page, hint, short), (plain_page, plain_hint, _) in zip(pages, plain[i]):
             if "clear" not in page:
                 status.append("kept")  # a message box over the page on view, which stays
-            elif page == plain_page:
+            elif page == plain_page and not short:
                 status.append("right")
             elif page[-1].startswith("message"):
                 status.append("refused")
+            elif page != plain_page and not short and \
+                    in_reference(i, page) > in_reference(i, plain_page):
+                status.append("better")
             else:
                 status.append("changed")
-        # After VERBUM the verb is what the pupil entered: it is changed when a page is.
-        if lines[i][0] == "v" and status[0] == "right" and any(
-                st != "right" and st != "kept" for st in status[1:]):
-            status[0] = "changed"
-        for st, (page, hint), (plain_page, plain_hint) in zip(status, pages, plain[i]):
+        # After VERBUM the verb is what the pupil entered: it is changed when a page is, else
+        # better when a page is.
+        if lines[i][0] == "v" and status[0] in ("right", "better", "changed"):
+            if any(st in ("changed", "refused") for st in status[1:]):
+                status[0] = "changed"
+            elif "better" in status[1:]:
+                status[0] = "better"
+        for st, (page, hint, _), (plain_page, plain_hint, _) in zip(status, pages, plain[i]):
             if st == "right":
                 s["right"] += 1
                 if not is_warning(plain_hint):
@@ -259,6 +334,16 @@ def main():
                         shown.setdefault((kind, "false warning"), []).append((forms, hint))
             elif st == "refused":
                 s["refused"] += 1
+            elif st == "better":
+                s["better"] += 1
+                if is_warning(hint):
+                    s["better_warned"] += 1
+                    s["better_advice"] += names_cause(hint)
+                    if names_cause(hint):
+                        shown.setdefault((kind, "advice on a better page"), []).append((forms, hint))
+                    else:
+                        shown.setdefault((kind, "better page, what the mark does"), []).append(
+                            (forms, hint))
             elif st == "changed":
                 s["changed"] += 1
                 if is_warning(hint):
@@ -275,6 +360,9 @@ def main():
         print("    warning on such a right page: %d" % s["false_warning"])
         print("  pages changed by it: %d, warned: %d (naming the mark or blank: %d), missed: %d"
               % (s["changed"], s["warned"], s["cause"], s["missed"]))
+        print("  pages better than the plain typing's (more forms of the lemma): %d, warned: %d,"
+              " advice to drop the mark or blank: %d" % (s["better"], s["better_warned"],
+                                                          s["better_advice"]))
         print("  pages refused with a message box (the line is empty): %d" % s["refused"])
     for (kind, what), rows in sorted(shown.items()):
         print("\n%s, %s (%d), for example:" % (kind, what, len(rows)))
@@ -289,7 +377,7 @@ def main():
     for forms, hint in rare:
         print("  %s -> %s" % (", ".join(forms), hint))
     swapped = []
-    for i, (pos, key, forms, _) in nouns:
+    for i, (pos, key, forms, _, _) in nouns:
         nom, gen = forms
         ending = next((e for e in GENITIVE_ENDINGS if gen.endswith(e)), None)
         if ending is None:

@@ -79,10 +79,11 @@ grammar::Paradigma paradigma(const Eingabe& e, const Analyse& a) {
     grammar::Paradigma p;
     p.wortart = grammar::Wortart::adjektiv;
     p.seite = "ADJEKTIV";
-    p.klasse = a.familie == Familie::ao ? "ADJEKTIV der A/O - Deklination"
-               : a.adjklasse == 1       ? "ADJEKTIV der 3. Deklination, dreiendig"
-               : a.adjklasse == 2       ? "ADJEKTIV der 3. Deklination, zweiendig"
-                                        : "ADJEKTIV der 3. Deklination, einendig";
+    p.klassenname = a.familie == Familie::ao ? "A/O - Deklination"
+                    : a.adjklasse == 1       ? "3. Deklination, dreiendig"
+                    : a.adjklasse == 2       ? "3. Deklination, zweiendig"
+                                             : "3. Deklination, einendig";
+    p.klasse = "ADJEKTIV der " + p.klassenname;
     p.stichwoerter = {
         {std::string(e.m),
          grammar::nomenZelle(Kasus::nominativ, Numerus::singular, Genus::maskulinum)},

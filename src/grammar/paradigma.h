@@ -49,6 +49,9 @@ struct Paradigma {
     /// The class the program took the word for, in its own words
     /// ("SUBSTANTIV der A - Deklination", "VERBUM der A - Konjugation").
     std::string klasse;
+    /// The class alone, as the heading names it after "der" ("A - Deklination",
+    /// "3. Deklination, zweiendig", "E - Konjugation"); empty where the rules found none.
+    std::string klassenname;
     /// The page: the caption of the button that printed it.
     std::string seite;
     std::vector<Stichwort> stichwoerter;

@@ -158,6 +158,7 @@ grammar::Paradigma paradigma(std::string_view n, std::string_view g) {
     p.seite = "SUBST";
     p.ueberschrift = ueberschrift(klasse);
     p.klasse = text::trimmed(p.ueberschrift);
+    p.klassenname = text::trimmed(std::string(klasse.deklname).append(klasse.kopfende));
     p.stichwoerter = {{std::string(n), grammar::nomenZelle(Kasus::nominativ, Numerus::singular)},
                       {std::string(g), grammar::nomenZelle(Kasus::genitiv, Numerus::singular)}};
     p.bloecke = {{"", std::string(grammar::name(Numerus::singular)), {}},

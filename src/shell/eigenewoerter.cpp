@@ -15,7 +15,7 @@ std::vector<Eingabe> eigeneWoerter(const Seiten& seiten, Lektionen* lektionen) {
             woerter.push_back(std::move(e));
     };
     for (const auto& p : seiten.alle())
-        if (!hinweis::warnung(*p)) dazu(analysis::eingabe(*p));
+        if (!hinweis::pruefe(*p).warnt()) dazu(analysis::eingabe(*p));
     if (lektionen)
         for (const auto& lektion : lektionen->lektionen())
             for (const auto& wort : lektionen->woerter(lektion.id))

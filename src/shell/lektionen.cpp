@@ -23,9 +23,9 @@ Gebildet bilden(const Eingabe& eingabe) {
         return g;
     }
     g.wort = std::move(*wort);
-    g.warnung = hinweis::warnung(*g.wort->seite);
+    g.hinweis = hinweis::pruefe(*g.wort->seite);
     for (const auto& z : g.wort->zeitseiten)
-        if (!g.warnung && z && (*z)->hatFormen()) g.warnung = hinweis::warnung(**z);
+        if (!g.hinweis.warnt() && z && (*z)->hatFormen()) g.hinweis = hinweis::pruefe(**z);
     return g;
 }
 
@@ -77,7 +77,7 @@ void Lektionen::seiteGebildet() {
     if (!id) {
         // Every page of the word must fit, as for a word imported from a lesson file.
         const Gebildet g = bilden(*eingabe);
-        if (g.warnung || g.seiten().empty()) return;
+        if (g.hinweis.warnt() || g.seiten().empty()) return;
         // The word and its count of cells in one transaction.
         id = db_.hinzufuegen(*eingabe, std::nullopt, g.zellen());
         if (!id) return;
@@ -211,7 +211,7 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
         auto warnt = std::make_shared<std::map<const grammar::Paradigma*, bool>>();
         u->setZulassung([this, warnt](const drill::Frage& f) {
             const auto [it, neu] = warnt->try_emplace(f.seite.get(), false);
-            if (neu) it->second = hinweis::warnung(*f.seite).has_value();
+            if (neu) it->second = hinweis::pruefe(*f.seite).warnt();
             return !it->second ||
                    std::any_of(impl_->laufseiten.begin(), impl_->laufseiten.end(),
                                [&](const auto& gemerkt) { return gemerkt.first == f.seite; });

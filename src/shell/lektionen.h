@@ -26,7 +26,7 @@ class Runde;
  * them: plain C++ over the main window's `Form1` and the database.
  *
  * Every paradigm the pupil forms joins the current lesson, unless the hint line warns that
- * the typed forms do not fit the page (`hinweis::warnung`) or the word is in a lesson
+ * the typed forms do not fit the page (`hinweis::pruefe`) or the word is in a lesson
  * already; such a word joins only when added on purpose. A stored word keeps only its
  * command and answers: its pages are formed again by the rules (`engine::bilde`) whenever
  * it is read. The drill runs over this run's pages, a lesson, all

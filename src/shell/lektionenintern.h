@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/wort.h"
+#include "shell/hinweis.h"
 #include "shell/lektionen.h"
 
 #include <map>
@@ -18,7 +19,7 @@ namespace latiflex {
 struct Gebildet {
     std::optional<engine::Wort> wort;
     std::optional<Ablehnung> ablehnung; ///< the refusal of the word's own command
-    std::optional<std::string> warnung;
+    hinweis::Hinweis hinweis;           ///< the hint line's, for the first page that warns
 
     std::vector<Seiten::Zeiger> seiten() const {
         return wort ? wort->seiten() : std::vector<Seiten::Zeiger>{};

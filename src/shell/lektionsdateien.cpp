@@ -57,8 +57,8 @@ Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_vie
             grund = g.ablehnung->text;
         else if (g.seiten().empty())
             grund = "Die Regeln bilden zu diesem Wort keine Form.";
-        else if (g.warnung)
-            grund = *g.warnung;
+        else if (g.hinweis.warnt())
+            grund = g.hinweis.text;
         if (grund)
             import.abgelehnt.push_back({z.zeile, *grund});
         else

@@ -59,6 +59,10 @@ std::string ueberschrift(const Verb& v) {
     return "   VERBUM der " + v.konjname + " - Konjugation ";
 }
 
+std::string klassenname(const Verb& v) {
+    return v.konjname.empty() ? std::string() : v.konjname + " - Konjugation";
+}
+
 std::string klasse(const Verb& v) {
     if (v.konjname.empty()) return "VERBUM";
     return std::string(text::trimmed(ueberschrift(v)));
@@ -90,6 +94,7 @@ grammar::Paradigma kopfseite(const Verb& v) {
     p.wortart = grammar::Wortart::verbum;
     p.seite = "VERBUM";
     p.klasse = klasse(v);
+    p.klassenname = klassenname(v);
     p.ueberschrift = ueberschrift(v);
     p.stichwoerter = stichwoerter(v);
     return p;

@@ -78,6 +78,9 @@ Verb verb(const Stammformen& eingegeben);
 /// The heading "VERBUM" prints: "   VERBUM der A - Konjugation ".
 std::string ueberschrift(const Verb& v);
 
+/// The class alone: "A - Konjugation"; empty without a class.
+std::string klassenname(const Verb& v);
+
 /// The class as a page names it: "VERBUM der A - Konjugation", or "VERBUM" without a class.
 std::string klasse(const Verb& v);
 

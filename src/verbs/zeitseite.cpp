@@ -81,6 +81,7 @@ grammar::Paradigma seitenParadigma(const Verb& v, Zeitseite seite, const Tempora
     p.wortart = grammar::Wortart::verbum;
     p.seite = art.knopf;
     p.klasse = klasse(v);
+    p.klassenname = klassenname(v);
     p.stichwoerter = stichwoerter(v);
     p.einfarbig = farbe == Farbe::ohne;
     const auto zeiten = zeitenDer(art.perfekt);

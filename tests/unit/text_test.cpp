@@ -1,6 +1,10 @@
+#include "grammar/laenge.h"
 #include "grammar/text.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace latiflex::text {
 namespace {
@@ -69,4 +73,22 @@ TEST(Text, ShortenedKeepsBothEnds) {
 }
 
 } // namespace
+// Where Latin keeps a vowel short, a long mark is wrong: before a vowel, before nt or nd,
+// before a final m, t, r or l of a word of two syllables or more (Latin grammar's rules of
+// quantity; the e of diei is the old exception).
+TEST(Text, LongMarkOnAShortVowel) {
+    const std::vector<std::pair<std::string_view, bool>> formen{
+        {"monēo", true},          {"monēt", true},     {"monēnt", true},      {"amāt", true},
+        {"audīunt", true},        {"laudāndus", true}, {"amār", true},        {"Monēo", true},
+        {"mone\u0304o", true},    {"monēs", false},    {"laudāvistī", false}, {"amātus sum", false},
+        {"amāti   sumus", false}, {"diēī", false},     {"rēs", false},        {"sōl", false},
+        {"monemus", false},       {"", false}};
+    for (const auto& [form, falsch] : formen)
+        EXPECT_EQ(grammar::laengeFalsch(form), falsch) << form;
+    EXPECT_TRUE(grammar::hatLaengenzeichen("mone\u0304o"));
+    EXPECT_TRUE(grammar::hatLaengenzeichen("ĀTRIUM"));
+    EXPECT_FALSE(grammar::hatLaengenzeichen("monĕo"));
+    EXPECT_FALSE(grammar::hatLaengenzeichen("moneo"));
+}
+
 } // namespace latiflex::text
