@@ -101,17 +101,10 @@ public:
     void umschrieben(FestesWort& w, const std::string& partizip, GenusVerbi gv) const {
         if (!partizip.ends_with("us")) return;
         const std::string plural = partizip.substr(0, partizip.size() - 2) + "i";
-        static constexpr std::array<std::pair<Tempus, Modus>, 5> nachSum{{
-            {Tempus::praesens, Modus::indikativ},
-            {Tempus::imperfekt, Modus::indikativ},
-            {Tempus::futur1, Modus::indikativ},
-            {Tempus::praesens, Modus::konjunktiv},
-            {Tempus::imperfekt, Modus::konjunktiv},
-        }};
-        for (std::size_t t = 0; t < nachSum.size(); ++t)
+        for (std::size_t t = 0; t < reihen.size(); ++t)
             for (int p = 0; p < 6; ++p) {
                 const auto sum = sumFormen_.find(key(grammar::personenZelle(
-                    p + 1, nachSum[t].first, nachSum[t].second, GenusVerbi::aktiv)));
+                    p + 1, reihen[t].sum, reihen[t].modus, GenusVerbi::aktiv)));
                 if (sum == sumFormen_.end()) continue;
                 w.formen.emplace_back(zelle(t, p, gv),
                                       (p < 3 ? partizip : plural) + " " + sum->second);
@@ -119,17 +112,25 @@ public:
     }
 
 private:
-    // The cell of the perfect system: row t of perfect, pluperfect, future perfect, then
-    // the subjunctive's perfect and pluperfect.
+    // The rows of the perfect system: perfect, pluperfect, future perfect, then the
+    // subjunctive's perfect and pluperfect; each with the tense of sum that makes it after a
+    // participle (laudatus sum, eram, ero, sim, essem).
+    struct Reihe {
+        Tempus tempus;
+        Tempus sum;
+        Modus modus;
+    };
+    static constexpr std::array<Reihe, 5> reihen{{
+        {Tempus::perfekt, Tempus::praesens, Modus::indikativ},
+        {Tempus::plusquamperfekt, Tempus::imperfekt, Modus::indikativ},
+        {Tempus::futur2, Tempus::futur1, Modus::indikativ},
+        {Tempus::perfekt, Tempus::praesens, Modus::konjunktiv},
+        {Tempus::plusquamperfekt, Tempus::imperfekt, Modus::konjunktiv},
+    }};
+
+    // The cell of row t of the perfect system.
     static Zelle zelle(std::size_t t, int p, GenusVerbi gv) {
-        static constexpr std::array<std::pair<Tempus, Modus>, 5> zeilen{{
-            {Tempus::perfekt, Modus::indikativ},
-            {Tempus::plusquamperfekt, Modus::indikativ},
-            {Tempus::futur2, Modus::indikativ},
-            {Tempus::perfekt, Modus::konjunktiv},
-            {Tempus::plusquamperfekt, Modus::konjunktiv},
-        }};
-        return grammar::personenZelle(p + 1, zeilen[t].first, zeilen[t].second, gv);
+        return grammar::personenZelle(p + 1, reihen[t].tempus, reihen[t].modus, gv);
     }
     static int key(const Zelle& z) {
         return int(*z.tempus) * 100 + int(*z.modus) * 10 + int(*z.person) * 2 + int(z.numerus);

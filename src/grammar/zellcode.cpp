@@ -7,40 +7,27 @@ namespace latiflex::grammar {
 
 namespace {
 
-// Stored in the pupil's files: a code once written is never changed or reused.
-constexpr auto kasus = std::to_array<std::string_view>({"nom", "gen", "dat", "akk", "vok", "abl"});
-constexpr auto numeri = std::to_array<std::string_view>({"sg", "pl"});
-constexpr auto genera = std::to_array<std::string_view>({"m", "f", "n"});
-constexpr auto personen = std::to_array<std::string_view>({"1", "2", "3"});
-constexpr auto tempora =
-    std::to_array<std::string_view>({"praes", "impf", "fut1", "perf", "plqpf", "fut2"});
-constexpr auto modi = std::to_array<std::string_view>({"ind", "konj"});
-constexpr auto generaVerbi = std::to_array<std::string_view>({"akt", "pass"});
-constexpr auto wortarten = std::to_array<std::string_view>({"subst", "adj", "verb"});
+// The code of each value of E, in the order of its values. Stored in the pupil's files: a
+// code once written is never changed or reused.
+template <typename E> constexpr std::array<std::string_view, 0> codes{};
+template <>
+constexpr auto codes<Kasus> = std::to_array<std::string_view>({"nom", "gen", "dat", "akk", "vok",
+                                                               "abl"});
+template <> constexpr auto codes<Numerus> = std::to_array<std::string_view>({"sg", "pl"});
+template <> constexpr auto codes<Genus> = std::to_array<std::string_view>({"m", "f", "n"});
+template <> constexpr auto codes<Person> = std::to_array<std::string_view>({"1", "2", "3"});
+template <>
+constexpr auto codes<Tempus> = std::to_array<std::string_view>({"praes", "impf", "fut1", "perf",
+                                                                "plqpf", "fut2"});
+template <> constexpr auto codes<Modus> = std::to_array<std::string_view>({"ind", "konj"});
+template <> constexpr auto codes<GenusVerbi> = std::to_array<std::string_view>({"akt", "pass"});
+template <>
+constexpr auto codes<Wortart> = std::to_array<std::string_view>({"subst", "adj", "verb"});
 constexpr auto befehle = std::to_array<std::string_view>({"SUBST", "ADJEKTIV", "VERBUM"});
-static_assert(static_cast<int>(Wortart::verbum) + 1 == wortarten.size());
-
-template <typename E> constexpr const auto& tabelle() {
-    if constexpr (std::is_same_v<E, Kasus>)
-        return kasus;
-    else if constexpr (std::is_same_v<E, Numerus>)
-        return numeri;
-    else if constexpr (std::is_same_v<E, Genus>)
-        return genera;
-    else if constexpr (std::is_same_v<E, Person>)
-        return personen;
-    else if constexpr (std::is_same_v<E, Tempus>)
-        return tempora;
-    else if constexpr (std::is_same_v<E, Modus>)
-        return modi;
-    else if constexpr (std::is_same_v<E, GenusVerbi>)
-        return generaVerbi;
-    else
-        return wortarten;
-}
+static_assert(static_cast<int>(Wortart::verbum) + 1 == codes<Wortart>.size());
 
 template <typename E> std::string_view aus(E wert) {
-    const auto& t = tabelle<E>();
+    const auto& t = codes<E>;
     static_assert(std::is_same_v<E, Wortart> || t.size() == anzahl<E>);
     return t.at(static_cast<std::size_t>(wert));
 }
@@ -64,7 +51,7 @@ std::string_view code(GenusVerbi g) { return aus(g); }
 std::string_view code(Wortart w) { return aus(w); }
 
 template <typename E> std::optional<E> ausCode(std::string_view text) {
-    const auto& t = tabelle<E>();
+    const auto& t = codes<E>;
     for (std::size_t i = 0; i < t.size(); ++i)
         if (t[i] == text) return static_cast<E>(i);
     return std::nullopt;

@@ -3,6 +3,7 @@
 #include "verbs/tempora.h"
 #include "verbs/zeitseite.h"
 
+#include <array>
 #include <string>
 
 namespace latiflex::verbs {
@@ -41,21 +42,10 @@ std::optional<Tempora> perfektPassivFormen(const Verb& v) {
 
 Ergebnis<grammar::Paradigma> seite(const Verb& v, Zeitseite seite) {
     if (auto nein = schranke(v, seite)) return std::move(*nein);
-    std::optional<Tempora> t;
-    switch (seite) {
-    case Zeitseite::praesensAktiv:
-        t = praesensAktivFormen(v);
-        break;
-    case Zeitseite::praesensPassiv:
-        t = praesensPassivFormen(v);
-        break;
-    case Zeitseite::perfektAktiv:
-        t = perfektAktivFormen(v);
-        break;
-    case Zeitseite::perfektPassiv:
-        t = perfektPassivFormen(v);
-        break;
-    }
+    // Each page's forms, in the order of the pages.
+    static constexpr std::array<std::optional<Tempora> (*)(const Verb&), 4> formen{
+        praesensAktivFormen, praesensPassivFormen, perfektAktivFormen, perfektPassivFormen};
+    const std::optional<Tempora> t = formen.at(static_cast<std::size_t>(seite))(v);
     // The perfect passive has its own title for a participle the rules cannot cut.
     if (!t)
         return keineFormen(seite == Zeitseite::perfektPassiv ? "EINGABEFEHLER ?" : "EINGABEFEHLER");

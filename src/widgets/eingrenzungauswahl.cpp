@@ -7,6 +7,7 @@
 #include <QGridLayout>
 
 #include <algorithm>
+#include <ranges>
 
 namespace latiflex {
 
@@ -18,6 +19,20 @@ enum Art { numerus, tempus, genusVerbi, modus, letztesWort };
 
 template <typename E> bool enthaelt(const std::vector<E>& werte, int wert) {
     return std::ranges::find(werte, static_cast<E>(wert)) != werte.end();
+}
+
+// What `tun` gives for the list of `e` that a box of kind `art` stands for (not the last word).
+template <typename E, typename F> decltype(auto) mitListe(E& e, int art, F tun) {
+    switch (art) {
+    case numerus:
+        return tun(e.numeri);
+    case tempus:
+        return tun(e.tempora);
+    case genusVerbi:
+        return tun(e.genera);
+    default:
+        return tun(e.modi);
+    }
 }
 
 } // namespace
@@ -56,22 +71,12 @@ drill::Eingrenzung EingrenzungAuswahl::eingrenzung() const {
     drill::Eingrenzung e;
     for (const Feld& f : felder_) {
         if (!f.box->isChecked()) continue;
-        switch (f.art) {
-        case numerus:
-            e.numeri.push_back(static_cast<Numerus>(f.wert));
-            break;
-        case tempus:
-            e.tempora.push_back(static_cast<Tempus>(f.wert));
-            break;
-        case genusVerbi:
-            e.genera.push_back(static_cast<GenusVerbi>(f.wert));
-            break;
-        case modus:
-            e.modi.push_back(static_cast<Modus>(f.wert));
-            break;
-        default:
+        if (f.art == letztesWort)
             e.nurLetztesWort = true;
-        }
+        else
+            mitListe(e, f.art, [&](auto& liste) {
+                liste.push_back(static_cast<std::ranges::range_value_t<decltype(liste)>>(f.wert));
+            });
     }
     return e;
 }
@@ -79,22 +84,10 @@ drill::Eingrenzung EingrenzungAuswahl::eingrenzung() const {
 void EingrenzungAuswahl::zeige(const drill::Eingrenzung& e) {
     for (const Feld& f : felder_) {
         const QSignalBlocker still(f.box);
-        switch (f.art) {
-        case numerus:
-            f.box->setChecked(enthaelt(e.numeri, f.wert));
-            break;
-        case tempus:
-            f.box->setChecked(enthaelt(e.tempora, f.wert));
-            break;
-        case genusVerbi:
-            f.box->setChecked(enthaelt(e.genera, f.wert));
-            break;
-        case modus:
-            f.box->setChecked(enthaelt(e.modi, f.wert));
-            break;
-        default:
-            f.box->setChecked(e.nurLetztesWort);
-        }
+        f.box->setChecked(f.art == letztesWort ? e.nurLetztesWort
+                                               : mitListe(e, f.art, [&](const auto& liste) {
+                                                     return enthaelt(liste, f.wert);
+                                                 }));
     }
 }
 

@@ -19,10 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using testing::Ordner;
-using testing::sql;
-using testing::tag;
-
 struct Schritt {
     const char* name;
     std::optional<Kasten> vorher;

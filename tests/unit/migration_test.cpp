@@ -24,10 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using testing::Ordner;
-using testing::sql;
-using testing::tag;
-
 // Every row of every table and the version, as one text.
 std::string abzug(const fs::path& datei) {
     sqlite3* db = nullptr;

@@ -9,7 +9,8 @@
 #include <string>
 #include <unistd.h>
 
-namespace latiflex::testing {
+// In the store's own namespace, for the tests of the lessons' store that share it.
+namespace latiflex::lektionen {
 
 /// A fresh folder for one test's lessons, named after the test, removed afterwards.
 struct Ordner {
@@ -37,6 +38,6 @@ inline void sql(const std::filesystem::path& datei, const std::string& text) {
 }
 
 /// The day a text "YYYY-MM-DD" names.
-inline lektionen::Datum tag(const char* text) { return *lektionen::datumAus(text); }
+inline Datum tag(const char* text) { return *datumAus(text); }
 
-} // namespace latiflex::testing
+} // namespace latiflex::lektionen

@@ -58,6 +58,11 @@ const QByteArray lektion12 = "# Lektion 12\n"
                              "SUBST rosa, x\n"
                              "VERBUM laudo, laudare, laudavi, laudatus\n";
 
+// Imports into `l` the lesson "Rosen" with the one word rosa, from a file in `ordner`.
+bool rosen(LektionenWindow* l, const QTemporaryDir& ordner) {
+    return l->importieren(datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n"));
+}
+
 // The main window with its prompts answered from `antworten` (after the two colours), its
 // data in a folder of its own.
 struct Fenster : testing::Gestartet {
@@ -366,8 +371,7 @@ private slots:
         {
             Fenster f;
             LektionenWindow* l = f.lektionen();
-            QVERIFY(l->importieren(
-                datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
+            QVERIFY(rosen(l, ordner));
             f.window.ueben();
             UebenWindow* u = f.window.uebenWindow();
             QVERIFY(u);
@@ -401,8 +405,7 @@ private slots:
     void f6DrillsTheCurrentLesson() {
         QTemporaryDir ordner;
         Fenster f;
-        QVERIFY(f.lektionen()->importieren(
-            datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
+        QVERIFY(rosen(f.lektionen(), ordner));
         Lektionen& l = f.window.lektionen();
         QVERIFY(l.setAktuelle(l.lektionen().back().id));
         auto* aktion = f.window.findChild<QAction*>(QStringLiteral("lektionUebenAktion"));
@@ -461,8 +464,7 @@ private slots:
         QTemporaryDir ordner;
         Fenster f;
         LektionenWindow* l = f.lektionen();
-        QVERIFY(
-            l->importieren(datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
+        QVERIFY(rosen(l, ordner));
         QVERIFY(l->ankiExportieren(ordner.filePath(QStringLiteral("anki.txt"))));
         const QString ziel = ordner.filePath(QStringLiteral("blatt.pdf"));
         testing::answerNext<QPrintDialog>([&](QPrintDialog& d) {
@@ -525,8 +527,7 @@ private slots:
         QTemporaryDir ordner;
         Fenster f;
         LektionenWindow* l = f.lektionen();
-        QVERIFY(
-            l->importieren(datei(ordner, QStringLiteral("r.txt"), "# Rosen\nSUBST rosa, rosae\n")));
+        QVERIFY(rosen(l, ordner));
         f.window.ueben();
         UebenWindow* u = f.window.uebenWindow();
         genannt<QPushButton>(u, QStringLiteral("Wort weglassen"))->click();

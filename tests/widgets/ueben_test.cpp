@@ -72,6 +72,13 @@ void antworte(UebenWindow* u, const QString& text) {
     QTest::keyClick(antwort, Qt::Key_Return);
 }
 
+// The lists above the question, by their names, as a test's data.
+void dieListen() {
+    QTest::addColumn<QString>("liste");
+    QTest::newRow("Üben über") << "Üben über";
+    QTest::newRow("Art der Frage") << "Art der Frage";
+}
+
 } // namespace
 
 class UebenTest : public QObject {
@@ -164,11 +171,7 @@ private slots:
 
     // The arrow keys step through the lists above the question: each step may ask anew,
     // but the focus stays in the list.
-    void arrowsStepThroughTheLists_data() {
-        QTest::addColumn<QString>("liste");
-        QTest::newRow("Üben über") << "Üben über";
-        QTest::newRow("Art der Frage") << "Art der Frage";
-    }
+    void arrowsStepThroughTheLists_data() { dieListen(); }
     void arrowsStepThroughTheLists() {
         QFETCH(QString, liste);
         const RosaDrill d("5");
@@ -184,11 +187,7 @@ private slots:
 
     // A choice made in a list sends the keyboard on to the answer, and a letter typed into a
     // list goes to the answer too: what the pupil types is never lost in a list.
-    void typingAfterAChoiceReachesTheAnswer_data() {
-        QTest::addColumn<QString>("liste");
-        QTest::newRow("Üben über") << "Üben über";
-        QTest::newRow("Art der Frage") << "Art der Frage";
-    }
+    void typingAfterAChoiceReachesTheAnswer_data() { dieListen(); }
     void typingAfterAChoiceReachesTheAnswer() {
         QFETCH(QString, liste);
         const RosaDrill d("5");
