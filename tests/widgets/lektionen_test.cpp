@@ -79,6 +79,13 @@ struct Fenster : testing::Gestartet {
     }
 };
 
+// The drill over the lesson Rosen, imported into `l` of `f`; none when the import fails.
+UebenWindow* rosenUeben(Fenster& f, LektionenWindow* l, const QTemporaryDir& ordner) {
+    if (!rosen(l, ordner)) return nullptr;
+    f.window.ueben();
+    return f.window.uebenWindow();
+}
+
 QStringList zeilen(const QListWidget* liste) {
     QStringList aus;
     for (int i = 0; i < liste->count(); ++i)
@@ -371,9 +378,7 @@ private slots:
         {
             Fenster f;
             LektionenWindow* l = f.lektionen();
-            QVERIFY(rosen(l, ordner));
-            f.window.ueben();
-            UebenWindow* u = f.window.uebenWindow();
+            UebenWindow* u = rosenUeben(f, l, ordner);
             QVERIFY(u);
             QCOMPARE(genannt<QComboBox>(u, QStringLiteral("Üben über"))->currentText(),
                      QStringLiteral("was heute fällig ist"));
@@ -527,9 +532,8 @@ private slots:
         QTemporaryDir ordner;
         Fenster f;
         LektionenWindow* l = f.lektionen();
-        QVERIFY(rosen(l, ordner));
-        f.window.ueben();
-        UebenWindow* u = f.window.uebenWindow();
+        UebenWindow* u = rosenUeben(f, l, ordner);
+        QVERIFY(u);
         genannt<QPushButton>(u, QStringLiteral("Wort weglassen"))->click();
         QVERIFY(!u->uebung().frage());
         l->aktualisieren();
