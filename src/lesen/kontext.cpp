@@ -98,8 +98,12 @@ void perfektPassiv(std::vector<Wort>& woerter, std::size_t von, std::size_t bis,
                 continue;
             auto zusammen = bestimmer(maskulinum(woerter[p].form, woerter[i].lesarten.front()) +
                                       " " + woerter[i].form);
-            std::erase_if(zusammen, [](const Lesart& l) {
-                return !l.zelle || !l.zelle->tempus || l.zelle->tempus < Tempus::perfekt;
+            // Only as sure a reading as the word's own: Gallia est is no perfect of a guessed
+            // verb *gallieo*.
+            const int sicher = stufe(woerter[p].lesarten.front());
+            std::erase_if(zusammen, [sicher](const Lesart& l) {
+                return !l.zelle || !l.zelle->tempus || l.zelle->tempus < Tempus::perfekt ||
+                       stufe(l) < sicher;
             });
             if (zusammen.empty()) continue;
             auto& partizip = woerter[p];
