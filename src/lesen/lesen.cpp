@@ -31,7 +31,8 @@ Leser::Leser(Quellen quellen) : quellen_(std::move(quellen)) {}
 std::vector<Lesart> Leser::bestimmt(std::string_view form) {
     std::vector<Lesart> lesarten;
     // Enclitics are split off below, where the sentence is known.
-    for (const auto& d : analysis::bestimmen(form, quellen_.eigene, {.enklitika = false})) {
+    for (const auto& d : analysis::bestimmen(
+             form, quellen_.eigene, {.enklitika = false, .woerterbuch = quellen_.woerterbuch})) {
         Lesart l = lesart(d);
         if (quellen_.bedeutung && l.bedeutung.empty()) l.bedeutung = quellen_.bedeutung(l.eingabe);
         l.bekannt = l.bekannt || l.eigen || !l.bedeutung.empty();

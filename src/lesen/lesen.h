@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/woerterbuch.h"
 #include "grammar/eingabe.h"
 #include "lesen/lesart.h"
 
@@ -16,6 +17,8 @@ struct Quellen {
     std::vector<Eingabe> eigene; ///< the pupil's words, ranked first where they fit
     /// The German meaning of an entry, empty when none is known; may be left empty.
     std::function<std::string(const Eingabe&)> bedeutung;
+    /// The dictionary the analysis asks, where one is at hand (read from any thread).
+    const analysis::Woerterbuch* woerterbuch = nullptr;
 };
 
 /// Called now and then while a text is read: words read so far, words in all. Returning

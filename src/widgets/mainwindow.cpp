@@ -1,6 +1,7 @@
 #include "widgets/mainwindow.h"
 
 #include "interfaces/prompt.h"
+#include "shell/bestimmenwoerterbuch.h"
 #include "shell/eigenewoerter.h"
 #include "shell/hinweis.h"
 #include "shell/lektionen.h"
@@ -222,6 +223,7 @@ void MainWindow::textLesen() {
             return woerter;
         };
         a.zeigen = [this](const analysis::Deutung& d) { zeige(d); };
+        a.woerterbuch = bestimmenWoerterbuch();
         a.speichern = [this](const std::string& name, const std::vector<Eingabe>& woerter) {
             const auto id = lektionen_->anlegen(name);
             std::size_t n = 0;

@@ -189,7 +189,7 @@ TextLesenWindow::TextLesenWindow(const Farben& farben, Anbindung anbindung, QWid
     spalte->addLayout(fuss);
 
     leser_ = new TextLeser(
-        anbindung_.bedeutung,
+        anbindung_.bedeutung, anbindung_.woerterbuch,
         [this](std::size_t gelesen, std::size_t alle) {
             fortschritt_->setMaximum(static_cast<int>(alle));
             fortschritt_->setValue(static_cast<int>(gelesen));

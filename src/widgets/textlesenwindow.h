@@ -47,6 +47,7 @@ public:
         std::function<std::vector<Eingabe>()> lektionsWoerter; ///< the words of all lessons
         std::function<void(const analysis::Deutung&)> zeigen;  ///< prints its paradigm
         std::function<std::string(const Eingabe&)> bedeutung;  ///< a meaning, may be empty
+        const analysis::Woerterbuch* woerterbuch = nullptr;    ///< the dictionary, if any
         /// Makes a lesson of the words; the text of a message for the pupil.
         std::function<std::string(const std::string&, const std::vector<Eingabe>&)> speichern;
     };

@@ -5,10 +5,12 @@
 namespace latiflex {
 
 TextLeser::TextLeser(std::function<std::string(const Eingabe&)> bedeutung,
+                     const analysis::Woerterbuch* woerterbuch,
                      std::function<void(std::size_t, std::size_t)> fortschritt,
                      std::function<void(std::shared_ptr<Woerter>)> fertig, QObject* parent)
-    : QObject(parent), bedeutung_(std::move(bedeutung)), fortschritt_(std::move(fortschritt)),
-      fertig_(std::move(fertig)), thread_([this] { arbeiten(); }) {}
+    : QObject(parent), bedeutung_(std::move(bedeutung)), woerterbuch_(woerterbuch),
+      fortschritt_(std::move(fortschritt)), fertig_(std::move(fertig)),
+      thread_([this] { arbeiten(); }) {}
 
 TextLeser::~TextLeser() {
     {
@@ -43,7 +45,7 @@ void TextLeser::arbeiten() {
         }
         if (!leser || auftrag.eigene != eigene) {
             eigene = auftrag.eigene;
-            leser.emplace(lesen::Quellen{eigene, bedeutung_});
+            leser.emplace(lesen::Quellen{eigene, bedeutung_, woerterbuch_});
         }
         const auto nummer = auftrag.nummer;
         auto woerter = std::make_shared<Woerter>(

@@ -30,6 +30,7 @@ public:
     /// `bedeutung` gives an entry's meaning (may be empty); `fortschritt` is called with
     /// words read and words in all, `fertig` with each text's words.
     TextLeser(std::function<std::string(const Eingabe&)> bedeutung,
+              const analysis::Woerterbuch* woerterbuch,
               std::function<void(std::size_t, std::size_t)> fortschritt,
               std::function<void(std::shared_ptr<Woerter>)> fertig, QObject* parent = nullptr);
     ~TextLeser() override;
@@ -50,6 +51,7 @@ private:
     void arbeiten();
 
     std::function<std::string(const Eingabe&)> bedeutung_;
+    const analysis::Woerterbuch* woerterbuch_;
     std::function<void(std::size_t, std::size_t)> fortschritt_;
     std::function<void(std::shared_ptr<Woerter>)> fertig_;
     std::mutex mutex_;

@@ -72,7 +72,7 @@ void analyse(const std::string& text, const Seiten& seiten, Lektionen* lektionen
 
 // The window "Text lesen": each word with the reading it ranks first in context.
 void read(const std::string& text, const Seiten& seiten, Lektionen* lektionen, std::ostream& log) {
-    lesen::Leser leser({eigeneWoerter(seiten, lektionen), {}});
+    lesen::Leser leser({eigeneWoerter(seiten, lektionen), {}, bestimmenWoerterbuch()});
     const auto woerter = leser.lesen(text);
     for (const auto& w : woerter) {
         const lesen::Lesart* l = w.lesart();
