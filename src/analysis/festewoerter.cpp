@@ -164,7 +164,7 @@ std::vector<FestesWort> lesen() {
             p.umschrieben(w, teil[3].substr(0, teil[3].size() - 2) + "us", GenusVerbi::passiv);
     };
     // A paradigm's perfect system follows when its rows are read.
-    constexpr std::size_t keiner = std::size_t(-1);
+    constexpr auto keiner = std::size_t(-1);
     std::size_t offen = keiner;
     const auto schliessen = [&] {
         if (offen != keiner) perfekt(woerter[offen]);

@@ -28,7 +28,7 @@ constexpr std::size_t meldenAlle = 256;
 
 Leser::Leser(Quellen quellen) : quellen_(std::move(quellen)) {}
 
-std::vector<Lesart> Leser::bestimmt(std::string_view form) {
+std::vector<Lesart> Leser::bestimmt(std::string_view form) const {
     std::vector<Lesart> lesarten;
     // Enclitics are split off below, where the sentence is known.
     for (const auto& d : analysis::bestimmen(

@@ -48,7 +48,7 @@ private:
         std::vector<Lesart> lesarten;
         std::string wirt;
     };
-    std::vector<Lesart> bestimmt(std::string_view form);
+    std::vector<Lesart> bestimmt(std::string_view form) const;
     Eintrag allein(std::string_view form);
 
     Quellen quellen_;
