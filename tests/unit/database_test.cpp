@@ -100,32 +100,34 @@ TEST(Statement, BindenLesenFehler) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
     execute(db, "CREATE TABLE t(a INTEGER, b TEXT); CREATE UNIQUE INDEX t_a ON t(a)");
-    Statement einfuegen(db, "INSERT INTO t(a, b) VALUES(?, ?)");
-    const std::string mitNull("x\0y", 3);
-    einfuegen.bindAll(std::int64_t{1} << 40, std::string_view("Präsens")).run();
-    einfuegen.reset();
-    einfuegen.bindAll(2, std::string_view(mitNull)).run();
-    einfuegen.reset();
-    try {
-        einfuegen.bindAll(2, std::string_view("doppelt")).run();
-        ADD_FAILURE() << "a second row with a = 2";
-    } catch (const SqlError& e) {
-        EXPECT_EQ(e.code & 0xFF, SQLITE_CONSTRAINT);
-        EXPECT_FALSE(e.damaged() || e.busy());
+    { // every statement finalized before the database is closed, or it stays open
+        Statement einfuegen(db, "INSERT INTO t(a, b) VALUES(?, ?)");
+        const std::string mitNull("x\0y", 3);
+        einfuegen.bindAll(std::int64_t{1} << 40, std::string_view("Präsens")).run();
+        einfuegen.reset();
+        einfuegen.bindAll(2, std::string_view(mitNull)).run();
+        einfuegen.reset();
+        try {
+            einfuegen.bindAll(2, std::string_view("doppelt")).run();
+            ADD_FAILURE() << "a second row with a = 2";
+        } catch (const SqlError& e) {
+            EXPECT_EQ(e.code & 0xFF, SQLITE_CONSTRAINT);
+            EXPECT_FALSE(e.damaged() || e.busy());
+        }
+        Statement lesen(db, "SELECT a, b FROM t ORDER BY a DESC");
+        ASSERT_TRUE(lesen.step());
+        EXPECT_EQ(lesen.integer(0), std::int64_t{1} << 40);
+        EXPECT_EQ(lesen.text(1), "Präsens");
+        ASSERT_TRUE(lesen.step());
+        EXPECT_EQ(lesen.number(0), 2);
+        EXPECT_EQ(lesen.text(1), mitNull) << "a text is read whole, past a NUL";
+        EXPECT_FALSE(lesen.step());
+        EXPECT_EQ(single(db, "SELECT count(*) FROM t"), 2);
+        EXPECT_EQ(single(db, "SELECT a FROM t WHERE a = 99"), 0);
+        EXPECT_THROW(Statement(db, "SELEKT 1"), SqlError);
+        EXPECT_THROW(execute(db, "INSERT INTO fehlt VALUES(1)"), SqlError);
     }
-    Statement lesen(db, "SELECT a, b FROM t ORDER BY a DESC");
-    ASSERT_TRUE(lesen.step());
-    EXPECT_EQ(lesen.integer(0), std::int64_t{1} << 40);
-    EXPECT_EQ(lesen.text(1), "Präsens");
-    ASSERT_TRUE(lesen.step());
-    EXPECT_EQ(lesen.number(0), 2);
-    EXPECT_EQ(lesen.text(1), mitNull) << "a text is read whole, past a NUL";
-    EXPECT_FALSE(lesen.step());
-    EXPECT_EQ(single(db, "SELECT count(*) FROM t"), 2);
-    EXPECT_EQ(single(db, "SELECT a FROM t WHERE a = 99"), 0);
-    EXPECT_THROW(Statement(db, "SELEKT 1"), SqlError);
-    EXPECT_THROW(execute(db, "INSERT INTO fehlt VALUES(1)"), SqlError);
-    sqlite3_close(db);
+    EXPECT_EQ(sqlite3_close(db), SQLITE_OK);
 }
 
 TEST(Datum, TextUndZurueck) {
