@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor: a bare Qt Widgets program in German that shows one message box.
 #include <QApplication>
 #include <QLibraryInfo>

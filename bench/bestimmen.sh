@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The form analysis against real Latin: unpacks Collatinus' data (Debian package
 # "collatinus", reference data only, never shipped) into a folder of its own unless
 # COLLATINUS_DATA names one, writes the reference forms of the COUNT most frequent words of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the form analysis against real Latin: reads the reference forms that
 // bestimmen_referenz.py writes (standard input), analyses every form the program's own
 // pages print right for its word and reports, per word class, how often the true reading

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Derives the frequency table of the form analysis (src/analysis/haeufigkeit.tsv) from the
 Collatinus lexicon: each lemma of its base lexicon with the count the lexicon gives it in a
 corpus of classical texts. Homonyms are one line, their counts added; the lemma is written

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Derives the pattern table of the form analysis (src/analysis/muster.tsv) from the
 Collatinus lexicon: every lemma's dictionary forms, as the program's prompts take them,
 are cut into the longest root they share and the tails after it ("rex regis": root "re",

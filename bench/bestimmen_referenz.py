@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the reference forms the analysis benchmark reads: the COUNT most frequent
 lemmas of each word class of the Collatinus lexicon, one line per cell,
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Compares the program's own table of pronouns and irregular verbs (the lines
 `bestimmen_bench --tabelle` writes on standard input: FORMS, CELL, FORM) with the reference
 lexicon of Collatinus, cell by cell: a cell is equal when every form the program gives is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long one command takes, and one full repaint of the pane holding its page.
 #include "lauf.h"
 #include "nouns/deklination.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the drill takes to choose the next question and to check an answer, over the
 // pages of a typical lesson: a noun, an adjective and a verb with its four tense pages.
 #include "drill/uebung.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The hint line over a reference lexicon, typed as textbooks print it.
 
 Every common lemma (frequency 3 or more in Collatinus' lemmes.la) of the nouns, adjectives

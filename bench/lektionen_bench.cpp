@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lessons at the size of years of practice: 10,000 words in 20 lessons and a million
 // stored answers. What opening "Lektionen" costs (every lesson with its progress), what the
 // drill over due cells costs to open and to choose each next question, and the store's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 10,000 commands of every kind through the real main window's buttons, the dialogs
 // answered through the interface; prints resident memory after the first 1,000 and at
 // the end, which should be the same.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up against the floor: runs the bare Qt baseline and latiflex alternately under
 # Xvfb, RUNS times each (default 15), and prints the medians of the time from exec to the
 # first window being mapped and of the peak resident memory, with latiflex/baseline ratios.

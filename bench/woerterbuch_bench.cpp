@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Latin-German dictionary as installed (or at LATIFLEX_WOERTERBUCH): how long opening
 // it takes (reading the index, decompressing and parsing every entry) and looking up every
 // headword, by headword, by any form and as the pupil's typed word. It also counts what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form analysis on any text: every reading offered for printing must be sound (the page
 // of its dictionary forms prints that form in that cell), the pupil's own word
 // (the input's first line, as a noun) must come first where it fits, and the same text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a session of clicks and answers, run through the real commands. A finding
 // is a sanitizer report, a hang, invalid UTF-8 in the log of valid answers, or a command
 // whose log shows something of an earlier word.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill on any answers: the input's first line is a noun's two dictionary forms, the
 // rest one answer a line, some of them kind, narrowing or restart steps. Every answer must
 // get a verdict on an open question, the verdict and the question must be valid UTF-8, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson file reader on any bytes: it never crashes, names every refused line by a line
 // the file has, keeps a name that is valid UTF-8 without controls, and what it reads writes
 // back to a file that reads the same. The words are checked by the rules as an import does.

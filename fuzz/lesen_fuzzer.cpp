@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a text, on any bytes: every word lies where it says, in order, and is letters only;
 // a reading of a word alone names that word (or its enclitic's host) as its page prints it;
 // and the same text always reads the same.

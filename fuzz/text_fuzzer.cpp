@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text rules and the number test on any bytes: cuts add up to the word, land on letter
 // boundaries, and the number test agrees with itself.
 #include "grammar/text.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a fixed number of runs or a
 # fixed time: scripts/fuzz.sh --runs 1000000, or scripts/fuzz.sh --seconds 40.
 # Seeds: the golden scripts (clicks), fuzz/seeds/ and the golden lesson files; the growing corpus and any

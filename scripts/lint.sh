@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Static analysis: clang-tidy (checks in .clang-tidy) on the program and its test driver,
 # cppcheck on those and the end-to-end tools; and every source file as clang-format writes
 # it. Needs the compile commands of the release build (scripts/build.sh).

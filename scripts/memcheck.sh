@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # valgrind's memcheck on the transcript driver playing every golden script: no leak, no
 # invalid access. Needs a release build (scripts/build.sh) and valgrind.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack and checks it: the files it installs and their
 # places, the menu entry and the software-centre description against their validators,
 # dependencies that Debian has, and the installed binary playing the pupil's tour in a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/screenshot.png from the end-to-end tour of the real window under Xvfb: acer
 # declined in its three genders, light blue stems and dark red endings. Run after a build.
 set -euo pipefail

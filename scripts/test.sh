@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then builds and runs every test without a display: the test
 # suite (with the end-to-end tour of the real window under Xvfb), the Debian package and
 # its installed binary, static analysis, the suite again under AddressSanitizer and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readings of a typed form, ranked: the pupil's words, then real words by how common
 // they are, then the rules' guesses.
 #include "analysis/bestimmung.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SQLite is loaded on the first use of the lessons' store, not at every start: linked as a
 // shared library it was mapped, relocated and searched for every symbol Qt looks up while
 // the window opens (a quarter of the start-up memory above the bare Qt program, see

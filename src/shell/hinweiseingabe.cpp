@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers that do not fit their prompts: several forms in one, a form no Latin word is as
 // long as, a missing or unknown infinitive, the supine for the participle, a rare pair.
 #include "drill/vergleich.h"

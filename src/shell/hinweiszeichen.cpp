@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vowel marks, blanks and invisible characters in the typed forms: where they made the rules
 // read a form into another page, and where a long mark went on into forms whose vowel is
 // short.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether each typed form stands in its cell on the printed page, compared as the drill
 // compares answers.
 #include "drill/vergleich.h"

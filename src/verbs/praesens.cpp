@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "grammar/text.h"
 #include "grammar/zelle.h"
 #include "verbs/tempora.h"

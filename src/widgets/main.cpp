@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/fokusstil.h"
 #include "widgets/mainwindow.h"
 #include "widgets/qtdeutsch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's print support, in a module of its own that the program loads on the first print
 // (see Printer): linked into the program, it would be loaded at every start.
 #include "widgets/druckdokument.h"

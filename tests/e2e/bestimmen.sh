@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The form analysis from outside: the real latiflex under Xvfb, driven through xdotool and
 # the keyboard alone. F7 must open the window "Bestimmen" before any word is typed; a form
 # typed into its field must show its readings at once ("Keine Deutung" for digits), read

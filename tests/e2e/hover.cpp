@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hover: the labels and the hint line of the real latiflex, seen from outside. Starts the
 // program under the X display it is given, answers its start-up, declines rosa and poema
 // (typed with the genitive poematis) through the real prompts, rests the pointer on forms

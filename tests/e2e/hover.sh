@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the hover check (hover.cpp) against the real latiflex under its own Xvfb.
 # Usage: hover.sh LATIFLEX HOVER OUT
 set -euo pipefail

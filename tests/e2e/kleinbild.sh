@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A small screen at a large scale, from outside: the real latiflex under Xvfb and openbox on
 # 1366x768 pixels at QT_SCALE_FACTOR=1.5. After amicus is declined, each window the main
 # window opens ("?", F5, F7, Ctrl+L) must lie on the screen whole, frame and title bar

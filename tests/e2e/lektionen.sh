@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lessons from outside, with the keyboard alone: the real latiflex under Xvfb and openbox.
 # A teacher's lesson file (one line the rules refuse) is imported through Ctrl+L, Alt+I and
 # the file dialog; the box must name the refused line (read by OCR), Alt+G imports the valid ones. F5 must

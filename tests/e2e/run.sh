@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the pupil's tour (tests/golden/tour.txt) against the real latiflex in a real X
 # window under Xvfb, at scale 1 and at scale 2; then, under the openbox window manager,
 # the message boxes with the longest titles (tests/golden/titles.txt). The screenshots of a failing run stay in

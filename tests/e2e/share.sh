@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copy and print from outside: the real latiflex under Xvfb and openbox. After rosa is
 # declined, a right click on the pane must show "Kopieren", "Drucken…" and "Arbeitsblatt
 # drucken…" with their shortcuts (read from the screen by OCR); Ctrl+C must put a table in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a part of the screen as PNG, enlarged for OCR: shot FILE X Y W H SCALE.
 #include <QGuiApplication>
 #include <QPixmap>

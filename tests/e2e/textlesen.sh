@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reading a text from outside: the real latiflex under Xvfb and openbox, driven through
 # xdotool. The pupil declines puella and agricola; F8 must open the window "Text lesen"; a
 # sentence typed there must show, read from the screen by OCR, the lemmas and

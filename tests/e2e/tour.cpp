@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a golden script against the real latiflex binary in a real X window, as a pupil
 // would: clicks its buttons, types into its prompts, confirms its message boxes. After
 // every command it takes a screenshot and checks its pixels against the golden log: the

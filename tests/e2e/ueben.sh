@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The drill from outside: the real latiflex under Xvfb, driven through xdotool. After rosa is
 # declined, F5 must open the window "Üben"; the question is read back with the keyboard
 # (Alt+F, Ctrl+A, Ctrl+C) and answered from this script's own table of rosa's forms: the

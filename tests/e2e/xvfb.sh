@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Shared by the end-to-end scripts (sourced, not run): the tools they need, a display of
 # their own, and the steps every run of the real program takes on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lenient judging of a typed German meaning, row by row with glosses as Latin textbooks
 // print them: which answers a teacher counts, which are nearly right, which are wrong.
 #include "drill/bedeutung.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/bestimmung.h"
 #include "engine/wort.h"
 #include "grammar/bezeichnung.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lessons' store: the Leitner table, the schema migrated from every earlier version,
 // nothing written before the first word, words, lessons and the days practised, and files
 // that are damaged, foreign or cannot be written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/bezeichnungen.h"
 #include "drill/uebung.h"
 #include "drill/vergleich.h"

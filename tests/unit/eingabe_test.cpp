@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering a word from its stored answers must leave the pane and the page record exactly as
 // typing the same answers at the prompts does, and must never open a prompt itself.
 #include "engine/wort.h"

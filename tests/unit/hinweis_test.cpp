@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint line over real Latin words typed correctly in their dictionary forms: it warns
 // exactly where the program's rules print something other than what the pupil typed, and
 // nowhere else. The words and the expected warnings are written from Latin grammar and the

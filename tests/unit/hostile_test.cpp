@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 #include "shell/form1.h"
 #include "shell/steuerelemente.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing lost: a process drilling is killed at random moments, two processes drill at once,
 // a disk that takes no more bytes. Each child process works the real drill and store.
 #include "lauf.h"

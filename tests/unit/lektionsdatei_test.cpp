@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson file: each refusal with its line number, the name, hostile files, the round
 // trip through the writer; the rules' refusals through the controller; the Anki cards.
 #include "lauf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stores written by earlier versions of the program, each built here with that version's SQL
 // and its keys (the German labels as those versions wrote them, copied here so the test does
 // not follow a later wording), migrated in place with nothing lost; and a migration killed

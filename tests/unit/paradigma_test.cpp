@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paradigm values of hard words (harte_woerter.tsv), formed through the real commands: a
 // form found by its cell, named in German as the drill reads it, with its stem, ending and
 // label. Expected forms are those of the Latin grammar the program follows, not read off the

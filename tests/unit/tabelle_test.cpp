@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "adjectives/deklination.h"
 #include "grammar/text.h"
 #include "nouns/deklination.h"

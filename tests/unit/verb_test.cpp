@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verb entry "VERBUM" forms from the typed principal parts: class, deponent, sum, the
 // rewrites. Expected values are those of the Latin grammar the program follows.
 #include "lauf.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes vokalzeichen.txt: every precomposed Latin vowel (a e i o u y, capital or small)
 that the Unicode data decomposes into the plain vowel and marks, as three fields: the code
 point, the code points of its decomposition, the plain small vowel; all from Python's own

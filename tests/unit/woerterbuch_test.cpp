@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary: dictd's numbers, an entry's first line for every word class, lookups by
 // headword and by form, the word the pupil typed matched to its entry (also where the
 // dictionary errs), the credits, and files that are missing or damaged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The codes the lessons store: every cell of the grammar has one key and is read back from
 // it; what no version writes is refused; a narrowing goes to codes and back.
 #include "drill/eingrenzung.h"

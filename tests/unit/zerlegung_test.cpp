@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting a text into words: what is a word, on which line it stands, where a sentence ends,
 // and reading an old text file's Latin-1.
 #include "lesen/zerlegung.h"

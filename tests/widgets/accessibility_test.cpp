@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "designedbuttons.h"
 #include "recorder.h"
 #include "shell/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the tests' dictionary (tests/woerterbuch/lat-deu.txt) in dictd's files at the path
 // given, for the tests that run the program's windows or the transcript driver over it.
 #include "testwoerterbuch.h"
