@@ -228,8 +228,21 @@ UPDATE wort SET richtig = (SELECT count(*) FROM zelle WHERE zelle.wort = wort.id
 )");
 }
 
+// Version 4 keeps the texts the pupil read, with the readings chosen in them: a word by its
+// form and which occurrence of it, so a choice survives edits elsewhere in the text.
+void version4(Schritt& s) {
+    s.run(R"(
+CREATE TABLE text(id INTEGER PRIMARY KEY, titel TEXT NOT NULL, inhalt TEXT NOT NULL,
+                  gelesen TEXT NOT NULL);
+CREATE INDEX text_gelesen ON text(gelesen);
+CREATE TABLE textwahl(text INTEGER NOT NULL REFERENCES text(id) ON DELETE CASCADE,
+                      form TEXT NOT NULL, vorkommen INTEGER NOT NULL, lesart TEXT NOT NULL,
+                      PRIMARY KEY(text, form, vorkommen)) WITHOUT ROWID;
+)");
+}
+
 // Step n brings a file of version n to version n + 1.
-constexpr std::array<void (*)(Schritt&), 3> schritte{version1, version2, version3};
+constexpr std::array<void (*)(Schritt&), 4> schritte{version1, version2, version3, version4};
 
 } // namespace
 

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableView>
@@ -110,6 +111,26 @@ private slots:
         QVERIFY(g.lies(QStringLiteral("Puella cantat. Agricola cantat.")));
         QCOMPARE(zelle(g.t->woerter()[0]), QStringLiteral("Ablativ Singular"));
         QCOMPARE(zelle(g.t->woerter()[2]), QStringLiteral("Nominativ Singular"));
+
+        // Kept in the store under its first words: after another text, "Zuletzt gelesen"
+        // opens it again with the choice.
+        QVERIFY(g.lies(QString()));
+        QVERIFY(g.lies(QStringLiteral("Agricola cantat.")));
+        auto* menue = g.t->findChild<QMenu*>(QStringLiteral("zuletztMenue"));
+        QVERIFY(menue);
+        emit menue->aboutToShow();
+        QAction* gelesen = nullptr;
+        for (QAction* a : menue->actions())
+            if (!gelesen &&
+                a->text().startsWith(QStringLiteral("Puella cantat Agricola cantat – ")))
+                gelesen = a;
+        QVERIFY(gelesen);
+        QVERIFY(menue->actions().front()->text().startsWith(QStringLiteral("Agricola cantat – ")));
+        QSignalSpy wieder(g.t, &TextLesenWindow::gelesen);
+        gelesen->trigger();
+        QVERIFY(wieder.wait(20000) || !g.t->liest());
+        QCOMPARE(g.t->textFeld()->toPlainText(), QStringLiteral("Puella cantat. Agricola cantat."));
+        QCOMPARE(zelle(g.t->woerter()[0]), QStringLiteral("Ablativ Singular"));
     }
 
     // The vocabulary: each entry once, the preposition not for a lesson; saved as a lesson.
