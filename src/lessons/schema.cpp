@@ -228,9 +228,19 @@ UPDATE wort SET richtig = (SELECT count(*) FROM zelle WHERE zelle.wort = wort.id
 )");
 }
 
-// Version 4 keeps the texts the pupil read, with the readings chosen in them: a word by its
-// form and which occurrence of it, so a choice survives edits elsewhere in the text.
+// Version 4 keeps each word's German meaning and a noun's gender as the pupil or a lesson file
+// gave them. A meaning never given is NULL: the window then shows the dictionary's, which may
+// change with the installed dictionary and is therefore never copied into the store.
 void version4(Schritt& s) {
+    s.run(R"(
+ALTER TABLE wort ADD COLUMN bedeutung TEXT;
+ALTER TABLE wort ADD COLUMN genus TEXT NOT NULL DEFAULT '';
+)");
+}
+
+// Version 5 keeps the texts the pupil read, with the readings chosen in them: a word by its
+// form and which occurrence of it, so a choice survives edits elsewhere in the text.
+void version5(Schritt& s) {
     s.run(R"(
 CREATE TABLE text(id INTEGER PRIMARY KEY, titel TEXT NOT NULL, inhalt TEXT NOT NULL,
                   gelesen TEXT NOT NULL);
@@ -242,7 +252,8 @@ CREATE TABLE textwahl(text INTEGER NOT NULL REFERENCES text(id) ON DELETE CASCAD
 }
 
 // Step n brings a file of version n to version n + 1.
-constexpr std::array<void (*)(Schritt&), 4> schritte{version1, version2, version3, version4};
+constexpr std::array<void (*)(Schritt&), 5> schritte{version1, version2, version3, version4,
+                                                     version5};
 
 } // namespace
 
