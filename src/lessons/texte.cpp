@@ -6,11 +6,9 @@
 namespace latiflex::lektionen {
 
 std::vector<GelesenerText> Database::texte() {
-    return alle("SELECT id, titel, gelesen FROM text ORDER BY gelesen DESC, id DESC",
-                [](const Statement& s) {
-                    return GelesenerText{
-                        s.integer(0), s.text(1), {}, datumAus(s.text(2)).value_or(Datum{})};
-                });
+    return alle("SELECT id, titel, gelesen FROM text ORDER BY folge DESC", [](const Statement& s) {
+        return GelesenerText{s.integer(0), s.text(1), {}, datumAus(s.text(2)).value_or(Datum{})};
+    });
 }
 
 std::optional<GelesenerText> Database::gelesenerText(TextId text) {
@@ -34,12 +32,14 @@ std::vector<Textwahl> Database::textwahl(TextId text) {
         text);
 }
 
+// Each keeping puts the text after every other in the order of reading (`folge`).
 std::optional<TextId> Database::textBehalten(std::optional<TextId> welcher, std::string_view titel,
                                              std::string_view inhalt, Datum heute) {
     TextId id = 0;
     const bool ok = aendern([&] {
         if (welcher) {
-            Statement(db_, "UPDATE text SET titel = ?, inhalt = ?, gelesen = ? WHERE id = ?")
+            Statement(db_, "UPDATE text SET titel = ?, inhalt = ?, gelesen = ?, folge = (SELECT "
+                           "coalesce(max(folge), 0) + 1 FROM text) WHERE id = ?")
                 .bindAll(titel, inhalt, text(heute), *welcher)
                 .run();
             if (sqlite3_changes(db_) > 0) {
@@ -51,12 +51,14 @@ std::optional<TextId> Database::textBehalten(std::optional<TextId> welcher, std:
         gleich.bind(1, inhalt);
         if (gleich.step()) {
             id = gleich.integer(0);
-            Statement(db_, "UPDATE text SET titel = ?, gelesen = ? WHERE id = ?")
+            Statement(db_, "UPDATE text SET titel = ?, gelesen = ?, folge = (SELECT "
+                           "coalesce(max(folge), 0) + 1 FROM text) WHERE id = ?")
                 .bindAll(titel, text(heute), id)
                 .run();
             return;
         }
-        Statement(db_, "INSERT INTO text(titel, inhalt, gelesen) VALUES(?, ?, ?)")
+        Statement(db_, "INSERT INTO text(titel, inhalt, gelesen, folge) VALUES(?, ?, ?, (SELECT "
+                       "coalesce(max(folge), 0) + 1 FROM text))")
             .bindAll(titel, inhalt, text(heute))
             .run();
         id = sqlite3_last_insert_rowid(db_);

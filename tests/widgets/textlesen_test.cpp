@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "freshdatahome.h"
 #include "gestartet.h"
 #include "grammar/bezeichnung.h"
 #include "knoepfefrei.h"
@@ -51,7 +52,12 @@ QString zelle(const lesen::Wort& w) {
 class TextLesenTest : public QObject {
     Q_OBJECT
 
+    testing::FreshDataHome daten_;
+
 private slots:
+    // Each test's lessons and texts in a folder of their own, never the user's.
+    void init() { daten_.renew(); }
+
     void opensBesideTheMainWindowWithNamedControls() {
         Geoeffnet g;
         QVERIFY(g.t);
@@ -137,8 +143,6 @@ private slots:
     void vocabularyBecomesALesson() {
         Geoeffnet g;
         QVERIFY(g.t);
-        for (const auto& l : g.w.lektionen().lektionen()) // from an earlier run of the test
-            if (l.name == "Lesestück 1") g.w.lektionen().loeschen(l.id);
         QVERIFY(g.lies(QStringLiteral("Puella cum agricola cantat.\nPuella cantat.")));
         QTreeWidget* v = g.t->wortschatzListe();
         QCOMPARE(v->topLevelItemCount(), 4);
