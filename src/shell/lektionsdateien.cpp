@@ -72,7 +72,7 @@ Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_vie
             import.abgelehnt.push_back({z.zeile, *grund});
             continue;
         }
-        import.woerter.push_back(z.eingabe);
+        import.woerter.push_back({z.eingabe, z.genus, z.bedeutung});
         if (!z.anmerkung.empty()) import.anmerkungen.push_back({z.zeile, z.anmerkung});
     }
     std::sort(import.abgelehnt.begin(), import.abgelehnt.end(),
@@ -83,8 +83,8 @@ Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_vie
 std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import) {
     if (!import.fehler.empty() || import.woerter.empty()) return std::nullopt;
     std::vector<int> zellen;
-    for (const Eingabe& e : import.woerter)
-        zellen.push_back(bilden(zumBilden(e)).zellen());
+    for (const lektionen::Vokabel& v : import.woerter)
+        zellen.push_back(bilden(zumBilden(v.eingabe)).zellen());
     auto id = db_.lektionMit(import.name, import.woerter, zellen);
     geaendert(id.has_value());
     return id;
@@ -110,8 +110,20 @@ std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesyst
 }
 
 lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
-    const auto b = ausWoerterbuch(zumBilden(wort.eingabe));
-    return {wort.eingabe, b ? b->genus : "", b ? b->bedeutung : ""};
+    // What was given stands; the dictionary is asked only for what was not.
+    if (wort.bedeutung && !wort.genus.empty()) return {wort.eingabe, wort.genus, *wort.bedeutung};
+    const auto b = latiflex::ausWoerterbuch(zumBilden(wort.eingabe));
+    return {wort.eingabe,
+            !wort.genus.empty() ? wort.genus
+            : b                 ? b->genus
+                                : "",
+            wort.bedeutung ? *wort.bedeutung
+            : b            ? b->bedeutung
+                           : ""};
+}
+
+bool Lektionen::setBedeutung(WortId wort, std::string_view bedeutung) {
+    return geaendert(db_.setBedeutung(wort, bedeutung));
 }
 
 std::string Lektionen::ankiText(LektionId lektion) {
