@@ -116,7 +116,7 @@ void Uebung::karteNehmen(const Seiten::Zeiger& seite, std::vector<const Paradigm
                                      [&](const Paradigma* p) { return gleichesWort(*p, *seite); }))
         return;
     woerter.push_back(seite.get());
-    std::string bedeutung = bedeutungen_(*seite);
+    std::string bedeutung = bedeutungen_(seite);
     const Fragenart art =
         auswahl_ == Auswahl::bedeutung ? Fragenart::bedeutung : Fragenart::lateinisch;
     if (bedeutung.empty() || (zulassung_ && !zulassung_(Frage{art, seite, 0, 0, bedeutung})))

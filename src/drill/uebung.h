@@ -54,7 +54,7 @@ public:
 
     /// The meanings of a page's word as the lessons show them ("König; Herrscher"), empty for
     /// a word without one: the meaning cards ask only words that have one.
-    using Bedeutungen = std::function<std::string(const grammar::Paradigma&)>;
+    using Bedeutungen = std::function<std::string(const Seiten::Zeiger&)>;
     void setBedeutungen(Bedeutungen bedeutungen);
 
     /// Whether a cell answered wrong waits its turn (`abstand` questions) rather than being

@@ -76,6 +76,13 @@ void Lektionen::seiteGebildet() {
     if (!p || !eingabe || s.alle().empty() || s.alle().back().get() != p) return;
     const Seiten::Zeiger seite = s.alle().back();
     auto id = db_.finde(*eingabe);
+    // A word a lesson keeps with vowel marks ("rēx, rēgis") is the word typed plainly.
+    if (!id)
+        for (const auto& w : db_.alleWoerter())
+            if (w.eingabe.befehl == eingabe->befehl && zumBilden(w.eingabe) == *eingabe) {
+                id = w.id;
+                break;
+            }
     if (!id) {
         // Every page of the word must fit, as for a word imported from a lesson file.
         const Gebildet g = bilden(*eingabe);
@@ -170,11 +177,11 @@ bool Lektionen::setImDrill(WortId wort, bool imDrill) {
 
 bool Lektionen::oeffnen(WortId wort) {
     const auto w = db_.wort(wort);
-    return w && form_.eingeben(w->eingabe);
+    return w && form_.eingeben(zumBilden(w->eingabe));
 }
 
 std::vector<Seiten::Zeiger> Lektionen::seiten(const Eingabe& eingabe) {
-    return engine::seiten(eingabe);
+    return engine::seiten(zumBilden(eingabe));
 }
 
 std::unique_ptr<Runde> Lektionen::runde(Umfang umfang, std::optional<LektionId> lektion) {
@@ -189,12 +196,14 @@ std::unique_ptr<Runde> Lektionen::runde(Umfang umfang, std::optional<LektionId> 
         [this](const lektionen::Wort& w) { return !vokabel(w).bedeutung.empty(); });
 }
 
-std::string Lektionen::bedeutungDerSeite(const grammar::Paradigma& seite) {
+std::string Lektionen::bedeutungDerSeite(const grammar::Paradigma& seite,
+                                         std::optional<WortId> wort) {
+    if (wort)
+        if (const auto w = db_.wort(*wort)) return vokabel(*w).bedeutung;
+    // A page of this run no lesson holds: the dictionary's meaning of the word as typed.
     Eingabe eingabe{std::string(grammar::befehl(seite.wortart)), {}};
     for (const grammar::Stichwort& s : seite.stichwoerter)
         eingabe.antworten.push_back(s.wort);
-    if (const auto id = db_.finde(eingabe))
-        if (const auto w = db_.wort(*id)) return vokabel(*w).bedeutung;
     const auto b = latiflex::ausWoerterbuch(eingabe);
     return b ? b->bedeutung : std::string();
 }
@@ -242,7 +251,12 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
                     return;
                 }
         });
-        u->setBedeutungen([this](const grammar::Paradigma& p) { return bedeutungDerSeite(p); });
+        u->setBedeutungen([this](const Seiten::Zeiger& p) {
+            std::optional<WortId> wort;
+            for (const auto& [seite, id] : impl_->laufseiten)
+                if (seite == p) wort = id;
+            return bedeutungDerSeite(*p, wort);
+        });
         return u;
     }
     std::shared_ptr<Runde> r = runde(umfang, lektion);
@@ -252,7 +266,10 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
     if (umfang == Umfang::faellig) u->setNichtsZuFragen("Heute ist nichts fällig.");
     u->setAbstandHalten(true);
     if (r->laesstAus()) u->setZulassung([r](const drill::Frage& f) { return r->passt(f); });
-    u->setBedeutungen([this](const grammar::Paradigma& p) { return bedeutungDerSeite(p); });
+    u->setBedeutungen([this, r](const Seiten::Zeiger& p) {
+        const Runde::Herkunft* h = r->herkunft(drill::Frage{drill::Fragenart::bilden, p});
+        return bedeutungDerSeite(*p, h ? std::optional(h->wort) : std::nullopt);
+    });
     u->beiAntwort([this, r](const drill::Frage& f, const drill::Urteil& urteil) {
         Runde::Herkunft* h = r->herkunft(f);
         const auto schluessel = r->schluessel(f);
