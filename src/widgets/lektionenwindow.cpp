@@ -138,8 +138,12 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     anki_ = knopf(QStringLiteral("Anki-Kar&ten…"), this, &LektionenWindow::ankiFragen);
     drucken_ =
         knopf(QStringLiteral("Arbeits&blatt drucken…"), this, &LektionenWindow::druckeArbeitsblatt);
+    vokabeltest_ =
+        knopf(QStringLiteral("V&okabeltest drucken…"), this, &LektionenWindow::druckeVokabeltest);
+    vokabeltest_->setToolTip(QStringLiteral("Die Wörter mit einer leeren Spalte für die Bedeutung "
+                                            "(oder das Latein), dazu die Lösung."));
     auto* schliessen = knopf(QStringLiteral("&Schließen"), this, &QDialog::close);
-    for (QPushButton* b : {importieren, exportieren_, anki_, drucken_, schliessen})
+    for (QPushButton* b : {importieren, exportieren_, anki_, drucken_, vokabeltest_, schliessen})
         dateiKnoepfe->addWidget(b);
     dateiKnoepfe->addStretch();
     raster->addLayout(dateiKnoepfe, 5, 1, 2, 1);
@@ -262,7 +266,8 @@ void LektionenWindow::zeigeWoerter() {
 void LektionenWindow::aktiviere() {
     const bool lektion = gewaehlteLektion().has_value();
     const QListWidgetItem* wort = woerter_->currentItem();
-    for (QPushButton* b : {umbenennen_, loeschen_, aktuelle_, exportieren_, anki_, drucken_})
+    for (QPushButton* b :
+         {umbenennen_, loeschen_, aktuelle_, exportieren_, anki_, drucken_, vokabeltest_})
         b->setEnabled(lektion);
     loeschen_->setEnabled(lektion && liste_->count() > 1);
     for (QPushButton* b : {oeffnen_, bedeutung_, verschieben_, entfernen_, imDrill_})
