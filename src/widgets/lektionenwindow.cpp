@@ -8,7 +8,9 @@
 #include "widgets/lektionsfragen.h"
 #include "widgets/qtext.h"
 
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -52,7 +54,15 @@ void markiereWoerterbuch(QListWidgetItem& item) {
     QFont schrift = item.font();
     schrift.setItalic(true);
     item.setFont(schrift);
-    item.setForeground(item.listWidget()->palette().color(QPalette::Disabled, QPalette::Text));
+    // Between the text and the background, still readable (4.7:1 for black on white): the
+    // colour of disabled text would be too faint to read.
+    const QPalette p = item.listWidget()->palette();
+    const QColor text = p.color(QPalette::Text);
+    const QColor grund = p.color(QPalette::Base);
+    const auto mitte = [](double t, double g) { return 0.55 * t + 0.45 * g; };
+    item.setForeground(QColor::fromRgbF(static_cast<float>(mitte(text.redF(), grund.redF())),
+                                        static_cast<float>(mitte(text.greenF(), grund.greenF())),
+                                        static_cast<float>(mitte(text.blueF(), grund.blueF()))));
     const QString hinweis = QStringLiteral("Bedeutung aus dem Wörterbuch");
     item.setToolTip(hinweis + QStringLiteral(" – „Bedeutung ändern…“ (F2) gibt eine eigene."));
     item.setData(Qt::AccessibleDescriptionRole, hinweis);
@@ -161,6 +171,11 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     kuerzel(QKeySequence::Delete, woerter_, this, &LektionenWindow::entfernen);
     kuerzel(QKeySequence(Qt::Key_F2), liste_, this, &LektionenWindow::umbenennen);
     kuerzel(QKeySequence(Qt::Key_F2), woerter_, this, &LektionenWindow::bedeutungAendern);
+    // Ctrl+C copies the word's line as the list shows it, with its meaning.
+    kuerzel(QKeySequence::Copy, woerter_, this, [this] {
+        if (const QListWidgetItem* item = woerter_->currentItem())
+            QGuiApplication::clipboard()->setText(item->text());
+    });
 
     lektionen_.beiAenderung([this] {
         if (isVisible()) aktualisieren();
