@@ -67,7 +67,9 @@ Runde::Runde(lektionen::Database& db, std::vector<lektionen::Wort> woerter, bool
         if (mitNeuen) neueDesWorts = &neue[w.lektion].emplace_back();
         if (hatBedeutung(w)) {
             auto& karten = karten_[w.id];
-            karten = {char{!nurFaellige_}, char{!nurFaellige_}};
+            // Beyond the drill over due cells every card may be asked.
+            const char jede = nurFaellige_ ? 0 : 1;
+            karten = {jede, jede};
             for (std::size_t k = 0; k < karten.size(); ++k) {
                 const std::string schluessel(kartenschluessel[k]);
                 if (faellig != faellige.end() && faellig->second.contains(schluessel))
