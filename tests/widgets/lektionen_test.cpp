@@ -225,6 +225,26 @@ private slots:
         QVERIFY(woerter->item(0)->toolTip().isEmpty());
     }
 
+    // The vocabulary test lists the words that have a meaning, with the gender the lesson
+    // file gives; a word no dictionary knows is not asked.
+    void vocabularyTestAsksTheWordsWithAMeaning() {
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenWindow* l = f.lektionen();
+        QVERIFY(l->importieren(datei(ordner, QStringLiteral("l13.txt"),
+                                     "# Lektion 13\nSUBST rex, regis m. = König\n"
+                                     "SUBST lupus, lupi\n")));
+        const QString blatt = l->vokabeltest(true);
+        QVERIFY2(!blatt.contains(QStringLiteral("lupus")), qPrintable(blatt));
+        // The blank column: the meaning stands only among the answers, the forms twice; the
+        // other way round, the reverse.
+        QCOMPARE(blatt.count(QStringLiteral("König")), 1);
+        QCOMPARE(blatt.count(QStringLiteral("rex, regis m.")), 2);
+        const QString umgekehrt = l->vokabeltest(false);
+        QCOMPARE(umgekehrt.count(QStringLiteral("König")), 2);
+        QCOMPARE(umgekehrt.count(QStringLiteral("rex, regis m.")), 1);
+    }
+
     // Opening a word prints exactly what typing it prints.
     void openingAWordPrintsAsTypingIt() {
         QTemporaryDir ordner;
