@@ -171,6 +171,20 @@ public:
     Import pruefenText(std::string_view bytes, std::string_view dateiname);
     /// Stores the accepted words as a new lesson (the pupil chose to import the valid lines).
     std::optional<LektionId> importieren(const Import& import);
+    /// The lesson named as the file names its lesson, if there is one: importing a
+    /// corrected file of it can update it instead of making a second.
+    std::optional<LektionId> gleichnamig(const Import& import);
+    /// What updating a lesson from a corrected file did, in words.
+    struct Erneuerung {
+        int behalten = 0; ///< words the lesson and the file share, kept with their progress
+        int neu = 0;      ///< words of the file the lesson lacked
+        int entfernt = 0; ///< words of the lesson the file no longer holds
+    };
+    /// Updates `lektion` to the accepted words, in one transaction: a word both hold (the
+    /// same command and the same forms as the rules read them, vowel marks not counted)
+    /// keeps its progress and takes the file's spelling, gender and meaning; the file's new
+    /// words join; the others leave with their answers. Nothing when not stored.
+    std::optional<Erneuerung> erneuern(LektionId lektion, const Import& import);
     /// Writes `lektion` to the lesson file `pfad`, each word with a noun's gender and its
     /// meaning as `vokabel` gives them; the number of words written, or nothing (`meldung()`
     /// says why).

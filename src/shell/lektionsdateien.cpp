@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 
 // The lessons' files and cards: a lesson file read and checked by the rules, imported,
 // written back; a lesson as cards for Anki.
@@ -88,6 +89,46 @@ std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import)
     auto id = db_.lektionMit(import.name, import.woerter, zellen);
     geaendert(id.has_value());
     return id;
+}
+
+std::optional<Lektionen::LektionId> Lektionen::gleichnamig(const Import& import) {
+    for (const auto& l : db_.lektionen())
+        if (l.name == import.name) return l.id;
+    return std::nullopt;
+}
+
+std::optional<Lektionen::Erneuerung> Lektionen::erneuern(LektionId lektion, const Import& import) {
+    if (!import.fehler.empty()) return std::nullopt;
+    // Each stored word, by the word the rules read, waits for its line in the file.
+    using Schluessel = std::pair<std::string, std::vector<std::string>>;
+    std::map<Schluessel, std::vector<WortId>> gespeichert;
+    for (const auto& w : db_.woerter(lektion)) {
+        Eingabe e = zumBilden(w.eingabe);
+        gespeichert[{e.befehl, std::move(e.antworten)}].push_back(w.id);
+    }
+    std::vector<std::pair<WortId, lektionen::Vokabel>> behalten;
+    std::vector<lektionen::Vokabel> neu;
+    std::vector<int> zellen;
+    for (const lektionen::Vokabel& v : import.woerter) {
+        const Eingabe gebildet = zumBilden(v.eingabe);
+        auto& ids = gespeichert[{gebildet.befehl, gebildet.antworten}];
+        if (!ids.empty()) {
+            behalten.emplace_back(ids.front(), v);
+            ids.erase(ids.begin());
+        } else {
+            neu.push_back(v);
+            zellen.push_back(bilden(gebildet).zellen());
+        }
+    }
+    std::vector<WortId> weg;
+    for (const auto& [schluessel, ids] : gespeichert)
+        weg.insert(weg.end(), ids.begin(), ids.end());
+    if (!db_.lektionErneuern(lektion, behalten, neu, zellen, weg)) return std::nullopt;
+    // The pages formed for a word that left, or changed its spelling, are formed again.
+    impl_->gebildet.clear();
+    geaendert();
+    return Erneuerung{static_cast<int>(behalten.size()), static_cast<int>(neu.size()),
+                      static_cast<int>(weg.size())};
 }
 
 std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesystem::path& pfad) {

@@ -93,6 +93,21 @@ void QtDialogs::messageBox(std::string_view text, int style, std::string_view ti
     box.exec();
 }
 
+bool QtDialogs::question(std::string_view text, std::string_view title) {
+    QMessageBox box(QMessageBox::Question, qtext(title), qtext(text), QMessageBox::NoButton,
+                    parent());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(ja);
+    box.setEscapeButton(nein);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleBarWidth(box.windowTitle()), 0), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
 std::optional<Rgb> QtDialogs::chooseColour(Rgb initial) {
     const QColor chosen =
         QColorDialog::getColor(qcolour(initial), parent(), QStringLiteral("Farben"));
