@@ -387,15 +387,16 @@ std::optional<LektionId> Database::lektionMit(std::string_view name,
 }
 
 bool Database::lektionErneuern(LektionId lektion,
-                               const std::vector<std::pair<WortId, Vokabel>>& behalten,
+                               const std::vector<std::tuple<WortId, Vokabel, int>>& behalten,
                                const std::vector<Vokabel>& neu, const std::vector<int>& zellen,
                                const std::vector<WortId>& weg) {
     return aendernOb([&] {
         if (!gibtLektion(db_, lektion)) return false;
         Statement w(db_, "UPDATE wort SET antworten = ?, bedeutung = coalesce(?, bedeutung), "
-                         "genus = coalesce(nullif(?, ''), genus) WHERE id = ? AND lektion = ?");
-        for (const auto& [id, v] : behalten) {
-            w.bindAll(verbunden(v.eingabe.antworten), gegeben(v.bedeutung), v.genus, id, lektion)
+                         "genus = coalesce(nullif(?, ''), genus), zellen = ? WHERE id = ? AND "
+                         "lektion = ?");
+        for (const auto& [id, v, n] : behalten) {
+            w.bindAll(verbunden(v.eingabe.antworten), gegeben(v.bedeutung), v.genus, n, id, lektion)
                 .run();
             w.reset();
         }

@@ -103,28 +103,35 @@ std::optional<Lektionen::Erneuerung> Lektionen::erneuern(LektionId lektion, cons
     if (!import.fehler.empty()) return std::nullopt;
     // Each stored word, by the word the rules read, waits for its line in the file.
     using Schluessel = std::pair<std::string, std::vector<std::string>>;
-    std::map<Schluessel, std::vector<WortId>> gespeichert;
-    for (const auto& w : db_.woerter(lektion)) {
+    std::map<Schluessel, std::vector<lektionen::Wort>> gespeichert;
+    for (auto& w : db_.woerter(lektion)) {
         Eingabe e = zumBilden(w.eingabe);
-        gespeichert[{e.befehl, std::move(e.antworten)}].push_back(w.id);
+        gespeichert[{e.befehl, std::move(e.antworten)}].push_back(std::move(w));
     }
-    std::vector<std::pair<WortId, lektionen::Vokabel>> behalten;
+    std::vector<std::tuple<WortId, lektionen::Vokabel, int>> behalten;
     std::vector<lektionen::Vokabel> neu;
     std::vector<int> zellen;
     for (const lektionen::Vokabel& v : import.woerter) {
         const Eingabe gebildet = zumBilden(v.eingabe);
-        auto& ids = gespeichert[{gebildet.befehl, gebildet.antworten}];
-        if (!ids.empty()) {
-            behalten.emplace_back(ids.front(), v);
-            ids.erase(ids.begin());
+        auto& alte = gespeichert[{gebildet.befehl, gebildet.antworten}];
+        // Its cells and, with the meaning it has after the update, its two cards.
+        const std::optional<std::string> gegeben =
+            v.bedeutung.empty() ? std::nullopt : std::optional(v.bedeutung);
+        const int formen = bilden(gebildet).zellen();
+        if (!alte.empty()) {
+            behalten.emplace_back(
+                alte.front().id, v,
+                formen + karten(v.eingabe, gegeben ? gegeben : alte.front().bedeutung));
+            alte.erase(alte.begin());
         } else {
             neu.push_back(v);
-            zellen.push_back(bilden(gebildet).zellen());
+            zellen.push_back(formen + karten(v.eingabe, gegeben));
         }
     }
     std::vector<WortId> weg;
-    for (const auto& [schluessel, ids] : gespeichert)
-        weg.insert(weg.end(), ids.begin(), ids.end());
+    for (const auto& [schluessel, alte] : gespeichert)
+        for (const auto& w : alte)
+            weg.push_back(w.id);
     if (!db_.lektionErneuern(lektion, behalten, neu, zellen, weg)) return std::nullopt;
     // The pages formed for a word that left, or changed its spelling, are formed again.
     impl_->gebildet.clear();
