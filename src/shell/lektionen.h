@@ -111,7 +111,10 @@ public:
     static bool ausWoerterbuch(const lektionen::Wort& wort, const lektionen::Vokabel& vokabel) {
         return !wort.bedeutung && !vokabel.bedeutung.empty();
     }
-    /// Gives the word the pupil's meaning; an empty text shows the dictionary's again.
+    /// Longest meaning kept, in bytes: with the word's forms it fits a lesson file's line.
+    static constexpr std::size_t hoechstBedeutung = 500;
+    /// Gives the word the pupil's meaning; an empty text shows the dictionary's again. A
+    /// meaning longer than `hoechstBedeutung` is refused (`meldung()` says so).
     bool setBedeutung(WortId wort, std::string_view bedeutung);
     /// Adds a word on purpose, even one whose forms the hint line warns about (nothing:
     /// the current lesson).

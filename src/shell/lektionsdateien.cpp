@@ -173,6 +173,12 @@ lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
 }
 
 bool Lektionen::setBedeutung(WortId wort, std::string_view bedeutung) {
+    // A meaning must fit a lesson file's line, so that an exported lesson reads back whole.
+    if (bedeutung.size() > hoechstBedeutung) {
+        meldung_ = "Die Bedeutung ist zu lang: höchstens " + std::to_string(hoechstBedeutung) +
+                   " Bytes (" + std::to_string(bedeutung.size()) + " eingegeben).";
+        return false;
+    }
     const auto vorher = db_.wort(wort);
     if (!vorher || !db_.setBedeutung(wort, bedeutung)) return false;
     // A word that gains or loses its meaning gains or loses its two cards.

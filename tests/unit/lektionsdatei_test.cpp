@@ -560,6 +560,10 @@ TEST(Lektionen, EigeneBedeutungVorDemWoerterbuch) {
 
     ASSERT_TRUE(lektionen.setBedeutung(woerter[2].id, "  lieben  "));
     EXPECT_EQ(gezeigt(2), "|lieben");
+    // Too long to stand on a lesson file's line with the word: refused, nothing changed.
+    EXPECT_FALSE(lektionen.setBedeutung(woerter[2].id, std::string(2000, 'x')));
+    EXPECT_TRUE(lektionen.meldung());
+    EXPECT_EQ(gezeigt(2), "|lieben");
     ASSERT_TRUE(lektionen.setBedeutung(woerter[0].id, ""));
     EXPECT_EQ(gezeigt(0), "m.|König; Herrscher|W");
 
