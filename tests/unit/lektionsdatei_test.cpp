@@ -575,6 +575,20 @@ TEST(Lektionen, EigeneBedeutungVorDemWoerterbuch) {
               "SUBST civis, civis f. = Bürgerin\nVERBUM amo, amare, amavi, amatus = lieben\n");
 }
 
+// A word a lesson keeps with vowel marks is the word typed plainly: typing it does not add
+// it to the current lesson a second time.
+TEST(Lektionen, GetipptOhneZeichenIstDasWortDerLektion) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    ASSERT_TRUE(lektionen.importieren(lektionen.pruefenText("# L\nSUBST rēx, rēgis\n", "l")));
+    ASSERT_TRUE(lauf.form.eingeben({"SUBST", {"rex", "regis"}}));
+    int woerter = 0;
+    for (const auto& l : lektionen.lektionen())
+        woerter += l.woerter;
+    EXPECT_EQ(woerter, 1);
+}
+
 // The narrowing kept per lesson leaves its cells out of the drill and of the count due.
 TEST(Lektionen, EingrenzungJeLektion) {
     Speicher s;
