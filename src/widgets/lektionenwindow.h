@@ -49,8 +49,9 @@ public:
     void waehle(Lektionen::LektionId lektion);
 
     /// Imports the lesson file `pfad`. Refused lines are listed with their numbers and
-    /// reasons, and the pupil decides: the valid lines, or nothing. True when a lesson was
-    /// stored.
+    /// reasons, and the pupil decides: the valid lines, or nothing. Where a lesson of the
+    /// file's name exists, the pupil is asked whether to update it (`Lektionen::erneuern`)
+    /// or to make a second one. True when a lesson was stored.
     bool importieren(const QString& pfad);
     /// Writes the selected lesson to the lesson file `pfad`.
     bool exportieren(const QString& pfad);
@@ -68,6 +69,8 @@ signals:
     void geoeffnet();
 
 private:
+    /// Names the forms read otherwise than written, in a message box.
+    void anmerkungen(const Lektionen::Import& import);
     void zeigeWoerter();
     void neu();
     void umbenennen();
