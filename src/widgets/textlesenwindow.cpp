@@ -214,6 +214,11 @@ TextLesenWindow::TextLesenWindow(const Farben& farben, Anbindung anbindung, QWid
             [this](const QModelIndex& i) { zeigeWort(i.row()); });
     connect(reihenfolge_, &QComboBox::currentIndexChanged, this,
             &TextLesenWindow::fuelleWortschatz);
+    // Narrow enough to stand right of the pane on a small screen: the lists scroll, the
+    // Wortschatz head and the status line shrink rather than the window covering the pane.
+    reiter->setMinimumWidth(140);
+    stand_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    rechts->setMinimumWidth(130);
     teiler->setStretchFactor(0, 1);
     teiler->setStretchFactor(1, 2);
     unten->setStretchFactor(0, 2);
@@ -231,7 +236,7 @@ bool TextLesenWindow::liest() const { return leser_->liest(); }
 void TextLesenWindow::oeffnen() {
     if (!isVisible() && !platziert_ && parentWidget()) {
         platziert_ = true;
-        platziereNeben(*this, *parentWidget());
+        platziereNebenBild(*this, *parentWidget()); // it prints paradigms into the pane
     }
     show();
     raise();

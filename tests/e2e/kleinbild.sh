@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A small screen at a large scale, from outside: the real latiflex under Xvfb and openbox on
 # 1366x768 pixels at QT_SCALE_FACTOR=1.5. After amicus is declined, each window the main
-# window opens ("?", F5, F7, Ctrl+L) must lie on the screen whole, frame and title bar
-# included; Bestimmen and Lektionen, which print into the pane, must leave the pane free.
+# window opens ("?", F5, F7, F8, Ctrl+L) must lie on the screen whole, frame and title bar
+# included; Bestimmen, Text lesen and Lektionen, which print into the pane, must leave the
+# pane free.
 # Usage: kleinbild.sh LATIFLEX SHOT OUT [--picture FILE]   (FILE: the screen with Lektionen)
 set -euo pipefail
 source "$(dirname "$0")/xvfb.sh"
@@ -55,7 +56,7 @@ activate "$notes"
 xdotool key Escape
 gone LATIFLEX2
 
-for step in F5:Üben F7:Bestimmen ctrl+l:Lektionen; do
+for step in F5:Üben F7:Bestimmen "F8:Text lesen" ctrl+l:Lektionen; do
     key=${step%%:*} name=${step#*:}
     activate "$main"
     xdotool key "$key"
@@ -71,4 +72,4 @@ for step in F5:Üben F7:Bestimmen ctrl+l:Lektionen; do
     xdotool key Escape
     gone "$name"
 done
-echo "every window on the screen, the pane free of Bestimmen and Lektionen"
+echo "every window on the screen, the pane free of Bestimmen, Text lesen and Lektionen"

@@ -6,6 +6,7 @@
 #include "shell/lektionen.h"
 #include "widgets/druckdokument.h"
 #include "widgets/mainwindow.h"
+#include "widgets/panewidget.h"
 #include "widgets/textlesenwindow.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -90,12 +92,20 @@ private slots:
     // Each test's lessons and texts in a folder of their own, never the user's.
     void init() { daten_.renew(); }
 
-    void opensBesideTheMainWindowWithNamedControls() {
+    void opensOffThePaneWithNamedControls() {
         Geoeffnet g;
         QVERIFY(g.t);
         QVERIFY(g.t->isVisible());
         QCOMPARE(g.t->windowTitle(), QStringLiteral("Text lesen"));
-        QCOMPARE(verdeckteKnoepfe(*g.t, g.w), QStringList());
+        // It prints paradigms into the pane: the pane stays in view wherever the screen has
+        // room for the window's smallest width right of it (tests/e2e/kleinbild.sh: 1366x768
+        // at scale 1.5); on a narrower screen it may cover the pane. On the screen whole.
+        const QRect platz = g.t->screen()->availableGeometry();
+        const int rechtsVomBild = g.w.bild1()->mapToGlobal(QPoint(g.w.bild1()->width(), 0)).x();
+        const int rand = g.t->frameGeometry().width() - g.t->width();
+        if (platz.right() - rechtsVomBild > g.t->minimumSizeHint().width() + rand + 8)
+            QVERIFY(!bedeckt(*g.t, *g.w.bild1()));
+        QVERIFY(g.t->screen()->availableGeometry().contains(g.t->frameGeometry()));
         for (QWidget* c : g.t->findChildren<QWidget*>())
             if (c->focusPolicy() != Qt::NoFocus && c->isVisible() && !c->objectName().isEmpty() &&
                 !qobject_cast<QAbstractButton*>(c))
