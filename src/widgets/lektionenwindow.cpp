@@ -132,7 +132,13 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     drucken_ =
         knopf(QStringLiteral("Arbeits&blatt drucken…"), this, &LektionenWindow::druckeArbeitsblatt);
     auto* schliessen = knopf(QStringLiteral("&Schließen"), this, &QDialog::close);
-    for (QPushButton* b : {importieren, exportieren_, anki_, drucken_, schliessen})
+    // Short enough that the window still stands beside the pane; its name says it whole.
+    auto* grund =
+        knopf(QStringLiteral("Grund&wortschatz…"), this, &LektionenWindow::grundwortschatzFragen);
+    grund->setAccessibleName(QStringLiteral("Grundwortschatz hinzufügen"));
+    grund->setToolTip(QStringLiteral("Grundwortschatz hinzufügen: eine Lektion der häufigsten "
+                                     "Wörter des Wörterbuchs."));
+    for (QPushButton* b : {grund, importieren, exportieren_, anki_, drucken_, schliessen})
         dateiKnoepfe->addWidget(b);
     dateiKnoepfe->addStretch();
     raster->addLayout(dateiKnoepfe, 5, 1, 2, 1);

@@ -20,7 +20,8 @@ class Dialogs;
  * The window "Lektionen": the pupil's lessons with their words and progress, and what was
  * practised on which day. The pupil creates, renames and deletes lessons (deleting asks
  * first), picks the lesson new words join, moves and removes words, keeps a word out of
- * the drill, opens a word in the main window's pane, imports and exports lesson files,
+ * the drill, opens a word in the main window's pane, adds a lesson of the ready core
+ * vocabulary ("Grundwortschatz hinzufügen…"), imports and exports lesson files,
  * exports cards for Anki and prints a lesson as one worksheet. Modeless and usable with the
  * keyboard alone: Alt with the underlined letter reaches every control, Enter on a word
  * opens it, Del deletes a lesson or removes a word (asking first), F2 renames. Everything it shows
@@ -50,6 +51,10 @@ public:
     /// reasons, and the pupil decides: the valid lines, or nothing. True when a lesson was
     /// stored.
     bool importieren(const QString& pfad);
+    /// Adds the ready lesson `name` of the core vocabulary ("Grundwortschatz 1") as a lesson
+    /// of the pupil's own and selects it; a name it does not have, or a missing dictionary,
+    /// is said in a box. True when a lesson was stored.
+    bool grundwortschatzHinzufuegen(const QString& name);
     /// Writes the selected lesson to the lesson file `pfad`.
     bool exportieren(const QString& pfad);
     /// Writes the selected lesson's cards to `pfad`, for Anki's text import.
@@ -73,6 +78,8 @@ private:
     void entfernen();
     void imDrillUmschalten(bool imDrill);
     void importierenFragen();
+    /// Offers the core vocabulary's lessons in a list; the one chosen is added.
+    void grundwortschatzFragen();
     /// Asks where to write the selected lesson, offering its name with `dateiende` in the
     /// documents folder; empty when no lesson is selected or the pupil cancels.
     QString zielFragen(const QString& titel, const QString& dateiende, const QString& filter);

@@ -24,7 +24,7 @@ if(differs)
     message(FATAL_ERROR "log differs from ${EXPECTED}")
 endif()
 # A script without lesson steps touches no database.
-file(STRINGS ${SCRIPT} steps REGEX "^(today|lesson|drill due) ")
+file(STRINGS ${SCRIPT} steps REGEX "^(today|lesson|vocabulary|drill due) ")
 if(NOT steps AND EXISTS ${run}/data)
     message(FATAL_ERROR "${SCRIPT} uses no lesson but wrote ${run}/data")
 endif()

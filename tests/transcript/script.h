@@ -47,7 +47,7 @@ struct ReadStep {
 /// A step of the lessons: fixing the day, importing or exporting a lesson file, the drill
 /// over due cells, a lesson's progress as the window "Lektionen" shows it.
 struct LessonStep {
-    enum class Art { today, import, exportieren, due, show };
+    enum class Art { today, import, exportieren, due, show, vocabulary };
     Art art = Art::today;
     lektionen::Datum tag{};
     std::string pfad;

@@ -164,6 +164,30 @@ private slots:
         QCOMPARE(namen, lektionen);
     }
 
+    // "Grundwortschatz hinzufügen…" offers the ready lessons in a list; the one chosen joins
+    // the pupil's lessons with the dictionary's meanings. The tests' dictionary has twelve
+    // words a lesson can hold, *bonus* the most frequent (bonus 2865 in the reference counts).
+    void theCoreVocabularyJoinsWithOneCommand() {
+        Fenster f;
+        LektionenWindow* l = f.lektionen();
+        QStringList angeboten;
+        testing::answerNext<QInputDialog>([&](QInputDialog& d) {
+            angeboten = d.comboBoxItems();
+            d.setTextValue(angeboten.value(0));
+            d.accept();
+        });
+        genannt<QPushButton>(l, QStringLiteral("Grundwortschatz hinzufügen"))->click();
+        QCOMPARE(angeboten, QStringList{QStringLiteral("Grundwortschatz 1")});
+        const QStringList woerter =
+            zeilen(genannt<QListWidget>(l, QStringLiteral("Wörter der Lektion")));
+        QCOMPARE(woerter.size(), 12);
+        QVERIFY2(
+            woerter[0].startsWith(QStringLiteral("ADJEKTIV bonus, bona, bonum = gut, tüchtig")),
+            qPrintable(woerter[0]));
+        QCOMPARE(genannt<QLabel>(l, QStringLiteral("Meldung"))->text(),
+                 QStringLiteral("Hinzugefügt: „Grundwortschatz 1“ mit 12 Wörtern."));
+    }
+
     // With no valid line the box says so and only closes; nothing is imported.
     void importWithNoValidLineOnlyCloses() {
         QTemporaryDir ordner;
