@@ -124,14 +124,17 @@ void einordnen(std::vector<Eintrag>& eintraege, const Woerterbuch* woerterbuch,
         // The dictionary's word has other forms than any entry of the rules: its own page,
         // where that prints the form; else the rules' cells, named with its forms, no page.
         Eintrag eigenes{lesarten(b.lexem->eingabe, wort)};
-        if (eigenes.deutungen.empty()) {
+        const bool gebildet = !eigenes.deutungen.empty();
+        if (!gebildet) {
             eigenes = e;
             for (auto& d : eigenes.deutungen) {
                 d.eingabe = b.lexem->eingabe;
                 d.druckbar = false;
             }
         }
-        setzen(eigenes, Herkunft::bekannt, h, b.lexem->bedeutung, b.lexem->genus);
+        // Cells its own forms do not give (montes named as mos, moris) come after every
+        // real word that forms them, however common the word.
+        setzen(eigenes, Herkunft::bekannt, gebildet ? h : 1, b.lexem->bedeutung, b.lexem->genus);
         eintraege.push_back(std::move(eigenes));
     }
 }

@@ -25,6 +25,28 @@ constexpr std::array<std::string_view, 3> enklitika{"que", "ne", "ve"};
 // How often the reader reports its progress, in words.
 constexpr std::size_t meldenAlle = 256;
 
+bool plural(const Lesart& l, grammar::Kasus k) {
+    return l.zelle && l.zelle->kasus == k && l.zelle->numerus == grammar::Numerus::plural;
+}
+
+// Where one entry reads a form as dative or ablative plural (-is, -ibus), the ablative goes
+// first: in prose it stands several times as often as the dative, which the context then
+// has to show.
+void ablativVorDativ(std::vector<Lesart>& lesarten) {
+    for (std::size_t i = 0; i < lesarten.size(); ++i) {
+        if (!plural(lesarten[i], grammar::Kasus::dativ)) continue;
+        for (std::size_t j = i + 1; j < lesarten.size(); ++j)
+            if (plural(lesarten[j], grammar::Kasus::ablativ) &&
+                lesarten[j].eingabe == lesarten[i].eingabe &&
+                lesarten[j].zelle->genus == lesarten[i].zelle->genus) {
+                std::rotate(lesarten.begin() + static_cast<std::ptrdiff_t>(i),
+                            lesarten.begin() + static_cast<std::ptrdiff_t>(j),
+                            lesarten.begin() + static_cast<std::ptrdiff_t>(j) + 1);
+                break;
+            }
+    }
+}
+
 } // namespace
 
 Leser::Leser(Quellen quellen) : quellen_(std::move(quellen)) {}
@@ -39,6 +61,7 @@ std::vector<Lesart> Leser::bestimmt(std::string_view form) const {
         l.bekannt = l.bekannt || l.eigen || !l.bedeutung.empty();
         lesarten.push_back(std::move(l));
     }
+    ablativVorDativ(lesarten);
     return lesarten;
 }
 

@@ -148,13 +148,26 @@ std::optional<LektionId> Database::aktuelleLektion() {
 
 namespace {
 
-constexpr std::string_view wortSpalten = "SELECT id, lektion, befehl, antworten, im_drill, "
-                                         "zellen, gelernt, beantwortet, richtig FROM wort ";
+constexpr std::string_view wortSpalten =
+    "SELECT id, lektion, befehl, antworten, im_drill, zellen, gelernt, beantwortet, richtig, "
+    "bedeutung, genus FROM wort ";
 
 Wort wortAus(const Statement& s) {
     return {s.integer(0),     s.integer(1), {befehlAus(s.text(2)), getrennt(s.text(3))},
             s.number(4) != 0, s.number(5),  s.number(6),
-            s.number(7),      s.number(8)};
+            s.number(7),      s.number(8),  s.leer(9) ? std::nullopt : std::optional(s.text(9)),
+            s.text(10)};
+}
+
+// A meaning as stored: blanks at its ends dropped, NULL for none.
+std::optional<std::string> gegeben(std::optional<std::string_view> bedeutung) {
+    if (!bedeutung) return std::nullopt;
+    std::string_view t = *bedeutung;
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
+    return t.empty() ? std::nullopt : std::optional(std::string(t));
 }
 
 } // namespace
@@ -349,16 +362,17 @@ std::optional<WortId> Database::hinzufuegen(const Eingabe& eingabe,
 }
 
 std::optional<LektionId> Database::lektionMit(std::string_view name,
-                                              const std::vector<Eingabe>& woerter,
+                                              const std::vector<Vokabel>& woerter,
                                               const std::vector<int>& zellen) {
     LektionId id = 0;
     const bool ok = aendern([&] {
         id = neueLektion(db_, name);
-        Statement s(db_, "INSERT INTO wort(lektion, befehl, antworten, zellen) VALUES(?, ?, ?, ?)");
+        Statement s(db_, "INSERT INTO wort(lektion, befehl, antworten, zellen, bedeutung, genus) "
+                         "VALUES(?, ?, ?, ?, ?, ?)");
         for (std::size_t i = 0; i < woerter.size(); ++i) {
-            const Eingabe& e = woerter[i];
-            s.bindAll(id, befehlCode(e.befehl), verbunden(e.antworten),
-                      i < zellen.size() ? zellen[i] : 0)
+            const Vokabel& v = woerter[i];
+            s.bindAll(id, befehlCode(v.eingabe.befehl), verbunden(v.eingabe.antworten),
+                      i < zellen.size() ? zellen[i] : 0, gegeben(v.bedeutung), v.genus)
                 .run();
             s.reset();
         }
@@ -386,6 +400,18 @@ bool Database::setImDrill(WortId wort, bool imDrill) {
 bool Database::setZellenzahl(WortId wort, int zellen) {
     return aendernOb(
         [&] { return eineZeile(db_, "UPDATE wort SET zellen = ? WHERE id = ?", zellen, wort); });
+}
+
+bool Database::setBedeutung(WortId wort, std::optional<std::string_view> bedeutung) {
+    return aendernOb([&] {
+        return eineZeile(db_, "UPDATE wort SET bedeutung = ? WHERE id = ?", gegeben(bedeutung),
+                         wort);
+    });
+}
+
+bool Database::setGenus(WortId wort, std::string_view genus) {
+    return aendernOb(
+        [&] { return eineZeile(db_, "UPDATE wort SET genus = ? WHERE id = ?", genus, wort); });
 }
 
 bool Database::setEingrenzung(LektionId lektion, std::string_view eingrenzung) {

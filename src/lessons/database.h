@@ -4,6 +4,7 @@
 #include "grammar/eingabe.h"
 #include "lessons/datum.h"
 #include "lessons/leitner.h"
+#include "lessons/lektionsdatei.h"
 #include "lessons/tagespensum.h"
 
 #include <cstdint>
@@ -46,6 +47,10 @@ struct Wort {
     int gelernt = 0;     ///< its cells in the last box
     int beantwortet = 0; ///< its cells answered at least once
     int richtig = 0;     ///< its cells whose last answer was right
+    /// Its German meaning as the pupil or a lesson file gave it; nothing when none was given
+    /// (the dictionary's is shown then). Never empty when given.
+    std::optional<std::string> bedeutung;
+    std::string genus; ///< a noun's gender as given ("m."); empty when none was
 
     friend bool operator==(const Wort&, const Wort&) = default;
 };
@@ -175,9 +180,10 @@ public:
     std::optional<WortId> hinzufuegen(const Eingabe& eingabe,
                                       std::optional<LektionId> lektion = std::nullopt,
                                       int zellen = 0);
-    /// A new lesson `name` holding `woerter` with the number of cells the rules formed for
-    /// each (none given: 0), all in one transaction (an import).
-    std::optional<LektionId> lektionMit(std::string_view name, const std::vector<Eingabe>& woerter,
+    /// A new lesson `name` holding `woerter` (each with the gender and meaning its line gave,
+    /// if any) with the number of cells the rules formed for each (none given: 0), all in one
+    /// transaction (an import).
+    std::optional<LektionId> lektionMit(std::string_view name, const std::vector<Vokabel>& woerter,
                                         const std::vector<int>& zellen = {});
     bool verschieben(WortId wort, LektionId lektion);
     /// Removes the word from its lesson, with its answers.
@@ -185,6 +191,11 @@ public:
     bool setImDrill(WortId wort, bool imDrill);
     /// Records how many cells the rules formed for `wort` (its share of the progress).
     bool setZellenzahl(WortId wort, int zellen);
+    /// Sets the word's meaning as given (blanks at its ends dropped); an empty text or nothing
+    /// forgets it, so that the dictionary's is shown again.
+    bool setBedeutung(WortId wort, std::optional<std::string_view> bedeutung);
+    /// Sets a noun's gender as given ("m."); empty forgets it.
+    bool setGenus(WortId wort, std::string_view genus);
     bool setEingrenzung(LektionId lektion, std::string_view eingrenzung);
     /// Stores an answer to the cell `schluessel` of `wort` given on `heute` and moves the cell
     /// to its new box, in one transaction. The new box, or nothing when not stored.

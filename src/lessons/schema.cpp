@@ -228,8 +228,18 @@ UPDATE wort SET richtig = (SELECT count(*) FROM zelle WHERE zelle.wort = wort.id
 )");
 }
 
+// Version 4 keeps each word's German meaning and a noun's gender as the pupil or a lesson file
+// gave them. A meaning never given is NULL: the window then shows the dictionary's, which may
+// change with the installed dictionary and is therefore never copied into the store.
+void version4(Schritt& s) {
+    s.run(R"(
+ALTER TABLE wort ADD COLUMN bedeutung TEXT;
+ALTER TABLE wort ADD COLUMN genus TEXT NOT NULL DEFAULT '';
+)");
+}
+
 // Step n brings a file of version n to version n + 1.
-constexpr std::array<void (*)(Schritt&), 3> schritte{version1, version2, version3};
+constexpr std::array<void (*)(Schritt&), 4> schritte{version1, version2, version3, version4};
 
 } // namespace
 

@@ -45,6 +45,12 @@ Statement& Statement::bind(int i, std::string_view value) {
     return *this;
 }
 
+Statement& Statement::bind(int i, const std::optional<std::string>& value) {
+    if (value) return bind(i, std::string_view(*value));
+    check(sqlite3_bind_null(statement_, i));
+    return *this;
+}
+
 bool Statement::step() {
     const int rc = sqlite3_step(statement_);
     check(rc);
@@ -69,6 +75,10 @@ std::string Statement::text(int column) const {
     const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
     return t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
              : std::string();
+}
+
+bool Statement::leer(int column) const {
+    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
 }
 
 std::int64_t single(sqlite3* db, std::string_view sql) {

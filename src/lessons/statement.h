@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,10 @@ public:
     Statement& bind(int i, std::int64_t value);
     Statement& bind(int i, std::string_view value);
     Statement& bind(int i, int value) { return bind(i, std::int64_t{value}); }
+    /// Binds the text, or NULL for nothing.
+    Statement& bind(int i, const std::string& value) { return bind(i, std::string_view(value)); }
+    Statement& bind(int i, const char* value) { return bind(i, std::string_view(value)); }
+    Statement& bind(int i, const std::optional<std::string>& value);
     Statement& bind(int i, bool value) = delete; // say which number a truth is stored as
     /// Binds `values` to the parameters 1, 2, ... in order.
     template <class... V> Statement& bindAll(const V&... values) {
@@ -58,6 +63,8 @@ public:
     std::int64_t integer(int column) const;
     int number(int column) const { return static_cast<int>(integer(column)); }
     std::string text(int column) const;
+    /// Whether the column is NULL.
+    bool leer(int column) const;
 
 private:
     sqlite3_stmt* statement_ = nullptr;

@@ -98,9 +98,17 @@ public:
     }
     /// A word as the lessons window lists it: "rosa, rosae".
     static std::string woerterText(const Eingabe& eingabe);
-    /// The word with a noun's gender and its meaning, as the dictionary gives them (nothing
-    /// of either where the dictionary lacks the word or is not installed).
+    /// The word with a noun's gender and its meaning: as given by the pupil or a lesson file,
+    /// else as the dictionary gives them (nothing of either where the dictionary lacks the
+    /// word or is not installed).
     lektionen::Vokabel vokabel(const lektionen::Wort& wort);
+    /// Whether the meaning `vokabel` shows is the dictionary's: none was given and the
+    /// dictionary has one.
+    static bool ausWoerterbuch(const lektionen::Wort& wort, const lektionen::Vokabel& vokabel) {
+        return !wort.bedeutung && !vokabel.bedeutung.empty();
+    }
+    /// Gives the word the pupil's meaning; an empty text shows the dictionary's again.
+    bool setBedeutung(WortId wort, std::string_view bedeutung);
     /// Adds a word on purpose, even one whose forms the hint line warns about (nothing:
     /// the current lesson).
     std::optional<WortId> hinzufuegen(const Eingabe& eingabe,
@@ -141,7 +149,8 @@ public:
     /// A lesson file read and checked by the rules; nothing is stored yet.
     struct Import {
         std::string name;
-        std::vector<Eingabe> woerter; ///< the lines the rules accept
+        /// the lines the rules accept, with the gender and meaning each gave
+        std::vector<lektionen::Vokabel> woerter;
         std::vector<lektionen::Ablehnung> abgelehnt;
         std::string fehler; ///< set when the whole file is refused
     };

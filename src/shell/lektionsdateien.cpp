@@ -59,7 +59,11 @@ std::optional<Lektionen::Import> Lektionen::grundwortschatz(std::string_view nam
     if (nummer == 0 || (nummer - 1) * je >= alle.size()) return std::nullopt;
     const auto von = alle.begin() + static_cast<std::ptrdiff_t>((nummer - 1) * je);
     const auto bis = alle.begin() + static_cast<std::ptrdiff_t>(std::min(nummer * je, alle.size()));
-    return Import{std::string(name), {von, bis}, {}, {}};
+    // No meaning of its own: the window shows the dictionary's, as for a word typed.
+    Import import{std::string(name), {}, {}, {}};
+    for (auto w = von; w != bis; ++w)
+        import.woerter.push_back({*w, "", ""});
+    return import;
 }
 
 std::string Lektionen::grundwortschatzFehlt(std::string_view name) {
@@ -101,7 +105,7 @@ Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_vie
         if (grund)
             import.abgelehnt.push_back({z.zeile, *grund});
         else
-            import.woerter.push_back(z.eingabe);
+            import.woerter.push_back({z.eingabe, z.genus, z.bedeutung});
     }
     std::sort(import.abgelehnt.begin(), import.abgelehnt.end(),
               [](const auto& a, const auto& b) { return a.zeile < b.zeile; });
@@ -111,8 +115,8 @@ Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_vie
 std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import) {
     if (!import.fehler.empty() || import.woerter.empty()) return std::nullopt;
     std::vector<int> zellen;
-    for (const Eingabe& e : import.woerter)
-        zellen.push_back(bilden(e).zellen());
+    for (const lektionen::Vokabel& v : import.woerter)
+        zellen.push_back(bilden(v.eingabe).zellen());
     auto id = db_.lektionMit(import.name, import.woerter, zellen);
     geaendert(id.has_value());
     return id;
@@ -138,8 +142,20 @@ std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesyst
 }
 
 lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
-    const auto b = ausWoerterbuch(wort.eingabe);
-    return {wort.eingabe, b ? b->genus : "", b ? b->bedeutung : ""};
+    // What was given stands; the dictionary is asked only for what was not.
+    if (wort.bedeutung && !wort.genus.empty()) return {wort.eingabe, wort.genus, *wort.bedeutung};
+    const auto b = latiflex::ausWoerterbuch(wort.eingabe);
+    return {wort.eingabe,
+            !wort.genus.empty() ? wort.genus
+            : b                 ? b->genus
+                                : "",
+            wort.bedeutung ? *wort.bedeutung
+            : b            ? b->bedeutung
+                           : ""};
+}
+
+bool Lektionen::setBedeutung(WortId wort, std::string_view bedeutung) {
+    return geaendert(db_.setBedeutung(wort, bedeutung));
 }
 
 std::string Lektionen::ankiText(LektionId lektion) {

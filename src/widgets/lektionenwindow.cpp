@@ -5,13 +5,9 @@
 #include "interfaces/prompt.h"
 #include "lessons/lektionsdatei.h"
 #include "shell/bedeutungen.h"
-#include "shell/tabelle.h"
 #include "widgets/lektionsfragen.h"
-#include "widgets/printer.h"
 #include "widgets/qtext.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,7 +15,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -34,8 +29,6 @@ constexpr std::string_view titel = "LEKTIONEN";
 // Longest name or word shown in a list, in letters: its beginning and end stay visible.
 constexpr std::size_t hoechstens = 60;
 QString kurz(std::string_view s) { return qtext(text::kurz(s, hoechstens)); }
-
-std::filesystem::path pfadAus(const QString& pfad) { return {pfad.toStdU16String()}; }
 
 /// A button of `fenster` that runs `wenn` when clicked.
 template <typename Handler>
@@ -52,6 +45,17 @@ template <typename Handler>
 void kuerzel(const QKeySequence& taste, QWidget* ziel, LektionenWindow* fenster, Handler wenn) {
     auto* k = new QShortcut(taste, ziel, nullptr, nullptr, Qt::WidgetShortcut);
     QObject::connect(k, &QShortcut::activated, fenster, wenn);
+}
+
+/// Shows that the item's meaning is the dictionary's: grey italics and a tooltip.
+void markiereWoerterbuch(QListWidgetItem& item) {
+    QFont schrift = item.font();
+    schrift.setItalic(true);
+    item.setFont(schrift);
+    item.setForeground(item.listWidget()->palette().color(QPalette::Disabled, QPalette::Text));
+    const QString hinweis = QStringLiteral("Bedeutung aus dem Wörterbuch");
+    item.setToolTip(hinweis + QStringLiteral(" – „Bedeutung ändern…“ (F2) gibt eine eigene."));
+    item.setData(Qt::AccessibleDescriptionRole, hinweis);
 }
 
 QLabel* titelFuer(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -103,7 +107,10 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     imDrill_ = knopf(QStringLiteral("&Üben"), this, &LektionenWindow::imDrillUmschalten);
     imDrill_->setCheckable(true);
     imDrill_->setToolTip(QStringLiteral("Eingedrückt: das Wort wird geübt."));
-    for (QPushButton* b : {oeffnen_, verschieben_, entfernen_, imDrill_})
+    bedeutung_ =
+        knopf(QStringLiteral("Be&deutung ändern…"), this, &LektionenWindow::bedeutungAendern);
+    bedeutung_->setToolTip(QStringLiteral("Die deutsche Bedeutung des Wortes, wie du sie lernst."));
+    for (QPushButton* b : {oeffnen_, bedeutung_, verschieben_, entfernen_, imDrill_})
         wortKnoepfe->addWidget(b);
     wortKnoepfe->addStretch();
     raster->addLayout(wortKnoepfe, 3, 1);
@@ -155,6 +162,7 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     kuerzel(QKeySequence::Delete, liste_, this, &LektionenWindow::loeschen);
     kuerzel(QKeySequence::Delete, woerter_, this, &LektionenWindow::entfernen);
     kuerzel(QKeySequence(Qt::Key_F2), liste_, this, &LektionenWindow::umbenennen);
+    kuerzel(QKeySequence(Qt::Key_F2), woerter_, this, &LektionenWindow::bedeutungAendern);
 
     lektionen_.beiAenderung([this] {
         if (isVisible()) aktualisieren();
@@ -232,6 +240,7 @@ void LektionenWindow::zeigeWoerter() {
             const lektionen::Vokabel v = lektionen_.vokabel(w);
             QString text = zeile;
             if (!v.genus.empty()) text += QLatin1Char(' ') + qtext(v.genus);
+            const bool ausWoerterbuch = Lektionen::ausWoerterbuch(w, v);
             if (!v.bedeutung.empty()) text += QStringLiteral(" = ") + kurz(v.bedeutung);
             if (const std::string f = Lektionen::fortschritt(w); !f.empty())
                 text += QStringLiteral(" – ") + qtext(f);
@@ -240,6 +249,9 @@ void LektionenWindow::zeigeWoerter() {
             item->setData(Qt::UserRole, QVariant::fromValue<qint64>(w.id));
             item->setData(Qt::UserRole + 1, w.imDrill);
             item->setData(Qt::UserRole + 2, zeile);
+            item->setData(Qt::UserRole + 3, w.bedeutung ? qtext(*w.bedeutung) : QString());
+            // The dictionary's meaning stands apart until the pupil gives one.
+            if (ausWoerterbuch) markiereWoerterbuch(*item);
             if (wort && *wort == w.id) woerter_->setCurrentItem(item);
         }
         if (const auto fehlt = woerterbuchFehlt(); fehlt && woerter_->count() > 0)
@@ -259,7 +271,7 @@ void LektionenWindow::aktiviere() {
     for (QPushButton* b : {umbenennen_, loeschen_, aktuelle_, exportieren_, anki_, drucken_})
         b->setEnabled(lektion);
     loeschen_->setEnabled(lektion && liste_->count() > 1);
-    for (QPushButton* b : {oeffnen_, verschieben_, entfernen_, imDrill_})
+    for (QPushButton* b : {oeffnen_, bedeutung_, verschieben_, entfernen_, imDrill_})
         b->setEnabled(wort != nullptr);
     verschieben_->setEnabled(wort && liste_->count() > 1);
     imDrill_->setChecked(wort && wort->data(Qt::UserRole + 1).toBool());
@@ -373,6 +385,23 @@ void LektionenWindow::entfernen() {
     melde(QStringLiteral("Entfernt: %1").arg(text));
 }
 
+void LektionenWindow::bedeutungAendern() {
+    const auto wort = gewaehltesWort();
+    if (!wort) return;
+    const QListWidgetItem* item = woerter_->currentItem();
+    const QString zeile = item->data(Qt::UserRole + 2).toString();
+    const auto neu =
+        fragen(this, QStringLiteral("Bedeutung ändern"),
+               QStringLiteral("Deutsche Bedeutung von „%1“ (mehrere getrennt durch „;“; leer: "
+                              "die des Wörterbuchs):")
+                   .arg(zeile),
+               item->data(Qt::UserRole + 3).toString());
+    if (!neu) return;
+    const bool geaendert = lektionen_.setBedeutung(*wort, neu->simplified().toStdString());
+    aktualisieren();
+    melde(geaendert ? QStringLiteral("Bedeutung von „%1“ geändert.").arg(zeile) : QString());
+}
+
 void LektionenWindow::imDrillUmschalten(bool imDrill) {
     const auto wort = gewaehltesWort();
     if (!wort) return;
@@ -380,120 +409,6 @@ void LektionenWindow::imDrillUmschalten(bool imDrill) {
     aktualisieren();
     melde(imDrill ? QStringLiteral("Das Wort wird wieder geübt.")
                   : QStringLiteral("Das Wort bleibt in der Lektion, wird aber nicht geübt."));
-}
-
-bool LektionenWindow::importieren(const QString& pfad) {
-    const Lektionen::Import import = lektionen_.pruefen(pfadAus(pfad));
-    if (!import.fehler.empty()) {
-        status_->setText(qtext(import.fehler));
-        melden(dialoge_, import.fehler, titel);
-        return false;
-    }
-    if (!import.abgelehnt.empty() && !gueltigeImportieren(this, import)) {
-        status_->setText(QStringLiteral("Nichts importiert."));
-        return false;
-    }
-    const auto lektion = lektionen_.importieren(import);
-    aktualisieren();
-    if (lektion) waehle(*lektion);
-    melde(lektion ? QStringLiteral("Importiert: „%1“ mit %2 Wörtern.")
-                        .arg(kurz(lektionsName(*lektion).toStdString()))
-                        .arg(import.woerter.size())
-                  : QString());
-    return lektion.has_value();
-}
-
-bool LektionenWindow::exportieren(const QString& pfad) {
-    const auto lektion = gewaehlteLektion();
-    if (!lektion) return false;
-    const auto n = lektionen_.exportieren(*lektion, pfadAus(pfad));
-    melde(n ? QStringLiteral("%1 Wörter geschrieben in %2")
-                  .arg(*n)
-                  .arg(QDir::toNativeSeparators(pfad))
-            : QString());
-    return n.has_value();
-}
-
-bool LektionenWindow::ankiExportieren(const QString& pfad) {
-    const auto lektion = gewaehlteLektion();
-    if (!lektion) return false;
-    const std::string text = lektionen_.ankiText(*lektion);
-    QSaveFile datei(pfad);
-    const bool geschrieben = datei.open(QIODevice::WriteOnly) &&
-                             datei.write(text.data(), static_cast<qint64>(text.size())) ==
-                                 static_cast<qint64>(text.size()) &&
-                             datei.commit();
-    if (!geschrieben) {
-        const std::string fehler =
-            "Die Karten konnten nicht geschrieben werden: " + datei.errorString().toStdString();
-        status_->setText(qtext(fehler));
-        melden(dialoge_, fehler, titel);
-        return false;
-    }
-    status_->setText(
-        QStringLiteral("Anki-Karten geschrieben in %1").arg(QDir::toNativeSeparators(pfad)));
-    return true;
-}
-
-QString LektionenWindow::arbeitsblatt() {
-    const auto lektion = gewaehlteLektion();
-    if (!lektion) return {};
-    std::vector<Seiten::Zeiger> seiten;
-    for (const lektionen::Wort& w : lektionen_.woerter(*lektion))
-        for (Seiten::Zeiger& s : lektionen_.seiten(w.eingabe))
-            seiten.push_back(std::move(s));
-    std::vector<const grammar::Paradigma*> blaetter;
-    blaetter.reserve(seiten.size());
-    for (const Seiten::Zeiger& s : seiten)
-        blaetter.push_back(s.get());
-    return qtext(Tabelle::lektionsblatt(lektionsName(*lektion).toStdString(), blaetter, farben_));
-}
-
-void LektionenWindow::importierenFragen() {
-    const QString pfad =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Lektion importieren"), dokumente(),
-                                     QStringLiteral("Lektionsdateien (*.txt);;Alle Dateien (*)"));
-    if (!pfad.isEmpty()) importieren(pfad);
-}
-
-QString LektionenWindow::zielFragen(const QString& titel, const QString& dateiende,
-                                    const QString& filter) {
-    const auto lektion = gewaehlteLektion();
-    if (!lektion) return {};
-    return QFileDialog::getSaveFileName(
-        this, titel, QDir(dokumente()).filePath(dateiName(lektionsName(*lektion), dateiende)),
-        filter);
-}
-
-void LektionenWindow::exportierenFragen() {
-    const QString pfad = zielFragen(QStringLiteral("Lektion exportieren"), QStringLiteral(".txt"),
-                                    QStringLiteral("Lektionsdateien (*.txt)"));
-    if (!pfad.isEmpty()) exportieren(pfad);
-}
-
-void LektionenWindow::ankiFragen() {
-    const QString pfad =
-        zielFragen(QStringLiteral("Anki-Karten exportieren"), QStringLiteral("-anki.txt"),
-                   QStringLiteral("Textdateien für Anki (*.txt)"));
-    if (!pfad.isEmpty()) ankiExportieren(pfad);
-}
-
-void LektionenWindow::druckeArbeitsblatt() {
-    const auto lektion = gewaehlteLektion();
-    if (!lektion) return;
-    const QString html = arbeitsblatt();
-    QString fehler;
-    QString datei;
-    if (Printer::mitDialog(this, html,
-                           dateiName(lektionsName(*lektion), QStringLiteral("-arbeitsblatt")),
-                           &fehler, &datei)) {
-        status_->setText(datei.isEmpty() ? QStringLiteral("Arbeitsblatt gedruckt.")
-                                         : QStringLiteral("Arbeitsblatt gespeichert in %1")
-                                               .arg(QDir::toNativeSeparators(datei)));
-        return;
-    }
-    status_->setText(fehler.isEmpty() ? QStringLiteral("Nicht gedruckt.") : fehler);
-    if (!fehler.isEmpty()) melden(dialoge_, fehler.toStdString(), "DRUCKEN");
 }
 
 } // namespace latiflex

@@ -20,11 +20,13 @@ class Dialogs;
  * The window "Lektionen": the pupil's lessons with their words and progress, and what was
  * practised on which day. The pupil creates, renames and deletes lessons (deleting asks
  * first), picks the lesson new words join, moves and removes words, keeps a word out of
- * the drill, opens a word in the main window's pane, adds a lesson of the ready core
+ * the drill, opens a word in the main window's pane, gives a word its German meaning (the
+ * dictionary's stands in grey italics until then), adds a lesson of the ready core
  * vocabulary ("Grundwortschatz hinzufügen…"), imports and exports lesson files,
  * exports cards for Anki and prints a lesson as one worksheet. Modeless and usable with the
  * keyboard alone: Alt with the underlined letter reaches every control, Enter on a word
- * opens it, Del deletes a lesson or removes a word (asking first), F2 renames. Everything it shows
+ * opens it, Del deletes a lesson or removes a word (asking first), F2 renames a lesson or changes a
+ * word's meaning. Everything it shows
  * and changes goes through `Lektionen`; typed names and words are shown as text, never as markup.
  */
 class LektionenWindow final : public QDialog {
@@ -74,6 +76,8 @@ private:
     void loeschen();
     void alsAktuelle();
     void oeffneWort();
+    /// Asks for the selected word's meaning; an empty answer shows the dictionary's again.
+    void bedeutungAendern();
     void verschieben();
     void entfernen();
     void imDrillUmschalten(bool imDrill);
@@ -103,6 +107,7 @@ private:
     QPushButton* loeschen_;
     QPushButton* aktuelle_;
     QPushButton* oeffnen_;
+    QPushButton* bedeutung_;
     QPushButton* verschieben_;
     QPushButton* entfernen_;
     QPushButton* imDrill_;

@@ -186,6 +186,14 @@ TEST(Anki, KartenMitFarbenUndMaskiert) {
 namespace latiflex::testing {
 namespace {
 
+// The typed words of an import, without their genders and meanings.
+std::vector<Eingabe> eingaben(const std::vector<lektionen::Vokabel>& woerter) {
+    std::vector<Eingabe> aus;
+    for (const lektionen::Vokabel& v : woerter)
+        aus.push_back(v.eingabe);
+    return aus;
+}
+
 // A line the rules refuse carries the program's own message box and its line number.
 TEST(Lektionen, DieRegelnPruefenJedeZeile) {
     Lauf lauf;
@@ -226,7 +234,7 @@ TEST(Lektionen, WieDasLehrbuchSchreibt) {
                                         {"SUBST", {"rosa", "rosae"}},
                                         {"ADJEKTIV", {"acer", "acris", "acre"}},
                                         {"VERBUM", {"hortor", "hortari", "hortatus sum"}}};
-    EXPECT_EQ(import.woerter, erwartet);
+    EXPECT_EQ(eingaben(import.woerter), erwartet);
     ASSERT_EQ(import.abgelehnt.size(), 1u);
     EXPECT_EQ(import.abgelehnt[0].text(),
               "Zeile 6: »poematis«: als Gen. Sg. steht hier »poemae« – andere Klasse oder "
@@ -265,7 +273,7 @@ TEST(Lektionen, GrundwortschatzNachHaeufigkeit) {
     };
     std::vector<std::string> zeilen, erwarteteZeilen;
     for (const auto& w : lektion->woerter)
-        zeilen.push_back(lektionen::zeile(w));
+        zeilen.push_back(lektionen::zeile(w.eingabe));
     for (const auto& w : erwartet)
         erwarteteZeilen.push_back(lektionen::zeile(w));
     EXPECT_EQ(zeilen, erwarteteZeilen);
@@ -370,10 +378,53 @@ TEST(Lektionen, ExportSchreibtGenusUndBedeutung) {
     EXPECT_EQ(text, "# Meine Wörter\nSUBST rex, regis m. = König; Herrscher\n"
                     "ADJEKTIV fortis, fortis, forte = tapfer, stark\nSUBST lupus, lupi\n");
     const auto wieder = lektionen.pruefenText(text, "export.txt");
-    EXPECT_EQ(wieder.woerter, (std::vector<Eingabe>{{"SUBST", {"rex", "regis"}},
-                                                    {"ADJEKTIV", {"fortis", "fortis", "forte"}},
-                                                    {"SUBST", {"lupus", "lupi"}}}));
+    EXPECT_EQ(wieder.woerter,
+              (std::vector<lektionen::Vokabel>{
+                  {{"SUBST", {"rex", "regis"}}, "m.", "König; Herrscher"},
+                  {{"ADJEKTIV", {"fortis", "fortis", "forte"}}, "", "tapfer, stark"},
+                  {{"SUBST", {"lupus", "lupi"}}, "", ""}}));
     EXPECT_TRUE(wieder.abgelehnt.empty());
+}
+
+// A meaning and gender the lesson file gives are kept and stand before the dictionary's; the
+// pupil's own meaning replaces either, and an empty one brings the dictionary's back. Export
+// writes what the window shows.
+TEST(Lektionen, EigeneBedeutungVorDemWoerterbuch) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    const auto import = lektionen.pruefenText("# Lektion 13\n"
+                                              "SUBST rex, regis m. = Herrscher\n"
+                                              "SUBST civis, civis f. = Bürgerin\n"
+                                              "VERBUM amo, amare, amavi, amatus\n",
+                                              "l13.txt");
+    const auto l = lektionen.importieren(import);
+    ASSERT_TRUE(l);
+    auto woerter = lektionen.woerter(*l);
+    ASSERT_EQ(woerter.size(), 3u);
+    EXPECT_EQ(woerter[0].bedeutung, "Herrscher");
+    EXPECT_EQ(woerter[1].genus, "f.");
+    EXPECT_EQ(woerter[2].bedeutung, std::nullopt);
+    const auto gezeigt = [&](std::size_t i) {
+        const auto w = lektionen.woerter(*l)[i];
+        const lektionen::Vokabel v = lektionen.vokabel(w);
+        return v.genus + "|" + v.bedeutung + (Lektionen::ausWoerterbuch(w, v) ? "|W" : "");
+    };
+    EXPECT_EQ(gezeigt(0), "m.|Herrscher");
+    EXPECT_EQ(gezeigt(1), "f.|Bürgerin");
+    EXPECT_EQ(gezeigt(2), "|lieben; gern haben|W");
+
+    ASSERT_TRUE(lektionen.setBedeutung(woerter[2].id, "  lieben  "));
+    EXPECT_EQ(gezeigt(2), "|lieben");
+    ASSERT_TRUE(lektionen.setBedeutung(woerter[0].id, ""));
+    EXPECT_EQ(gezeigt(0), "m.|König; Herrscher|W");
+
+    const auto pfad = s.datei().parent_path() / "l13.txt";
+    ASSERT_EQ(lektionen.exportieren(*l, pfad), 3);
+    std::ifstream in(pfad);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
+              "# Lektion 13\nSUBST rex, regis m. = König; Herrscher\n"
+              "SUBST civis, civis f. = Bürgerin\nVERBUM amo, amare, amavi, amatus = lieben\n");
 }
 
 // The narrowing kept per lesson leaves its cells out of the drill and of the count due.

@@ -227,6 +227,26 @@ private slots:
                  qPrintable(woerter->item(0)->text()));
         QVERIFY2(woerter->item(1)->text().startsWith(QStringLiteral("SUBST lupus, lupi – ")),
                  qPrintable(woerter->item(1)->text()));
+        // The dictionary's meaning stands marked until the pupil gives one (F2).
+        QVERIFY(woerter->item(0)->font().italic());
+        QVERIFY(woerter->item(0)->toolTip().contains(QStringLiteral("aus dem Wörterbuch")));
+        QString vorgabe;
+        testing::answerNext<QInputDialog>([&](QInputDialog& d) {
+            vorgabe = d.textValue();
+            d.setTextValue(QStringLiteral(" König "));
+            d.accept();
+        });
+        woerter->setCurrentRow(0);
+        f.lektionen()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.lektionen()));
+        woerter->setFocus();
+        QTest::keyClick(woerter, Qt::Key_F2);
+        QCOMPARE(vorgabe, QString());
+        QVERIFY2(
+            woerter->item(0)->text().startsWith(QStringLiteral("SUBST rex, regis m. = König – ")),
+            qPrintable(woerter->item(0)->text()));
+        QVERIFY(!woerter->item(0)->font().italic());
+        QVERIFY(woerter->item(0)->toolTip().isEmpty());
     }
 
     // Opening a word prints exactly what typing it prints.
