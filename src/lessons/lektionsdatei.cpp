@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessons/lektionsdatei.h"
 
+#include "grammar/text.h"
+#include "lessons/lehrbuch.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -84,6 +87,38 @@ std::string name(std::string_view roh) {
     return std::string(ohneRaender(anfang(ohneRaender(aus), hoechstName)));
 }
 
+// Whether the bytes are Latin-1 (or Windows-1252) text: some are not UTF-8, and none of
+// them starts a character of UTF-8 of more than one byte.
+bool latein1(std::string_view bytes) {
+    bool fremd = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+        } else if (zeichen(bytes, i)) {
+            return false;
+        } else {
+            fremd = true;
+            ++i;
+        }
+    }
+    return fremd;
+}
+
+// Latin-1 text as UTF-8; Windows-1252's characters where Latin-1 has controls.
+std::string ausLatein1(std::string_view bytes) {
+    static constexpr std::array<char32_t, 32> windows{
+        0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021, 0x2C6,  0x2030, 0x160,
+        0x2039, 0x152,  0x8D,   0x17D,  0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
+    std::string aus;
+    aus.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text::appendCodePoint(aus, b >= 0x80 && b < 0xA0 ? windows[b - 0x80] : char32_t{b});
+    }
+    return aus;
+}
+
 // The gender a noun's line names after its last form ("regis m."), or the empty text.
 std::string_view genusAmEnde(std::string_view rest) {
     for (const std::string_view g : genera)
@@ -107,9 +142,13 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
                        std::to_string(hoechstBytes / (std::size_t{1024} * 1024)) + " MB).";
         return datei;
     }
+    std::string umgesetzt;
+    if (latein1(bytes)) bytes = umgesetzt = ausLatein1(bytes);
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     bool benannt = false;
     std::size_t nummer = 0;
+    // Lines refused as no text at all: where they are most, the file is no text.
+    std::size_t keinTextZeilen = 0;
     while (!bytes.empty()) {
         ++nummer;
         const auto ende = std::min(bytes.find('\n'), bytes.size());
@@ -129,20 +168,24 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
             }
             continue;
         }
-        if (datei.woerter.size() + datei.abgelehnt.size() == hoechstWoerter) {
-            datei.fehler = "Die Datei hat mehr als " + std::to_string(hoechstWoerter) +
-                           " Wörter; eine Lektion hat weniger.";
+        // A lesson has fewer lines that are no word: the file is something else.
+        if (datei.abgelehnt.size() == hoechstWoerter) {
+            datei.fehler = keinTextZeilen * 2 > datei.abgelehnt.size()
+                               ? "Die Datei ist keine Lektionsdatei: sie ist kein Text."
+                               : "Die Datei ist keine Lektionsdatei: mehr als " +
+                                     std::to_string(hoechstWoerter) + " Zeilen sind keine Wörter.";
             datei.woerter.clear();
             datei.abgelehnt.clear();
             return datei;
         }
+        if (const auto grund = keinText(inhalt); !grund.empty()) {
+            ++keinTextZeilen;
+            ablehnen(std::string(grund));
+            continue;
+        }
         if (zeile.size() > hoechstZeile) {
             ablehnen("Die Zeile ist zu lang (höchstens " + std::to_string(hoechstZeile) +
                      " Zeichen).");
-            continue;
-        }
-        if (const auto grund = keinText(inhalt); !grund.empty()) {
-            ablehnen(std::string(grund));
             continue;
         }
         const auto blank = inhalt.find(' ');
@@ -184,10 +227,25 @@ Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname) {
             ablehnen("Nach " + eingabe.befehl + " fehlt ein Wort.");
             continue;
         }
-        datei.woerter.push_back({nummer, std::move(eingabe), genus, std::move(bedeutung)});
+        Lehrbuchwort wort = ausLehrbuch(std::move(eingabe));
+        if (!wort.fehler.empty()) {
+            ablehnen(std::move(wort.fehler));
+            continue;
+        }
+        if (datei.woerter.size() == hoechstWoerter) {
+            datei.fehler = "Die Datei hat mehr als " + std::to_string(hoechstWoerter) +
+                           " Wörter; eine Lektion hat weniger.";
+            datei.woerter.clear();
+            datei.abgelehnt.clear();
+            return datei;
+        }
+        datei.woerter.push_back({nummer, std::move(wort.eingabe), genus, std::move(bedeutung),
+                                 std::move(wort.anmerkung)});
     }
     if (datei.woerter.empty() && datei.abgelehnt.empty())
         datei.fehler = "Die Datei enthält kein Wort.";
+    else if (datei.woerter.empty() && keinTextZeilen * 2 > datei.abgelehnt.size())
+        datei.fehler = "Die Datei ist keine Lektionsdatei: sie ist kein Text.";
     return datei;
 }
 

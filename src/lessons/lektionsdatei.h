@@ -62,6 +62,7 @@ struct Dateizeile {
     Eingabe eingabe;
     std::string genus;     ///< as `Vokabel::genus`
     std::string bedeutung; ///< as `Vokabel::bedeutung`
+    std::string anmerkung; ///< a form read otherwise than written (`Lehrbuchwort::anmerkung`)
 
     friend bool operator==(const Dateizeile&, const Dateizeile&) = default;
 };
@@ -71,15 +72,19 @@ struct Lektionsdatei {
     std::string name;
     std::vector<Dateizeile> woerter;
     std::vector<Ablehnung> abgelehnt;
-    /// Set when the whole file is refused (too large, too many words, no word at all).
+    /// Set when the whole file is refused (too large, too many words or lines that are no
+    /// word, no text, no word at all).
     std::string fehler;
 };
 
 /**
- * Reads a lesson file's bytes. `dateiname` names the lesson when no comment does. A line
- * that is not valid UTF-8, holds control or direction-changing characters, is too long,
- * names no command ("SUBST", "ADJEKTIV", "VERBUM", in any case) or holds an empty answer is refused
- * with its number. Whether the rules accept the word is not checked here.
+ * Reads a lesson file's bytes. `dateiname` names the lesson when no comment does. A file
+ * with bytes that are not UTF-8 and no character of more than one byte in it is read as
+ * Latin-1, as older editors write it. A line that is not valid UTF-8, holds control or
+ * direction-changing characters, is too long, names no command ("SUBST", "ADJEKTIV",
+ * "VERBUM", in any case), holds an empty answer or a form that cannot be read as a
+ * textbook prints it (`ausLehrbuch`) is refused with its number. Whether the rules accept
+ * the word is not checked here.
  */
 Lektionsdatei lesen(std::string_view bytes, std::string_view dateiname);
 

@@ -20,7 +20,7 @@ std::vector<Eingabe> eigeneWoerter(const Seiten& seiten, Lektionen* lektionen) {
     if (lektionen)
         for (const auto& lektion : lektionen->lektionen())
             for (const auto& wort : lektionen->woerter(lektion.id))
-                dazu(wort.eingabe);
+                dazu(Lektionen::zumBilden(wort.eingabe));
     return woerter;
 }
 

@@ -75,6 +75,13 @@ void Lektionen::seiteGebildet() {
     if (!p || !eingabe || s.alle().empty() || s.alle().back().get() != p) return;
     const Seiten::Zeiger seite = s.alle().back();
     auto id = db_.finde(*eingabe);
+    // A word a lesson keeps with vowel marks ("rēx, rēgis") is the word typed plainly.
+    if (!id)
+        for (const auto& w : db_.alleWoerter())
+            if (w.eingabe.befehl == eingabe->befehl && zumBilden(w.eingabe) == *eingabe) {
+                id = w.id;
+                break;
+            }
     if (!id) {
         // Every page of the word must fit, as for a word imported from a lesson file.
         const Gebildet g = bilden(*eingabe);
@@ -169,11 +176,11 @@ bool Lektionen::setImDrill(WortId wort, bool imDrill) {
 
 bool Lektionen::oeffnen(WortId wort) {
     const auto w = db_.wort(wort);
-    return w && form_.eingeben(w->eingabe);
+    return w && form_.eingeben(zumBilden(w->eingabe));
 }
 
 std::vector<Seiten::Zeiger> Lektionen::seiten(const Eingabe& eingabe) {
-    return engine::seiten(eingabe);
+    return engine::seiten(zumBilden(eingabe));
 }
 
 std::unique_ptr<Runde> Lektionen::runde(Umfang umfang, std::optional<LektionId> lektion) {

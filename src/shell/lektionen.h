@@ -98,6 +98,10 @@ public:
     }
     /// A word as the lessons window lists it: "rosa, rosae".
     static std::string woerterText(const Eingabe& eingabe);
+    /// A stored word as the rules read it: a lesson keeps a word as the teacher wrote it
+    /// ("rēx, rēgis"), the rules form it with each answer cleaned as the drill cleans a
+    /// typed form ("rex, regis").
+    static Eingabe zumBilden(Eingabe eingabe);
     /// The word with a noun's gender and its meaning: as given by the pupil or a lesson file,
     /// else as the dictionary gives them (nothing of either where the dictionary lacks the
     /// word or is not installed).
@@ -149,15 +153,19 @@ public:
     /// A lesson file read and checked by the rules; nothing is stored yet.
     struct Import {
         std::string name;
-        /// the lines the rules accept, with the gender and meaning each gave
+        /// The lines the rules accept, as the teacher wrote them (vowel marks kept, with
+        /// abbreviations written out: `lektionen::ausLehrbuch`), with the gender and meaning
+        /// each gave.
         std::vector<lektionen::Vokabel> woerter;
         std::vector<lektionen::Ablehnung> abgelehnt;
+        /// Accepted lines whose forms were read otherwise than written (a supine as the
+        /// participle), with what the pupil is told.
+        std::vector<lektionen::Ablehnung> anmerkungen;
         std::string fehler; ///< set when the whole file is refused
     };
-    /// Reads and checks the file `pfad`: every word, its vowel marks and stray blanks
-    /// cleaned as the drill cleans a typed form (`drill::bereinigt`), is run through its
-    /// command as typing it would, and a line the rules refuse carries the program's own
-    /// message.
+    /// Reads and checks the file `pfad`: every word is run through its command as typing
+    /// it would, its vowel marks and stray blanks cleaned as the drill cleans a typed form
+    /// (`zumBilden`), and a line the rules refuse carries the program's own message.
     Import pruefen(const std::filesystem::path& pfad);
     /// The same for a file's bytes.
     Import pruefenText(std::string_view bytes, std::string_view dateiname);

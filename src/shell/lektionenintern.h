@@ -41,7 +41,7 @@ struct Lektionen::Impl {
         const auto it = gebildet.find(w.id);
         if (it != gebildet.end() && it->second.first == w.eingabe) return it->second.second;
         Gebildet g; // the pages alone: a stored word was checked when it joined
-        if (auto wort = engine::bilde(w.eingabe)) g.wort = std::move(*wort);
+        if (auto wort = engine::bilde(zumBilden(w.eingabe))) g.wort = std::move(*wort);
         return merke(l, w, g);
     }
 

@@ -60,7 +60,8 @@ std::optional<Lektionen::Import> Lektionen::grundwortschatz(std::string_view nam
     const auto von = alle.begin() + static_cast<std::ptrdiff_t>((nummer - 1) * je);
     const auto bis = alle.begin() + static_cast<std::ptrdiff_t>(std::min(nummer * je, alle.size()));
     // No meaning of its own: the window shows the dictionary's, as for a word typed.
-    Import import{std::string(name), {}, {}, {}};
+    Import import;
+    import.name = name;
     for (auto w = von; w != bis; ++w)
         import.woerter.push_back({*w, "", ""});
     return import;
@@ -72,11 +73,15 @@ std::string Lektionen::grundwortschatzFehlt(std::string_view name) {
 }
 
 Lektionen::Import Lektionen::pruefen(const std::filesystem::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    if (!datei) {
+    std::error_code fehler;
+    const bool ordner = std::filesystem::is_directory(pfad, fehler);
+    std::ifstream datei;
+    if (!ordner) datei.open(pfad, std::ios::binary);
+    if (ordner || !datei) {
         Import i;
         i.name = pfad.stem().string();
-        i.fehler = "Die Datei „" + pfad.filename().string() + "“ lässt sich nicht lesen.";
+        i.fehler = "Die Datei „" + pfad.filename().string() + "“ lässt sich nicht lesen" +
+                   (ordner ? ": sie ist ein Ordner." : ".");
         return i;
     }
     // Never more than the largest lesson file, whatever the file's size.
@@ -86,15 +91,19 @@ Lektionen::Import Lektionen::pruefen(const std::filesystem::path& pfad) {
     return pruefenText(bytes, pfad.filename().string());
 }
 
+Eingabe Lektionen::zumBilden(Eingabe eingabe) {
+    for (std::string& antwort : eingabe.antworten)
+        antwort = drill::bereinigt(antwort);
+    return eingabe;
+}
+
 Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_view dateiname) {
     const lektionen::Lektionsdatei datei = lektionen::lesen(bytes, dateiname);
-    Import import{datei.name, {}, datei.abgelehnt, datei.fehler};
-    for (auto z : datei.woerter) {
+    Import import{datei.name, {}, datei.abgelehnt, {}, datei.fehler};
+    for (const auto& z : datei.woerter) {
         // Vowel marks and stray blanks as a textbook prints them are read as the drill reads
-        // a typed form; the lesson keeps the cleaned word.
-        for (std::string& antwort : z.eingabe.antworten)
-            antwort = drill::bereinigt(antwort);
-        const Gebildet g = bilden(z.eingabe);
+        // a typed form; the lesson keeps the word as written.
+        const Gebildet g = bilden(zumBilden(z.eingabe));
         std::optional<std::string> grund;
         if (g.ablehnung)
             grund = g.ablehnung->text;
@@ -102,10 +111,12 @@ Lektionen::Import Lektionen::pruefenText(std::string_view bytes, std::string_vie
             grund = "Die Regeln bilden zu diesem Wort keine Form.";
         else if (g.hinweis.warnt())
             grund = g.hinweis.text;
-        if (grund)
+        if (grund) {
             import.abgelehnt.push_back({z.zeile, *grund});
-        else
-            import.woerter.push_back({z.eingabe, z.genus, z.bedeutung});
+            continue;
+        }
+        import.woerter.push_back({z.eingabe, z.genus, z.bedeutung});
+        if (!z.anmerkung.empty()) import.anmerkungen.push_back({z.zeile, z.anmerkung});
     }
     std::sort(import.abgelehnt.begin(), import.abgelehnt.end(),
               [](const auto& a, const auto& b) { return a.zeile < b.zeile; });
@@ -116,7 +127,7 @@ std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import)
     if (!import.fehler.empty() || import.woerter.empty()) return std::nullopt;
     std::vector<int> zellen;
     for (const lektionen::Vokabel& v : import.woerter)
-        zellen.push_back(bilden(v.eingabe).zellen());
+        zellen.push_back(bilden(zumBilden(v.eingabe)).zellen());
     auto id = db_.lektionMit(import.name, import.woerter, zellen);
     geaendert(id.has_value());
     return id;
@@ -144,7 +155,7 @@ std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesyst
 lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
     // What was given stands; the dictionary is asked only for what was not.
     if (wort.bedeutung && !wort.genus.empty()) return {wort.eingabe, wort.genus, *wort.bedeutung};
-    const auto b = latiflex::ausWoerterbuch(wort.eingabe);
+    const auto b = latiflex::ausWoerterbuch(zumBilden(wort.eingabe));
     return {wort.eingabe,
             !wort.genus.empty() ? wort.genus
             : b                 ? b->genus

@@ -44,6 +44,13 @@ bool LektionenWindow::importieren(const QString& pfad) {
     const auto lektion = lektionen_.importieren(import);
     aktualisieren();
     if (lektion) waehle(*lektion);
+    // Forms read otherwise than written (a supine as the participle) are named.
+    if (lektion && !import.anmerkungen.empty()) {
+        std::string text;
+        for (const auto& a : import.anmerkungen)
+            text += (text.empty() ? "" : "\n") + a.text();
+        melden(dialoge_, text, titel);
+    }
     melde(lektion ? QStringLiteral("Importiert: „%1“ mit %2 Wörtern.")
                         .arg(kurz(lektionsName(*lektion).toStdString()))
                         .arg(import.woerter.size())

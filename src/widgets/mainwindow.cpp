@@ -220,7 +220,7 @@ void MainWindow::textLesen() {
             std::vector<Eingabe> woerter;
             for (const auto& l : lektionen_->lektionen())
                 for (auto& w : lektionen_->woerter(l.id))
-                    woerter.push_back(std::move(w.eingabe));
+                    woerter.push_back(Lektionen::zumBilden(std::move(w.eingabe)));
             return woerter;
         };
         a.zeigen = [this](const analysis::Deutung& d) { zeige(d); };

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <fstream>
 #include <functional>
 #include <istream>
 #include <ostream>
@@ -120,8 +121,8 @@ std::optional<LessonStep> readLessonStep(std::string_view word, std::string_view
     const auto pfadEnde = danach.find(' ');
     s.pfad = std::string(danach.substr(0, pfadEnde));
     if (s.pfad.empty()) return std::nullopt;
-    if (was == "import" && pfadEnde == std::string_view::npos) {
-        s.art = LessonStep::Art::import;
+    if ((was == "import" || was == "file") && pfadEnde == std::string_view::npos) {
+        s.art = was == "import" ? LessonStep::Art::import : LessonStep::Art::datei;
         return s;
     }
     if (was == "export" && pfadEnde != std::string_view::npos) {
@@ -148,6 +149,8 @@ void playLesson(const LessonStep& step, Lektionen& lektionen, DrillPlayer& drill
         }
         for (const auto& a : import.abgelehnt)
             log << "lesson refused " << a.zeile << ' ' << quoted(a.grund) << '\n';
+        for (const auto& a : import.anmerkungen)
+            log << "lesson note " << a.zeile << ' ' << quoted(a.grund) << '\n';
         if (lektionen.importieren(import))
             log << "lesson imported " << quoted(import.name) << ' ' << import.woerter.size()
                 << '\n';
@@ -163,6 +166,13 @@ void playLesson(const LessonStep& step, Lektionen& lektionen, DrillPlayer& drill
         else if (!id)
             dialoge.messageBox("Keine Lektion heißt „" + step.name + "“.", exclamation,
                                "LEKTIONEN");
+        break;
+    }
+    case Art::datei: {
+        // The file's lines as a teacher's editor shows them.
+        std::ifstream datei(step.pfad, std::ios::binary);
+        for (std::string zeile; std::getline(datei, zeile);)
+            log << "file " << quoted(zeile) << '\n';
         break;
     }
     case Art::show: {

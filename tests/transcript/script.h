@@ -44,10 +44,11 @@ struct ReadStep {
     std::string text;
 };
 
-/// A step of the lessons: fixing the day, importing or exporting a lesson file, the drill
-/// over due cells, a lesson's progress as the window "Lektionen" shows it.
+/// A step of the lessons: fixing the day, importing or exporting a lesson file, showing a
+/// lesson file's lines, the drill over due cells, a lesson's progress as the window
+/// "Lektionen" shows it.
 struct LessonStep {
-    enum class Art { today, import, exportieren, due, show, vocabulary };
+    enum class Art { today, import, exportieren, datei, due, show, vocabulary };
     Art art = Art::today;
     lektionen::Datum tag{};
     std::string pfad;

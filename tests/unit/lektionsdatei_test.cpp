@@ -61,8 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
         Zeile{"ohneWort", "SUBST", 3, "Nach SUBST fehlt ein Wort."},
         Zeile{"leeresWort", "ADJEKTIV bonus, , bonum", 3, "Nach ADJEKTIV fehlt ein Wort."},
         Zeile{"leeresErstes", "SUBST , rosae", 3, "Nach SUBST fehlt ein Wort."},
-        Zeile{"kaputt", "SUBST ros\xC3, rosae", 3, "Die Zeile ist kein UTF-8-Text."},
-        Zeile{"ueberlang", "SUBST \xE0\x80\xAF", 3, "Die Zeile ist kein UTF-8-Text."},
+        // A file with a character of UTF-8 in it is UTF-8 (else it is read as Latin-1).
+        Zeile{"kaputt", "SUBST rosā\xC3, rosae", 3, "Die Zeile ist kein UTF-8-Text."},
+        Zeile{"ueberlang", "SUBST ā\xE0\x80\xAF", 3, "Die Zeile ist kein UTF-8-Text."},
         Zeile{"nul", std::string("SUBST ro\0sa, rosae", 18), 3, steuer},
         Zeile{"rechtsNachLinks", "SUBST \xE2\x80\xAErosa, rosae", 3, steuer},
         Zeile{"isolat", "SUBST rosa\xE2\x81\xA6, rosae", 3, steuer},
@@ -70,11 +71,135 @@ INSTANTIATE_TEST_SUITE_P(
               "Die Zeile ist zu lang (höchstens 1000 Zeichen)."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct Lehrbuchzeile {
+    const char* name;
+    std::string zeile;
+    std::vector<std::string> antworten; ///< empty: the line is refused
+    std::string text;                   ///< the note, or the reason it is refused
+};
+
+class Lehrbuch : public ::testing::TestWithParam<Lehrbuchzeile> {};
+
+// Lines as textbooks' word lists print them, read as the prompts take them.
+TEST_P(Lehrbuch, AlsEingabe) {
+    const Lehrbuchzeile& z = GetParam();
+    const Lektionsdatei d = lesen("# L\n" + z.zeile + "\n", "l.txt");
+    if (z.antworten.empty()) {
+        ASSERT_EQ(d.abgelehnt.size(), 1u);
+        EXPECT_EQ(d.abgelehnt[0].grund, z.text);
+        return;
+    }
+    ASSERT_EQ(d.woerter.size(), 1u) << d.abgelehnt[0].text();
+    EXPECT_EQ(d.woerter[0].eingabe.antworten, z.antworten);
+    EXPECT_EQ(d.woerter[0].anmerkung, z.text);
+}
+
+std::string supinum(const std::string& s, const std::string& p) {
+    return "Supinum »" + s + "« als Partizip »" + p + "« übernommen.";
+}
+
+const std::string adjektivformen = "ein Adjektiv steht mit drei Formen (bonus, bona, bonum), mit "
+                                   "zwei (fortis, forte) oder mit dem Genitiv (ingens, ingentis).";
+
+INSTANTIATE_TEST_SUITE_P(
+    Zeilen, Lehrbuch,
+    ::testing::Values(
+        Lehrbuchzeile{"amicus", "SUBST amicus, -i", {"amicus", "amici"}, ""},
+        Lehrbuchzeile{"rosa", "SUBST rosa, -ae", {"rosa", "rosae"}, ""},
+        Lehrbuchzeile{"miles", "SUBST mīles, -itis m. = Soldat", {"mīles", "mīlitis"}, ""},
+        Lehrbuchzeile{"corpus", "SUBST corpus, -oris", {"corpus", "corporis"}, ""},
+        Lehrbuchzeile{"labor", "SUBST labor, -ōris", {"labor", "labōris"}, ""},
+        Lehrbuchzeile{"homo", "SUBST homo, -inis", {"homo", "hominis"}, ""},
+        Lehrbuchzeile{"nomen", "SUBST nōmen, -inis", {"nōmen", "nōminis"}, ""},
+        Lehrbuchzeile{"legio", "SUBST legio, -onis", {"legio", "legionis"}, ""},
+        Lehrbuchzeile{"virtus", "SUBST virtūs, -ūtis", {"virtūs", "virtūtis"}, ""},
+        Lehrbuchzeile{"pater", "SUBST pater, -tris", {"pater", "patris"}, ""},
+        Lehrbuchzeile{"ager", "SUBST ager, -gri", {"ager", "agri"}, ""},
+        Lehrbuchzeile{"puer", "SUBST puer, -i", {"puer", "pueri"}, ""},
+        Lehrbuchzeile{"consul", "SUBST consul, -is", {"consul", "consulis"}, ""},
+        Lehrbuchzeile{"filius", "SUBST filius, -i", {"filius", "filii"}, ""},
+        Lehrbuchzeile{"filia", "SUBST filia, -ae", {"filia", "filiae"}, ""},
+        Lehrbuchzeile{"dies", "SUBST dies, -ei", {"dies", "diei"}, ""},
+        Lehrbuchzeile{"res", "SUBST res, -ei", {"res", "rei"}, ""},
+        Lehrbuchzeile{"manus", "SUBST manus, –ūs", {"manus", "manūs"}, ""},
+        Lehrbuchzeile{"mare", "SUBST mare, -is", {"mare", "maris"}, ""},
+        Lehrbuchzeile{"civis", "SUBST civis, -is", {"civis", "civis"}, ""},
+        Lehrbuchzeile{"urbs", "SUBST urbs, -is", {"urbs", "urbis"}, ""},
+        Lehrbuchzeile{"mons", "SUBST mons, -ntis", {"mons", "montis"}, ""},
+        Lehrbuchzeile{"rex", "SUBST rex, regis", {"rex", "regis"}, ""},
+        Lehrbuchzeile{"nox",
+                      "SUBST nox, -ctis",
+                      {},
+                      "Die Abkürzung »-ctis« passt an keinen Buchstaben von »nox«; die Form "
+                      "bitte ausschreiben."},
+        Lehrbuchzeile{"laudo",
+                      "VERBUM laudo, -are, -avi, -atum",
+                      {"laudo", "laudare", "laudavi", "laudatus"},
+                      supinum("laudatum", "laudatus")},
+        Lehrbuchzeile{"moneo",
+                      "VERBUM moneō, -ēre, -uī, -itum",
+                      {"moneō", "monēre", "monuī", "monitus"},
+                      supinum("monitum", "monitus")},
+        Lehrbuchzeile{"audio",
+                      "VERBUM audio, -ire, -ivi, -itum",
+                      {"audio", "audire", "audivi", "auditus"},
+                      supinum("auditum", "auditus")},
+        Lehrbuchzeile{"capio",
+                      "VERBUM capio, -ere, cepi, captum",
+                      {"capio", "capere", "cepi", "captus"},
+                      supinum("captum", "captus")},
+        Lehrbuchzeile{"pugno",
+                      "VERBUM pugno, pugnare, pugnavi, pugnatum",
+                      {"pugno", "pugnare", "pugnavi", "pugnatus"},
+                      supinum("pugnatum", "pugnatus")},
+        Lehrbuchzeile{"pugnatum",
+                      "VERBUM pugnō, pugnāre, pugnāvī, pugnātum",
+                      {"pugnō", "pugnāre", "pugnāvī", "pugnātus"},
+                      supinum("pugnātum", "pugnātus")},
+        Lehrbuchzeile{"partizip",
+                      "VERBUM laudo, laudare, laudavi, laudatus",
+                      {"laudo", "laudare", "laudavi", "laudatus"},
+                      ""},
+        Lehrbuchzeile{
+            "hortor", "VERBUM hortor, -ari, -atus sum", {"hortor", "hortari", "hortatus sum"}, ""},
+        Lehrbuchzeile{
+            "sequor", "VERBUM sequor, -i, secutus sum", {"sequor", "sequi", "secutus sum"}, ""},
+        Lehrbuchzeile{"fortis", "ADJEKTIV fortis, forte", {"fortis", "fortis", "forte"}, ""},
+        Lehrbuchzeile{"ingens", "ADJEKTIV ingens, ingentis", {"ingens", "ingentis", "ingens"}, ""},
+        Lehrbuchzeile{"felix", "ADJEKTIV felix, -icis", {"felix", "felicis", "felix"}, ""},
+        Lehrbuchzeile{"bonus", "ADJEKTIV bonus, -a, -um", {"bonus", "bona", "bonum"}, ""},
+        Lehrbuchzeile{"bona", "ADJEKTIV bonus, bona", {"bonus", "bona", "bonum"}, ""},
+        Lehrbuchzeile{"liber", "ADJEKTIV liber, -era, -erum", {"liber", "libera", "liberum"}, ""},
+        Lehrbuchzeile{"miser", "ADJEKTIV miser, -a, -um", {"miser", "misera", "miserum"}, ""},
+        Lehrbuchzeile{
+            "pulcher", "ADJEKTIV pulcher, -chra, -chrum", {"pulcher", "pulchra", "pulchrum"}, ""},
+        Lehrbuchzeile{"acer", "ADJEKTIV ācer, -cris, -cre", {"ācer", "ācris", "ācre"}, ""},
+        Lehrbuchzeile{"ohneNeutrum",
+                      "ADJEKTIV acer, acris",
+                      {},
+                      "Nach »acer, acris« fehlt das Neutrum: ein Adjektiv auf -er steht mit drei "
+                      "Formen (acer, acris, acre; pauper, pauperis, pauper)."},
+        Lehrbuchzeile{
+            "eineForm", "ADJEKTIV felix", {}, "Nach »felix« fehlen Formen: " + adjektivformen},
+        Lehrbuchzeile{"akkusativ",
+                      "ADJEKTIV fortis, fortem",
+                      {},
+                      "Nach »fortis, fortem« fehlt eine Form: " + adjektivformen}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Lektionsdatei, Name) {
     EXPECT_EQ(lesen("SUBST rosa, rosae\n", "woche3.txt").name, "woche3");
     EXPECT_EQ(lesen("SUBST rosa, rosae\n# Lektion 12\n# Lektion 13", "w.txt").name, "Lektion 12");
     EXPECT_EQ(lesen("\xEF\xBB\xBF#  Lektion 12 \nSUBST rosa, rosae", "x.txt").name, "Lektion 12");
     EXPECT_EQ(lesen("#\xE2\x80\xAE Lek\ttion\nSUBST rosa, rosae", "x.txt").name, "Lek tion");
+    // Latin-1, as older editors save it: the name and the meaning whole.
+    const Lektionsdatei latein1 =
+        lesen("# Lektion f\xFCr Sch\xFCler\nSUBST rex, regis m. = K\xF6nig\n", "x.txt");
+    EXPECT_EQ(latein1.name, "Lektion für Schüler");
+    ASSERT_EQ(latein1.woerter.size(), 1u);
+    EXPECT_EQ(latein1.woerter[0].bedeutung, "König");
+    EXPECT_EQ(lesen("# Lektion f\xFCr Sch\xFCler\nSUBST rosa, ros\xE6\n", "x").name,
+              "Lektion für Schüler");
     EXPECT_EQ(lesen("# " + std::string(500, 'x') + "\nSUBST rosa, rosae", "x").name,
               std::string(hoechstName, 'x'));
     // Cut at a blank, the name keeps no blank at its end (it would not read back the same).
@@ -105,16 +230,16 @@ TEST(Lektionsdatei, GenusUndBedeutung) {
                                   "x");
     ASSERT_EQ(d.woerter.size(), 9u);
     const std::vector<Dateizeile> erwartet{
-        {2, {"SUBST", {"rex", "regis"}}, "m.", "König"},
-        {3, {"ADJEKTIV", {"fortis", "fortis", "forte"}}, "", "tapfer; stark"},
-        {4, {"VERBUM", {"amo", "amare", "amavi", "amatus"}}, "", "lieben; gern haben"},
-        {5, {"SUBST", {"civis", "civis"}}, "m./f.", "Bürger, Bürgerin"},
-        {6, {"SUBST", {"res", "rei"}}, "f.", ""},
-        {7, {"SUBST", {"rosa", "rosae"}}, "", ""},
-        {8, {"SUBST", {"x"}}, "", "y = z"},
+        {2, {"SUBST", {"rex", "regis"}}, "m.", "König", ""},
+        {3, {"ADJEKTIV", {"fortis", "fortis", "forte"}}, "", "tapfer; stark", ""},
+        {4, {"VERBUM", {"amo", "amare", "amavi", "amatus"}}, "", "lieben; gern haben", ""},
+        {5, {"SUBST", {"civis", "civis"}}, "m./f.", "Bürger, Bürgerin", ""},
+        {6, {"SUBST", {"res", "rei"}}, "f.", "", ""},
+        {7, {"SUBST", {"rosa", "rosae"}}, "", "", ""},
+        {8, {"SUBST", {"x"}}, "", "y = z", ""},
         // Only a noun has a gender: the adjective's neuter is what was typed.
-        {9, {"ADJEKTIV", {"bonus", "bona", "bonum n."}}, "", ""},
-        {10, {"SUBST", {"mons", "montis"}}, "m.", "Berg"},
+        {9, {"ADJEKTIV", {"bonus", "bona", "bonum n."}}, "", "", ""},
+        {10, {"SUBST", {"mons", "montis"}}, "m.", "Berg", ""},
     };
     for (std::size_t i = 0; i < erwartet.size(); ++i)
         EXPECT_EQ(d.woerter[i], erwartet[i]) << i;
@@ -145,6 +270,29 @@ TEST(Lektionsdatei, FeindlicheDateien) {
     const Lektionsdatei d = lesen(viele, "x");
     EXPECT_EQ(d.fehler, "Die Datei hat mehr als 2000 Wörter; eine Lektion hat weniger.");
     EXPECT_TRUE(d.woerter.empty());
+    // The limit counts words, not the lines refused beside them.
+    std::string fast;
+    for (int i = 0; i < 1990; ++i)
+        fast += "SUBST rosa, rosae\n";
+    for (int i = 0; i < 20; ++i)
+        fast += "rosa, rosae\n";
+    const Lektionsdatei f = lesen(fast, "x");
+    EXPECT_EQ(f.fehler, "");
+    EXPECT_EQ(f.woerter.size(), 1990u);
+    EXPECT_EQ(f.abgelehnt.size(), 20u);
+    std::string zeilen;
+    for (int i = 0; i < 3000; ++i)
+        zeilen += "Wort " + std::to_string(i) + "\n";
+    EXPECT_EQ(lesen(zeilen, "x").fehler,
+              "Die Datei ist keine Lektionsdatei: mehr als 2000 Zeilen sind keine Wörter.");
+    // Random bytes are no text, whatever their size up to the largest file.
+    std::string zufall(hoechstBytes, '\0');
+    std::uint32_t z = 12345;
+    for (char& c : zufall) {
+        z = z * 1664525u + 1013904223u;
+        c = static_cast<char>(z >> 24);
+    }
+    EXPECT_EQ(lesen(zufall, "x").fehler, "Die Datei ist keine Lektionsdatei: sie ist kein Text.");
     std::string binaer(3'000'000, '\0');
     for (std::size_t i = 0; i < binaer.size(); ++i)
         binaer[i] = static_cast<char>((i * 7919) % 251);
@@ -229,12 +377,16 @@ TEST(Lektionen, WieDasLehrbuchSchreibt) {
                                               "VERBUM hortor, hortārī, hortātus  sum\n"
                                               "SUBST poēma, poēmatis\n",
                                               "lehrbuch.txt");
-    const std::vector<Eingabe> erwartet{{"SUBST", {"rex", "regis"}},
+    // The lesson keeps the teacher's spelling, stray blanks dropped; the rules read it plain.
+    const std::vector<Eingabe> erwartet{{"SUBST", {"rēx", "rēgis"}},
                                         {"SUBST", {"servus", "servi"}},
                                         {"SUBST", {"rosa", "rosae"}},
-                                        {"ADJEKTIV", {"acer", "acris", "acre"}},
-                                        {"VERBUM", {"hortor", "hortari", "hortatus sum"}}};
+                                        {"ADJEKTIV", {"ācer", "ācris", "ācre"}},
+                                        {"VERBUM", {"hortor", "hortārī", "hortātus sum"}}};
     EXPECT_EQ(eingaben(import.woerter), erwartet);
+    ASSERT_FALSE(import.woerter.empty());
+    EXPECT_EQ(Lektionen::zumBilden(import.woerter[0].eingabe),
+              (Eingabe{"SUBST", {"rex", "regis"}}));
     ASSERT_EQ(import.abgelehnt.size(), 1u);
     EXPECT_EQ(import.abgelehnt[0].text(),
               "Zeile 6: »poematis«: als Gen. Sg. steht hier »poemae« – andere Klasse oder "
@@ -384,6 +536,40 @@ TEST(Lektionen, ExportSchreibtGenusUndBedeutung) {
                   {{"ADJEKTIV", {"fortis", "fortis", "forte"}}, "", "tapfer, stark"},
                   {{"SUBST", {"lupus", "lupi"}}, "", ""}}));
     EXPECT_TRUE(wieder.abgelehnt.empty());
+}
+
+// A lesson keeps the teacher's spelling: export writes it back and it reads back the same;
+// the rules form the word from the plain letters. A folder is no file to read.
+TEST(Lektionen, ExportBehaeltDieSchreibweise) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    const auto import = lektionen.pruefenText("# Lektion 5\n"
+                                              "SUBST mīles, mīlitis m. = Soldat\n"
+                                              "SUBST amīcus, -ī\n"
+                                              "VERBUM pugnō, pugnāre, pugnāvī, pugnātum\n"
+                                              "ADJEKTIV fortis, forte\n",
+                                              "l5.txt");
+    EXPECT_TRUE(import.abgelehnt.empty());
+    const auto id = lektionen.importieren(import);
+    ASSERT_TRUE(id);
+    const auto woerter = lektionen.woerter(*id);
+    ASSERT_EQ(woerter.size(), 4u);
+    EXPECT_EQ(woerter[0].eingabe, (Eingabe{"SUBST", {"mīles", "mīlitis"}}));
+    EXPECT_EQ(woerter[1].eingabe, (Eingabe{"SUBST", {"amīcus", "amīcī"}}));
+    for (const auto& w : woerter)
+        EXPECT_FALSE(lektionen.seiten(w.eingabe).empty()) << Lektionen::woerterText(w.eingabe);
+    const auto pfad = s.datei().parent_path() / "export.txt";
+    ASSERT_EQ(lektionen.exportieren(*id, pfad), 4);
+    std::ifstream in(pfad);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_NE(text.find("\nSUBST mīles, mīlitis"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nVERBUM pugnō, pugnāre, pugnāvī, pugnātus"), std::string::npos) << text;
+    EXPECT_EQ(eingaben(lektionen.pruefenText(text, "export.txt").woerter),
+              eingaben(import.woerter));
+    EXPECT_EQ(lektionen.pruefen(s.datei().parent_path()).fehler,
+              "Die Datei „" + s.datei().parent_path().filename().string() +
+                  "“ lässt sich nicht lesen: sie ist ein Ordner.");
 }
 
 // A meaning and gender the lesson file gives are kept and stand before the dictionary's; the
