@@ -5,6 +5,7 @@
 #include "grammar/bezeichnung.h"
 #include "grammar/text.h"
 
+#include <array>
 #include <vector>
 
 namespace latiflex::drill {
@@ -78,7 +79,26 @@ const grammar::Zelle& Frage::zelle() const { return formDer(*this).zelle; }
 
 std::string Frage::wort() const { return woerter(*seite, {}); }
 
+std::string Frage::formen() const {
+    std::string aus;
+    for (const grammar::Stichwort& s : seite->stichwoerter) {
+        if (s.wort.empty()) continue;
+        if (!aus.empty()) aus += ", ";
+        aus += s.wort;
+    }
+    return aus;
+}
+
 std::string Frage::text() const {
+    if (art == Fragenart::bedeutung) return "Was heißt " + text::kurz(formen()) + "?";
+    if (art == Fragenart::lateinisch) {
+        // The forms as the word's command asks them at its prompts.
+        static constexpr std::array<std::string_view, 3> gefragt{
+            "Substantiv: Nominativ, Genitiv", "Adjektiv: Maskulinum, Femininum, Neutrum",
+            "Verb: die Stammformen"};
+        return "Lateinisch für „" + text::kurz(bedeutung) + "“ (" +
+               std::string(gefragt.at(static_cast<std::size_t>(seite->wortart))) + ")";
+    }
     if (art == Fragenart::bilden)
         return "Bilde " + grammar::bezeichnung(zelle()) + ": " + woerter(*seite, wortform().ganz());
     const Wortform w = wortform();

@@ -13,8 +13,14 @@
 
 namespace latiflex::drill {
 
-/// The two kinds of question: form the form of a cell, or name the cell of a form.
-enum class Fragenart { bilden, bestimmen };
+/// The kinds of question: form the form of a cell, name the cell of a form; give the German
+/// meaning of a word's dictionary forms, or the dictionary forms of a meaning.
+enum class Fragenart { bilden, bestimmen, bedeutung, lateinisch };
+
+/// Whether the question asks a word's meaning card rather than a form.
+inline bool istKarte(Fragenart art) {
+    return art == Fragenart::bedeutung || art == Fragenart::lateinisch;
+}
 
 /// The dimensions of a cell, in the order of the German labels.
 enum class Merkmal { genus, kasus, person, numerus, tempus, modus, genusVerbi };
@@ -40,6 +46,13 @@ struct Frage {
     std::shared_ptr<const grammar::Paradigma> seite;
     std::size_t block = 0;
     std::size_t form = 0;
+    /// For a meaning card: the word's meanings as the lesson shows them ("König; Herrscher").
+    std::string bedeutung{};
+
+    /// The dictionary forms as typed at the prompts, joined by ", ": "rex, regis".
+    std::string formen() const;
+    /// What a meaning card takes as its answer: the meanings, or the dictionary forms.
+    std::string kartenantwort() const { return art == Fragenart::bedeutung ? bedeutung : formen(); }
 
     /// The form asked for or shown, as stem and ending; the *sum* page's whole words have
     /// an empty ending.
@@ -49,7 +62,8 @@ struct Frage {
     /// The word as typed, with its class: "rosa, rosae (SUBSTANTIV der A - Deklination)".
     std::string wort() const;
     /// The question as the pupil reads it; a dictionary form that is the form asked for
-    /// stands as "___" ("Bilde Vokativ Singular: ___, regis (…)").
+    /// stands as "___" ("Bilde Vokativ Singular: ___, regis (…)"). A meaning card: "Was
+    /// heißt rex, regis?", "Lateinisch für „König“ (Substantiv: Nominativ, Genitiv)".
     std::string text() const;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/uebung.h"
 
+#include "drill/bedeutung.h"
 #include "drill/bezeichnungen.h"
 #include "drill/vergleich.h"
 #include "grammar/bezeichnung.h"
@@ -57,6 +58,19 @@ void Uebung::setZulassung(Zulassung zulassung) {
     vorratAlt_ = true;
 }
 
+void Uebung::setBedeutungen(Bedeutungen bedeutungen) {
+    bedeutungen_ = std::move(bedeutungen);
+    vorratAlt_ = true;
+}
+
+void Uebung::setAuswahl(Auswahl auswahl) {
+    const bool vorherKarten = karten();
+    const bool anders = auswahl != auswahl_;
+    auswahl_ = auswahl;
+    // Forms and each direction of the meaning cards are pools of their own.
+    if (anders && (vorherKarten || karten())) vorratAlt_ = true;
+}
+
 void Uebung::setEingrenzung(Eingrenzung eingrenzung) {
     eingrenzung_ = std::move(eingrenzung);
     vorratAlt_ = true;
@@ -67,6 +81,7 @@ const std::vector<Uebung::Eintrag>& Uebung::vorrat() {
     if (!vorratAlt_ && vorratAus_ == alle.size()) return vorrat_;
     vorrat_.clear();
     std::vector<const Paradigma*> genommen;
+    std::vector<const Paradigma*> woerter; // a page of each word with a card
     for (auto it = alle.rbegin(); it != alle.rend(); ++it) {
         const Seiten::Zeiger& seite = *it;
         if (eingrenzung_.nurLetztesWort && !gleichesWort(*seite, *alle.back())) continue;
@@ -78,6 +93,10 @@ const std::vector<Uebung::Eintrag>& Uebung::vorrat() {
                         [&](const Paradigma* p) { return *p == *seite; }))
             continue;
         genommen.push_back(seite.get());
+        if (karten()) {
+            karteNehmen(seite, woerter);
+            continue;
+        }
         for (std::size_t b = 0; b < seite->bloecke.size(); ++b) {
             const auto& formen = seite->bloecke[b].formen;
             for (std::size_t f = 0; f < formen.size(); ++f)
@@ -91,6 +110,20 @@ const std::vector<Uebung::Eintrag>& Uebung::vorrat() {
     return vorrat_;
 }
 
+// The card of the page's word, once for the word, where it has a meaning and is admitted.
+void Uebung::karteNehmen(const Seiten::Zeiger& seite, std::vector<const Paradigma*>& woerter) {
+    if (!bedeutungen_ || std::any_of(woerter.begin(), woerter.end(),
+                                     [&](const Paradigma* p) { return gleichesWort(*p, *seite); }))
+        return;
+    woerter.push_back(seite.get());
+    std::string bedeutung = bedeutungen_(seite);
+    const Fragenart art =
+        auswahl_ == Auswahl::bedeutung ? Fragenart::bedeutung : Fragenart::lateinisch;
+    if (bedeutung.empty() || (zulassung_ && !zulassung_(Frage{art, seite, 0, 0, bedeutung})))
+        return;
+    vorrat_.push_back({seite, 0, 0, true, std::move(bedeutung)});
+}
+
 const Frage* Uebung::naechsteFrage() {
     const auto& pool = vorrat();
     frage_.reset();
@@ -98,10 +131,13 @@ const Frage* Uebung::naechsteFrage() {
     if (pool.empty()) return nullptr;
     ++nummer_;
     const auto stelle = [this](const Eintrag& e, Fragenart art) {
-        frage_ = Frage{art, e.seite, e.block, e.form};
+        frage_ = Frage{art, e.seite, e.block, e.form, e.bedeutung};
         return &*frage_;
     };
-    Fragenart art = auswahl_ == Auswahl::bestimmen ? Fragenart::bestimmen : Fragenart::bilden;
+    Fragenart art = auswahl_ == Auswahl::bestimmen    ? Fragenart::bestimmen
+                    : auswahl_ == Auswahl::bedeutung  ? Fragenart::bedeutung
+                    : auswahl_ == Auswahl::lateinisch ? Fragenart::lateinisch
+                                                      : Fragenart::bilden;
     // A cell comes back in the kind the pupil chose now; mixed, in the kind it was missed in.
     for (const Wiederholung& w : wiederholungen_)
         if (w.faellig <= nummer_ && std::find(pool.begin(), pool.end(), w.eintrag) != pool.end())
@@ -136,10 +172,12 @@ std::string Uebung::frageText() const {
     if (frage_) return frage_->text();
     if (!nichtsZuFragen_.empty() && (!hatWoerter() || vorrat_.empty())) return nichtsZuFragen_;
     if (!hatWoerter()) return std::string(keinWort);
+    if (karten()) return "Keine Frage: kein Wort dieser Auswahl hat eine Bedeutung.";
     return "Keine Frage: zu dieser Auswahl gibt es keine Form.";
 }
 
 std::vector<Zelle> Uebung::zellenDerForm(const Frage& f) const {
+    if (istKarte(f.art)) return {};
     const std::string gesucht = normiert(ganz(f.seite->bloecke[f.block].formen[f.form]));
     std::vector<Zelle> zellen;
     const auto sammle = [&](const Paradigma& p) {
@@ -155,8 +193,36 @@ std::vector<Zelle> Uebung::zellenDerForm(const Frage& f) const {
     return zellen;
 }
 
+// A meaning judged as leniently as a teacher reads it; dictionary forms as typed at the
+// prompts, each read as the drill reads a form.
+Urteil Uebung::karteGewertet(std::string_view text) {
+    Urteil u{false, {frage_->kartenantwort(), ""}, {}, {}};
+    if (normiert(text).empty()) {
+        u.abweichung = "Keine Antwort.";
+    } else if (frage_->art == Fragenart::bedeutung) {
+        const Bedeutungsurteil b = bedeutungPruefen(text, frage_->bedeutung);
+        u.richtig = b.treffer != Treffer::falsch;
+        if (b.treffer == Treffer::fast) u.abweichung = "Fast richtig: " + b.bedeutung;
+    } else {
+        std::vector<std::string> getippt;
+        for (std::string_view rest = text;;) {
+            const auto komma = rest.find(',');
+            if (!normiert(rest.substr(0, komma)).empty())
+                getippt.push_back(normiert(rest.substr(0, komma)));
+            if (komma == std::string_view::npos) break;
+            rest.remove_prefix(komma + 1);
+        }
+        std::vector<std::string> formen;
+        for (const grammar::Stichwort& s : frage_->seite->stichwoerter)
+            if (!normiert(s.wort).empty()) formen.push_back(normiert(s.wort));
+        u.richtig = getippt == formen;
+    }
+    return gewertet(std::move(u));
+}
+
 std::optional<Urteil> Uebung::antworte(std::string_view text) {
     if (!frage_ || beantwortet_) return std::nullopt;
+    if (istKarte(frage_->art)) return karteGewertet(text);
     if (frage_->art == Fragenart::bestimmen) {
         if (const auto zelle = zelleAus(text)) return bestimme(*zelle);
         Urteil u{false, frage_->wortform(), zellenDerForm(*frage_),
@@ -185,8 +251,9 @@ std::optional<Urteil> Uebung::antworte(std::string_view text) {
 std::optional<Urteil> Uebung::bestimme(const Zelle& zelle) {
     if (!frage_ || beantwortet_) return std::nullopt;
     Urteil u{false, frage_->wortform(), zellenDerForm(*frage_), {}};
-    if (frage_->art == Fragenart::bilden) {
-        u.abweichung = "Gefragt ist die Form, nicht ihre Bezeichnung.";
+    if (frage_->art != Fragenart::bestimmen) {
+        u.abweichung = istKarte(frage_->art) ? "Gefragt ist eine Antwort, keine Bezeichnung."
+                                             : "Gefragt ist die Form, nicht ihre Bezeichnung.";
         return gewertet(std::move(u));
     }
     u.richtig = std::find(u.zellen.begin(), u.zellen.end(), zelle) != u.zellen.end();
@@ -196,11 +263,14 @@ std::optional<Urteil> Uebung::bestimme(const Zelle& zelle) {
 
 std::optional<Urteil> Uebung::loesung() {
     if (!frage_ || beantwortet_) return std::nullopt;
-    return gewertet(Urteil{false, frage_->wortform(), zellenDerForm(*frage_), "Lösung gezeigt."});
+    const Wortform richtig =
+        istKarte(frage_->art) ? Wortform{frage_->kartenantwort(), ""} : frage_->wortform();
+    return gewertet(Urteil{false, richtig, zellenDerForm(*frage_), "Lösung gezeigt."});
 }
 
 Urteil Uebung::gewertet(Urteil urteil) {
-    const Eintrag e{frage_->seite, frage_->block, frage_->form};
+    const Eintrag e{frage_->seite, frage_->block, frage_->form, istKarte(frage_->art),
+                    frage_->bedeutung};
     ++gestellt_;
     if (urteil.richtig) ++richtig_;
     const auto w = std::find_if(wiederholungen_.begin(), wiederholungen_.end(),
@@ -219,7 +289,8 @@ Urteil Uebung::gewertet(Urteil urteil) {
         f(*frage_, urteil);
     // The admission may shut the cell out now (answered right, it is not due today).
     if (zulassung_ && !vorratAlt_ &&
-        !zulassung_(Frage{Fragenart::bilden, e.seite, e.block, e.form}))
+        !zulassung_(Frage{e.karte ? frage_->art : Fragenart::bilden, e.seite, e.block, e.form,
+                          e.bedeutung}))
         std::erase(vorrat_, e);
     return urteil;
 }

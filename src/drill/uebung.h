@@ -17,8 +17,9 @@
 
 namespace latiflex::drill {
 
-/// What the drill asks: one kind of question, or both at random.
-enum class Auswahl { bilden, bestimmen, gemischt };
+/// What the drill asks: one kind of question, forms of both kinds at random, or a word's
+/// meaning card in one direction.
+enum class Auswahl { bilden, bestimmen, gemischt, bedeutung, lateinisch };
 
 /// Said when the drill is asked for before any word was printed.
 inline constexpr std::string_view keinWort =
@@ -51,6 +52,11 @@ public:
         beiAntwort_.push_back(std::move(f));
     }
 
+    /// The meanings of a page's word as the lessons show them ("König; Herrscher"), empty for
+    /// a word without one: the meaning cards ask only words that have one.
+    using Bedeutungen = std::function<std::string(const Seiten::Zeiger&)>;
+    void setBedeutungen(Bedeutungen bedeutungen);
+
     /// Whether a cell answered wrong waits its turn (`abstand` questions) rather than being
     /// drawn again at random before it: so a stored cell is asked again spaced from its last
     /// asking. Off by default.
@@ -60,7 +66,7 @@ public:
     bool hatWoerter() const { return !seiten_.alle().empty(); }
 
     Auswahl auswahl() const { return auswahl_; }
-    void setAuswahl(Auswahl auswahl) { auswahl_ = auswahl; }
+    void setAuswahl(Auswahl auswahl);
     const Eingrenzung& eingrenzung() const { return eingrenzung_; }
     void setEingrenzung(Eingrenzung eingrenzung);
 
@@ -76,7 +82,9 @@ public:
     void setNichtsZuFragen(std::string text) { nichtsZuFragen_ = std::move(text); }
 
     /// Judges a typed answer: a form for Bilden, German labels ("Genitiv Plural") for
-    /// Bestimmen. Nothing when no question is open or it was answered already.
+    /// Bestimmen; a meaning as leniently as `bedeutungPruefen` (one letter off is "Fast
+    /// richtig", counted right); the dictionary forms joined by "," as at the prompts. Nothing
+    /// when no question is open or it was answered already.
     std::optional<Urteil> antworte(std::string_view text);
     /// Judges a named cell (Bestimmen).
     std::optional<Urteil> bestimme(const grammar::Zelle& zelle);
@@ -106,8 +114,10 @@ private:
         Seiten::Zeiger seite;
         std::size_t block = 0;
         std::size_t form = 0;
+        bool karte = false;      ///< a word's meaning card, not a form
+        std::string bedeutung{}; ///< the card's meanings
         bool operator==(const Eintrag& o) const {
-            return seite == o.seite && block == o.block && form == o.form;
+            return seite == o.seite && block == o.block && form == o.form && karte == o.karte;
         }
     };
     struct Wiederholung {
@@ -118,12 +128,18 @@ private:
 
     const std::vector<Eintrag>& vorrat();
     std::vector<grammar::Zelle> zellenDerForm(const Frage& f) const;
+    bool karten() const {
+        return auswahl_ == Auswahl::bedeutung || auswahl_ == Auswahl::lateinisch;
+    }
+    void karteNehmen(const Seiten::Zeiger& seite, std::vector<const grammar::Paradigma*>& woerter);
+    Urteil karteGewertet(std::string_view text);
     Urteil gewertet(Urteil urteil);
 
     std::shared_ptr<const Seiten> eigene_;
     const Seiten& seiten_;
     Zufall zufall_;
     Zulassung zulassung_;
+    Bedeutungen bedeutungen_;
     std::string nichtsZuFragen_;
     std::vector<std::function<void(const Frage&, const Urteil&)>> beiAntwort_;
     Auswahl auswahl_ = Auswahl::bilden;

@@ -29,8 +29,9 @@ std::string Urteil::zellenText() const {
 }
 
 std::string Urteil::text() const {
-    std::string t =
-        ergebnis() + (richtig ? " " : ": ") + einzeilig(form) + " (" + zellenText() + ")";
+    std::string t = ergebnis() + (richtig ? " " : ": ") + einzeilig(form);
+    // A meaning card's answer stands in no cell.
+    if (!zellen.empty()) t += " (" + zellenText() + ")";
     if (!abweichung.empty()) t += ". " + abweichung;
     return t;
 }

@@ -17,7 +17,8 @@ struct Urteil {
     Wortform form;
     /// Every cell that form stands in on the word's pages.
     std::vector<grammar::Zelle> zellen;
-    /// Where the answer differs, in German; empty when it is right.
+    /// Where the answer differs, in German; empty when it is right, but for a meaning one
+    /// letter off ("Fast richtig: König"), which counts as right.
     std::string abweichung;
 
     /// "Richtig!" or "Falsch".

@@ -54,6 +54,11 @@ std::string schluessel(const Paradigma& seite, std::size_t block, std::size_t fo
 /// The place a stored key names, or nothing for any other text.
 std::optional<Zellschluessel> schluesselAus(std::string_view text);
 
+/// The stored keys of a word's two meaning cards: its dictionary forms asked for the German
+/// meaning, and the meaning asked for the dictionary forms. No cell's key looks like them.
+inline constexpr std::string_view bedeutungDeutsch = "bed:de";
+inline constexpr std::string_view bedeutungLatein = "bed:la";
+
 /// The word class a command's caption names ("SUBST", "ADJEKTIV", "VERBUM"), or nothing.
 std::optional<Wortart> wortartDesBefehls(std::string_view befehl);
 /// The caption of the command that forms `wortart`.

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesen/lesart.h"
 
+#include "grammar/zellcode.h"
+
 namespace latiflex::lesen {
+
+std::string schluessel(const Lesart& l) {
+    return l.formen + "|" + (l.zelle ? grammar::zellcode(*l.zelle) : std::string());
+}
 
 const Lesart* Wort::lesart() const {
     if (lesarten.empty()) return nullptr;

@@ -56,6 +56,10 @@ struct Wort {
     friend bool operator==(const Wort&, const Wort&) = default;
 };
 
+/// What names a reading when the pupil's choice is kept: its dictionary forms and its cell's
+/// code ("rosa, rosae|abl.sg"), never a label.
+std::string schluessel(const Lesart& l);
+
 /// A reading of the analysis as a reading of a text.
 Lesart lesart(const analysis::Deutung& d);
 

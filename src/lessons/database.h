@@ -91,6 +91,28 @@ struct Uebungstag {
     friend bool operator==(const Uebungstag&, const Uebungstag&) = default;
 };
 
+using TextId = std::int64_t;
+
+/// A text the pupil read, kept with the readings chosen in it.
+struct GelesenerText {
+    TextId id = 0;
+    std::string titel;
+    std::string inhalt; ///< as typed or opened; empty in `texte()`
+    Datum gelesen;      ///< the day it was last read
+
+    friend bool operator==(const GelesenerText&, const GelesenerText&) = default;
+};
+
+/// A reading the pupil chose for a word of a kept text: which occurrence of which form, and
+/// the reading's key (`lesen::schluessel`: dictionary forms and cell code).
+struct Textwahl {
+    std::string form; ///< as compared (`drill::normiert`)
+    int vorkommen = 0;
+    std::string lesart;
+
+    friend bool operator==(const Textwahl&, const Textwahl&) = default;
+};
+
 /**
  * The pupil's lessons, words and answers in one SQLite file (libsqlite3, no Qt: the store
  * lies below the widgets, and the test driver and the fault tests use it without them). The
@@ -164,6 +186,12 @@ public:
     std::vector<Uebungstag> uebungstage(LektionId lektion);
     /// The drill's narrowing kept for `lektion`, as its code; empty for none.
     std::string eingrenzung(LektionId lektion);
+    /// The kept texts, the last read first, without their content.
+    std::vector<GelesenerText> texte();
+    /// The kept text of that id with its content, or nothing.
+    std::optional<GelesenerText> gelesenerText(TextId text);
+    /// The readings chosen in `text`.
+    std::vector<Textwahl> textwahl(TextId text);
     /// @}
 
     /// @name Changing: each one transaction; the first creates the file
@@ -201,6 +229,14 @@ public:
     /// to its new box, in one transaction. The new box, or nothing when not stored.
     std::optional<Kasten> antworte(WortId wort, std::string_view schluessel, bool richtig,
                                    Datum heute);
+    /// Keeps a text read on `heute`: `welcher` given, that one's title and content are replaced
+    /// (it stays the same text while the pupil edits it); else the kept text with the same
+    /// content is read again, or a new one is kept. Its id, or nothing when not stored.
+    std::optional<TextId> textBehalten(std::optional<TextId> welcher, std::string_view titel,
+                                       std::string_view inhalt, Datum heute);
+    /// Keeps the pupil's reading of the `vorkommen`-th `form` in `text`; an empty `lesart`
+    /// forgets it.
+    bool setTextwahl(TextId text, const Textwahl& wahl);
     /// @}
 
 private:

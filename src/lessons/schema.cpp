@@ -238,8 +238,23 @@ ALTER TABLE wort ADD COLUMN genus TEXT NOT NULL DEFAULT '';
 )");
 }
 
+// Version 5 keeps the texts the pupil read, with the readings chosen in them: a word by its
+// form and which occurrence of it, so a choice survives edits elsewhere in the text; `folge`
+// orders the texts by when they were last read, within a day too.
+void version5(Schritt& s) {
+    s.run(R"(
+CREATE TABLE text(id INTEGER PRIMARY KEY, titel TEXT NOT NULL, inhalt TEXT NOT NULL,
+                  gelesen TEXT NOT NULL, folge INTEGER NOT NULL);
+CREATE INDEX text_folge ON text(folge);
+CREATE TABLE textwahl(text INTEGER NOT NULL REFERENCES text(id) ON DELETE CASCADE,
+                      form TEXT NOT NULL, vorkommen INTEGER NOT NULL, lesart TEXT NOT NULL,
+                      PRIMARY KEY(text, form, vorkommen)) WITHOUT ROWID;
+)");
+}
+
 // Step n brings a file of version n to version n + 1.
-constexpr std::array<void (*)(Schritt&), 4> schritte{version1, version2, version3, version4};
+constexpr std::array<void (*)(Schritt&), 5> schritte{version1, version2, version3, version4,
+                                                     version5};
 
 } // namespace
 

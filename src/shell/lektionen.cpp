@@ -4,6 +4,7 @@
 #include "engine/wort.h"
 #include "grammar/zellcode.h"
 #include "lessons/tagespensum.h"
+#include "shell/bedeutungen.h"
 #include "shell/hinweis.h"
 #include "shell/lektionenintern.h"
 #include "shell/runde.h"
@@ -86,8 +87,8 @@ void Lektionen::seiteGebildet() {
         // Every page of the word must fit, as for a word imported from a lesson file.
         const Gebildet g = bilden(*eingabe);
         if (g.hinweis.warnt() || g.seiten().empty()) return;
-        // The word and its count of cells in one transaction.
-        id = db_.hinzufuegen(*eingabe, std::nullopt, g.zellen());
+        // The word and its count of cells and cards in one transaction.
+        id = db_.hinzufuegen(*eingabe, std::nullopt, g.zellen() + karten(*eingabe, {}));
         if (!id) return;
         if (const auto w = db_.wort(*id)) impl_->merke(*this, *w, g);
         geaendert();
@@ -146,7 +147,7 @@ std::optional<Lektionen::WortId> Lektionen::hinzufuegen(const Eingabe& eingabe,
     // The word is stored with its count of cells in one transaction.
     Gebildet g;
     if (auto wort = engine::bilde(eingabe)) g.wort = std::move(*wort);
-    auto id = db_.hinzufuegen(eingabe, lektion, g.zellen());
+    auto id = db_.hinzufuegen(eingabe, lektion, g.zellen() + karten(eingabe, {}));
     if (id)
         if (const auto w = db_.wort(*id)) impl_->merke(*this, *w, g);
     geaendert(id.has_value());
@@ -191,7 +192,20 @@ std::unique_ptr<Runde> Lektionen::runde(Umfang umfang, std::optional<LektionId> 
         db_, std::move(woerter), umfang == Umfang::faellig, umfang != Umfang::lektion, heute(),
         [this](const lektionen::Wort& w) -> const std::vector<Seiten::Zeiger>& {
             return impl_->seitenVon(*this, w);
-        });
+        },
+        [this](const lektionen::Wort& w) { return !vokabel(w).bedeutung.empty(); });
+}
+
+std::string Lektionen::bedeutungDerSeite(const grammar::Paradigma& seite,
+                                         std::optional<WortId> wort) {
+    if (wort)
+        if (const auto w = db_.wort(*wort)) return vokabel(*w).bedeutung;
+    // A page of this run no lesson holds: the dictionary's meaning of the word as typed.
+    Eingabe eingabe{std::string(grammar::befehl(seite.wortart)), {}};
+    for (const grammar::Stichwort& s : seite.stichwoerter)
+        eingabe.antworten.push_back(s.wort);
+    const auto b = latiflex::ausWoerterbuch(eingabe);
+    return b ? b->bedeutung : std::string();
 }
 
 int Lektionen::faellig() {
@@ -227,9 +241,21 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
         u->beiAntwort([this](const drill::Frage& f, const drill::Urteil& urteil) {
             for (const auto& [seite, wort] : impl_->laufseiten)
                 if (seite == f.seite) {
-                    speichere(wort, grammar::schluessel(*f.seite, f.block, f.form), urteil.richtig);
+                    speichere(wort,
+                              f.art == drill::Fragenart::bedeutung
+                                  ? std::string(grammar::bedeutungDeutsch)
+                              : f.art == drill::Fragenart::lateinisch
+                                  ? std::string(grammar::bedeutungLatein)
+                                  : grammar::schluessel(*f.seite, f.block, f.form),
+                              urteil.richtig);
                     return;
                 }
+        });
+        u->setBedeutungen([this](const Seiten::Zeiger& p) {
+            std::optional<WortId> wort;
+            for (const auto& [seite, id] : impl_->laufseiten)
+                if (seite == p) wort = id;
+            return bedeutungDerSeite(*p, wort);
         });
         return u;
     }
@@ -240,12 +266,17 @@ std::unique_ptr<drill::Uebung> Lektionen::uebung(Umfang umfang, std::optional<Le
     if (umfang == Umfang::faellig) u->setNichtsZuFragen("Heute ist nichts fällig.");
     u->setAbstandHalten(true);
     if (r->laesstAus()) u->setZulassung([r](const drill::Frage& f) { return r->passt(f); });
+    u->setBedeutungen([this, r](const Seiten::Zeiger& p) {
+        const Runde::Herkunft* h = r->herkunft(drill::Frage{drill::Fragenart::bilden, p});
+        return bedeutungDerSeite(*p, h ? std::optional(h->wort) : std::nullopt);
+    });
     u->beiAntwort([this, r](const drill::Frage& f, const drill::Urteil& urteil) {
         Runde::Herkunft* h = r->herkunft(f);
-        if (!h) return;
-        const auto kasten = speichere(h->wort, h->schluessel[f.block][f.form], urteil.richtig);
+        const auto schluessel = r->schluessel(f);
+        if (!h || !schluessel) return;
+        const auto kasten = speichere(h->wort, *schluessel, urteil.richtig);
         // A cell answered right is not due again today; one answered wrong stays.
-        if (kasten && kasten->faellig > heute()) h->zugelassen[f.block][f.form] = 0;
+        if (kasten && kasten->faellig > heute()) r->erledigt(f);
     });
     return u;
 }

@@ -200,6 +200,9 @@ private:
     void geaendert();
     bool geaendert(bool ja);
     std::unique_ptr<Runde> runde(Umfang umfang, std::optional<LektionId> lektion);
+    /// The meanings of the word of `seite` (the stored `wort`, if any) as the lessons show
+    /// them, empty for none.
+    std::string bedeutungDerSeite(const grammar::Paradigma& seite, std::optional<WortId> wort);
     std::optional<lektionen::Kasten> speichere(WortId wort, const std::string& schluessel,
                                                bool richtig);
 

@@ -31,6 +31,10 @@ struct Gebildet {
 /// Forms `eingabe` by the rules, with the hint line's warning.
 Gebildet bilden(const Eingabe& eingabe);
 
+/// A word's meaning cards: two (German and Latin) where it has a meaning, given (`bedeutung`)
+/// or the dictionary's; none without.
+int karten(const Eingabe& eingabe, const std::optional<std::string>& bedeutung);
+
 struct Lektionen::Impl {
     /// A stored word's pages, formed once in this run (the rules do not change while it runs).
     std::map<WortId, std::pair<Eingabe, std::vector<Seiten::Zeiger>>> gebildet;
@@ -45,11 +49,13 @@ struct Lektionen::Impl {
         return merke(l, w, g);
     }
 
-    /// Keeps the stored word's pages as `g` formed them; a later fix of a rule may change
-    /// how many cells the word has, and the store learns it.
+    /// Keeps the stored word's pages as `g` formed them; a later fix of a rule (or a meaning
+    /// the dictionary gained) may change how many cells and cards the word has, and the store
+    /// learns it.
     const std::vector<Seiten::Zeiger>& merke(Lektionen& l, const lektionen::Wort& w,
                                              const Gebildet& g) {
-        if (g.zellen() != w.zellen) l.db_.setZellenzahl(w.id, g.zellen());
+        const int zellen = g.zellen() + karten(w.eingabe, w.bedeutung);
+        if (zellen != w.zellen) l.db_.setZellenzahl(w.id, zellen);
         return gebildet.insert_or_assign(w.id, std::pair{w.eingabe, g.seiten()})
             .first->second.second;
     }

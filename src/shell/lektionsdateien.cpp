@@ -127,7 +127,9 @@ std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import)
     if (!import.fehler.empty() || import.woerter.empty()) return std::nullopt;
     std::vector<int> zellen;
     for (const lektionen::Vokabel& v : import.woerter)
-        zellen.push_back(bilden(zumBilden(v.eingabe)).zellen());
+        zellen.push_back(
+            bilden(zumBilden(v.eingabe)).zellen() +
+            karten(v.eingabe, v.bedeutung.empty() ? std::nullopt : std::optional(v.bedeutung)));
     auto id = db_.lektionMit(import.name, import.woerter, zellen);
     geaendert(id.has_value());
     return id;
@@ -166,7 +168,20 @@ lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
 }
 
 bool Lektionen::setBedeutung(WortId wort, std::string_view bedeutung) {
-    return geaendert(db_.setBedeutung(wort, bedeutung));
+    const auto vorher = db_.wort(wort);
+    if (!vorher || !db_.setBedeutung(wort, bedeutung)) return false;
+    // A word that gains or loses its meaning gains or loses its two cards.
+    if (const auto w = db_.wort(wort))
+        if (const int mehr =
+                karten(w->eingabe, w->bedeutung) - karten(vorher->eingabe, vorher->bedeutung);
+            mehr != 0 && w->zellen > 0)
+            db_.setZellenzahl(wort, w->zellen + mehr);
+    geaendert();
+    return true;
+}
+
+int karten(const Eingabe& eingabe, const std::optional<std::string>& bedeutung) {
+    return bedeutung || ausWoerterbuch(Lektionen::zumBilden(eingabe)) ? 2 : 0;
 }
 
 std::string Lektionen::ankiText(LektionId lektion) {

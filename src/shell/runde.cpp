@@ -16,12 +16,20 @@ struct NeueZelle {
     Runde::Herkunft* herkunft;
     std::size_t block;
     std::size_t form;
+    char* karte = nullptr; ///< a meaning card's admission, in place of a form's
 };
+
+// A meaning card's keys, in the order of `Runde::karten_`'s two admissions.
+constexpr std::array<std::string_view, 2> kartenschluessel{grammar::bedeutungDeutsch,
+                                                           grammar::bedeutungLatein};
+
+std::size_t karteDer(const drill::Frage& f) { return f.art == drill::Fragenart::bedeutung ? 0 : 1; }
 
 } // namespace
 
 Runde::Runde(lektionen::Database& db, std::vector<lektionen::Wort> woerter, bool nurFaellige,
-             bool eingrenzungen, lektionen::Datum heute, const SeitenVon& seitenVon)
+             bool eingrenzungen, lektionen::Datum heute, const SeitenVon& seitenVon,
+             const HatBedeutung& hatBedeutung)
     : nurFaellige_(nurFaellige) {
     std::erase_if(woerter, [](const lektionen::Wort& w) { return !w.imDrill; });
     if (eingrenzungen) {
@@ -57,6 +65,19 @@ Runde::Runde(lektionen::Database& db, std::vector<lektionen::Wort> woerter, bool
                 beantwortet.insert(std::move(z.schluessel));
         std::deque<NeueZelle>* neueDesWorts = nullptr;
         if (mitNeuen) neueDesWorts = &neue[w.lektion].emplace_back();
+        if (hatBedeutung(w)) {
+            auto& karten = karten_[w.id];
+            // Beyond the drill over due cells every card may be asked.
+            const char jede = nurFaellige_ ? 0 : 1;
+            karten = {jede, jede};
+            for (std::size_t k = 0; k < karten.size(); ++k) {
+                const std::string schluessel(kartenschluessel[k]);
+                if (faellig != faellige.end() && faellig->second.contains(schluessel))
+                    karten[k] = 1;
+                else if (neueDesWorts && !beantwortet.contains(schluessel))
+                    neueDesWorts->push_back({nullptr, 0, 0, &karten[k]});
+            }
+        }
         for (const auto& s : seitenVon(w)) {
             seiten_->zeige(*s);
             const Seiten::Zeiger& kopie = seiten_->alle().back();
@@ -90,7 +111,10 @@ Runde::Runde(lektionen::Database& db, std::vector<lektionen::Wort> woerter, bool
                 if (zellen.empty() || rest == 0) continue;
                 const NeueZelle z = zellen.front();
                 zellen.pop_front();
-                z.herkunft->zugelassen[z.block][z.form] = 1;
+                if (z.karte)
+                    *z.karte = 1;
+                else
+                    z.herkunft->zugelassen[z.block][z.form] = 1;
                 --rest;
                 weiter = true;
             }
@@ -110,8 +134,29 @@ bool Runde::erlaubt(const Herkunft& h, const drill::Frage& f) const {
 
 bool Runde::passt(const drill::Frage& f) const {
     const auto h = herkunft_.find(f.seite.get());
-    return h != herkunft_.end() && erlaubt(h->second, f) &&
-           (!nurFaellige_ || h->second.zugelassen[f.block][f.form]);
+    if (h == herkunft_.end()) return false;
+    if (drill::istKarte(f.art)) {
+        const auto k = karten_.find(h->second.wort);
+        return k != karten_.end() && k->second[karteDer(f)];
+    }
+    return erlaubt(h->second, f) && (!nurFaellige_ || h->second.zugelassen[f.block][f.form]);
+}
+
+void Runde::erledigt(const drill::Frage& f) {
+    Herkunft* h = herkunft(f);
+    if (!h || !nurFaellige_) return;
+    if (!drill::istKarte(f.art)) {
+        h->zugelassen[f.block][f.form] = 0;
+    } else if (const auto k = karten_.find(h->wort); k != karten_.end()) {
+        k->second[karteDer(f)] = 0;
+    }
+}
+
+std::optional<std::string> Runde::schluessel(const drill::Frage& f) {
+    Herkunft* h = herkunft(f);
+    if (!h) return std::nullopt;
+    return drill::istKarte(f.art) ? std::string(kartenschluessel[karteDer(f)])
+                                  : h->schluessel[f.block][f.form];
 }
 
 int Runde::anzahl() const {
@@ -122,6 +167,8 @@ int Runde::anzahl() const {
                 if (!p->bloecke[b].formen[f].wortform.leer() &&
                     passt(drill::Frage{drill::Fragenart::bilden, p, b, f}))
                     ++n;
+    for (const auto& [wort, karten] : karten_)
+        n += karten[0] + karten[1];
     return n;
 }
 

@@ -6,9 +6,11 @@
 #include "interfaces/seiten.h"
 #include "lessons/database.h"
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -23,12 +25,16 @@ namespace latiflex {
  * Over due cells it admits the stored cells due today and the day's new cells
  * (`lektionen::tagespensum`), taken from the lesson's words in turn, one cell of each word
  * before a second of any, so every word of a lesson is asked on the first day it is
- * practised.
+ * practised. A word's meaning cards come first among its new ones: a pupil learns what a word
+ * means before its forms.
  */
 class Runde {
 public:
     /// A stored word's pages, formed by the rules.
     using SeitenVon = std::function<const std::vector<Seiten::Zeiger>&(const lektionen::Wort&)>;
+
+    /// Whether a stored word has a meaning: it then has two meaning cards besides its cells.
+    using HatBedeutung = std::function<bool(const lektionen::Wort&)>;
 
     /// Where a page of the drill comes from.
     struct Herkunft {
@@ -48,12 +54,18 @@ public:
      * narrowing holds for its words (a drill over several lessons).
      */
     Runde(lektionen::Database& db, std::vector<lektionen::Wort> woerter, bool nurFaellige,
-          bool eingrenzungen, lektionen::Datum heute, const SeitenVon& seitenVon);
+          bool eingrenzungen, lektionen::Datum heute, const SeitenVon& seitenVon,
+          const HatBedeutung& hatBedeutung);
 
     std::shared_ptr<Seiten> seiten() const { return seiten_; }
     /// Where the question's page comes from; nothing for a page not of this drill.
     Herkunft* herkunft(const drill::Frage& f);
+    /// Shuts the question's card or cell out of the drill over due cells (answered right).
+    void erledigt(const drill::Frage& f);
+    /// The key the question's card or cell is stored under.
+    std::optional<std::string> schluessel(const drill::Frage& f);
     /// Whether the form may be asked: its lesson's narrowing and, over due cells, its being due.
+    /// A meaning card is asked where the word has a meaning and, over due cells, it is due.
     bool passt(const drill::Frage& f) const;
     /// Whether anything besides the drill's own narrowing limits the questions.
     bool laesstAus() const { return nurFaellige_ || !eingrenzungen_.empty(); }
@@ -63,6 +75,8 @@ public:
 private:
     bool erlaubt(const Herkunft& h, const drill::Frage& f) const;
 
+    /// Each word's meaning cards that may be asked (German, Latin), for words with a meaning.
+    std::map<lektionen::WortId, std::array<char, 2>> karten_;
     std::shared_ptr<Seiten> seiten_ = std::make_shared<Seiten>();
     std::unordered_map<const grammar::Paradigma*, Herkunft> herkunft_;
     std::map<lektionen::LektionId, drill::Eingrenzung> eingrenzungen_;

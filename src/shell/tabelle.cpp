@@ -282,4 +282,32 @@ std::string Tabelle::lektionsblatt(std::string_view name,
            loesung + "</body></html>\n";
 }
 
+std::string Tabelle::vokabeltest(std::string_view name, const std::vector<Vokabelzeile>& woerter,
+                                 bool deutschGefragt) {
+    const std::string titel = gekuerzt(name);
+    const auto tabelle = [&](bool luecken) {
+        std::string out = R"(<table width="100%" border="1" cellspacing="0" cellpadding="6">)"
+                          "<thead><tr><th>Latein</th><th>Deutsch</th></tr></thead>\n";
+        for (const Vokabelzeile& w : woerter) {
+            const auto zelle = [&](const std::string& text, bool leer) {
+                return "<td width=\"50%\">" +
+                       (leer ? std::string(lueckeWort) + std::string(lueckeWort)
+                             : escaped(gekuerzt(text))) +
+                       "</td>";
+            };
+            out += "<tr>" + zelle(w.latein, luecken && !deutschGefragt) +
+                   zelle(w.deutsch, luecken && deutschGefragt) + "</tr>\n";
+        }
+        return out + "</table>\n";
+    };
+    return std::string(dokumentAnfang) + kopf("title", "Vokabeltest " + titel) + "</head><body>\n" +
+           kopf("h2", "Vokabeltest: " + titel) +
+           kopf("p", "Name: " + std::string(lueckeWort) + std::string(lueckeWort) +
+                         "    Datum: " + std::string(lueckeWort)) +
+           kopf("p", deutschGefragt ? "Trage die deutsche Bedeutung ein."
+                                    : "Trage die lateinischen Wörterbuchformen ein.") +
+           tabelle(true) + kopf("h2", "Lösung: " + titel, true) + tabelle(false) +
+           "</body></html>\n";
+}
+
 } // namespace latiflex

@@ -74,6 +74,18 @@ public:
                                      const std::vector<const grammar::Paradigma*>& seiten,
                                      const Farben& farben);
 
+    /// A word of a vocabulary test: its dictionary forms (with a noun's gender) and meaning.
+    struct Vokabelzeile {
+        std::string latein;  ///< "rex, regis m."
+        std::string deutsch; ///< "König; Herrscher"
+    };
+    /// A lesson's vocabulary test (a whole HTML document): its name, a line for the pupil's
+    /// name and the date, a table of the words with the meaning left blank to write in
+    /// (`deutschGefragt`; else the Latin is left blank and the meaning given), then the
+    /// answers on a page of their own.
+    static std::string vokabeltest(std::string_view name, const std::vector<Vokabelzeile>& woerter,
+                                   bool deutschGefragt);
+
 private:
     /// The table as HTML; `seitenbreit` for paper, `dicht` for an answer key, with no room
     /// to write in.

@@ -8,7 +8,9 @@
 #include "widgets/lektionsfragen.h"
 #include "widgets/qtext.h"
 
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -52,7 +54,15 @@ void markiereWoerterbuch(QListWidgetItem& item) {
     QFont schrift = item.font();
     schrift.setItalic(true);
     item.setFont(schrift);
-    item.setForeground(item.listWidget()->palette().color(QPalette::Disabled, QPalette::Text));
+    // Between the text and the background, still readable (4.7:1 for black on white): the
+    // colour of disabled text would be too faint to read.
+    const QPalette p = item.listWidget()->palette();
+    const QColor text = p.color(QPalette::Text);
+    const QColor grund = p.color(QPalette::Base);
+    const auto mitte = [](double t, double g) { return 0.55 * t + 0.45 * g; };
+    item.setForeground(QColor::fromRgbF(static_cast<float>(mitte(text.redF(), grund.redF())),
+                                        static_cast<float>(mitte(text.greenF(), grund.greenF())),
+                                        static_cast<float>(mitte(text.blueF(), grund.blueF()))));
     const QString hinweis = QStringLiteral("Bedeutung aus dem Wörterbuch");
     item.setToolTip(hinweis + QStringLiteral(" – „Bedeutung ändern…“ (F2) gibt eine eigene."));
     item.setData(Qt::AccessibleDescriptionRole, hinweis);
@@ -138,6 +148,10 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     anki_ = knopf(QStringLiteral("Anki-Kar&ten…"), this, &LektionenWindow::ankiFragen);
     drucken_ =
         knopf(QStringLiteral("Arbeits&blatt drucken…"), this, &LektionenWindow::druckeArbeitsblatt);
+    vokabeltest_ =
+        knopf(QStringLiteral("V&okabeltest drucken…"), this, &LektionenWindow::druckeVokabeltest);
+    vokabeltest_->setToolTip(QStringLiteral("Die Wörter mit einer leeren Spalte für die Bedeutung "
+                                            "(oder das Latein), dazu die Lösung."));
     auto* schliessen = knopf(QStringLiteral("&Schließen"), this, &QDialog::close);
     // Short enough that the window still stands beside the pane; its name says it whole.
     auto* grund =
@@ -145,7 +159,8 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     grund->setAccessibleName(QStringLiteral("Grundwortschatz hinzufügen"));
     grund->setToolTip(QStringLiteral("Grundwortschatz hinzufügen: eine Lektion der häufigsten "
                                      "Wörter des Wörterbuchs."));
-    for (QPushButton* b : {grund, importieren, exportieren_, anki_, drucken_, schliessen})
+    for (QPushButton* b :
+         {grund, importieren, exportieren_, anki_, drucken_, vokabeltest_, schliessen})
         dateiKnoepfe->addWidget(b);
     dateiKnoepfe->addStretch();
     raster->addLayout(dateiKnoepfe, 5, 1, 2, 1);
@@ -163,6 +178,11 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
     kuerzel(QKeySequence::Delete, woerter_, this, &LektionenWindow::entfernen);
     kuerzel(QKeySequence(Qt::Key_F2), liste_, this, &LektionenWindow::umbenennen);
     kuerzel(QKeySequence(Qt::Key_F2), woerter_, this, &LektionenWindow::bedeutungAendern);
+    // Ctrl+C copies the word's line as the list shows it, with its meaning.
+    kuerzel(QKeySequence::Copy, woerter_, this, [this] {
+        if (const QListWidgetItem* item = woerter_->currentItem())
+            QGuiApplication::clipboard()->setText(item->text());
+    });
 
     lektionen_.beiAenderung([this] {
         if (isVisible()) aktualisieren();
@@ -268,7 +288,8 @@ void LektionenWindow::zeigeWoerter() {
 void LektionenWindow::aktiviere() {
     const bool lektion = gewaehlteLektion().has_value();
     const QListWidgetItem* wort = woerter_->currentItem();
-    for (QPushButton* b : {umbenennen_, loeschen_, aktuelle_, exportieren_, anki_, drucken_})
+    for (QPushButton* b :
+         {umbenennen_, loeschen_, aktuelle_, exportieren_, anki_, drucken_, vokabeltest_})
         b->setEnabled(lektion);
     loeschen_->setEnabled(lektion && liste_->count() > 1);
     for (QPushButton* b : {oeffnen_, bedeutung_, verschieben_, entfernen_, imDrill_})

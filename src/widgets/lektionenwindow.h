@@ -64,6 +64,9 @@ public:
     /// The selected lesson as one worksheet (HTML): a line for name and date, every word's
     /// tables with blanks, then the answer key.
     QString arbeitsblatt();
+    /// The selected lesson's vocabulary test (HTML): the words with a meaning, the meaning
+    /// (`deutschGefragt`) or the Latin left blank, then the answers.
+    QString vokabeltest(bool deutschGefragt);
 
 signals:
     /// A word was opened in the pane.
@@ -90,6 +93,8 @@ private:
     void exportierenFragen();
     void ankiFragen();
     void druckeArbeitsblatt();
+    /// Asks which way the test goes, then prints it or saves it as PDF.
+    void druckeVokabeltest();
     std::optional<Lektionen::WortId> gewaehltesWort() const;
     QString lektionsName(Lektionen::LektionId lektion);
     /// Shows the database's message, if any, as a box; `erfolg` in the status line else.
@@ -114,6 +119,7 @@ private:
     QPushButton* exportieren_;
     QPushButton* anki_;
     QPushButton* drucken_;
+    QPushButton* vokabeltest_;
 };
 
 } // namespace latiflex

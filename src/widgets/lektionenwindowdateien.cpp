@@ -151,4 +151,44 @@ void LektionenWindow::druckeArbeitsblatt() {
     if (!fehler.isEmpty()) melden(dialoge_, fehler.toStdString(), "DRUCKEN");
 }
 
+QString LektionenWindow::vokabeltest(bool deutschGefragt) {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return {};
+    std::vector<Tabelle::Vokabelzeile> zeilen;
+    for (const lektionen::Wort& w : lektionen_.woerter(*lektion)) {
+        const lektionen::Vokabel v = lektionen_.vokabel(w);
+        // A word without a meaning is not asked for one.
+        if (v.bedeutung.empty()) continue;
+        zeilen.push_back(
+            {Lektionen::woerterText(w.eingabe) + (v.genus.empty() ? "" : " " + v.genus),
+             v.bedeutung});
+    }
+    return qtext(
+        Tabelle::vokabeltest(lektionsName(*lektion).toStdString(), zeilen, deutschGefragt));
+}
+
+void LektionenWindow::druckeVokabeltest() {
+    const auto lektion = gewaehlteLektion();
+    if (!lektion) return;
+    const QStringList richtungen{
+        QStringLiteral("Latein → Deutsch: die Bedeutung eintragen"),
+        QStringLiteral("Deutsch → Latein: die Wörterbuchformen eintragen")};
+    const auto richtung = fragen(this, QStringLiteral("Vokabeltest drucken"),
+                                 QStringLiteral("Was soll eingetragen werden?"), {}, richtungen);
+    if (!richtung) return;
+    const QString html = vokabeltest(*richtung == richtungen.front());
+    QString fehler;
+    QString datei;
+    if (Printer::mitDialog(this, html,
+                           dateiName(lektionsName(*lektion), QStringLiteral("-vokabeltest")),
+                           &fehler, &datei)) {
+        status_->setText(datei.isEmpty() ? QStringLiteral("Vokabeltest gedruckt.")
+                                         : QStringLiteral("Vokabeltest gespeichert in %1")
+                                               .arg(QDir::toNativeSeparators(datei)));
+        return;
+    }
+    status_->setText(fehler.isEmpty() ? QStringLiteral("Nicht gedruckt.") : fehler);
+    if (!fehler.isEmpty()) melden(dialoge_, fehler.toStdString(), "DRUCKEN");
+}
+
 } // namespace latiflex

@@ -236,6 +236,8 @@ void MainWindow::textLesen() {
                 return "Die Lektion „" + name + "“ ließ sich nicht anlegen (gibt es sie schon?).";
             return "Lektion „" + name + "“ mit " + std::to_string(n) + " Wörtern gespeichert.";
         };
+        a.ablage = &lektionen_->database();
+        a.heute = [this] { return lektionen_->heute(); };
         textLesen_ = new TextLesenWindow(form_.farben(), std::move(a), this);
     }
     textLesen_->oeffnen();

@@ -9,6 +9,7 @@
 #include "widgets/fensterplatz.h"
 #include "widgets/qtcolour.h"
 #include "widgets/qtext.h"
+#include "widgets/textablage.h"
 #include "widgets/textleser.h"
 #include "widgets/woertermodell.h"
 
@@ -97,6 +98,9 @@ TextLesenWindow::TextLesenWindow(const Farben& farben, Anbindung anbindung, QWid
     oeffnenTaste->setObjectName(QStringLiteral("oeffnen"));
     connect(oeffnenTaste, &QPushButton::clicked, this, &TextLesenWindow::dateiWaehlen);
     kopf->addWidget(oeffnenTaste);
+    ablage_ = new TextAblage(anbindung_.ablage, anbindung_.heute, this);
+    connect(ablage_, &TextAblage::oeffnen, this, &TextLesenWindow::wiederOeffnen);
+    kopf->addWidget(ablage_->taste());
     spalte->addLayout(kopf);
 
     // The text above; below it the words beside the readings of the word chosen.
@@ -232,7 +236,9 @@ void TextLesenWindow::oeffnen() {
 }
 
 void TextLesenWindow::lies() {
-    leser_->lies(text_->toPlainText().toStdString(), anbindung_.eigene());
+    const std::string text = text_->toPlainText().toStdString();
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) ablage_->neu();
+    leser_->lies(text, anbindung_.eigene());
 }
 
 void TextLesenWindow::ankommen(std::shared_ptr<std::vector<lesen::Wort>> woerter) {
@@ -242,11 +248,17 @@ void TextLesenWindow::ankommen(std::shared_ptr<std::vector<lesen::Wort>> woerter
         auto& w = (*woerter)[i];
         const auto it = wahl_.find({drill::normiert(w.form), n[i]});
         if (it == wahl_.end()) continue;
-        const auto gefunden = std::find(w.lesarten.begin(), w.lesarten.end(), it->second);
+        const auto gefunden =
+            std::find_if(w.lesarten.begin(), w.lesarten.end(), [&it](const lesen::Lesart& l) {
+                return lesen::schluessel(l) == it->second;
+            });
         if (gefunden != w.lesarten.end())
             w.gewaehlt = static_cast<std::size_t>(gefunden - w.lesarten.begin());
     }
     woerter_ = std::move(woerter);
+    if (!woerter_->empty())
+        ablage_->behalten(titel_->text().trimmed().toStdString(),
+                          text_->toPlainText().toStdString());
     modell_->setWoerter(woerter_);
     liste_->resizeColumnsToContents();
     fortschritt_->hide();
@@ -363,7 +375,10 @@ void TextLesenWindow::waehle(QTreeWidgetItem* item) {
     if (i >= w.lesarten.size()) return;
     w.gewaehlt = i;
     const auto n = vorkommen(*woerter_);
-    wahl_[{drill::normiert(w.form), n[static_cast<std::size_t>(aktuell_)]}] = w.lesarten[i];
+    const lektionen::Textwahl wahl{drill::normiert(w.form), n[static_cast<std::size_t>(aktuell_)],
+                                   lesen::schluessel(w.lesarten[i])};
+    wahl_[{wahl.form, wahl.vorkommen}] = wahl.lesart;
+    ablage_->waehlen(wahl);
     modell_->geaendert(aktuell_);
     zeigeWort(aktuell_);
     fuelleWortschatz();
@@ -443,9 +458,20 @@ bool TextLesenWindow::oeffneDatei(const QString& pfad) {
         lesen::alsUtf8({bytes.constData(), static_cast<std::size_t>(bytes.size())});
     if (lesen::zerlegen(text).size() > hoechstWoerter)
         return melden(QStringLiteral("Der Text hat mehr als 100.000 Wörter – bitte kürzer."));
+    ablage_->neu();
+    wahl_.clear();
     titel_->setText(QFileInfo(pfad).completeBaseName());
     text_->setPlainText(qtext(text));
     return true;
+}
+
+void TextLesenWindow::wiederOeffnen(const lektionen::GelesenerText& text,
+                                    const std::vector<lektionen::Textwahl>& wahl) {
+    wahl_.clear();
+    for (const auto& w : wahl)
+        wahl_[{w.form, w.vorkommen}] = w.lesart;
+    titel_->setText(qtext(text.titel));
+    text_->setPlainText(qtext(text.inhalt));
 }
 
 } // namespace latiflex

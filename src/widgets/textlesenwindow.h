@@ -5,6 +5,7 @@
 #include "interfaces/write.h"
 #include "lesen/lesart.h"
 #include "lesen/wortschatz.h"
+#include "lessons/database.h"
 
 #include <QDialog>
 
@@ -26,6 +27,7 @@ class QTreeWidgetItem;
 
 namespace latiflex {
 
+class TextAblage;
 class TextLeser;
 class WoerterModell;
 
@@ -51,6 +53,8 @@ public:
         const analysis::Woerterbuch* woerterbuch = nullptr;    ///< the dictionary, if any
         /// Makes a lesson of the words; the text of a message for the pupil.
         std::function<std::string(const std::string&, const std::vector<Eingabe>&)> speichern;
+        lektionen::Database* ablage = nullptr; ///< keeps the texts read, where one is at hand
+        std::function<lektionen::Datum()> heute = lektionen::heute; ///< the day a text is read
     };
 
     TextLesenWindow(const Farben& farben, Anbindung anbindung, QWidget* parent = nullptr);
@@ -69,6 +73,7 @@ public:
     QTreeWidget* deutungenListe() const { return deutungen_; }
     QTreeWidget* wortschatzListe() const { return wortschatz_; }
     QLabel* stand() const { return stand_; }
+    TextAblage* ablage() const { return ablage_; }
     /// The words read last, with the pupil's choices.
     const std::vector<lesen::Wort>& woerter() const;
     /// Whether a text is still being read.
@@ -89,12 +94,14 @@ private:
     void markiere();
     void dateiWaehlen();
     void speichernFragen();
+    void wiederOeffnen(const lektionen::GelesenerText& text,
+                       const std::vector<lektionen::Textwahl>& wahl);
 
     const Farben& farben_;
     Anbindung anbindung_;
     std::shared_ptr<std::vector<lesen::Wort>> woerter_;
-    // The pupil's choices: a form's n-th occurrence and the reading picked for it.
-    std::map<std::pair<std::string, int>, lesen::Lesart> wahl_;
+    // The pupil's choices: a form's n-th occurrence and the key of the reading picked for it.
+    std::map<std::pair<std::string, int>, std::string> wahl_;
     std::vector<lesen::Vokabel> vokabeln_;
     int aktuell_ = -1;
     bool platziert_ = false;
@@ -111,6 +118,7 @@ private:
     QProgressBar* fortschritt_;
     QLabel* stand_;
     TextLeser* leser_;
+    TextAblage* ablage_;
 };
 
 } // namespace latiflex

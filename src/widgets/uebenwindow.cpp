@@ -105,8 +105,18 @@ QLayout* UebenWindow::umfangZeile() {
 QLayout* UebenWindow::artZeile() {
     auto* zeile = new QHBoxLayout;
     art_ = new QComboBox(this);
-    art_->addItems(
-        {QStringLiteral("Bilden"), QStringLiteral("Bestimmen"), QStringLiteral("gemischt")});
+    // In the order of `drill::Auswahl`.
+    art_->addItems({QStringLiteral("Bilden"), QStringLiteral("Bestimmen"),
+                    QStringLiteral("gemischt"), QStringLiteral("Bedeutung"),
+                    QStringLiteral("Lateinisch")});
+    art_->setItemData(3,
+                      QStringLiteral("Die Wörterbuchformen stehen da, du gibst die deutsche "
+                                     "Bedeutung an."),
+                      Qt::ToolTipRole);
+    art_->setItemData(4,
+                      QStringLiteral("Die Bedeutung steht da, du gibst die Wörterbuchformen "
+                                     "an, durch Kommas getrennt."),
+                      Qt::ToolTipRole);
     art_->setAccessibleName(QStringLiteral("Art der Frage"));
     auto* artTitel = new QLabel(QStringLiteral("A&rt der Frage:"), this);
     artTitel->setBuddy(art_);
@@ -354,7 +364,7 @@ void UebenWindow::fragen() {
 void UebenWindow::zurAntwort() {
     const drill::Frage* f = uebung_->frage();
     if (!f) return;
-    if (f->art == drill::Fragenart::bilden) {
+    if (f->art != drill::Fragenart::bestimmen) {
         antwort_->setFocus();
         return;
     }
@@ -369,11 +379,15 @@ void UebenWindow::pruefen() {
     const drill::Frage* f = uebung_->frage();
     if (!f) return;
     std::optional<drill::Urteil> urteil;
-    if (f->art == drill::Fragenart::bilden) {
+    if (f->art != drill::Fragenart::bestimmen) {
         const std::string text = antwort_->text().toStdString();
         // Return in an empty field is no answer: nothing is judged, counted or stored.
         if (drill::normiert(text).empty()) {
-            zeigeHinweis(QStringLiteral("Bitte eine Form eingeben."));
+            zeigeHinweis(f->art == drill::Fragenart::bedeutung
+                             ? QStringLiteral("Bitte eine Bedeutung eingeben.")
+                         : f->art == drill::Fragenart::lateinisch
+                             ? QStringLiteral("Bitte die Wörterbuchformen eingeben.")
+                             : QStringLiteral("Bitte eine Form eingeben."));
             antwort_->setFocus();
             return;
         }
@@ -408,7 +422,7 @@ void UebenWindow::zeigeUrteil(const drill::Urteil& u) {
     text += QStringLiteral("<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>")
                 .arg(farbe(farben_.stammfarbe), html(text::kurz(gelesen.stamm)),
                      farbe(farben_.endfarbe), html(text::kurz(gelesen.endung)));
-    text += QStringLiteral(" (%1)").arg(html(u.zellenText()));
+    if (!u.zellen.empty()) text += QStringLiteral(" (%1)").arg(html(u.zellenText()));
     if (!u.abweichung.empty()) text += QStringLiteral("<br>") + html(u.abweichung);
     urteil_->setText(text);
     QPalette p = urteil_->palette();

@@ -6,8 +6,10 @@
 # open the drill on what is due today; three answers are given (one right from this script's
 # own table of forms, one wrong, one "Lösung zeigen"), then ENDE is clicked with the drill
 # open. Started again, the database (read by sqlite3, not by the program) holds the three
-# answers of today and the window "Lektionen" lists the lesson.
-# Usage: lektionen.sh LATIFLEX SHOT OUT [--picture FILE]   (FILE: the window "Lektionen", PNG)
+# answers of today and the window "Lektionen" lists the lesson. Then rex typed into SUBST
+# shows its meaning there (read by OCR), and the meaning drill takes a right and a wrong one.
+# Usage: lektionen.sh LATIFLEX SHOT OUT [--picture FILE]   (FILE: the window "Lektionen", PNG;
+# bedeutungen.png beside it: the window with rex and its meaning)
 set -euo pipefail
 source "$(dirname "$0")/xvfb.sh"
 screen_arguments "$@"
@@ -141,6 +143,64 @@ echo "stored after a new start: $woerter words, $antworten answers"
 [ "$antworten" = 3 ] || fail "expected 3 answers, found $antworten"
 [ "$(sqlite3 "file:$db?mode=ro" "PRAGMA integrity_check")" = ok ] || fail "integrity check"
 xdotool key Escape
+gone Lektionen
+
+# A word typed into SUBST joins the current lesson with the meaning of the tests' dictionary
+# (LATIFLEX_WOERTERBUCH): rex, regis "König; Herrscher".
+xdotool windowactivate --sync "$main"
+decline rex regis
+xdotool windowactivate --sync "$main"
+xdotool key ctrl+l
+lektionen=$(window Lektionen)
+xdotool windowactivate --sync "$lektionen"
+# The current lesson, first in the list; its word not selected, so that the dictionary's
+# meaning shows as it does, in grey italics.
+xdotool key Home alt+r ctrl+space
+sleep 0.5
+if [ -n "$picture" ]; then
+    read -r X Y WIDTH HEIGHT <<<"$(absolut "$lektionen")"
+    "$shot" "$(dirname "$picture")/bedeutungen.png" "$X" "$Y" "$WIDTH" "$HEIGHT" 1
+fi
+# The word's line, copied with Ctrl+C.
+xdotool key Home ctrl+c
+sleep 0.3
+text=$(xclip -o -selection clipboard)
+echo "Lektionen lists: $text"
+[[ $text == "SUBST rex, regis m. = König; Herrscher – "* ]] || fail "no meaning for rex: $text"
+xdotool key Escape
+gone Lektionen
+
+# The meaning drill (Art der Frage: Bedeutung, next to last) over what is due, answered right
+# from the glosses, then wrong.
+declare -A bedeutung=(["rosa, rosae"]=Rose ["rex, regis"]="König")
+xdotool windowactivate --sync "$main"
+xdotool key F5
+ueben=$(window "Üben")
+xdotool windowactivate --sync "$ueben"
+sleep 0.3
+xdotool key alt+r End Up Return
+sleep 0.3
+frage=$(copied f)
+echo "meaning question: $frage"
+wort=${frage#Was heißt }
+wort=${wort%\?}
+[ -n "${bedeutung[$wort]:-}" ] || fail "unexpected question: $frage"
+xdotool key alt+a
+xdotool type --delay 1 "${bedeutung[$wort]}"
+xdotool key Return
+sleep 0.3
+verdict=$(copied e)
+echo "right meaning: $verdict"
+[[ $verdict == Richtig!* ]] || fail "expected Richtig!: $verdict"
+frage=$(copied f)
+[[ $frage == "Was heißt "* ]] || fail "expected a meaning question: $frage"
+xdotool key alt+a
+xdotool type --delay 1 "Hund"
+xdotool key Return
+sleep 0.3
+verdict=$(copied e)
+echo "wrong meaning: $verdict"
+[[ $verdict == Falsch* ]] || fail "expected Falsch: $verdict"
 ende
 rm -rf "$out"
 echo "lessons: passed"

@@ -11,7 +11,11 @@ file(GLOB lessons ${golden}/lessons/*)
 if(lessons)
     file(COPY ${lessons} DESTINATION ${run})
 endif()
-execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${run}/data ${DRIVER}
+set(env XDG_DATA_HOME=${run}/data)
+if(WOERTERBUCH)
+    list(APPEND env LATIFLEX_WOERTERBUCH=${WOERTERBUCH})
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${env} ${DRIVER}
                 INPUT_FILE ${SCRIPT} OUTPUT_FILE ${ACTUAL} WORKING_DIRECTORY ${run}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -22,6 +26,16 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${EXPECTED} ${ACTUAL}
 if(differs)
     execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL})
     message(FATAL_ERROR "log differs from ${EXPECTED}")
+endif()
+# A lesson file the script writes under its own name with ".out" must read as the one beside
+# the script.
+if(EXISTS ${golden}/${name}.out)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${golden}/${name}.out
+                            ${run}/${name}.out RESULT_VARIABLE differs)
+    if(differs)
+        execute_process(COMMAND diff -u ${golden}/${name}.out ${run}/${name}.out)
+        message(FATAL_ERROR "${run}/${name}.out differs from ${golden}/${name}.out")
+    endif()
 endif()
 # A script without lesson steps touches no database.
 file(STRINGS ${SCRIPT} steps REGEX "^(today|lesson|vocabulary|drill due) ")

@@ -36,6 +36,10 @@ std::optional<DrillStep> readDrillStep(std::string_view rest) {
             s.auswahl = drill::Auswahl::bestimmen;
         else if (arg == "gemischt")
             s.auswahl = drill::Auswahl::gemischt;
+        else if (arg == "bedeutung")
+            s.auswahl = drill::Auswahl::bedeutung;
+        else if (arg == "lateinisch")
+            s.auswahl = drill::Auswahl::lateinisch;
         else
             return std::nullopt;
     } else if (word == "answer") {

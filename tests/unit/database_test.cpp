@@ -196,6 +196,39 @@ TEST(Database, WoerterUndLektionen) {
     EXPECT_EQ(db.lektionen().size(), 1u);
 }
 
+// A text read is kept once, while edited and when read again; its readings by form and
+// occurrence; the list shows the last read first, without the texts themselves.
+TEST(Database, GeleseneTexte) {
+    Ordner o;
+    Database db(o.datei());
+    EXPECT_TRUE(db.texte().empty());
+    const auto gallia = *db.textBehalten({}, "Caesar", "Gallia est omnis", tag("2026-03-01"));
+    EXPECT_EQ(db.textBehalten(gallia, "Caesar", "Gallia est omnis divisa", tag("2026-03-01")),
+              gallia)
+        << "edited, it stays one text";
+    const auto lupus = *db.textBehalten({}, "Lupus", "Ad rivum eundem", tag("2026-03-02"));
+    EXPECT_NE(lupus, gallia);
+    EXPECT_EQ(db.textBehalten({}, "Caesar I", "Gallia est omnis divisa", tag("2026-03-03")), gallia)
+        << "the same content read again";
+    EXPECT_EQ(db.texte(), (std::vector<GelesenerText>{{gallia, "Caesar I", "", tag("2026-03-03")},
+                                                      {lupus, "Lupus", "", tag("2026-03-02")}}));
+    EXPECT_EQ(db.gelesenerText(gallia)->inhalt, "Gallia est omnis divisa");
+    EXPECT_FALSE(db.gelesenerText(9999));
+
+    const Textwahl est{"est", 0, "sum, esse, fui|3.sg.praes.ind.akt"};
+    const Textwahl zweites{"in", 1, "in|"};
+    EXPECT_TRUE(db.setTextwahl(gallia, est));
+    EXPECT_TRUE(db.setTextwahl(gallia, zweites));
+    EXPECT_TRUE(db.setTextwahl(gallia, {"est", 0, "edo, esse, edi, esus|3.sg.praes.ind.akt"}));
+    EXPECT_FALSE(db.setTextwahl(9999, est)) << "no such text";
+    EXPECT_EQ(
+        db.textwahl(gallia),
+        (std::vector<Textwahl>{{"est", 0, "edo, esse, edi, esus|3.sg.praes.ind.akt"}, zweites}));
+    EXPECT_TRUE(db.setTextwahl(gallia, {"in", 1, ""}));
+    EXPECT_EQ(db.textwahl(gallia).size(), 1u) << "an empty reading forgets the choice";
+    EXPECT_TRUE(db.textwahl(lupus).empty());
+}
+
 TEST(Database, AntwortenKaestenUndTage) {
     Ordner o;
     Database db(o.datei());

@@ -249,6 +249,26 @@ private slots:
         QVERIFY(woerter->item(0)->toolTip().isEmpty());
     }
 
+    // The vocabulary test lists the words that have a meaning, with the gender the lesson
+    // file gives; a word no dictionary knows is not asked.
+    void vocabularyTestAsksTheWordsWithAMeaning() {
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenWindow* l = f.lektionen();
+        QVERIFY(l->importieren(datei(ordner, QStringLiteral("l13.txt"),
+                                     "# Lektion 13\nSUBST rex, regis m. = König\n"
+                                     "SUBST lupus, lupi\n")));
+        const QString blatt = l->vokabeltest(true);
+        QVERIFY2(!blatt.contains(QStringLiteral("lupus")), qPrintable(blatt));
+        // The blank column: the meaning stands only among the answers, the forms twice; the
+        // other way round, the reverse.
+        QCOMPARE(blatt.count(QStringLiteral("König")), 1);
+        QCOMPARE(blatt.count(QStringLiteral("rex, regis m.")), 2);
+        const QString umgekehrt = l->vokabeltest(false);
+        QCOMPARE(umgekehrt.count(QStringLiteral("König")), 2);
+        QCOMPARE(umgekehrt.count(QStringLiteral("rex, regis m.")), 1);
+    }
+
     // Opening a word prints exactly what typing it prints.
     void openingAWordPrintsAsTypingIt() {
         QTemporaryDir ordner;
@@ -416,6 +436,30 @@ private slots:
         QVERIFY(blatt.contains(QStringLiteral("PF.PLQPF.F2.PASS:")));
     }
 
+    // The kind "Bedeutung" asks the word's meaning: an article does not count, one letter off
+    // in a short word does.
+    void theMeaningDrillAsksTheDictionarysMeaning() {
+        QTemporaryDir ordner;
+        Fenster f;
+        UebenWindow* u = rosenUeben(f, f.lektionen(), ordner);
+        QVERIFY(u);
+        auto* art = genannt<QComboBox>(u, QStringLiteral("Art der Frage"));
+        art->setCurrentIndex(art->findText(QStringLiteral("Bedeutung")));
+        QCOMPARE(genannt<QLabel>(u, QStringLiteral("Frage"))->text(),
+                 QStringLiteral("Was heißt rosa, rosae?"));
+        auto* antwort = genannt<QLineEdit>(u, QStringLiteral("Antwort"));
+        auto* urteil = genannt<QLabel>(u, QStringLiteral("Ergebnis"));
+        antwort->setText(QStringLiteral("die Rose"));
+        QTest::keyClick(antwort, Qt::Key_Return);
+        QCOMPARE(urteil->accessibleDescription(), QStringLiteral("Richtig! Rose"));
+        art->setCurrentIndex(art->findText(QStringLiteral("Lateinisch")));
+        QCOMPARE(genannt<QLabel>(u, QStringLiteral("Frage"))->text(),
+                 QStringLiteral("Lateinisch für „Rose“ (Substantiv: Nominativ, Genitiv)"));
+        antwort->setText(QStringLiteral("rosa, rosa"));
+        QTest::keyClick(antwort, Qt::Key_Return);
+        QCOMPARE(urteil->accessibleDescription(), QStringLiteral("Falsch: rosa, rosae"));
+    }
+
     // With lessons the drill starts on what is due today; every answer is stored, so ENDE
     // with the drill open loses nothing and the next start finds the day practised.
     void drillOverDueCellsKeepsItsAnswersAcrossEnde() {
@@ -443,9 +487,10 @@ private slots:
         LektionenWindow* l = wieder.lektionen();
         auto* tage = genannt<QTreeWidget>(l, QStringLiteral("Geübt"));
         auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
-        // Two cells asked, both answered wrong: practised, none right, none secure.
+        // Two cells asked, both answered wrong: practised, none right, none secure. rosa's
+        // 12 cells and its two meaning cards (the dictionary's "Rose") are its forms.
         QCOMPARE(liste->item(1)->text(),
-                 QStringLiteral("Rosen – 1 Wort, 12 Formen: 2 geübt, 0 richtig, 0 sicher"));
+                 QStringLiteral("Rosen – 1 Wort, 14 Formen: 2 geübt, 0 richtig, 0 sicher"));
         liste->setCurrentRow(1);
         QCOMPARE(tage->topLevelItemCount(), 1);
         QCOMPARE(tage->topLevelItem(0)->text(1), QStringLiteral("2"));

@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
+#include <cmath>
 
 using namespace latiflex;
 
@@ -115,6 +116,7 @@ private slots:
     void worksheetHidesEndingsOnPageOne();
     void lessonWorksheetKeepsHeadingsWithTheirTables();
     void lessonWorksheetReads();
+    void vocabularyTestLeavesTheMeaningsToWrite();
 };
 
 void PaneMenuTest::initTestCase() {
@@ -446,6 +448,48 @@ void PaneMenuTest::lessonWorksheetReads() {
         }
         // The first row on a page stands below a column head on that page.
         if (ersteZeile < 1e9) QVERIFY(ersterKopf < ersteZeile);
+    }
+}
+
+// A vocabulary test of Lesson 13 as a teacher prints it: on the first page each word's forms
+// stand in the left column with a blank to write the meaning on its own line, and no
+// meaning; the answer page has each meaning on the line of its word.
+void PaneMenuTest::vocabularyTestLeavesTheMeaningsToWrite() {
+    const std::vector<Tabelle::Vokabelzeile> woerter{
+        {"rex, regis m.", "König"},
+        {"fortis, fortis, forte", "tapfer; stark"},
+        {"amo, amare, amavi, amatus", "lieben; gern haben"}};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("vokabeln.pdf"));
+    QVERIFY(alsPdf(QString::fromStdString(Tabelle::vokabeltest("Lektion 13", woerter, true)), pdf));
+    const auto seiten = pdfWoerter(pdf);
+    QCOMPARE(seiten.size(), 2);
+    // The top of the line a word stands on, on `seite`; -1 when it is not there.
+    const auto zeileVon = [](const QList<PdfWort>& seite, const QString& text) {
+        for (const PdfWort& w : seite)
+            if (w.text == text) return w;
+        return PdfWort{-1, -1, -1, -1, {}};
+    };
+    for (const QString& bedeutung :
+         {QStringLiteral("König"), QStringLiteral("tapfer;"), QStringLiteral("lieben;")}) {
+        QCOMPARE(zeileVon(seiten[0], bedeutung).oben, -1.0);
+        QVERIFY2(zeileVon(seiten[1], bedeutung).oben > 0, qPrintable(bedeutung));
+    }
+    for (const auto& [latein, deutsch] :
+         {std::pair{QStringLiteral("rex,"), QStringLiteral("König")},
+          std::pair{QStringLiteral("fortis,"), QStringLiteral("tapfer;")},
+          std::pair{QStringLiteral("amo,"), QStringLiteral("lieben;")}}) {
+        const PdfWort wort = zeileVon(seiten[0], latein);
+        QVERIFY2(wort.oben > 0, qPrintable(latein));
+        // A blank to write in stands right of the word, on its line.
+        bool luecke = false;
+        for (const PdfWort& w : seiten[0])
+            luecke = luecke || (w.text.startsWith(QStringLiteral("____")) &&
+                                w.links > wort.rechts && std::abs(w.oben - wort.oben) < 3);
+        QVERIFY2(luecke, qPrintable(latein));
+        const PdfWort l = zeileVon(seiten[1], latein);
+        const PdfWort d = zeileVon(seiten[1], deutsch);
+        QVERIFY2(std::abs(l.oben - d.oben) < 3 && d.links > l.rechts, qPrintable(deutsch));
     }
 }
 

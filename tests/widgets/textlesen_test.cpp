@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "freshdatahome.h"
 #include "gestartet.h"
 #include "grammar/bezeichnung.h"
 #include "knoepfefrei.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableView>
@@ -50,7 +52,12 @@ QString zelle(const lesen::Wort& w) {
 class TextLesenTest : public QObject {
     Q_OBJECT
 
+    testing::FreshDataHome daten_;
+
 private slots:
+    // Each test's lessons and texts in a folder of their own, never the user's.
+    void init() { daten_.renew(); }
+
     void opensBesideTheMainWindowWithNamedControls() {
         Geoeffnet g;
         QVERIFY(g.t);
@@ -110,14 +117,32 @@ private slots:
         QVERIFY(g.lies(QStringLiteral("Puella cantat. Agricola cantat.")));
         QCOMPARE(zelle(g.t->woerter()[0]), QStringLiteral("Ablativ Singular"));
         QCOMPARE(zelle(g.t->woerter()[2]), QStringLiteral("Nominativ Singular"));
+
+        // Kept in the store under its first words: after another text, "Zuletzt gelesen"
+        // opens it again with the choice.
+        QVERIFY(g.lies(QString()));
+        QVERIFY(g.lies(QStringLiteral("Agricola cantat.")));
+        auto* menue = g.t->findChild<QMenu*>(QStringLiteral("zuletztMenue"));
+        QVERIFY(menue);
+        emit menue->aboutToShow();
+        QAction* gelesen = nullptr;
+        for (QAction* a : menue->actions())
+            if (!gelesen &&
+                a->text().startsWith(QStringLiteral("Puella cantat Agricola cantat – ")))
+                gelesen = a;
+        QVERIFY(gelesen);
+        QVERIFY(menue->actions().front()->text().startsWith(QStringLiteral("Agricola cantat – ")));
+        QSignalSpy wieder(g.t, &TextLesenWindow::gelesen);
+        gelesen->trigger();
+        QVERIFY(wieder.wait(20000) || !g.t->liest());
+        QCOMPARE(g.t->textFeld()->toPlainText(), QStringLiteral("Puella cantat. Agricola cantat."));
+        QCOMPARE(zelle(g.t->woerter()[0]), QStringLiteral("Ablativ Singular"));
     }
 
     // The vocabulary: each entry once, the preposition not for a lesson; saved as a lesson.
     void vocabularyBecomesALesson() {
         Geoeffnet g;
         QVERIFY(g.t);
-        for (const auto& l : g.w.lektionen().lektionen()) // from an earlier run of the test
-            if (l.name == "Lesestück 1") g.w.lektionen().loeschen(l.id);
         QVERIFY(g.lies(QStringLiteral("Puella cum agricola cantat.\nPuella cantat.")));
         QTreeWidget* v = g.t->wortschatzListe();
         QCOMPARE(v->topLevelItemCount(), 4);
