@@ -85,7 +85,8 @@ private:
     void entfernen();
     void imDrillUmschalten(bool imDrill);
     void importierenFragen();
-    /// Offers the core vocabulary's lessons in a list; the one chosen is added.
+    /// Offers the core vocabulary's lessons in a list; the one chosen is added (Ctrl+G, or
+    /// the lessons list's context menu).
     void grundwortschatzFragen();
     /// Asks where to write the selected lesson, offering its name with `dateiende` in the
     /// documents folder; empty when no lesson is selected or the pupil cancels.

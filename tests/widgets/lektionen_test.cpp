@@ -164,7 +164,8 @@ private slots:
         QCOMPARE(namen, lektionen);
     }
 
-    // "Grundwortschatz hinzufügen…" offers the ready lessons in a list; the one chosen joins
+    // "Grundwortschatz hinzufügen…" (the lessons list's menu, Ctrl+G) offers the ready lessons
+    // in a list; the one chosen joins
     // the pupil's lessons with the dictionary's meanings. The tests' dictionary has twelve
     // words a lesson can hold, *bonus* the most frequent (bonus 2865 in the reference counts).
     void theCoreVocabularyJoinsWithOneCommand() {
@@ -176,7 +177,14 @@ private slots:
             d.setTextValue(angeboten.value(0));
             d.accept();
         });
-        genannt<QPushButton>(l, QStringLiteral("Grundwortschatz hinzufügen"))->click();
+        auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
+        QCOMPARE(liste->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QAction* eintrag = nullptr;
+        for (QAction* a : liste->actions())
+            if (a->text() == QStringLiteral("&Grundwortschatz hinzufügen…")) eintrag = a;
+        QVERIFY(eintrag);
+        QCOMPARE(eintrag->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+        eintrag->trigger();
         QCOMPARE(angeboten, QStringList{QStringLiteral("Grundwortschatz 1")});
         const QStringList woerter =
             zeilen(genannt<QListWidget>(l, QStringLiteral("Wörter der Lektion")));
