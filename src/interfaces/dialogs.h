@@ -29,6 +29,10 @@ public:
     /// (48: exclamation icon). Returns when OK is pressed.
     virtual void messageBox(std::string_view text, int style, std::string_view title) = 0;
 
+    /// Modal box asking `text` with the buttons "Ja" (the default) and "Nein". True when the
+    /// user answers "Ja"; Escape and closing the box answer "Nein".
+    virtual bool question(std::string_view text, std::string_view title) = 0;
+
     /// Modal colour dialog starting with `initial` selected. Returns the chosen colour, or
     /// nothing when the user cancels or closes it.
     virtual std::optional<Rgb> chooseColour(Rgb initial) = 0;

@@ -231,6 +231,20 @@ LektionId neueLektion(sqlite3* db, std::string_view name) {
 }
 
 // Runs one UPDATE or DELETE; whether it changed a row.
+// Adds `woerter` to `lektion`, each with its count of cells (none given: 0).
+void einfuegen(sqlite3* db, LektionId lektion, const std::vector<Vokabel>& woerter,
+               const std::vector<int>& zellen) {
+    Statement s(db, "INSERT INTO wort(lektion, befehl, antworten, zellen, bedeutung, genus) "
+                    "VALUES(?, ?, ?, ?, ?, ?)");
+    for (std::size_t i = 0; i < woerter.size(); ++i) {
+        const Vokabel& v = woerter[i];
+        s.bindAll(lektion, befehlCode(v.eingabe.befehl), verbunden(v.eingabe.antworten),
+                  i < zellen.size() ? zellen[i] : 0, gegeben(v.bedeutung), v.genus)
+            .run();
+        s.reset();
+    }
+}
+
 template <class... T> bool eineZeile(sqlite3* db, std::string_view sql, const T&... werte) {
     Statement(db, sql).bindAll(werte...).run();
     return sqlite3_changes(db) > 0;
@@ -301,17 +315,33 @@ std::optional<LektionId> Database::lektionMit(std::string_view name,
     LektionId id = 0;
     const bool ok = aendern([&] {
         id = neueLektion(db_, name);
-        Statement s(db_, "INSERT INTO wort(lektion, befehl, antworten, zellen, bedeutung, genus) "
-                         "VALUES(?, ?, ?, ?, ?, ?)");
-        for (std::size_t i = 0; i < woerter.size(); ++i) {
-            const Vokabel& v = woerter[i];
-            s.bindAll(id, befehlCode(v.eingabe.befehl), verbunden(v.eingabe.antworten),
-                      i < zellen.size() ? zellen[i] : 0, gegeben(v.bedeutung), v.genus)
-                .run();
-            s.reset();
-        }
+        einfuegen(db_, id, woerter, zellen);
     });
     return ok ? std::optional(id) : std::nullopt;
+}
+
+bool Database::lektionErneuern(LektionId lektion,
+                               const std::vector<std::tuple<WortId, Vokabel, int>>& behalten,
+                               const std::vector<Vokabel>& neu, const std::vector<int>& zellen,
+                               const std::vector<WortId>& weg) {
+    return aendernOb([&] {
+        if (!gibtLektion(db_, lektion)) return false;
+        Statement w(db_, "UPDATE wort SET antworten = ?, bedeutung = coalesce(?, bedeutung), "
+                         "genus = coalesce(nullif(?, ''), genus), zellen = ? WHERE id = ? AND "
+                         "lektion = ?");
+        for (const auto& [id, v, n] : behalten) {
+            w.bindAll(verbunden(v.eingabe.antworten), gegeben(v.bedeutung), v.genus, n, id, lektion)
+                .run();
+            w.reset();
+        }
+        Statement d(db_, "DELETE FROM wort WHERE id = ? AND lektion = ?");
+        for (const WortId id : weg) {
+            d.bindAll(id, lektion).run();
+            d.reset();
+        }
+        einfuegen(db_, lektion, neu, zellen);
+        return true;
+    });
 }
 
 bool Database::verschieben(WortId wort, LektionId lektion) {

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -213,6 +215,15 @@ public:
     /// transaction (an import).
     std::optional<LektionId> lektionMit(std::string_view name, const std::vector<Vokabel>& woerter,
                                         const std::vector<int>& zellen = {});
+    /// The lesson `lektion` as a corrected lesson file gives it, in one transaction: the words
+    /// `behalten` (each with the file's word and its count of cells) keep their progress and
+    /// take the file's spelling (and its gender and meaning where it gives them), `neu` join
+    /// with their counts of cells `zellen`, `weg` leave with their answers. False when
+    /// nothing was changed.
+    bool lektionErneuern(LektionId lektion,
+                         const std::vector<std::tuple<WortId, Vokabel, int>>& behalten,
+                         const std::vector<Vokabel>& neu, const std::vector<int>& zellen,
+                         const std::vector<WortId>& weg);
     bool verschieben(WortId wort, LektionId lektion);
     /// Removes the word from its lesson, with its answers.
     bool entfernen(WortId wort);

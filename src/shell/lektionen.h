@@ -111,7 +111,10 @@ public:
     static bool ausWoerterbuch(const lektionen::Wort& wort, const lektionen::Vokabel& vokabel) {
         return !wort.bedeutung && !vokabel.bedeutung.empty();
     }
-    /// Gives the word the pupil's meaning; an empty text shows the dictionary's again.
+    /// Longest meaning kept, in bytes: with the word's forms it fits a lesson file's line.
+    static constexpr std::size_t hoechstBedeutung = 500;
+    /// Gives the word the pupil's meaning; an empty text shows the dictionary's again. A
+    /// meaning longer than `hoechstBedeutung` is refused (`meldung()` says so).
     bool setBedeutung(WortId wort, std::string_view bedeutung);
     /// Adds a word on purpose, even one whose forms the hint line warns about (nothing:
     /// the current lesson).
@@ -171,6 +174,20 @@ public:
     Import pruefenText(std::string_view bytes, std::string_view dateiname);
     /// Stores the accepted words as a new lesson (the pupil chose to import the valid lines).
     std::optional<LektionId> importieren(const Import& import);
+    /// The lesson named as the file names its lesson, if there is one: importing a
+    /// corrected file of it can update it instead of making a second.
+    std::optional<LektionId> gleichnamig(const Import& import);
+    /// What updating a lesson from a corrected file did, in words.
+    struct Erneuerung {
+        int behalten = 0; ///< words the lesson and the file share, kept with their progress
+        int neu = 0;      ///< words of the file the lesson lacked
+        int entfernt = 0; ///< words of the lesson the file no longer holds
+    };
+    /// Updates `lektion` to the accepted words, in one transaction: a word both hold (the
+    /// same command and the same forms as the rules read them, vowel marks not counted)
+    /// keeps its progress and takes the file's spelling, gender and meaning; the file's new
+    /// words join; the others leave with their answers. Nothing when not stored.
+    std::optional<Erneuerung> erneuern(LektionId lektion, const Import& import);
     /// Writes `lektion` to the lesson file `pfad`, each word with a noun's gender and its
     /// meaning as `vokabel` gives them; the number of words written, or nothing (`meldung()`
     /// says why).

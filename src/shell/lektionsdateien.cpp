@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 
 // The lessons' files and cards: a lesson file read and checked by the rules, imported,
 // written back; a lesson as cards for Anki.
@@ -135,6 +136,53 @@ std::optional<Lektionen::LektionId> Lektionen::importieren(const Import& import)
     return id;
 }
 
+std::optional<Lektionen::LektionId> Lektionen::gleichnamig(const Import& import) {
+    for (const auto& l : db_.lektionen())
+        if (l.name == import.name) return l.id;
+    return std::nullopt;
+}
+
+std::optional<Lektionen::Erneuerung> Lektionen::erneuern(LektionId lektion, const Import& import) {
+    if (!import.fehler.empty()) return std::nullopt;
+    // Each stored word, by the word the rules read, waits for its line in the file.
+    using Schluessel = std::pair<std::string, std::vector<std::string>>;
+    std::map<Schluessel, std::vector<lektionen::Wort>> gespeichert;
+    for (auto& w : db_.woerter(lektion)) {
+        Eingabe e = zumBilden(w.eingabe);
+        gespeichert[{e.befehl, std::move(e.antworten)}].push_back(std::move(w));
+    }
+    std::vector<std::tuple<WortId, lektionen::Vokabel, int>> behalten;
+    std::vector<lektionen::Vokabel> neu;
+    std::vector<int> zellen;
+    for (const lektionen::Vokabel& v : import.woerter) {
+        const Eingabe gebildet = zumBilden(v.eingabe);
+        auto& alte = gespeichert[{gebildet.befehl, gebildet.antworten}];
+        // Its cells and, with the meaning it has after the update, its two cards.
+        const std::optional<std::string> gegeben =
+            v.bedeutung.empty() ? std::nullopt : std::optional(v.bedeutung);
+        const int formen = bilden(gebildet).zellen();
+        if (!alte.empty()) {
+            behalten.emplace_back(
+                alte.front().id, v,
+                formen + karten(v.eingabe, gegeben ? gegeben : alte.front().bedeutung));
+            alte.erase(alte.begin());
+        } else {
+            neu.push_back(v);
+            zellen.push_back(formen + karten(v.eingabe, gegeben));
+        }
+    }
+    std::vector<WortId> weg;
+    for (const auto& [schluessel, alte] : gespeichert)
+        for (const auto& w : alte)
+            weg.push_back(w.id);
+    if (!db_.lektionErneuern(lektion, behalten, neu, zellen, weg)) return std::nullopt;
+    // The pages formed for a word that left, or changed its spelling, are formed again.
+    impl_->gebildet.clear();
+    geaendert();
+    return Erneuerung{static_cast<int>(behalten.size()), static_cast<int>(neu.size()),
+                      static_cast<int>(weg.size())};
+}
+
 std::optional<int> Lektionen::exportieren(LektionId lektion, const std::filesystem::path& pfad) {
     std::string name;
     for (const auto& l : db_.lektionen())
@@ -168,6 +216,12 @@ lektionen::Vokabel Lektionen::vokabel(const lektionen::Wort& wort) {
 }
 
 bool Lektionen::setBedeutung(WortId wort, std::string_view bedeutung) {
+    // A meaning must fit a lesson file's line, so that an exported lesson reads back whole.
+    if (bedeutung.size() > hoechstBedeutung) {
+        meldung_ = "Die Bedeutung ist zu lang: höchstens " + std::to_string(hoechstBedeutung) +
+                   " Bytes (" + std::to_string(bedeutung.size()) + " eingegeben).";
+        return false;
+    }
     const auto vorher = db_.wort(wort);
     if (!vorher || !db_.setBedeutung(wort, bedeutung)) return false;
     // A word that gains or loses its meaning gains or loses its two cards.

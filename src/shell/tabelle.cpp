@@ -10,6 +10,30 @@
 
 namespace latiflex {
 
+std::string escaped(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
 namespace {
 
 using grammar::Kasus;
@@ -70,30 +94,6 @@ std::string sauber(std::string_view s) {
 }
 
 std::string gekuerzt(std::string_view s) { return sauber(text::kurz(s)); }
-
-std::string escaped(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (char c : s) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 std::string hex(Rgb c) {
     std::array<char, 8> buf{};

@@ -10,6 +10,9 @@
 
 namespace latiflex {
 
+/// `s` as HTML text: &, <, > and " escaped.
+std::string escaped(std::string_view s);
+
 /**
  * The paradigm of one page as a labelled table, for the clipboard and the printer. Built
  * from the value alone, never from the pane.

@@ -50,8 +50,9 @@ public:
     void waehle(Lektionen::LektionId lektion);
 
     /// Imports the lesson file `pfad`. Refused lines are listed with their numbers and
-    /// reasons, and the pupil decides: the valid lines, or nothing. True when a lesson was
-    /// stored.
+    /// reasons, and the pupil decides: the valid lines, or nothing. Where a lesson of the
+    /// file's name exists, the pupil is asked whether to update it (`Lektionen::erneuern`)
+    /// or to make a second one. True when a lesson was stored.
     bool importieren(const QString& pfad);
     /// Adds the ready lesson `name` of the core vocabulary ("Grundwortschatz 1") as a lesson
     /// of the pupil's own and selects it; a name it does not have, or a missing dictionary,
@@ -73,6 +74,8 @@ signals:
     void geoeffnet();
 
 private:
+    /// Names the forms read otherwise than written, in a message box.
+    void anmerkungen(const Lektionen::Import& import);
     void zeigeWoerter();
     void neu();
     void umbenennen();

@@ -30,6 +30,14 @@ std::filesystem::path pfadAus(const QString& pfad) { return {pfad.toStdU16String
 
 } // namespace
 
+void LektionenWindow::anmerkungen(const Lektionen::Import& import) {
+    // Forms read otherwise than written (a supine as the participle) are named.
+    std::string text;
+    for (const auto& a : import.anmerkungen)
+        text += (text.empty() ? "" : "\n") + a.text();
+    if (!text.empty()) melden(dialoge_, text, titel);
+}
+
 bool LektionenWindow::importieren(const QString& pfad) {
     const Lektionen::Import import = lektionen_.pruefen(pfadAus(pfad));
     if (!import.fehler.empty()) {
@@ -41,16 +49,30 @@ bool LektionenWindow::importieren(const QString& pfad) {
         status_->setText(QStringLiteral("Nichts importiert."));
         return false;
     }
+    // A corrected file of a lesson there is updates it, if the pupil agrees.
+    if (const auto alt = lektionen_.gleichnamig(import);
+        alt && dialoge_.question(
+                   "Die Lektion „" + text::kurz(import.name, hoechstens) +
+                       "“ gibt es schon. Mit der Datei aktualisieren? Ihre Wörter bleiben mit "
+                       "dem, was geübt ist; neue kommen dazu, fehlende werden entfernt. (Nein: "
+                       "eine zweite Lektion anlegen.)",
+                   titel)) {
+        const auto e = lektionen_.erneuern(*alt, import);
+        aktualisieren();
+        waehle(*alt);
+        anmerkungen(import);
+        melde(e ? QStringLiteral("Aktualisiert: „%1“, %2 Wörter behalten, %3 neu, %4 entfernt.")
+                      .arg(kurz(import.name))
+                      .arg(e->behalten)
+                      .arg(e->neu)
+                      .arg(e->entfernt)
+                : QString());
+        return e.has_value();
+    }
     const auto lektion = lektionen_.importieren(import);
     aktualisieren();
     if (lektion) waehle(*lektion);
-    // Forms read otherwise than written (a supine as the participle) are named.
-    if (lektion && !import.anmerkungen.empty()) {
-        std::string text;
-        for (const auto& a : import.anmerkungen)
-            text += (text.empty() ? "" : "\n") + a.text();
-        melden(dialoge_, text, titel);
-    }
+    if (lektion) anmerkungen(import);
     melde(lektion ? QStringLiteral("Importiert: „%1“ mit %2 Wörtern.")
                         .arg(kurz(lektionsName(*lektion).toStdString()))
                         .arg(import.woerter.size())

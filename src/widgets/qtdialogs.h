@@ -28,6 +28,7 @@ public:
     void setOuterSize(int widthTwips, int heightTwips) override;
     std::string inputBox(std::string_view message, std::string_view title) override;
     void messageBox(std::string_view text, int style, std::string_view title) override;
+    bool question(std::string_view text, std::string_view title) override;
     std::optional<Rgb> chooseColour(Rgb initial) override;
     void showNotes() override;
     void setNotesText(std::string_view text) override;

@@ -191,6 +191,11 @@ TextLesenWindow::TextLesenWindow(const Farben& farben, Anbindung anbindung, QWid
     speichernTaste->setObjectName(QStringLiteral("alsLektion"));
     connect(speichernTaste, &QPushButton::clicked, this, &TextLesenWindow::speichernFragen);
     fuss->addWidget(speichernTaste);
+    auto* blattTaste = new QPushButton(QStringLiteral("&Vorbereitung drucken…"), this);
+    blattTaste->setObjectName(QStringLiteral("vorbereitung"));
+    blattTaste->setToolTip(QStringLiteral("Der Text mit Zeilennummern neben seinem Wortschatz"));
+    connect(blattTaste, &QPushButton::clicked, this, &TextLesenWindow::vorbereitungDrucken);
+    fuss->addWidget(blattTaste);
     spalte->addLayout(fuss);
 
     leser_ = new TextLeser(

@@ -65,6 +65,8 @@ public:
     /// Opens a plain-text file (UTF-8 or Latin-1); false, with a message shown, when it
     /// cannot be read or holds more than 100,000 words.
     bool oeffneDatei(const QString& pfad);
+    /// The preparation sheet of the text on view (HTML): numbered lines beside their words.
+    QString vorbereitungsblatt() const;
     /// Saves the checked words of the vocabulary list as the lesson `name`.
     void alsLektion(const std::string& name);
 
@@ -94,6 +96,7 @@ private:
     void markiere();
     void dateiWaehlen();
     void speichernFragen();
+    void vorbereitungDrucken();
     void wiederOeffnen(const lektionen::GelesenerText& text,
                        const std::vector<lektionen::Textwahl>& wahl);
 

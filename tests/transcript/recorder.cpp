@@ -70,6 +70,15 @@ void ScriptedDialogs::messageBox(std::string_view text, int style, std::string_v
     calls.emplace_back("message");
 }
 
+bool ScriptedDialogs::question(std::string_view text, std::string_view title) {
+    log_ << "question " << quoted(title) << ' ' << quoted(text) << '\n';
+    messages.emplace_back(text);
+    calls.emplace_back("question");
+    const Response response = next();
+    const auto* answer = std::get_if<Answer>(&response);
+    return answer && answer->text == "Ja";
+}
+
 std::optional<Rgb> ScriptedDialogs::chooseColour(Rgb initial) {
     log_ << "colourdialog " << hex(initial) << '\n';
     calls.emplace_back("colour");

@@ -62,7 +62,8 @@ public:
 
     /// The text of every message box shown, in order.
     std::vector<std::string> messages;
-    /// Every dialog asked for, by its kind: "prompt", "message", "colour", "notes", "end".
+    /// Every dialog asked for, by its kind: "prompt", "message", "question", "colour",
+    /// "notes", "end".
     std::vector<std::string> calls;
 
     void push(Response response) { responses_.push_back(std::move(response)); }
@@ -73,6 +74,8 @@ public:
     void setOuterSize(int widthTwips, int heightTwips) override;
     std::string inputBox(std::string_view message, std::string_view title) override;
     void messageBox(std::string_view text, int style, std::string_view title) override;
+    /// Takes the next response: the answer "Ja" is yes, anything else (or none) no.
+    bool question(std::string_view text, std::string_view title) override;
     std::optional<Rgb> chooseColour(Rgb initial) override;
     void showNotes() override;
     void setNotesText(std::string_view text) override;

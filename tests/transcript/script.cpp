@@ -151,7 +151,12 @@ void playLesson(const LessonStep& step, Lektionen& lektionen, DrillPlayer& drill
             log << "lesson refused " << a.zeile << ' ' << quoted(a.grund) << '\n';
         for (const auto& a : import.anmerkungen)
             log << "lesson note " << a.zeile << ' ' << quoted(a.grund) << '\n';
-        if (lektionen.importieren(import))
+        // As the window does when the pupil agrees to update the lesson of the same name.
+        if (const auto alt = lektionen.gleichnamig(import)) {
+            if (const auto e = lektionen.erneuern(*alt, import))
+                log << "lesson updated " << quoted(import.name) << ' ' << e->behalten << ' '
+                    << e->neu << ' ' << e->entfernt << '\n';
+        } else if (lektionen.importieren(import))
             log << "lesson imported " << quoted(import.name) << ' ' << import.woerter.size()
                 << '\n';
         break;

@@ -602,6 +602,10 @@ TEST(Lektionen, EigeneBedeutungVorDemWoerterbuch) {
 
     ASSERT_TRUE(lektionen.setBedeutung(woerter[2].id, "  lieben  "));
     EXPECT_EQ(gezeigt(2), "|lieben");
+    // Too long to stand on a lesson file's line with the word: refused, nothing changed.
+    EXPECT_FALSE(lektionen.setBedeutung(woerter[2].id, std::string(2000, 'x')));
+    EXPECT_TRUE(lektionen.meldung());
+    EXPECT_EQ(gezeigt(2), "|lieben");
     ASSERT_TRUE(lektionen.setBedeutung(woerter[0].id, ""));
     EXPECT_EQ(gezeigt(0), "m.|König; Herrscher|W");
 
@@ -611,6 +615,20 @@ TEST(Lektionen, EigeneBedeutungVorDemWoerterbuch) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
               "# Lektion 13\nSUBST rex, regis m. = König; Herrscher\n"
               "SUBST civis, civis f. = Bürgerin\nVERBUM amo, amare, amavi, amatus = lieben\n");
+}
+
+// A word a lesson keeps with vowel marks is the word typed plainly: typing it does not add
+// it to the current lesson a second time.
+TEST(Lektionen, GetipptOhneZeichenIstDasWortDerLektion) {
+    Speicher s;
+    Lauf lauf;
+    Lektionen lektionen(lauf.form, s.datei());
+    ASSERT_TRUE(lektionen.importieren(lektionen.pruefenText("# L\nSUBST rēx, rēgis\n", "l")));
+    ASSERT_TRUE(lauf.form.eingeben({"SUBST", {"rex", "regis"}}));
+    int woerter = 0;
+    for (const auto& l : lektionen.lektionen())
+        woerter += l.woerter;
+    EXPECT_EQ(woerter, 1);
 }
 
 // The narrowing kept per lesson leaves its cells out of the drill and of the count due.

@@ -164,6 +164,33 @@ private slots:
         QCOMPARE(namen, lektionen);
     }
 
+    // A corrected file of a lesson there is: the pupil is asked; "Ja" updates the lesson
+    // (one lesson, its words as the file has them), "Nein" makes a second one.
+    void aCorrectedFileUpdatesItsLesson_data() {
+        QTest::addColumn<QString>("antwort");
+        QTest::addColumn<QStringList>("lektionen");
+        QTest::newRow("ja") << "Ja" << QStringList{"Rosen – 2 Wörter"};
+        QTest::newRow("nein") << "Nein" << QStringList{"Rosen – 1 Wort", "Rosen (2) – 2 Wörter"};
+    }
+    void aCorrectedFileUpdatesItsLesson() {
+        QFETCH(QString, antwort);
+        QFETCH(QStringList, lektionen);
+        QTemporaryDir ordner;
+        Fenster f;
+        LektionenWindow* l = f.lektionen();
+        QVERIFY(rosen(l, ordner));
+        f.dialoge.push(testing::Answer{antwort.toStdString()});
+        QVERIFY(l->importieren(datei(ordner, QStringLiteral("r2.txt"),
+                                     "# Rosen\nSUBST rosa, rosae\nSUBST servus, -i\n")));
+        QCOMPARE(f.dialoge.calls.back(), std::string("question"));
+        QVERIFY2(f.dialoge.messages.back().starts_with("Die Lektion „Rosen“ gibt es schon."),
+                 f.dialoge.messages.back().c_str());
+        QStringList namen;
+        for (const QString& z : zeilen(genannt<QListWidget>(l, QStringLiteral("Lektionen"))))
+            if (z.startsWith(QStringLiteral("Rosen"))) namen << z.section(QLatin1Char(','), 0, 0);
+        QCOMPARE(namen, lektionen);
+    }
+
     // "Grundwortschatz hinzufügen…" (the lessons list's menu, Ctrl+G) offers the ready lessons
     // in a list; the one chosen joins
     // the pupil's lessons with the dictionary's meanings. The tests' dictionary has twelve

@@ -4,6 +4,7 @@
 #include "grammar/bezeichnung.h"
 #include "knoepfefrei.h"
 #include "shell/lektionen.h"
+#include "widgets/druckdokument.h"
 #include "widgets/mainwindow.h"
 #include "widgets/textlesenwindow.h"
 
@@ -11,8 +12,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -45,6 +50,33 @@ struct Geoeffnet : testing::Gestartet {
 QString zelle(const lesen::Wort& w) {
     const auto* l = w.lesart();
     return l && l->zelle ? QString::fromStdString(grammar::bezeichnung(*l->zelle)) : QString();
+}
+
+// A word of a PDF page as `pdftotext -bbox` places it.
+struct PdfWort {
+    QString text;
+    double x0, y0, x1;
+};
+
+// The words of the sheet `html` as a printer puts it on A4 paper.
+std::vector<PdfWort> pdfWoerter(const QString& html, const QString& pdf) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QTextDocument dokument;
+    druckfertig(dokument, html, printer);
+    drucken(dokument, printer);
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    static const QRegularExpression wort(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"));
+    std::vector<PdfWort> woerter;
+    for (const auto& m : wort.globalMatch(QString::fromUtf8(p.readAllStandardOutput())))
+        woerter.push_back({m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                           m.captured(3).toDouble()});
+    return woerter;
 }
 
 } // namespace
@@ -161,6 +193,37 @@ private slots:
         QCOMPARE(woerter, 2U);
         QVERIFY(g.t->stand()->text().contains(QStringLiteral("2 Wörtern")));
         QCOMPARE(v->topLevelItem(3)->text(3), QStringLiteral("in Lektion"));
+    }
+
+    // The preparation sheet: each line numbered, beside it the words that first stand in it,
+    // each entry once in the whole text; a long line broken at a blank.
+    void preparationSheetPutsWordsBesideTheirLine() {
+        Geoeffnet g;
+        QVERIFY(g.t);
+        QVERIFY(g.lies(QStringLiteral("Puella cum agricola cantat.\nAgricola cantat. Puella "
+                                      "agricolam cantat, agricola puellam; puellae cantant.")));
+        QTemporaryDir dir;
+        const auto w = pdfWoerter(g.t->vorbereitungsblatt(), dir.filePath(QStringLiteral("v.pdf")));
+        const auto finde = [&w](const QString& text, int n = 0) -> const PdfWort* {
+            for (const auto& x : w)
+                if (x.text == text && n-- == 0) return &x;
+            return nullptr;
+        };
+        const auto* eins = finde(QStringLiteral("1"));
+        const auto* puella = finde(QStringLiteral("Puella"), 1); // the first in the title
+        const auto* cantat = finde(QStringLiteral("cantat."));
+        const auto* agricolae = finde(QStringLiteral("agricolae"));
+        const auto* zwei = finde(QStringLiteral("2"));
+        const auto* drei = finde(QStringLiteral("3"));
+        QVERIFY(eins && puella && cantat && agricolae && zwei && drei);
+        QVERIFY(qAbs(eins->y0 - puella->y0) < 3 && eins->x1 < puella->x0);
+        // agricola's entry stands beside line 1, right of the text, above line 2.
+        QVERIFY(agricolae->x0 > cantat->x1);
+        QVERIFY(agricolae->y0 > puella->y0 - 3 && agricolae->y0 < zwei->y0);
+        QVERIFY(!finde(QStringLiteral("agricolae"), 1)); // once, though it stands again
+        QVERIFY(finde(QStringLiteral("cum")));
+        QVERIFY(drei->y0 > zwei->y0); // the second line of the text is too long for one
+        QVERIFY(!finde(QStringLiteral("4")));
     }
 
     // A long text is read in the background: the window answers while it reads.
