@@ -198,6 +198,19 @@ public:
     std::string ankiText(LektionId lektion);
     /// @}
 
+    /// @name The core vocabulary (shell/grundwortschatz.h)
+    /// @{
+    /// The names of its ready lessons, "Grundwortschatz 1" first; none when the dictionary
+    /// is not installed. The first call reads the dictionary and checks its words by the rules.
+    std::vector<std::string> grundwortschatzLektionen();
+    /// The ready lesson `name` as an import of its words, to be stored by `importieren`;
+    /// nothing for another name. Its words show the dictionary's meanings.
+    std::optional<Import> grundwortschatz(std::string_view name);
+    /// Why `grundwortschatz(name)` gave nothing, in German: the dictionary is missing (and how
+    /// to install it), or the core vocabulary has no such lesson.
+    static std::string grundwortschatzFehlt(std::string_view name);
+    /// @}
+
 private:
     struct Impl;
     void seiteGebildet();

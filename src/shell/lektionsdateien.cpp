@@ -5,6 +5,7 @@
 #include "grammar/text.h"
 #include "lessons/anki.h"
 #include "shell/bedeutungen.h"
+#include "shell/grundwortschatz.h"
 #include "shell/lektionen.h"
 #include "shell/lektionenintern.h"
 
@@ -28,7 +29,49 @@ std::string hex(Rgb farbe) {
     return aus;
 }
 
+// Whether a lesson takes the word the rules formed: its command accepts it, the rules form
+// its pages, and the hint line does not warn that the typed forms do not fit them.
+bool nimmt(const Gebildet& g) { return !g.ablehnung && !g.seiten().empty() && !g.hinweis.warnt(); }
+
+// The core vocabulary of the installed dictionary, checked by the rules once in a run.
+const std::vector<Eingabe>& grundwortschatzWoerter() {
+    static const std::vector<Eingabe> woerter = [] {
+        const auto* w = woerterbuch::installiertes();
+        if (!w) return std::vector<Eingabe>{};
+        return grundwortschatz::woerter(*w, [](const Eingabe& e) { return nimmt(bilden(e)); });
+    }();
+    return woerter;
+}
+
 } // namespace
+
+std::vector<std::string> Lektionen::grundwortschatzLektionen() {
+    std::vector<std::string> namen;
+    const std::size_t n = grundwortschatzWoerter().size();
+    for (std::size_t i = 0; i * grundwortschatz::woerterJeLektion < n; ++i)
+        namen.push_back(grundwortschatz::lektionsname(i + 1));
+    return namen;
+}
+
+std::optional<Lektionen::Import> Lektionen::grundwortschatz(std::string_view name) {
+    const std::size_t nummer = grundwortschatz::nummer(name);
+    const auto& alle = grundwortschatzWoerter();
+    const std::size_t je = grundwortschatz::woerterJeLektion;
+    if (nummer == 0 || (nummer - 1) * je >= alle.size()) return std::nullopt;
+    const auto von = alle.begin() + static_cast<std::ptrdiff_t>((nummer - 1) * je);
+    const auto bis = alle.begin() + static_cast<std::ptrdiff_t>(std::min(nummer * je, alle.size()));
+    // No meaning of its own: the window shows the dictionary's, as for a word typed.
+    Import import;
+    import.name = name;
+    for (auto w = von; w != bis; ++w)
+        import.woerter.push_back({*w, "", ""});
+    return import;
+}
+
+std::string Lektionen::grundwortschatzFehlt(std::string_view name) {
+    if (!woerterbuch::installiertes()) return std::string(woerterbuch::nichtInstalliert);
+    return "Der Grundwortschatz hat keine Lektion „" + std::string(name) + "“.";
+}
 
 Lektionen::Import Lektionen::pruefen(const std::filesystem::path& pfad) {
     std::error_code fehler;

@@ -8,6 +8,7 @@
 #include "widgets/lektionsfragen.h"
 #include "widgets/qtext.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -108,6 +109,16 @@ LektionenWindow::LektionenWindow(Lektionen& lektionen, const Farben& farben, Dia
         lektionKnoepfe->addWidget(b);
     lektionKnoepfe->addStretch();
     raster->addLayout(lektionKnoepfe, 1, 1);
+    // A menu entry of the list, not a button: one more button would make the window too tall
+    // to stand whole on a small screen.
+    auto* grund = new QAction(QStringLiteral("&Grundwortschatz hinzufügen…"), this);
+    grund->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+    connect(grund, &QAction::triggered, this, &LektionenWindow::grundwortschatzFragen);
+    liste_->addAction(grund);
+    addAction(grund);
+    liste_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    liste_->setToolTip(QStringLiteral("Rechtsklick oder Strg+G: Grundwortschatz hinzufügen – eine "
+                                      "Lektion der häufigsten Wörter des Wörterbuchs."));
 
     auto* wortKnoepfe = new QVBoxLayout;
     oeffnen_ = knopf(QStringLiteral("Ö&ffnen"), this, &LektionenWindow::oeffneWort);

@@ -21,7 +21,8 @@ class Dialogs;
  * practised on which day. The pupil creates, renames and deletes lessons (deleting asks
  * first), picks the lesson new words join, moves and removes words, keeps a word out of
  * the drill, opens a word in the main window's pane, gives a word its German meaning (the
- * dictionary's stands in grey italics until then), imports and exports lesson files,
+ * dictionary's stands in grey italics until then), adds a lesson of the ready core
+ * vocabulary ("Grundwortschatz hinzufügen…"), imports and exports lesson files,
  * exports cards for Anki and prints a lesson as one worksheet. Modeless and usable with the
  * keyboard alone: Alt with the underlined letter reaches every control, Enter on a word
  * opens it, Del deletes a lesson or removes a word (asking first), F2 renames a lesson or changes a
@@ -53,6 +54,10 @@ public:
     /// file's name exists, the pupil is asked whether to update it (`Lektionen::erneuern`)
     /// or to make a second one. True when a lesson was stored.
     bool importieren(const QString& pfad);
+    /// Adds the ready lesson `name` of the core vocabulary ("Grundwortschatz 1") as a lesson
+    /// of the pupil's own and selects it; a name it does not have, or a missing dictionary,
+    /// is said in a box. True when a lesson was stored.
+    bool grundwortschatzHinzufuegen(const QString& name);
     /// Writes the selected lesson to the lesson file `pfad`.
     bool exportieren(const QString& pfad);
     /// Writes the selected lesson's cards to `pfad`, for Anki's text import.
@@ -83,6 +88,9 @@ private:
     void entfernen();
     void imDrillUmschalten(bool imDrill);
     void importierenFragen();
+    /// Offers the core vocabulary's lessons in a list; the one chosen is added (Ctrl+G, or
+    /// the lessons list's context menu).
+    void grundwortschatzFragen();
     /// Asks where to write the selected lesson, offering its name with `dateiende` in the
     /// documents folder; empty when no lesson is selected or the pupil cancels.
     QString zielFragen(const QString& titel, const QString& dateiende, const QString& filter);

@@ -38,7 +38,7 @@ if(EXISTS ${golden}/${name}.out)
     endif()
 endif()
 # A script without lesson steps touches no database.
-file(STRINGS ${SCRIPT} steps REGEX "^(today|lesson|drill due) ")
+file(STRINGS ${SCRIPT} steps REGEX "^(today|lesson|vocabulary|drill due) ")
 if(NOT steps AND EXISTS ${run}/data)
     message(FATAL_ERROR "${SCRIPT} uses no lesson but wrote ${run}/data")
 endif()

@@ -102,6 +102,12 @@ std::optional<LessonStep> readLessonStep(std::string_view word, std::string_view
             return std::nullopt;
         return s;
     }
+    if (word == "vocabulary") {
+        if (!rest.starts_with("add ") || rest.size() == 4) return std::nullopt;
+        s.art = LessonStep::Art::vocabulary;
+        s.name = std::string(rest.substr(4));
+        return s;
+    }
     if (word != "lesson") return std::nullopt;
     const auto blank = rest.find(' ');
     const std::string_view was = rest.substr(0, blank);
@@ -192,6 +198,17 @@ void playLesson(const LessonStep& step, Lektionen& lektionen, DrillPlayer& drill
         for (const auto& t : tage)
             log << "practised " << quoted(lektionen::text(t.datum)) << ' ' << t.richtig << ' '
                 << t.falsch << '\n';
+        break;
+    }
+    case Art::vocabulary: {
+        // As the window's "Grundwortschatz hinzufügen…" stores the lesson chosen.
+        const auto import = lektionen.grundwortschatz(step.name);
+        if (!import)
+            dialoge.messageBox(Lektionen::grundwortschatzFehlt(step.name), exclamation,
+                               "LEKTIONEN");
+        else if (lektionen.importieren(*import))
+            log << "lesson imported " << quoted(import->name) << ' ' << import->woerter.size()
+                << '\n';
         break;
     }
     case Art::due: {

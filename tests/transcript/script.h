@@ -48,7 +48,7 @@ struct ReadStep {
 /// lesson file's lines, the drill over due cells, a lesson's progress as the window
 /// "Lektionen" shows it.
 struct LessonStep {
-    enum class Art { today, import, exportieren, datei, due, show };
+    enum class Art { today, import, exportieren, datei, due, show, vocabulary };
     Art art = Art::today;
     lektionen::Datum tag{};
     std::string pfad;

@@ -191,6 +191,38 @@ private slots:
         QCOMPARE(namen, lektionen);
     }
 
+    // "Grundwortschatz hinzufügen…" (the lessons list's menu, Ctrl+G) offers the ready lessons
+    // in a list; the one chosen joins
+    // the pupil's lessons with the dictionary's meanings. The tests' dictionary has twelve
+    // words a lesson can hold, *bonus* the most frequent (bonus 2865 in the reference counts).
+    void theCoreVocabularyJoinsWithOneCommand() {
+        Fenster f;
+        LektionenWindow* l = f.lektionen();
+        QStringList angeboten;
+        testing::answerNext<QInputDialog>([&](QInputDialog& d) {
+            angeboten = d.comboBoxItems();
+            d.setTextValue(angeboten.value(0));
+            d.accept();
+        });
+        auto* liste = genannt<QListWidget>(l, QStringLiteral("Lektionen"));
+        QCOMPARE(liste->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QAction* eintrag = nullptr;
+        for (QAction* a : liste->actions())
+            if (a->text() == QStringLiteral("&Grundwortschatz hinzufügen…")) eintrag = a;
+        QVERIFY(eintrag);
+        QCOMPARE(eintrag->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+        eintrag->trigger();
+        QCOMPARE(angeboten, QStringList{QStringLiteral("Grundwortschatz 1")});
+        const QStringList woerter =
+            zeilen(genannt<QListWidget>(l, QStringLiteral("Wörter der Lektion")));
+        QCOMPARE(woerter.size(), 12);
+        QVERIFY2(
+            woerter[0].startsWith(QStringLiteral("ADJEKTIV bonus, bona, bonum = gut, tüchtig")),
+            qPrintable(woerter[0]));
+        QCOMPARE(genannt<QLabel>(l, QStringLiteral("Meldung"))->text(),
+                 QStringLiteral("Hinzugefügt: „Grundwortschatz 1“ mit 12 Wörtern."));
+    }
+
     // With no valid line the box says so and only closes; nothing is imported.
     void importWithNoValidLineOnlyCloses() {
         QTemporaryDir ordner;
