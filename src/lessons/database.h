@@ -253,6 +253,8 @@ public:
 private:
     enum class Zugang { lesen, schreiben };
     bool offen(Zugang zugang);
+    /// Pause before opening afresh a file another window holds while making it.
+    static constexpr int wiederholungMs = 20;
     bool pruefeUndMigriere();
     void schliessen();
     void beiseitelegen();
@@ -272,6 +274,7 @@ private:
 
     std::filesystem::path datei_;
     sqlite3* db_ = nullptr;
+    int erneutOeffnen_ = 0; ///< fresh openings in a row after another window's lock
     bool speichert_ = true;
     std::optional<std::string> meldung_;
 };

@@ -6,7 +6,9 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 // The file behind the lessons: opening it, checking and migrating it, and what the pupil is
@@ -51,6 +53,17 @@ bool Database::offen(Zugang zugang) {
             return offen(zugang);
         }
         schliessen();
+        // Two windows starting on a new file can each hold a lock the other needs to switch
+        // it to WAL or migrate it; SQLite then answers "locked" at once, without waiting. The
+        // one that gives way opens the file afresh, within the same short wait.
+        if (f.busy() && erneutOeffnen_ < wartezeitMs / wiederholungMs) {
+            ++erneutOeffnen_;
+            std::this_thread::sleep_for(std::chrono::milliseconds(wiederholungMs));
+            const bool auf = offen(zugang);
+            erneutOeffnen_ = 0;
+            return auf;
+        }
+        erneutOeffnen_ = 0;
         if (zugang == Zugang::schreiben || !f.busy()) fehler(f.code);
         return false;
     }
