@@ -79,8 +79,8 @@ std::string vorbereitung(std::string_view titel, const std::vector<Blattzeile>& 
            "align=\"right\">Z.</th><th width=\"54%\" align=\"left\">Text</th><th width=\"40%\" "
            "align=\"left\">Wortschatz</th></tr>\n";
     for (const auto& z : zeilen) {
-        out += "<tr><td align=\"right\" valign=\"top\">" + std::to_string(z.nummer) +
-               "</td><td valign=\"top\">" + escaped(z.text) + "</td><td valign=\"top\">";
+        out += R"(<tr><td align="right" valign="top">)" + std::to_string(z.nummer) +
+               R"(</td><td valign="top">)" + escaped(z.text) + R"(</td><td valign="top">)";
         for (std::size_t i = 0; i < z.vokabeln.size(); ++i)
             out += (i ? "<br>" : "") + escaped(z.vokabeln[i]);
         out += "</td></tr>\n";
