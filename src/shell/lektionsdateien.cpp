@@ -165,6 +165,8 @@ std::optional<Lektionen::Erneuerung> Lektionen::erneuern(LektionId lektion, cons
             behalten.emplace_back(
                 alte.front().id, v,
                 formen + karten(v.eingabe, gegeben ? gegeben : alte.front().bedeutung));
+            // `alte` is one list, held by reference: its own begin is erased.
+            // cppcheck-suppress mismatchingContainerIterator
             alte.erase(alte.begin());
         } else {
             neu.push_back(v);
