@@ -30,7 +30,7 @@ for target in clicks text drill bestimmen lektionsdatei lesen; do
         text) cp fuzz/seeds/text/* "$corpus"/ ;;
         drill) cp fuzz/seeds/drill/* "$corpus"/ ;;
         bestimmen) cp fuzz/seeds/bestimmen/* "$corpus"/ ;;
-        lektionsdatei) cp tests/golden/lessons/* "$corpus"/ ;;
+        lektionsdatei) find tests/golden/lessons -maxdepth 1 -type f -exec cp {} "$corpus"/ \; ;;
         lesen) cp fuzz/seeds/lesen/* "$corpus"/ ;;
     esac
     run=("${limit[@]}")
